@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in Release, creates the demo firm on first use and
+# starts the program. Extra arguments go to the program (for example -d).
+source "$(dirname "$0")/scripts-common.sh"
+nimbo_install
+nimbo_build Release "$NIMBO_ROOT/build-release"
+BIN="$NIMBO_ROOT/build-release/bin"
+if [ ! -f "$BIN/NIMBO.ini" ]; then
+  echo "== creating the demo firm"
+  "$BIN/nimbo-admin" demo
+fi
+exec "$BIN/nimbo" "$@"

@@ -1,0 +1,25 @@
+#include "app/AllWindows.h"
+#include "accounts/forms/AccountsWindows.h"
+#include "printing/forms/PrintingWindows.h"
+#include "services/forms/ServicesWindows.h"
+#include "session/forms/SessionWindows.h"
+#include "stock/forms/StockWindows.h"
+#include "widgets/WindowRegistry.h"
+
+namespace nimbo {
+
+void registerAllWindows()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    WindowRegistry& r = WindowRegistry::instance();
+    registerSessionWindows(r);
+    registerServicesWindows(r);
+    registerPrintingWindows(r);
+    registerAccountsWindows(r);
+    registerStockWindows(r);
+}
+
+} // namespace nimbo

@@ -1,0 +1,40 @@
+#include "app/AllWindows.h"
+#include "app/Shot.h"
+#include "services/Prompter.h"
+#include "session/forms/StartupFlow.h"
+#include "widgets/MessageBoxPrompter.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    if (raw.contains(QLatin1String("--shot")) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("NimboSoft"));
+    QApplication::setOrganizationName(QStringLiteral("NimboSoft"));
+    QApplication::setApplicationDisplayName(QStringLiteral("NimboSoft"));
+    nimbo::registerAllWindows();
+
+    const QStringList args = QApplication::arguments();
+    const int shot = args.indexOf(QLatin1String("--shot"));
+    if (shot >= 0) {
+        if (shot + 2 >= args.size()) {
+            std::fprintf(stderr, "kullanım: nimbo --shot PENCERE DOSYA.png [--user K --password S]\n");
+            return 2;
+        }
+        auto opt = [&args](const char* name, const char* fallback) {
+            const int i = args.indexOf(QLatin1String(name));
+            return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString::fromUtf8(fallback);
+        };
+        return nimbo::takeShot(args.at(shot + 1), args.at(shot + 2), opt("--user", "YONETICI"),
+                               opt("--password", "1234"));
+    }
+    nimbo::Prompter::install(std::make_unique<nimbo::MessageBoxPrompter>());
+    return nimbo::runProgram(args);
+}

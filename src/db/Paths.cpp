@@ -1,0 +1,56 @@
+#include "db/Paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace nimbo {
+
+namespace {
+QString g_programDir;
+QString g_configDir;
+
+QString withSlash(QString d)
+{
+    if (!d.isEmpty() && !d.endsWith(QLatin1Char('/')))
+        d += QLatin1Char('/');
+    return d;
+}
+} // namespace
+
+QString Paths::programDir()
+{
+    if (!g_programDir.isEmpty())
+        return g_programDir;
+    const QString env = qEnvironmentVariable("NIMBO_PROGRAM_DIR");
+    if (!env.isEmpty())
+        return withSlash(env);
+    if (QCoreApplication::instance())
+        return withSlash(QCoreApplication::applicationDirPath());
+    return withSlash(QDir::currentPath());
+}
+
+void Paths::setProgramDir(const QString& dir) { g_programDir = withSlash(dir); }
+
+QString Paths::configDir()
+{
+    if (!g_configDir.isEmpty())
+        return g_configDir;
+    const QString env = qEnvironmentVariable("NIMBO_CONFIG_DIR");
+    if (!env.isEmpty())
+        return withSlash(env);
+    return withSlash(QDir::homePath() + QStringLiteral("/.config/NimboSoft"));
+}
+
+void Paths::setConfigDir(const QString& dir) { g_configDir = withSlash(dir); }
+
+QString Paths::defaultDataDir()
+{
+    return QDir::homePath() + QStringLiteral("/.local/share/NimboSoft");
+}
+
+QString Paths::settingsFile() { return programDir() + QStringLiteral("NIMBO.ini"); }
+QString Paths::aliasFile() { return configDir() + QStringLiteral("aliases.ini"); }
+QString Paths::userFile() { return configDir() + QStringLiteral("user.ini"); }
+
+} // namespace nimbo

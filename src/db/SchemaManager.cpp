@@ -1,0 +1,130 @@
+#include "db/SchemaManager.h"
+#include "db/DbTransaction.h"
+#include "db/Errors.h"
+
+#include <QDateTime>
+
+namespace nimbo {
+
+namespace {
+void ensureVersionTable(const Db& db)
+{
+    if (!db.tableExists(QStringLiteral("SCHEMA_SURUM")))
+        db.exec(QStringLiteral("CREATE TABLE SCHEMA_SURUM (SURUM INTEGER NOT NULL, ACIKLAMA VARCHAR(200), "
+                               "TARIH TIMESTAMP)"));
+}
+
+void recordVersion(const Db& db, int version, const QString& what)
+{
+    db.exec(QStringLiteral("INSERT INTO SCHEMA_SURUM (SURUM, ACIKLAMA, TARIH) VALUES (:v, :a, :t)"),
+            {{QStringLiteral("v"), version}, {QStringLiteral("a"), what},
+             {QStringLiteral("t"), QDateTime::currentDateTime()}});
+}
+
+QString columnSql(const Dialect& d, const ColumnDef& c, bool forAlter)
+{
+    QString rest = c.rest;
+    if (forAlter) {
+        // A column added to a filled table cannot start out NOT NULL without a default.
+        if (!rest.contains(QLatin1String("DEFAULT"), Qt::CaseInsensitive))
+            rest.remove(QLatin1String("NOT NULL"), Qt::CaseInsensitive);
+        rest.remove(QLatin1String("PRIMARY KEY"), Qt::CaseInsensitive);
+    }
+    return (c.name + QLatin1Char(' ') + d.columnType(c.type) + QLatin1Char(' ') + rest).trimmed();
+}
+} // namespace
+
+QList<Migration> buildMigrations()
+{
+    // Version 1 is the declared schema itself. Later data steps go below, never edited once released.
+    return {
+        {1, QStringLiteral("İlk şema"), [](const Db&) {}},
+    };
+}
+
+const QList<Migration>& SchemaManager::migrations()
+{
+    static const QList<Migration> m = buildMigrations();
+    return m;
+}
+
+int SchemaManager::currentVersion() { return migrations().isEmpty() ? 0 : migrations().last().version; }
+
+QString SchemaManager::createTableSql(const Dialect& d, const TableDef& t)
+{
+    QStringList items;
+    for (const ColumnDef& c : parseColumns(t.body))
+        items << columnSql(d, c, false);
+    items << parseConstraints(t.body);
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(t.name, items.join(QStringLiteral(", ")));
+}
+
+void SchemaManager::apply(const Db& db, const QList<SchemaPart>& parts)
+{
+    DbTransaction tx(db);
+    for (const SchemaPart& part : parts) {
+        for (const TableDef& t : part.tables) {
+            if (!db.tableExists(t.name)) {
+                db.exec(createTableSql(db.dialect(), t));
+                continue;
+            }
+            const QStringList have = db.columns(t.name);
+            for (const ColumnDef& c : parseColumns(t.body))
+                if (!have.contains(c.name))
+                    db.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(t.name, columnSql(db.dialect(), c, true)));
+        }
+        for (const IndexDef& i : part.indexes)
+            db.exec(QStringLiteral("CREATE %1INDEX IF NOT EXISTS %2 ON %3 (%4)")
+                        .arg(i.unique ? QStringLiteral("UNIQUE ") : QString(), i.name, i.table, i.columns));
+    }
+    // Views last: they may read any table.
+    for (const SchemaPart& part : parts)
+        for (const ViewDef& v : part.views) {
+            db.exec(QStringLiteral("DROP VIEW IF EXISTS %1").arg(v.name));
+            db.exec(QStringLiteral("CREATE VIEW %1 AS %2").arg(v.name, v.select(db)));
+        }
+    for (const SchemaPart& part : parts)
+        for (const SeedFn& seed : part.seeds)
+            seed(db);
+    tx.commit();
+}
+
+int SchemaManager::versionOf(const Db& db)
+{
+    if (!db.tableExists(QStringLiteral("SCHEMA_SURUM")))
+        return 0;
+    return db.scalar(QStringLiteral("SELECT MAX(SURUM) FROM SCHEMA_SURUM")).toInt();
+}
+
+void SchemaManager::createYear(const Db& db)
+{
+    upgradeYear(db);
+}
+
+void SchemaManager::upgradeYear(const Db& db)
+{
+    ensureVersionTable(db);
+    apply(db, yearSchema());
+    const int have = versionOf(db);
+    for (const Migration& m : migrations()) {
+        if (m.version <= have)
+            continue;
+        DbTransaction tx(db);
+        m.run(db);
+        recordVersion(db, m.version, m.what);
+        tx.commit();
+    }
+}
+
+void SchemaManager::createFirms(const Db& db)
+{
+    ensureVersionTable(db);
+    apply(db, {firmsSchema()});
+    if (versionOf(db) == 0) {
+        DbTransaction tx(db);
+        recordVersion(db, 1, QStringLiteral("Firmalar"));
+        tx.commit();
+    }
+}
+
+} // namespace nimbo

@@ -1,0 +1,10 @@
+#include "printing/forms/PrintingWindows.h"
+#include "widgets/WindowRegistry.h"
+
+namespace nimbo {
+
+void registerPrintingWindows(WindowRegistry& r)
+{
+}
+
+} // namespace nimbo

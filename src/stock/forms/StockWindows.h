@@ -1,0 +1,10 @@
+#pragma once
+
+namespace nimbo {
+
+class WindowRegistry;
+
+// Registers the windows of this subsystem with the main form's dispatch.
+void registerStockWindows(WindowRegistry& r);
+
+} // namespace nimbo

@@ -1,0 +1,17 @@
+#pragma once
+#include "db/Db.h"
+
+namespace nimbo::demo {
+
+// Every subsystem's demo rows for one fiscal year, in dependency order, in one transaction.
+void fillDemoYear(const Db& db, int year);
+
+// One function per subsystem, each in its own file.
+void fillSessionDemo(const Db& db, int year);
+void fillServicesDemo(const Db& db, int year);
+void fillMenuDemo(const Db& db, int year);
+void fillPrintingDemo(const Db& db, int year);
+void fillAccountsDemo(const Db& db, int year);
+void fillStockDemo(const Db& db, int year);
+
+} // namespace nimbo::demo

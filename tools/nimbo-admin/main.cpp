@@ -1,0 +1,73 @@
+#include "FirmAdmin.h"
+#include "db/Errors.h"
+#include "db/Paths.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+using namespace nimbo;
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("nimbo-admin"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "NimboSoft bakım programı\n"
+        "  init                      firmalar veritabanını (FIRMANIMB) oluşturur\n"
+        "  create-year FIRMA YIL DB  yıl veritabanını oluşturur ve kaydeder\n"
+        "  upgrade                   kayıtlı tüm yıl veritabanlarının şemasını günceller\n"
+        "  demo                      DEMO TİCARET firmasını (2025, 2026) oluşturur"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("komut"), QStringLiteral("init | create-year | upgrade | demo"));
+    QCommandLineOption driver(QStringLiteral("driver"), QStringLiteral("SQLITE veya PGSQL"), QStringLiteral("sürücü"));
+    QCommandLineOption server(QStringLiteral("server"), QStringLiteral("SQLite: klasör; PostgreSQL: host[:port]"),
+                              QStringLiteral("sunucu"));
+    QCommandLineOption programDir(QStringLiteral("program-dir"), QStringLiteral("NIMBO.ini klasörü"),
+                                  QStringLiteral("klasör"));
+    QCommandLineOption alias(QStringLiteral("alias"), QStringLiteral("yıl veritabanı takma adı"), QStringLiteral("ad"));
+    parser.addOptions({driver, server, programDir, alias});
+    parser.process(app);
+
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        parser.showHelp(1);
+    if (parser.isSet(programDir))
+        Paths::setProgramDir(parser.value(programDir));
+    else
+        Paths::setProgramDir(QCoreApplication::applicationDirPath());
+
+    admin::Server srv;
+    srv.driver = parser.isSet(driver) ? parser.value(driver).toUpper() : QStringLiteral("SQLITE");
+    srv.server = parser.isSet(server) ? parser.value(server)
+                 : srv.driver == QLatin1String("SQLITE") ? Paths::defaultDataDir() + QStringLiteral("/data")
+                                                         : QStringLiteral("127.0.0.1");
+    try {
+        const QString cmd = args.first();
+        if (cmd == QLatin1String("init")) {
+            admin::writeWorkstationSettings(srv);
+            admin::initFirms(srv);
+        } else if (cmd == QLatin1String("create-year")) {
+            if (args.size() < 4)
+                parser.showHelp(1);
+            const QString a = parser.isSet(alias) ? parser.value(alias) : args.at(3);
+            admin::createYear(srv, args.at(1), args.at(2), args.at(3), a);
+        } else if (cmd == QLatin1String("upgrade")) {
+            std::printf("%d yıl veritabanı güncellendi\n", admin::upgradeAll(srv));
+        } else if (cmd == QLatin1String("demo")) {
+            admin::createDemo(srv);
+            std::printf("DEMO TİCARET oluşturuldu (%s %s)\n", srv.driver.toUtf8().constData(),
+                        srv.server.toUtf8().constData());
+        } else {
+            parser.showHelp(1);
+        }
+    } catch (const UserError& e) {
+        std::fprintf(stderr, "%s\n", e.message().toUtf8().constData());
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Hata: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
