@@ -1,0 +1,37 @@
+#pragma once
+#include "printing/ReportPaginator.h"
+
+#include <QFont>
+
+class QPagedPaintDevice;
+class QPaintDevice;
+class QPainter;
+
+namespace nimbo {
+
+// Paints a report page by page on any paged device: the preview's and the printer's
+// QPrinter, or a QPdfWriter. One painter for every output on paper.
+class ReportPainter {
+public:
+    explicit ReportPainter(const ReportModel& model);
+
+    // Gives the device the report's paper and orientation with no margins of its own;
+    // the report keeps its margins itself.
+    static void preparePagedDevice(QPagedPaintDevice* device, const PageGeometry& page);
+    // Paints every page; returns the number of pages.
+    int print(QPagedPaintDevice* device) const;
+    // Paints one page with a painter already open on the device.
+    void paintPage(QPainter& p, const ReportPage& page, int pageCount) const;
+    QList<ReportPage> layout(QPaintDevice* device) const;
+
+    static QFont fontOf(const ReportFont& f, double scale = 1.0);
+
+private:
+    double bandHeightMm(const Band& b, QPaintDevice* device) const;
+    double lineMm(const QFont& f, QPaintDevice* device) const;
+    QList<double> columnWidthsMm() const;
+
+    const ReportModel& m_model;
+};
+
+} // namespace nimbo
