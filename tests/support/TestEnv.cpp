@@ -52,7 +52,7 @@ QString TestEnv::uniqueName(const QString& stem, const QString& year)
     return QStringLiteral("%1%2X%3").arg(stem).arg(++g_counter).arg(year);
 }
 
-Db freshYearDb(const QString& year)
+QString yearTemplate(const QString& year)
 {
     static QMap<QString, QString> templates;
     if (!templates.contains(year)) {
@@ -70,9 +70,14 @@ Db freshYearDb(const QString& year)
         Db::close(QStringLiteral("TEMPLATE"));
         templates.insert(year, name);
     }
+    return templates.value(year);
+}
+
+Db freshYearDb(const QString& year)
+{
     const QString name = TestEnv::uniqueName(QStringLiteral("Y"), year);
     const ConnectionParams p = TestEnv::params(name);
-    Db::createDatabase(p, templates.value(year));
+    Db::createDatabase(p, yearTemplate(year));
     return Db::open(kOrbita, p);
 }
 

@@ -19,6 +19,8 @@ struct TestEnv {
 
 // A fresh year database with the full schema, copied from a template made once per process.
 // Opened as the year connection ORBITA; dropped again by release().
+// Name of the per-process template year database (created on first use).
+QString yearTemplate(const QString& year);
 Db freshYearDb(const QString& year = QStringLiteral("2026"));
 void releaseYearDb(const Db& db);
 

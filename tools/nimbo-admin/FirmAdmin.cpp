@@ -51,12 +51,19 @@ Db createYear(const Server& srv, const QString& firm, const QString& year, const
 {
     if (dbName.right(4) != year)
         throw UserError(QStringLiteral("Hata: Firma yılı ile veritabanı ismi uyumsuz!"));
-    Db firms = initFirms(srv);
     const ConnectionParams p = srv.params(dbName);
     if (!Db::databaseExists(p))
         Db::createDatabase(p);
     Db year_ = Db::open(QStringLiteral("ADMIN_YEAR_") + dbName, p);
     SchemaManager::createYear(year_);
+    registerYear(srv, firm, year, dbName, alias, subeNo);
+    return year_;
+}
+
+void registerYear(const Server& srv, const QString& firm, const QString& year, const QString& dbName,
+                  const QString& alias, int subeNo)
+{
+    Db firms = initFirms(srv);
     {
         DbTransaction tx(firms);
         firms.exec(QStringLiteral("DELETE FROM FIRMALAR WHERE ALIASADI = :a"), {{QStringLiteral("a"), alias}});
@@ -68,7 +75,6 @@ Db createYear(const Server& srv, const QString& firm, const QString& year, const
         tx.commit();
     }
     writeAlias(alias, srv, dbName, QStringLiteral("1"));
-    return year_;
 }
 
 int upgradeAll(const Server& srv)

@@ -19,6 +19,9 @@ Db initFirms(const Server& srv);
 // FIRMALAR and writes its alias. The database name must end with the year.
 Db createYear(const Server& srv, const QString& firm, const QString& year, const QString& dbName,
               const QString& alias, int subeNo = 1);
+// Registers an existing year database in FIRMALAR and writes its alias.
+void registerYear(const Server& srv, const QString& firm, const QString& year, const QString& dbName,
+                  const QString& alias, int subeNo = 1);
 // Upgrades every year database FIRMALAR lists; returns how many were upgraded.
 int upgradeAll(const Server& srv);
 // Writes NIMBO.ini (server and driver) and the firms alias for this workstation.

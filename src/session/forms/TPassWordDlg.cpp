@@ -53,6 +53,7 @@ void TPassWordDlg::prepare()
     m_branch->clear();
     for (const PickItem& b : m_login.branches())
         m_branch->addItem(b.text, b.value);
+    m_branch->setCurrentIndex(-1);
     const bool autoLogin = m_login.autoLogin();
     const QString rememberedBranch = UserMemory::sube();
     auto selectBranch = [this](const QVariant& v) {
