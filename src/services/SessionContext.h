@@ -69,6 +69,14 @@ public:
     // Lists filled by the shared data module for the logged-in user.
     QList<PickItem> kullaniciSubeleri;   // SUBE_ADI / SUBE_NO
     QList<PickItem> malAlacagiDepolar;   // DEPO_ADI / DEPO_KODU
+    // Shared pick lists of the entry windows (OrtakListeleriDoldur), each ordered by its code.
+    QList<PickItem> uniteler;            // UNITE_ADI / UNITE_KODU (without 99)
+    QList<PickItem> kaynaklar;           // KAYNAK_ADI / KAYNAK_KOD
+    QList<PickItem> tedarikciler;        // TED_ADI / TED_KOD
+    QList<PickItem> fiktifDepolar;       // DEPO_ADI / DEPO_KODU of FIKTIFDEPO
+    QList<PickItem> depolar;             // DEPO_ADI / DEPO_KODU
+    QList<PickItem> dovizler;            // DOVIZ_ADI / DOVIZ_KODU
+    QList<PickItem> cariHrkTipleri;      // AD / TIP
 
     CompanyParameters param;
 

@@ -35,11 +35,40 @@ bool fillUserBranches(const Db& db, SessionContext& s)
     }
     return true;
 }
+
+QList<PickItem> pickList(const Db& db, const QString& sql)
+{
+    QList<PickItem> out;
+    QSqlQuery q = db.exec(sql);
+    while (q.next())
+        out.append({toText(q.value(1)).trimmed(), q.value(0)});
+    return out;
+}
 } // namespace
 
-bool OrtakListeleriDoldur(const Db& db, SessionContext& s)
+bool OrtakListeleriDoldur(const Db& db, SessionContext& s, const QString& liste)
 {
-    return fillUserBranches(db, s);
+    const QString l = liste.trimmed().toUpper();
+    const bool all = l.isEmpty();
+    if (all || l == QLatin1String("UNITE"))
+        s.uniteler = pickList(db, QStringLiteral("SELECT UNITE_KODU, UNITE_ADI FROM UNITE WHERE UNITE_KODU <> 99 "
+                                                 "ORDER BY UNITE_KODU"));
+    if (all || l == QLatin1String("KAYNAK"))
+        s.kaynaklar = pickList(db, QStringLiteral("SELECT KAYNAK_KOD, KAYNAK_ADI FROM KAYNAK ORDER BY KAYNAK_KOD"));
+    if (all || l == QLatin1String("TEDARIKCI"))
+        s.tedarikciler = pickList(db, QStringLiteral("SELECT TED_KOD, TED_ADI FROM TEDARIKCI ORDER BY TED_KOD"));
+    if (all || l == QLatin1String("FIKTIFDEPO"))
+        s.fiktifDepolar =
+            pickList(db, QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM FIKTIFDEPO ORDER BY DEPO_KODU"));
+    if (all || l == QLatin1String("DEPO"))
+        s.depolar = pickList(db, QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM DEPO ORDER BY DEPO_KODU"));
+    if (all || l == QLatin1String("DOVIZ"))
+        s.dovizler = pickList(db, QStringLiteral("SELECT DOVIZ_KODU, DOVIZ_ADI FROM DOVIZ ORDER BY DOVIZ_KODU"));
+    if (all || l == QLatin1String("CARIHRKTIP"))
+        s.cariHrkTipleri = pickList(db, QStringLiteral("SELECT TIP, AD FROM CARIHRKTIP ORDER BY TIP"));
+    if (all || l == QLatin1String("SUBELER"))
+        return fillUserBranches(db, s);
+    return true;
 }
 
 } // namespace nimbo

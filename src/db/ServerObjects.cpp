@@ -1,0 +1,112 @@
+#include "db/ServerObjects.h"
+#include "db/Errors.h"
+
+#include <QSqlQuery>
+
+namespace nimbo::ServerObjects {
+
+const QStringList& finhrkParameterNames()
+{
+    static const QStringList names = {
+        "BELGE_TIP", "FIN_ID",     "SIRA_NO",    "TIP",        "ISLEM_TIP", "ISLEM_TIP2", "ISLEM_TIP3",
+        "KODU",      "KODU2",      "CARIKOD",    "CEK_NO",     "ACIKLAMA",  "BORC",       "ALACAK",
+        "BORC_DVZ",  "ALACAK_DVZ", "DOVIZ_KODU", "DVZ_KUR",    "ADI",       "TARIH",      "VADE_TRH",
+        "BELGE_NO",  "PERSON_KOD", "HRK_NO",     "BA_DOVIZ",   "BA_KUR",    "BA_BORC",    "BA_ALACAK"};
+    return names;
+}
+
+int SP_INS_FINHRK(const Db& db, const Params& params)
+{
+    Params bound;
+    QStringList cols;
+    QStringList holders;
+    for (const QString& n : finhrkParameterNames()) {
+        QVariant v = params.value(n, params.value(QLatin1Char('@') + n));
+        cols << n;
+        holders << QLatin1Char(':') + n;
+        bound.insert(n, v.isValid() ? v : QVariant(QMetaType::fromType<QString>()));
+    }
+    for (auto it = params.begin(); it != params.end(); ++it) {
+        QString k = it.key();
+        if (k.startsWith(QLatin1Char('@')))
+            k.remove(0, 1);
+        if (!finhrkParameterNames().contains(k))
+            throw UserError(QStringLiteral("SP_INS_FINHRK: bilinmeyen parametre %1").arg(it.key()));
+    }
+    const QDateTime tarih = toDateTime(bound.value(QStringLiteral("TARIH")));
+    cols << QStringLiteral("AY") << QStringLiteral("YIL");
+    holders << QStringLiteral(":AY") << QStringLiteral(":YIL");
+    bound.insert(QStringLiteral("AY"), tarih.isValid() ? QVariant(tarih.date().month()) : QVariant());
+    bound.insert(QStringLiteral("YIL"), tarih.isValid() ? QVariant(tarih.date().year()) : QVariant());
+    QSqlQuery q = db.exec(QStringLiteral("INSERT INTO FINHRK (%1) VALUES (%2)")
+                              .arg(cols.join(QStringLiteral(", ")), holders.join(QStringLiteral(", "))),
+                          bound);
+    return q.numRowsAffected() > 0 ? q.numRowsAffected() : 1;
+}
+
+namespace {
+
+// Latest rate of a currency at or before trh; 0 when there is none.
+double rateAt(const Db& db, const QString& dvz, const QDateTime& trh, bool buying)
+{
+    const QString col = buying ? QStringLiteral("TLDEGERI_ALIS") : QStringLiteral("TLDEGERI_SATIS");
+    return db.scalar(db.dialect().limit(QStringLiteral("SELECT %1 FROM KURDEGER WHERE DOVIZ_KODU = :d AND "
+                                                       "TARIH <= :t ORDER BY TARIH DESC")
+                                            .arg(col),
+                                        1),
+                     {{QStringLiteral("d"), dvz}, {QStringLiteral("t"), trh}})
+        .toDouble();
+}
+
+QString setting(const Db& db, const QString& column, const QString& fallback)
+{
+    const QString v = toText(db.scalar(QStringLiteral("SELECT %1 FROM PARAMETRE").arg(column))).trimmed();
+    return v.isEmpty() ? fallback : v;
+}
+
+} // namespace
+
+int SP_SET_STOKFYT(const Db& db, const QDateTime& trh, const QString& askur)
+{
+    const bool buying = askur.trimmed().toUpper() == QLatin1String("A");
+    const QString local = setting(db, QStringLiteral("YERELDOVIZ"), QStringLiteral("TL"));
+    const QString usd = setting(db, QStringLiteral("RDOVIZ1"), QStringLiteral("USD"));
+    const QString eur = setting(db, QStringLiteral("RDOVIZ2"), QStringLiteral("EUR"));
+    const double usdRate = rateAt(db, usd, trh, buying);
+    const double eurRate = rateAt(db, eur, trh, buying);
+
+    QStringList currencies;
+    QSqlQuery q = db.exec(QStringLiteral("SELECT DISTINCT DOVIZ_KODU FROM STOK WHERE DOVIZ_KODU IS NOT NULL AND "
+                                         "DOVIZ_KODU <> '' AND DOVIZ_KODU <> :l"),
+                          {{QStringLiteral("l"), local}});
+    while (q.next())
+        currencies << toText(q.value(0)).trimmed();
+
+    int updated = 0;
+    for (const QString& dvz : currencies) {
+        const double rate = rateAt(db, dvz, trh, buying);
+        if (rate <= 0)
+            continue; // no rate: keep the prices rather than write wrong ones
+        QStringList sets;
+        for (const char* group : {"ALIS_FYT", "SAT_SKFYT", "SAT_ABFYT", "SAT_BFYT"}) {
+            const QString g = QLatin1String(group);
+            sets << QStringLiteral("%1_TL = %1_DOVIZ * :kur").arg(g);
+            if (usdRate > 0)
+                sets << QStringLiteral("%1_USD = %1_DOVIZ * :kur / :usd").arg(g);
+            if (eurRate > 0)
+                sets << QStringLiteral("%1_EUR = %1_DOVIZ * :kur / :eur").arg(g);
+        }
+        sets << QStringLiteral("FYT_TRH = :trh");
+        Params p{{QStringLiteral("kur"), rate}, {QStringLiteral("dvz"), dvz}, {QStringLiteral("trh"), trh}};
+        if (usdRate > 0)
+            p.insert(QStringLiteral("usd"), usdRate);
+        if (eurRate > 0)
+            p.insert(QStringLiteral("eur"), eurRate);
+        QSqlQuery u = db.exec(
+            QStringLiteral("UPDATE STOK SET %1 WHERE DOVIZ_KODU = :dvz").arg(sets.join(QStringLiteral(", "))), p);
+        updated += qMax(0, u.numRowsAffected());
+    }
+    return updated;
+}
+
+} // namespace nimbo::ServerObjects

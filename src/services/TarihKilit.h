@@ -1,0 +1,11 @@
+#pragma once
+#include <QDate>
+
+namespace nimbo {
+
+// True when transactions are allowed on the date: PARAMET.KILIT_TRH and KILIT_TRH2 are read
+// on every call; with both set the date must lie between them (both ends included). When it
+// does not and mesajGoster is true, the lock message is shown.
+bool TarihKilitKontrol(const QDate& tarih, bool mesajGoster = true);
+
+} // namespace nimbo

@@ -1,0 +1,22 @@
+#pragma once
+#include "db/Db.h"
+
+namespace nimbo {
+
+// The next number of a series kept in a one-row counter table (NEWSATIS, NEWCARI, ...).
+// The counter is advanced in a short transaction of its own on a connection of its own,
+// so the number is consumed even when the caller's transaction later rolls back, and two
+// workstations never receive the same number. While another workstation holds the
+// counter past the lock timeout, "Diğer Kullanıcı Dosyaya Yazıyor.2-3 saniye sonra OK
+// tuşuna basın." is shown and the counter is tried again after OK, without limit.
+double YeniKayitNo(const QString& counterTable);                 // on the session's year database
+double YeniKayitNo(const Db& yearDb, const QString& counterTable);
+
+// How long one attempt waits for a counter held by someone else (milliseconds).
+void setCounterLockTimeout(int ms);
+int counterLockTimeout();
+
+// Closes the counter connection that belongs to a year connection (firm change, tests).
+void closeCounterConnection(const Db& yearDb);
+
+} // namespace nimbo
