@@ -40,7 +40,7 @@ public:
         if (m.groupColumn >= 0 && !m.rows.isEmpty() && totals)
             placeBody(Band{BandKind::GroupFooter, -1, ReportPaginator::groupTotalLabel(group), groupSums});
         if (totals && m.pageTotals && pages.size() > 1)
-            cur().bands << Band{BandKind::PageTotal, -1, ReportPaginator::pageTotalLabel(), pageSums};
+            add(Band{BandKind::PageTotal, -1, ReportPaginator::pageTotalLabel(), pageSums});
         // The closing bands take what room is left; the page total above was reserved.
         footReserve = 0;
         if (totals && m.grandTotal)
