@@ -1,0 +1,161 @@
+#include "session/CompanionProgram.h"
+#include "db/Paths.h"
+#include "services/Prompter.h"
+#include "session/LaunchParameters.h"
+#include "session/NimboSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace nimbo {
+
+namespace {
+const QString kSection = QStringLiteral("PROGRAMLAR");
+
+bool runQuietly(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForStarted(2000))
+        return false;
+    if (!p.waitForFinished(3000)) {
+        p.kill();
+        p.waitForFinished(500);
+        return false;
+    }
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+} // namespace
+
+CompanionProgram::CompanionProgram() : m_start(&CompanionProgram::startDetached), m_activate(&CompanionProgram::activateByTitle)
+{
+}
+
+QString CompanionProgram::windowTitle(Kind k)
+{
+    switch (k) {
+    case Kind::Ledger:
+        return QStringLiteral("Muhasebe");
+    case Kind::Maintenance:
+        return QStringLiteral("Bakım Ve Destek");
+    case Kind::BarcodeLabel:
+        return QStringLiteral("Barkod Etiketi");
+    }
+    return {};
+}
+
+QString CompanionProgram::displayName(Kind k)
+{
+    switch (k) {
+    case Kind::Ledger:
+        return QStringLiteral("Genel Muhasebe");
+    case Kind::Maintenance:
+        return QStringLiteral("Sistem Yönetimi");
+    case Kind::BarcodeLabel:
+        return QStringLiteral("Barkod Etiketi");
+    }
+    return {};
+}
+
+QString CompanionProgram::settingKey(Kind k)
+{
+    switch (k) {
+    case Kind::Ledger:
+        return QStringLiteral("Muhasebe");
+    case Kind::Maintenance:
+        return QStringLiteral("Bakim");
+    case Kind::BarcodeLabel:
+        return QStringLiteral("Barkod");
+    }
+    return {};
+}
+
+QString CompanionProgram::defaultExecutable(Kind k)
+{
+    switch (k) {
+    case Kind::Ledger:
+        return QStringLiteral("nimbo-muhasebe");
+    case Kind::Maintenance:
+        return QStringLiteral("nimbo-admin");
+    case Kind::BarcodeLabel:
+        return QStringLiteral("nimbo-barkod");
+    }
+    return {};
+}
+
+QString CompanionProgram::executable(Kind k)
+{
+    const QString v = NimboSettings::value(kSection, settingKey(k)).trimmed();
+    if (!v.isEmpty())
+        return v;
+    NimboSettings::setValue(kSection, settingKey(k), defaultExecutable(k));
+    return defaultExecutable(k);
+}
+
+QString CompanionProgram::resolve(const QString& name, const QString& programPath)
+{
+    if (name.isEmpty())
+        return {};
+    const QFileInfo direct(name);
+    if (direct.isAbsolute())
+        return direct.isFile() && direct.isExecutable() ? direct.absoluteFilePath() : QString();
+    QStringList dirs = {Paths::programDir(), QCoreApplication::applicationDirPath()};
+    if (!programPath.isEmpty())
+        dirs << programPath;
+    for (const QString& d : dirs) {
+        const QFileInfo f(QDir(d).filePath(name));
+        if (f.isFile() && f.isExecutable())
+            return f.absoluteFilePath();
+    }
+    return QStandardPaths::findExecutable(name);
+}
+
+bool CompanionProgram::run(Kind k, const QString& launchParameters) const
+{
+    if (m_activate && m_activate(windowTitle(k)))
+        return true;
+    const QString name = executable(k);
+    const QString path = resolve(name, m_programPath);
+    if (path.isEmpty()) {
+        Prompter::instance().warn(displayName(k) + QStringLiteral(" programı bulunamadı: ") + name
+                                  + QStringLiteral("\nNIMBO.ini dosyasının [") + kSection + QStringLiteral("] bölümündeki ")
+                                  + settingKey(k) + QStringLiteral(" ayarına programın adını veya tam yolunu yazınız."));
+        return false;
+    }
+    if (!m_start(path, LaunchParameters::arguments(launchParameters))) {
+        Prompter::instance().warn(displayName(k) + QStringLiteral(" programı başlatılamadı: ") + path);
+        return false;
+    }
+    return true;
+}
+
+bool CompanionProgram::activateByTitle(const QString& title)
+{
+    // Windows finds the program's main window by class and title. On Linux only an X11
+    // session lets another program raise a window, and only through a helper: wmctrl or
+    // xdotool. Without one (Wayland, no display, helper not installed) the program is
+    // started again, which is what the user asked for anyway.
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    const QString wmctrl = QStandardPaths::findExecutable(QStringLiteral("wmctrl"));
+    if (!wmctrl.isEmpty())
+        return runQuietly(wmctrl, {QStringLiteral("-F"), QStringLiteral("-a"), title});
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    if (!xdotool.isEmpty())
+        return runQuietly(xdotool, {QStringLiteral("search"), QStringLiteral("--limit"), QStringLiteral("1"),
+                                    QStringLiteral("--name"),
+                                    QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$'),
+                                    QStringLiteral("windowactivate")});
+    return false;
+}
+
+bool CompanionProgram::startDetached(const QString& program, const QStringList& args)
+{
+    return QProcess::startDetached(program, args);
+}
+
+} // namespace nimbo

@@ -1,0 +1,62 @@
+#include "session/forms/MenuRunner.h"
+#include "db/Errors.h"
+#include "services/Prompter.h"
+#include "services/SessionContext.h"
+#include "session/LaunchParameters.h"
+#include "widgets/WindowRegistry.h"
+
+#include <QWidget>
+
+namespace nimbo {
+
+MenuRunner::MenuRunner(SessionContext& s, QWidget* host) : m_s(s), m_host(host) {}
+
+WindowRegistry& MenuRunner::registry() const { return m_registry ? *m_registry : WindowRegistry::instance(); }
+
+MenuDispatch::Result MenuRunner::run(const QString& caption)
+{
+    MenuDispatch d(m_s, {[this](const QString& c, bool modal) { return openWindow(c, modal) != nullptr; },
+                         [this](MenuRight::Target t) { startProgram(t); }});
+    return d.run(caption);
+}
+
+QWidget* MenuRunner::openWindow(const QString& name, bool modal)
+{
+    const WindowEntry* e = registry().find(name);
+    if (!e || !e->create)
+        return nullptr;
+    QWidget* w = nullptr;
+    try {
+        w = e->create(m_host);
+    } catch (const UserError& x) {
+        Prompter::instance().warn(x.message());
+        return nullptr;
+    } catch (const DbError& x) {
+        Prompter::instance().error(QStringLiteral("Hata:") + x.text());
+        return nullptr;
+    }
+    if (!w)
+        return nullptr;
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->setWindowFlag(Qt::Window, true);
+    // Modal without a nested event loop: the rest of the program waits all the same.
+    if (modal || e->modal)
+        w->setWindowModality(Qt::ApplicationModal);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    m_last = w;
+    return w;
+}
+
+void MenuRunner::startProgram(CompanionProgram::Kind k) { m_companions.run(k, LaunchParameters::current()); }
+
+void MenuRunner::startProgram(MenuRight::Target t)
+{
+    if (t == MenuRight::Target::LedgerProgram)
+        startProgram(CompanionProgram::Kind::Ledger);
+    else if (t == MenuRight::Target::MaintenanceProgram)
+        startProgram(CompanionProgram::Kind::Maintenance);
+}
+
+} // namespace nimbo

@@ -1,0 +1,44 @@
+#pragma once
+#include "session/CompanionProgram.h"
+#include "session/MenuDispatch.h"
+
+#include <QPointer>
+#include <QString>
+
+class QWidget;
+
+namespace nimbo {
+
+class SessionContext;
+class WindowRegistry;
+
+// Opens what a menu caption names: a registered window (modally when the dispatch table or
+// the registration says so) or a companion program.
+class MenuRunner {
+public:
+    MenuRunner(SessionContext& s, QWidget* host);
+
+    // Through the dispatch table with its right tests.
+    MenuDispatch::Result run(const QString& caption);
+    // A registered window by caption or class name, without right tests; nullptr when none.
+    QWidget* openWindow(const QString& name, bool modal = false);
+    void startProgram(CompanionProgram::Kind k);
+    void startProgram(MenuRight::Target t);
+
+    // The window opened last (tests look at it).
+    QWidget* lastOpened() const { return m_last; }
+    // Tests use their own registry and program starter.
+    void setRegistry(WindowRegistry* r) { m_registry = r; }
+    CompanionProgram& companions() { return m_companions; }
+
+private:
+    WindowRegistry& registry() const;
+
+    SessionContext& m_s;
+    QWidget* m_host;
+    WindowRegistry* m_registry = nullptr;
+    CompanionProgram m_companions;
+    QPointer<QWidget> m_last;
+};
+
+} // namespace nimbo
