@@ -1,6 +1,12 @@
 #include "widgets/FormUtil.h"
+#include "db/SchemaDef.h"
 
 #include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QHash>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -46,6 +52,50 @@ void enterMovesFocus(QWidget* window)
         c->installEventFilter(filter);
     for (QAbstractSpinBox* c : window->findChildren<QAbstractSpinBox*>())
         c->installEventFilter(filter);
+}
+
+namespace {
+const QHash<QString, QString>& declaredTypes()
+{
+    static const QHash<QString, QString> types = [] {
+        QHash<QString, QString> h;
+        for (const SchemaPart& part : yearSchema())
+            for (const TableDef& t : part.tables)
+                for (const ColumnDef& c : parseColumns(t.body))
+                    h.insert(t.name.toUpper() + QLatin1Char('.') + c.name, c.type.toUpper());
+        return h;
+    }();
+    return types;
+}
+} // namespace
+
+QString declaredType(const QString& table, const QString& column)
+{
+    return declaredTypes().value(table.toUpper() + QLatin1Char('.') + column.toUpper());
+}
+
+int declaredLength(const QString& table, const QString& column)
+{
+    static const QRegularExpression sized(QStringLiteral("^(VARCHAR|CHAR|STRING)\\s*\\((\\d+)\\)$"));
+    const auto m = sized.match(declaredType(table, column));
+    return m.hasMatch() ? m.captured(2).toInt() : 0;
+}
+
+void setEditorReadOnly(QWidget* editor, bool readOnly)
+{
+    if (auto* e = qobject_cast<QLineEdit*>(editor)) {
+        e->setReadOnly(readOnly);
+    } else if (auto* e = qobject_cast<QPlainTextEdit*>(editor)) {
+        e->setReadOnly(readOnly);
+    } else if (auto* e = qobject_cast<QAbstractSpinBox*>(editor)) {
+        e->setReadOnly(readOnly);
+    } else {
+        editor->setEnabled(!readOnly);
+        return;
+    }
+    // Grey background like a disabled field, but the text can still be selected and copied.
+    editor->setStyleSheet(readOnly ? QStringLiteral("background-color: #e4e4e4;") : QString());
+    editor->setFocusPolicy(readOnly ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
 } // namespace nimbo

@@ -1,0 +1,127 @@
+#include "accounts/CariListe.h"
+#include "db/DbTransaction.h"
+#include "services/Prompter.h"
+
+namespace nimbo {
+
+namespace {
+QString escapeLike(QString s)
+{
+    s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    s.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    s.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return s;
+}
+
+// Balances are money: anything under half a kuruş counts as zero.
+const QString kBakiye = QStringLiteral("SUM(COALESCE(BORC, 0)) - SUM(COALESCE(ALACAK, 0))");
+} // namespace
+
+QList<QPair<QString, QString>> CariListe::aramaAlanlari()
+{
+    return {{QStringLiteral("Cari Kodu"), QStringLiteral("CARI_KOD")},
+            {QStringLiteral("Cari Adı"), QStringLiteral("FIRMA_ADI")},
+            {QStringLiteral("Yetkili Adı"), QStringLiteral("YETKILI_ADI")},
+            {QStringLiteral("TC Kimlik No"), QStringLiteral("TCKIMLIKNO")}};
+}
+
+ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
+{
+    ListQuery q;
+    QString& s = q.sql;
+    s = QStringLiteral("SELECT CARI_KOD, FIRMA_ADI, YETKILI_ADI, MAKSVADEGUN, YETKILI_SOYAD, PASIF, SEMT, ILCE, ILI, "
+                       "FAT_ISK, TEL1, ALT_GRUP, CARI_GRP_KOD, ACILISTRH, CANAGRUP.GRUP_ADI, ANA_GRUP, ACIKLAMA, "
+                       "OZEL_GRUP, ISCI_KOD, DOVIZ_KODU, TCKIMLIKNO FROM CARI LEFT OUTER JOIN CANAGRUP "
+                       "ON(KODU=ANA_GRUP) WHERE 1=1");
+    auto add = [&](const QString& clause, const QString& name, const QVariant& v) {
+        s += QLatin1Char(' ') + clause;
+        q.params.insert(name, v);
+    };
+    if (f.durum == CariFiltre::Durum::Aktif)
+        s += QStringLiteral(" AND (PASIF='A')");
+    else if (f.durum == CariFiltre::Durum::Pasif)
+        s += QStringLiteral(" AND (PASIF='P')");
+    if (!f.grup.isEmpty())
+        add(QStringLiteral("AND (CARI_GRP_KOD=:GRUP)"), QStringLiteral("GRUP"), f.grup);
+    if (!f.altGrup.isEmpty())
+        add(QStringLiteral("AND (ALT_GRUP=:ALTGRUP)"), QStringLiteral("ALTGRUP"), f.altGrup);
+    if (f.anaGrup.isValid() && !f.anaGrup.toString().isEmpty())
+        add(QStringLiteral("AND (ANA_GRUP=:ANAGRUP)"), QStringLiteral("ANAGRUP"), f.anaGrup.toInt());
+    if (!f.ilce.isEmpty())
+        add(QStringLiteral("AND (ILCE=:ILCE)"), QStringLiteral("ILCE"), f.ilce);
+    if (!f.il.isEmpty())
+        add(QStringLiteral("AND (ILI=:ILI)"), QStringLiteral("ILI"), f.il);
+    if (!f.semt.isEmpty())
+        add(QStringLiteral("AND (SEMT LIKE :SEMT)"), QStringLiteral("SEMT"), f.semt);
+    if (f.vadeGun.isValid() && !f.vadeGun.toString().isEmpty())
+        add(QStringLiteral("AND (MAKSVADEGUN=:VADE)"), QStringLiteral("VADE"), f.vadeGun.toInt());
+
+    switch (f.bakiye) {
+    case CariFiltre::Bakiye::Tumu: break;
+    case CariFiltre::Bakiye::Borclu:
+        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING %1 > 0.005)").arg(kBakiye);
+        break;
+    case CariFiltre::Bakiye::Alacakli:
+        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING %1 < -0.005)").arg(kBakiye);
+        break;
+    case CariFiltre::Bakiye::Bakiyesiz:
+        // An account without movements has no balance either.
+        s += QStringLiteral(" AND CARI_KOD NOT IN (SELECT KODU FROM FINHRK WHERE KODU IS NOT NULL GROUP BY KODU "
+                            "HAVING ABS(%1) >= 0.005)")
+                 .arg(kBakiye);
+        break;
+    }
+    switch (f.taksit) {
+    case CariFiltre::Taksit::Tumu: break;
+    case CariFiltre::Taksit::Taksitli:
+        s += QStringLiteral(" AND CARI_KOD IN (SELECT CARI_KOD FROM TAKSITS)");
+        break;
+    case CariFiltre::Taksit::TaksitBakiyesiOlan:
+        add(QStringLiteral("AND CARI_KOD IN (SELECT CARI_KOD FROM TAKSITS WHERE COALESCE(TAKSIT_ODENDI, 'H') <> 'E' "
+                           "AND ODE_TRH >= :YARIN)"),
+            QStringLiteral("YARIN"), today.addDays(1));
+        break;
+    case CariFiltre::Taksit::TaksitiOdemeyen:
+        add(QStringLiteral("AND CARI_KOD IN (SELECT CARI_KOD FROM TAKSITS WHERE COALESCE(TAKSIT_ODENDI, 'H') <> 'E' "
+                           "AND ODE_TRH < :BUGUN)"),
+            QStringLiteral("BUGUN"), today);
+        break;
+    }
+
+    if (!f.aramaDegeri.isEmpty()) {
+        bool known = false;
+        for (const auto& a : aramaAlanlari())
+            known = known || a.second == f.aramaAlani;
+        if (known)
+            add(QStringLiteral("AND (%1 %2 :ARANAN ESCAPE '\\')").arg(f.aramaAlani, m_db.dialect().ilike()),
+                QStringLiteral("ARANAN"), escapeLike(f.aramaDegeri) + QLatin1Char('%'));
+    }
+    s += QStringLiteral(" ORDER BY CARI_KOD");
+    return q;
+}
+
+bool CariListe::sil(const QString& kod) const
+{
+    if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
+        return false;
+    const Params p{{QStringLiteral("CKod"), kod}};
+    DbTransaction tx(m_db);
+    const bool used =
+        m_db.any(QStringLiteral("SELECT KODU FROM FINHRK WHERE (KODU=:CKod OR CARIKOD=:CKod)"), p)
+        || m_db.any(QStringLiteral("SELECT TASI_FIRMA FROM SEVK WHERE TASI_FIRMA=:CKod"), p)
+        || m_db.any(QStringLiteral("SELECT CARIKOD FROM CARIPERS WHERE CARIKOD=:CKod"), p)
+        || m_db.any(QStringLiteral("SELECT CARIKOD FROM CARISEVK WHERE CARIKOD=:CKod"), p);
+    if (used) {
+        tx.rollback();
+        Prompter::instance().info(QStringLiteral("Bu Cari Kod ile ilgili işlem var.Silinemez!"));
+        return false;
+    }
+    // The banks and invoice addresses belong to the card and go with it.
+    m_db.exec(QStringLiteral("DELETE FROM CARIBANKA WHERE CARI_KOD=:CKod"), p);
+    m_db.exec(QStringLiteral("DELETE FROM CARIFATURA WHERE CARIKOD=:CKod"), p);
+    m_db.exec(QStringLiteral("DELETE FROM CARI WHERE CARI_KOD=:CKod"), p);
+    tx.commit();
+    return true;
+}
+
+} // namespace nimbo

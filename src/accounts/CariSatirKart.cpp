@@ -1,0 +1,72 @@
+#include "accounts/CariSatirKart.h"
+#include "accounts/RecordWriter.h"
+#include "db/DbTransaction.h"
+
+namespace nimbo {
+
+CariSatirKart::CariSatirKart(const Db& db, const QString& table, const QStringList& keyColumns,
+                             const QString& accountColumn)
+    : m_db(db), m_table(table), m_keys(keyColumns), m_account(accountColumn)
+{
+}
+
+void CariSatirKart::yeni(const QString& cariKod)
+{
+    reset({{m_account, cariKod}}, true);
+    m_oldKey.clear();
+}
+
+bool CariSatirKart::ac(const QVariantMap& key)
+{
+    QStringList where;
+    Params p;
+    for (auto it = key.begin(); it != key.end(); ++it) {
+        where << QStringLiteral("%1 = :%1").arg(it.key());
+        p.insert(it.key(), it.value());
+    }
+    const QVariantMap row = RecordWriter::readRow(
+        m_db, QStringLiteral("SELECT * FROM %1 WHERE %2").arg(m_table, where.join(QStringLiteral(" AND "))), p);
+    if (row.isEmpty())
+        return false;
+    reset(row, false);
+    m_oldKey = key;
+    return true;
+}
+
+void CariSatirKart::save()
+{
+    kontrol();
+    DbTransaction tx(m_db);
+    RecordWriter w(m_db, m_table);
+    if (isNew())
+        w.insert(values());
+    else
+        w.update(values(), m_oldKey);
+    tx.commit();
+    m_oldKey.clear();
+    for (const QString& k : m_keys)
+        if (k != QLatin1String("ROW_ID"))
+            m_oldKey.insert(k, value(k));
+    setNew(false);
+}
+
+void CariSatirKart::sil(const QVariantMap& key) const
+{
+    QStringList where;
+    Params p;
+    for (auto it = key.begin(); it != key.end(); ++it) {
+        where << QStringLiteral("%1 = :%1").arg(it.key());
+        p.insert(it.key(), it.value());
+    }
+    DbTransaction tx(m_db);
+    m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_table, where.join(QStringLiteral(" AND "))), p);
+    tx.commit();
+}
+
+ListQuery CariSatirKart::liste(const QString& cariKod, const QString& orderBy) const
+{
+    return {QStringLiteral("SELECT * FROM %1 WHERE %2 = :CARIKOD ORDER BY %3").arg(m_table, m_account, orderBy),
+            {{QStringLiteral("CARIKOD"), cariKod}}};
+}
+
+} // namespace nimbo

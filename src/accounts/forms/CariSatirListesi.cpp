@@ -1,0 +1,67 @@
+#include "accounts/forms/CariSatirListesi.h"
+#include "accounts/CariSatirKart.h"
+#include "accounts/forms/CariSatirFormu.h"
+#include "services/Prompter.h"
+#include "services/SessionContext.h"
+
+#include <QDynamicPropertyChangeEvent>
+#include <memory>
+
+namespace nimbo {
+
+CariSatirListesi::CariSatirListesi(const QString& caption, const QString& table, const QString& orderBy,
+                                   const QString& cariKod, QWidget* parent)
+    : ListWindow(caption, parent), m_table(table), m_orderBy(orderBy), m_cariKod(cariKod)
+{
+    setCommands(New | Change | Delete | Print | Export);
+    resize(900, 420);
+}
+
+QString CariSatirListesi::ilkCari(const QString& table)
+{
+    return toText(SessionContext::current().db().scalar(QStringLiteral("SELECT MIN(CARIKOD) FROM %1").arg(table)));
+}
+
+void CariSatirListesi::setCariKod(const QString& kod)
+{
+    m_cariKod = kod;
+    setWindowTitle(windowTitle().section(QStringLiteral(" - "), 0, 0) + QStringLiteral(" - ") + kod);
+    refresh();
+}
+
+bool CariSatirListesi::event(QEvent* e)
+{
+    if (e->type() == QEvent::DynamicPropertyChange
+        && static_cast<QDynamicPropertyChangeEvent*>(e)->propertyName() == "cariKod")
+        setCariKod(property("cariKod").toString());
+    return ListWindow::event(e);
+}
+
+ListQuery CariSatirListesi::query() const
+{
+    return CariSatirKart(db(), m_table, {}).liste(m_cariKod, m_orderBy);
+}
+
+void CariSatirListesi::newRecord()
+{
+    std::unique_ptr<CariSatirFormu> f(kartFormu({}));
+    if (f && f->exec() == QDialog::Accepted)
+        refresh();
+}
+
+void CariSatirListesi::changeRecord(const QSqlRecord& row)
+{
+    std::unique_ptr<CariSatirFormu> f(kartFormu(anahtar(row)));
+    if (f && f->exec() == QDialog::Accepted)
+        refresh();
+}
+
+bool CariSatirListesi::deleteRecord(const QSqlRecord& row)
+{
+    if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
+        return false;
+    const QVariantMap key = anahtar(row);
+    return guard([&] { CariSatirKart(db(), m_table, {}).sil(key); });
+}
+
+} // namespace nimbo

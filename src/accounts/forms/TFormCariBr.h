@@ -1,0 +1,54 @@
+#pragma once
+#include "accounts/CariFiltre.h"
+#include "widgets/ListWindow.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace nimbo {
+
+// "Cari Kayıtlar": the account list with its filter, quick search, row totals and the
+// shortcuts to the account's movements, matching, banks, papers, persons and addresses.
+class TFormCariBr : public ListWindow {
+    Q_OBJECT
+public:
+    explicit TFormCariBr(QWidget* parent = nullptr);
+    // The filter as filled in the window.
+    CariFiltre filtre() const;
+
+protected:
+    ListQuery query() const override;
+    void newRecord() override;
+    void changeRecord(const QSqlRecord& row) override;
+    bool deleteRecord(const QSqlRecord& row) override;
+    void copyRecord(const QSqlRecord& row) override;
+    void currentChanged(const QSqlRecord& row) override;
+
+private:
+    QWidget* buildFilter();
+    void buildTotals();
+    void buildShortcuts();
+    void fillGroups();
+    void openShortcut(const QString& windowName, const QString& rightFlag = {});
+    void openCard(const QString& kod, const QString& kaynak);
+
+    QComboBox* m_durum;
+    QComboBox* m_anaGrup;
+    QComboBox* m_grup;
+    QComboBox* m_altGrup;
+    QComboBox* m_il;
+    QComboBox* m_ilce;
+    QLineEdit* m_semt;
+    QLineEdit* m_vade;
+    QComboBox* m_bakiye;
+    QComboBox* m_taksit;
+    QLabel* m_borc;
+    QLabel* m_alacak;
+    QLabel* m_bakiyeLbl;
+    QLabel* m_dovizToplam;
+    QList<QPair<QPushButton*, QString>> m_shortcuts; // button, window class name
+};
+
+} // namespace nimbo

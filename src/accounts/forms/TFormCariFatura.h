@@ -1,0 +1,17 @@
+#pragma once
+#include "accounts/forms/CariSatirListesi.h"
+
+namespace nimbo {
+
+// "Fatura Adresleri" of one account; "Seç" returns the chosen address row.
+class TFormCariFatura : public CariSatirListesi {
+    Q_OBJECT
+public:
+    explicit TFormCariFatura(const QString& cariKod, QWidget* parent = nullptr);
+
+protected:
+    CariSatirFormu* kartFormu(const QVariantMap& key) override;
+    QVariantMap anahtar(const QSqlRecord& row) const override;
+};
+
+} // namespace nimbo

@@ -1,0 +1,34 @@
+#pragma once
+#include "widgets/CodeNameTable.h"
+#include "widgets/ListWindow.h"
+
+namespace nimbo {
+
+// List of a code/name table with search by name, new, change, delete and, in pick mode,
+// "Seç". Built from a CodeNameSpec alone:
+//
+//   auto* w = new CodeNameWindow(cariGrupSpec(), parent);              // menu window
+//   QVariant k = CodeNameWindow::pick(cariGrupSpec(), this, "KODU", anaGrup); // picker
+class CodeNameWindow : public ListWindow {
+    Q_OBJECT
+public:
+    explicit CodeNameWindow(const CodeNameSpec& spec, QWidget* parent = nullptr);
+    // Only rows whose parent column equals the value (a picker narrowed by the card).
+    void setParentFilter(const QString& column, const QVariant& value);
+    // Runs the list modally in pick mode; the chosen row's code, or invalid when cancelled.
+    static QVariant pick(const CodeNameSpec& spec, QWidget* parent, const QString& parentColumn = {},
+                         const QVariant& parentValue = {});
+
+protected:
+    ListQuery query() const override;
+    void newRecord() override;
+    void changeRecord(const QSqlRecord& row) override;
+    bool deleteRecord(const QSqlRecord& row) override;
+
+private:
+    CodeNameTable m_table;
+    QString m_parentColumn;
+    QVariant m_parentValue;
+};
+
+} // namespace nimbo

@@ -1,0 +1,34 @@
+#pragma once
+#include "widgets/CardModel.h"
+#include "widgets/ListColumn.h"
+
+#include <QSqlQueryModel>
+
+namespace nimbo {
+
+// A read-only grid model over a list query with bound values; shows only the declared
+// columns, formatted by kind (Turkish amounts, dd.MM.yyyy dates).
+class ListGridModel : public QSqlQueryModel {
+    Q_OBJECT
+public:
+    using QSqlQueryModel::QSqlQueryModel;
+
+    void setColumns(const QList<ListColumn>& columns);
+    const QList<ListColumn>& columns() const { return m_columns; }
+    // Runs the query; throws DbError.
+    void run(const Db& db, const ListQuery& q);
+
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
+
+    // The raw value of a field in a row, by field name.
+    QVariant fieldValue(int row, const QString& field) const;
+    QString displayText(int row, int column) const;
+
+private:
+    QList<ListColumn> m_columns;
+    QList<int> m_fieldIndex; // query column of each declared column
+};
+
+} // namespace nimbo
