@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+namespace nimbo {
+
+// One row of the item's barcode grid (STOKBARK).
+struct StockBarcode {
+    QString barkod;
+    QString barkTip = QStringLiteral("C");
+    QString birim;
+    double fiyat = 0;
+    QString savedBarkod; // the barcode as stored, empty for a new row
+};
+
+// One row of the item's supplier price list (TEDARIKFIYAT).
+struct SupplierPrice {
+    int tedKod = 0;
+    double alisFyt = 0;
+    QString dovizKod;
+};
+
+} // namespace nimbo

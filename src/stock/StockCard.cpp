@@ -1,0 +1,305 @@
+#include "stock/StockCard.h"
+#include "db/DbTransaction.h"
+#include "services/Prompter.h"
+#include "stock/StockNumbers.h"
+#include "stock/StockRates.h"
+
+#include <QSqlRecord>
+
+namespace nimbo {
+
+namespace {
+const QString kStokNo = QStringLiteral("STOK_NO");
+const QString kKod = QStringLiteral("STOK_KOD_NO");
+
+bool blank(const QVariant& v) { return v.isNull() || toText(v).trimmed().isEmpty(); }
+
+QVariantMap recordMap(const QSqlRecord& r)
+{
+    QVariantMap m;
+    for (int i = 0; i < r.count(); ++i)
+        m.insert(r.fieldName(i).toUpper(), r.value(i));
+    return m;
+}
+
+} // namespace
+
+void StockCard::startNew()
+{
+    const QDate today = QDate::currentDate();
+    QVariantMap v;
+    v.insert(QStringLiteral("PASIF"), QStringLiteral("A"));
+    v.insert(QStringLiteral("ACILIS_TRH"), today);
+    v.insert(QStringLiteral("BARK_TIP"), QStringLiteral("E"));
+    v.insert(QStringLiteral("KAR_TIP"), QStringLiteral("S"));
+    v.insert(QStringLiteral("WEBDENMI"), QStringLiteral("H"));
+    v.insert(QStringLiteral("SERITAKIP"), QStringLiteral("H"));
+    v.insert(QStringLiteral("INSOTOM"), 1);
+    v.insert(QStringLiteral("BIRIM1"), QStringLiteral("ADET"));
+    v.insert(QStringLiteral("PAY"), QStringLiteral("P"));
+    v.insert(QStringLiteral("ORJ"), QStringLiteral("O"));
+    v.insert(kStokNo, StockNumbers::nextStokNo(m_db));
+
+    const auto par = m_db.records(QStringLiteral("SELECT STK_KDV_DH, STK_PARABAZ, STK_KDV, STK_DVZ, STK_KAR FROM PARAMET"));
+    if (!par.isEmpty()) {
+        const QSqlRecord& p = par.first();
+        // The parameter says 'D' for prices with VAT; the card stores 'E'.
+        QString dh = toText(p.value(0)).trimmed().toUpper();
+        if (dh == QLatin1String("D"))
+            dh = QStringLiteral("E");
+        v.insert(QStringLiteral("KDV_DAHIL"), dh);
+        const QString baz = toText(p.value(1)).trimmed();
+        v.insert(QStringLiteral("PARA_BAZ"), baz.isEmpty() ? QStringLiteral("T") : baz);
+        v.insert(QStringLiteral("KDV"), p.value(2).toDouble());
+        const QString dvz = toText(p.value(3)).trimmed();
+        v.insert(QStringLiteral("DOVIZ_KODU"), dvz.isEmpty() ? QStringLiteral("TL") : dvz);
+        v.insert(QStringLiteral("KAR_ORAN"), p.value(4).toDouble());
+    }
+    v.insert(QStringLiteral("ACILIS_TRH"), today);
+    v.insert(QStringLiteral("BARK_TIP"), QStringLiteral("E"));
+    if (blank(v.value(QStringLiteral("KDV_DAHIL"))))
+        v.insert(QStringLiteral("KDV_DAHIL"), QStringLiteral("H"));
+    if (blank(v.value(QStringLiteral("PARA_BAZ"))))
+        v.insert(QStringLiteral("PARA_BAZ"), QStringLiteral("T"));
+    if (blank(v.value(QStringLiteral("DOVIZ_KODU"))))
+        v.insert(QStringLiteral("DOVIZ_KODU"), QStringLiteral("TL"));
+    reset(v, true);
+    m_savedCode.clear();
+    m_barcodes.clear();
+    m_supplier.clear();
+    m_savedBarcodeCount = m_savedSupplierCount = 0;
+    loadSatellites(); // the STOKMUH row of the new number: edit when present, insert when not
+}
+
+void StockCard::open(double stokNo)
+{
+    const auto rows = m_db.records(QStringLiteral("SELECT * FROM STOK WHERE STOK_NO=:STOK_NO"), {{kStokNo, stokNo}});
+    if (rows.isEmpty())
+        throw UserError(QStringLiteral("Diğer Kullanıcı bu kaydı değiştiriyor."));
+    reset(recordMap(rows.first()), false);
+    m_savedCode = text(kKod);
+    m_barcodes.clear();
+    for (const QSqlRecord& r :
+         m_db.records(QStringLiteral("SELECT BARKOD, BARK_TIP, BIRIM, FIYAT FROM STOKBARK WHERE STOK_KOD_NO=:KOD "
+                                     "ORDER BY BARKOD"),
+                      {{QStringLiteral("KOD"), m_savedCode}})) {
+        StockBarcode b;
+        b.barkod = toText(r.value(0)).trimmed();
+        b.barkTip = toText(r.value(1)).trimmed();
+        b.birim = toText(r.value(2)).trimmed();
+        b.fiyat = r.value(3).toDouble();
+        b.savedBarkod = b.barkod;
+        m_barcodes << b;
+    }
+    m_supplier.clear();
+    for (const QSqlRecord& r : m_db.records(QStringLiteral("SELECT TED_KOD, ALIS_FYT, DOVIZ_KOD FROM TEDARIKFIYAT "
+                                                           "WHERE STOK_KOD_NO=:KOD ORDER BY TED_KOD"),
+                                            {{QStringLiteral("KOD"), m_savedCode}}))
+        m_supplier << SupplierPrice{r.value(0).toInt(), r.value(1).toDouble(), toText(r.value(2)).trimmed()};
+    m_savedBarcodeCount = m_barcodes.size();
+    m_savedSupplierCount = m_supplier.size();
+    loadSatellites();
+}
+
+void StockCard::loadSatellites()
+{
+    const auto rows = m_db.records(QStringLiteral("SELECT * FROM STOKMUH WHERE STOK_NO=:STOK_NO"), {{kStokNo, stokNo()}});
+    m_muhExists = !rows.isEmpty();
+    m_muh = m_muhExists ? recordMap(rows.first()) : QVariantMap{};
+    m_muh.insert(kStokNo, stokNo());
+    m_muhLoaded = m_muh;
+}
+
+bool StockCard::isModified() const
+{
+    if (CardModel::isModified() || m_barcodes.size() != m_savedBarcodeCount || m_supplier.size() != m_savedSupplierCount)
+        return true;
+    for (const StockBarcode& b : m_barcodes)
+        if (b.savedBarkod != b.barkod)
+            return true;
+    for (auto it = m_muh.cbegin(); it != m_muh.cend(); ++it)
+        if (toText(it.value()).trimmed() != toText(m_muhLoaded.value(it.key())).trimmed())
+            return true;
+    return false;
+}
+
+bool StockCard::codeTaken() const
+{
+    return m_db.any(QStringLiteral("SELECT STOK_KOD_NO FROM STOK WHERE STOK_KOD_NO=:StkKodu AND STOK_NO<>:SNO"),
+                    {{QStringLiteral("StkKodu"), text(kKod)}, {QStringLiteral("SNO"), stokNo()}});
+}
+
+void StockCard::checkCodeOnLeave() const
+{
+    if (!text(kKod).isEmpty() && codeTaken())
+        Prompter::instance().warn(QStringLiteral("Dikkat Aynı Stok Kod No başka bir Kayıda da Verilmiş."));
+}
+
+bool StockCard::fillLastCode(const QString& prefix)
+{
+    const QVariant v = m_db.scalar(QStringLiteral("SELECT MAX( STOK_KOD_NO ) AS NEW_KOD FROM STOK WHERE STOK_KOD_NO LIKE :ANA_KOD"),
+                                   {{QStringLiteral("ANA_KOD"), prefix + QLatin1Char('%')}});
+    if (blank(v)) {
+        Prompter::instance().warn(QStringLiteral("Verilen Ana Hesap Ait Alt Hesap Bulunamadı!"));
+        return false;
+    }
+    setValue(kKod, toText(v).trimmed());
+    return true;
+}
+
+void StockCard::applyMargin(StockPricing::Margin m)
+{
+    QVariantMap row = values();
+    StockPricing::applyMargin(row, m);
+    for (auto it = row.cbegin(); it != row.cend(); ++it)
+        setValue(it.key(), it.value());
+}
+
+double StockCard::pricesFromLatestRate(const QDate& today)
+{
+    const QString dvz = text(QStringLiteral("DOVIZ_KODU")).toUpper();
+    StockPricing::Rates r;
+    r.usd = StockRates::rate(m_db, QStringLiteral("USD"), today);
+    r.eur = StockRates::rate(m_db, QStringLiteral("EUR"), today);
+    if (dvz == QLatin1String("USD"))
+        r.own = r.usd;
+    else if (dvz == QLatin1String("EUR"))
+        r.own = r.eur;
+    else
+        r.own = StockRates::rate(m_db, dvz, today);
+    QVariantMap row = values();
+    StockPricing::pricesFromRates(row, r, StockRates::localCurrency(m_db));
+    row.insert(QStringLiteral("FYT_TRH"), today);
+    row.insert(QStringLiteral("DVZKUR"), r.own);
+    for (auto it = row.cbegin(); it != row.cend(); ++it)
+        setValue(it.key(), it.value());
+    return r.own;
+}
+
+StockBarcode StockCard::newBarcodeRow() const
+{
+    StockBarcode b;
+    b.barkTip = QStringLiteral("C");
+    b.fiyat = value(QStringLiteral("SAT_SKFYT_TL")).toDouble();
+    b.birim = text(QStringLiteral("BIRIM1"));
+    return b;
+}
+
+void StockCard::checkBarcodeRow(StockBarcode& row) const
+{
+    row.barkod = row.barkod.trimmed();
+    row.birim = row.birim.trimmed();
+    if (row.barkod.isEmpty())
+        throw FieldError(QStringLiteral("Barkod alanı boş bırakılamaz."), QStringLiteral("BARKOD"));
+    if (row.birim.isEmpty())
+        throw FieldError(QStringLiteral("Birim alanı boş bırakılamaz."), QStringLiteral("BIRIM"));
+    QStringList units;
+    for (const char* c : {"BIRIM1", "BIRIM2", "BIRIM3"})
+        if (!text(QLatin1String(c)).isEmpty())
+            units << text(QLatin1String(c)).toUpper();
+    if (!units.contains(row.birim.toUpper())) {
+        Prompter::instance().warn(
+            QStringLiteral("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz."));
+        row.birim = text(QStringLiteral("BIRIM1"));
+    }
+    if (row.barkod != row.savedBarkod
+        && m_db.any(QStringLiteral("SELECT BARKOD FROM STOKBARK WHERE BARKOD=:barkod"),
+                    {{QStringLiteral("barkod"), row.barkod}}))
+        Prompter::instance().warn(QStringLiteral("Dikkat Aynı Barkod Başka Bir Ürüne Atanmış."));
+}
+
+void StockCard::save()
+{
+    if (text(kKod).isEmpty())
+        throw FieldError(QStringLiteral("Stok Kod No Boş Geçilemez!"), kKod);
+    if (blank(value(QStringLiteral("ANAGRUPNO"))))
+        throw FieldError(QStringLiteral("Ana Ürün Grubu seçmeden Kayıt Saklanamaz..."), QStringLiteral("ANAGRUPNO"));
+    if (codeTaken())
+        throw FieldError(QStringLiteral("Aynı Stok Kod No başka bir Kayıda da Verilmiş. Kayıt Saklanamaz.Lütfen Kod "
+                                        "Noyu Değiştirin."),
+                         kKod);
+    if (text(QStringLiteral("STOK_ADI_TR")).isEmpty())
+        throw FieldError(QStringLiteral("Stok Adı Bilgisini Vermeden Kayıt Saklanamaz."), QStringLiteral("STOK_ADI_TR"));
+    for (const StockBarcode& b : m_barcodes)
+        if (b.barkod.trimmed().isEmpty())
+            throw FieldError(QStringLiteral("Barkod Alanını Lüften Giriniz."), QStringLiteral("BARKOD"));
+
+    setValue(QStringLiteral("AKTARILDI"), QStringLiteral("H"));
+    const QString newCode = text(kKod);
+    DbTransaction tx(m_db);
+    writeCard();
+    writeSatellites(m_savedCode, newCode);
+    tx.commit();
+
+    m_savedCode = newCode;
+    m_muhExists = true;
+    m_muhLoaded = m_muh;
+    for (StockBarcode& b : m_barcodes)
+        b.savedBarkod = b.barkod;
+    m_savedBarcodeCount = m_barcodes.size();
+    m_savedSupplierCount = m_supplier.size();
+    setNew(false);
+    markClean();
+}
+
+void StockCard::writeCard()
+{
+    const QStringList cols = m_db.columns(QStringLiteral("STOK"));
+    Params p;
+    QStringList names, holders, sets;
+    for (auto it = values().cbegin(); it != values().cend(); ++it) {
+        const QString c = it.key().toUpper();
+        if (!cols.contains(c))
+            continue;
+        p.insert(c, it.value());
+        names << c;
+        holders << QLatin1Char(':') + c;
+        if (c != kStokNo)
+            sets << QStringLiteral("%1 = :%1").arg(c);
+    }
+    if (isNew())
+        m_db.exec(QStringLiteral("INSERT INTO STOK (%1) VALUES (%2)").arg(names.join(u','), holders.join(u',')), p);
+    else
+        m_db.exec(QStringLiteral("UPDATE STOK SET %1 WHERE STOK_NO = :STOK_NO").arg(sets.join(u',')), p);
+}
+
+void StockCard::writeSatellites(const QString& oldCode, const QString& newCode)
+{
+    // Barcodes and supplier prices hang on the code: rewrite them under the current one.
+    if (!oldCode.isEmpty()) {
+        m_db.exec(QStringLiteral("DELETE FROM STOKBARK WHERE STOK_KOD_NO = :K"), {{QStringLiteral("K"), oldCode}});
+        m_db.exec(QStringLiteral("DELETE FROM TEDARIKFIYAT WHERE STOK_KOD_NO = :K"), {{QStringLiteral("K"), oldCode}});
+    }
+    for (const StockBarcode& b : m_barcodes)
+        m_db.exec(QStringLiteral("INSERT INTO STOKBARK (STOK_KOD_NO, BARKOD, BARK_TIP, BIRIM, FIYAT) "
+                                 "VALUES (:K, :B, :T, :U, :F)"),
+                  {{QStringLiteral("K"), newCode}, {QStringLiteral("B"), b.barkod.trimmed()},
+                   {QStringLiteral("T"), b.barkTip}, {QStringLiteral("U"), b.birim}, {QStringLiteral("F"), b.fiyat}});
+    for (const SupplierPrice& s : m_supplier)
+        m_db.exec(QStringLiteral("INSERT INTO TEDARIKFIYAT (TED_KOD, STOK_KOD_NO, ALIS_FYT, DOVIZ_KOD) "
+                                 "VALUES (:T, :K, :F, :D)"),
+                  {{QStringLiteral("T"), s.tedKod}, {QStringLiteral("K"), newCode}, {QStringLiteral("F"), s.alisFyt},
+                   {QStringLiteral("D"), s.dovizKod}});
+
+    const QStringList cols = m_db.columns(QStringLiteral("STOKMUH"));
+    m_muh.insert(kStokNo, stokNo());
+    Params p;
+    QStringList names, holders, sets;
+    for (auto it = m_muh.cbegin(); it != m_muh.cend(); ++it) {
+        const QString c = it.key().toUpper();
+        if (!cols.contains(c))
+            continue;
+        p.insert(c, it.value());
+        names << c;
+        holders << QLatin1Char(':') + c;
+        if (c != kStokNo)
+            sets << QStringLiteral("%1 = :%1").arg(c);
+    }
+    const bool exists = m_db.any(QStringLiteral("SELECT 1 FROM STOKMUH WHERE STOK_NO = :STOK_NO"), {{kStokNo, stokNo()}});
+    if (!exists)
+        m_db.exec(QStringLiteral("INSERT INTO STOKMUH (%1) VALUES (%2)").arg(names.join(u','), holders.join(u',')), p);
+    else if (!sets.isEmpty())
+        m_db.exec(QStringLiteral("UPDATE STOKMUH SET %1 WHERE STOK_NO = :STOK_NO").arg(sets.join(u',')), p);
+}
+
+} // namespace nimbo

@@ -1,0 +1,72 @@
+#pragma once
+#include "stock/StockBarcode.h"
+#include "stock/StockPricing.h"
+#include "widgets/CardModel.h"
+
+#include <QDate>
+#include <QList>
+
+namespace nimbo {
+
+// One item card: STOK row, its STOKMUH row, barcodes and supplier prices.
+class StockCard : public CardModel {
+public:
+    explicit StockCard(const Db& db) : m_db(db) {}
+
+    QString table() const override { return QStringLiteral("STOK"); }
+
+    // New-card defaults, in their fixed order, with a number from NEWSTOK.
+    void startNew();
+    // Loads SELECT * FROM STOK WHERE STOK_NO=:STOK_NO with its satellites. Throws UserError when gone.
+    void open(double stokNo);
+    double stokNo() const { return value(QStringLiteral("STOK_NO")).toDouble(); }
+
+    // Checks (FieldError at the first failure) and one transaction for the card and its rows.
+    void save() override;
+    bool isModified() const override;
+
+    // Another card uses the code.
+    bool codeTaken() const;
+    // Leaving the code field: only warns.
+    void checkCodeOnLeave() const;
+    // Last code that begins with the prefix into the code field; false (and the message) when none.
+    bool fillLastCode(const QString& prefix);
+
+    void applyMargin(StockPricing::Margin m);
+    // Recomputes the currency columns from the own currency at today's rates; returns the
+    // rate used for the own currency (shown in the card's rate fields).
+    double pricesFromLatestRate(const QDate& today);
+
+    // STOKMUH.
+    QVariant muh(const QString& column) const { return m_muh.value(column); }
+    void setMuh(const QString& column, const QVariant& v) { m_muh.insert(column, v); }
+    bool muhExists() const { return m_muhExists; }
+
+    // Barcodes: a new row with its defaults; a row is checked before it is kept.
+    StockBarcode newBarcodeRow() const;
+    // Empty barcode or unit refuse the row (FieldError); a unit that is not one of the item's
+    // is replaced by BIRIM1 with a message; a barcode used elsewhere only warns.
+    void checkBarcodeRow(StockBarcode& row) const;
+    QList<StockBarcode>& barcodes() { return m_barcodes; }
+    const QList<StockBarcode>& barcodes() const { return m_barcodes; }
+    QList<SupplierPrice>& supplierPrices() { return m_supplier; }
+
+    const Db& db() const { return m_db; }
+
+private:
+    void loadSatellites();
+    void writeCard();
+    void writeSatellites(const QString& oldCode, const QString& newCode);
+
+    Db m_db;
+    QVariantMap m_muh;
+    QVariantMap m_muhLoaded;
+    bool m_muhExists = false;
+    QList<StockBarcode> m_barcodes;
+    QList<SupplierPrice> m_supplier;
+    QString m_savedCode;
+    int m_savedBarcodeCount = 0;
+    int m_savedSupplierCount = 0;
+};
+
+} // namespace nimbo

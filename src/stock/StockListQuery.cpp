@@ -1,0 +1,119 @@
+#include "stock/StockListQuery.h"
+
+namespace nimbo {
+
+namespace {
+bool blank(const QVariant& v) { return v.isNull() || v.toString().trimmed().isEmpty(); }
+
+QString escapeLike(QString s)
+{
+    s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    s.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    s.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return s;
+}
+
+const char* const kSelect =
+    "SELECT S.STOK_NO, S.STOK_KOD_NO, S.STOK_ADI_TR, S.STOK_ADI_ING, S.BARKOD, S.URET_STK_KOD, "
+    "AG.GRUP_ADI AS ANAGRUP_ADI, G.GRUP_ADI AS GRUP_ADI, AL.GRUP_ADI AS ALTGRUP_ADI, F.FIRMA_ADI, "
+    "M.MODEL_ADI, R.RENK_ADI, S.BIRIM1, S.BIRIM2, S.BIRIM3, S.KDV, S.DOVIZ_KODU, "
+    "S.ALIS_FYT_TL, S.ALIS_FYT_USD, S.ALIS_FYT_EUR, S.SAT_SKFYT_TL, S.SAT_SKFYT_USD, S.SAT_SKFYT_EUR, "
+    "S.SAT_ABFYT_TL, S.SAT_BFYT_TL, S.MALIYET_FYT_TL, S.PASIF, S.RANK, S.QTY, S.TEMSILCI, S.YENI_KOD, "
+    "S.YENI_KOD_SON, CASE WHEN COALESCE(S.YENI_KOD_SON, '') <> '' THEN 'D' ELSE '' END AS DEGISEN "
+    "FROM STOK S "
+    "LEFT OUTER JOIN FIRMA F ON (F.FIRMANO = S.FIRMANO) "
+    "LEFT OUTER JOIN STKMODEL M ON (M.MODEL_KOD = S.MODEL) "
+    "LEFT OUTER JOIN RENKLER R ON (R.RENK_KOD = S.RENK) "
+    "LEFT OUTER JOIN ANAGRUP AG ON (AG.GRUP_KODU = S.ANAGRUPNO) "
+    "LEFT OUTER JOIN GRUP G ON (G.GRUP_KODU = S.GRUPNO) "
+    "LEFT OUTER JOIN ALTGRUP AL ON (AL.GRUP_KODU = S.ALTGRUPNO)";
+
+const char* const kInStock = "SELECT STOKHRK.STOK_NO FROM STOKHRK GROUP BY STOKHRK.STOK_NO "
+                             "HAVING SUM(STOKHRK.GIRMIK-STOKHRK.CIKMIK)*1.0>0";
+} // namespace
+
+bool StockFilter::isEmpty() const
+{
+    return kod.trimmed().isEmpty() && kodFrom.trimmed().isEmpty() && kodTo.trimmed().isEmpty()
+           && pasif.trimmed().isEmpty() && blank(stokNoFrom) && blank(stokNoTo) && blank(firmaNo) && blank(anaGrupNo)
+           && blank(grupNo) && blank(altGrupNo) && renk.trimmed().isEmpty() && model.trimmed().isEmpty()
+           && temsilci.trimmed().isEmpty() && text.trimmed().isEmpty() && stock == InStock::All;
+}
+
+QStringList StockListQuery::columns()
+{
+    return {"STOK_NO",       "STOK_KOD_NO",   "STOK_ADI_TR",   "STOK_ADI_ING",  "BARKOD",        "URET_STK_KOD",
+            "ANAGRUP_ADI",   "GRUP_ADI",      "ALTGRUP_ADI",   "FIRMA_ADI",     "MODEL_ADI",     "RENK_ADI",
+            "BIRIM1",        "BIRIM2",        "BIRIM3",        "KDV",           "DOVIZ_KODU",    "ALIS_FYT_TL",
+            "ALIS_FYT_USD",  "ALIS_FYT_EUR",  "SAT_SKFYT_TL",  "SAT_SKFYT_USD", "SAT_SKFYT_EUR", "SAT_ABFYT_TL",
+            "SAT_BFYT_TL",   "MALIYET_FYT_TL", "PASIF",        "RANK",          "QTY",           "TEMSILCI",
+            "YENI_KOD",      "YENI_KOD_SON",  "DEGISEN"};
+}
+
+ListQuery StockListQuery::build(const Dialect& d, const StockFilter& f)
+{
+    ListQuery q;
+    QString order = QStringLiteral(" ORDER BY S.STOK_KOD_NO");
+    if (!f.orderBy.isEmpty() && columns().contains(f.orderBy.toUpper())) {
+        const QString c = f.orderBy.toUpper();
+        // Joined names and computed columns sort by their alias; STOK columns by the table's.
+        const bool own = !c.endsWith(QLatin1String("_ADI")) || c.startsWith(QLatin1String("STOK_ADI"));
+        // Empty values sort lowest on every engine (PostgreSQL would put them highest).
+        const QString nulls = !d.isPostgres() ? QString()
+                              : f.descending  ? QStringLiteral(" NULLS LAST")
+                                              : QStringLiteral(" NULLS FIRST");
+        order = QStringLiteral(" ORDER BY %1%2%3%4")
+                    .arg(own && c != QLatin1String("DEGISEN") ? QStringLiteral("S.") : QString(), c,
+                         f.descending ? QStringLiteral(" DESC") : QString(), nulls);
+    }
+    if (f.isEmpty()) {
+        q.sql = d.limit(QLatin1String(kSelect) + order, kUnfilteredRows);
+        return q;
+    }
+    QString w = QStringLiteral(" WHERE 1=1");
+    auto add = [&](const QString& clause, const QString& name, const QVariant& v) {
+        w += QStringLiteral(" AND ") + clause;
+        q.params.insert(name, v);
+    };
+    if (!f.kod.trimmed().isEmpty())
+        add(QStringLiteral("S.STOK_KOD_NO = :KOD"), QStringLiteral("KOD"), f.kod.trimmed());
+    if (!f.kodFrom.trimmed().isEmpty())
+        add(QStringLiteral("S.STOK_KOD_NO >= :KOD1"), QStringLiteral("KOD1"), f.kodFrom.trimmed());
+    if (!f.kodTo.trimmed().isEmpty())
+        add(QStringLiteral("S.STOK_KOD_NO <= :KOD2"), QStringLiteral("KOD2"), f.kodTo.trimmed());
+    if (!f.pasif.trimmed().isEmpty())
+        add(QStringLiteral("S.PASIF = :PASIF"), QStringLiteral("PASIF"), f.pasif.trimmed());
+    if (!blank(f.stokNoFrom))
+        add(QStringLiteral("S.STOK_NO >= :SNO1"), QStringLiteral("SNO1"), f.stokNoFrom.toDouble());
+    if (!blank(f.stokNoTo))
+        add(QStringLiteral("S.STOK_NO <= :SNO2"), QStringLiteral("SNO2"), f.stokNoTo.toDouble());
+    if (!blank(f.firmaNo))
+        add(QStringLiteral("S.FIRMANO = :FIRMANO"), QStringLiteral("FIRMANO"), f.firmaNo.toInt());
+    if (!blank(f.anaGrupNo))
+        add(QStringLiteral("S.ANAGRUPNO = :ANAGRUPNO"), QStringLiteral("ANAGRUPNO"), f.anaGrupNo.toInt());
+    if (!blank(f.grupNo))
+        add(QStringLiteral("S.GRUPNO = :GRUPNO"), QStringLiteral("GRUPNO"), f.grupNo.toInt());
+    if (!blank(f.altGrupNo))
+        add(QStringLiteral("S.ALTGRUPNO = :ALTGRUPNO"), QStringLiteral("ALTGRUPNO"), f.altGrupNo.toInt());
+    if (!f.renk.trimmed().isEmpty())
+        add(QStringLiteral("S.RENK = :RENK"), QStringLiteral("RENK"), f.renk.trimmed());
+    if (!f.model.trimmed().isEmpty())
+        add(QStringLiteral("S.MODEL = :MODEL"), QStringLiteral("MODEL"), f.model.trimmed());
+    if (!f.temsilci.trimmed().isEmpty())
+        add(QStringLiteral("S.TEMSILCI = :TEMSILCI"), QStringLiteral("TEMSILCI"), f.temsilci.trimmed());
+    if (!f.text.trimmed().isEmpty()) {
+        const QString all = d.concat({"S.STOK_NO", "S.STOK_ADI_TR", "S.STOK_ADI_ING", "S.BARKOD", "S.STOK_KOD_NO",
+                                      "S.URET_STK_KOD", "S.TEMSILCI", "S.YER1", "S.YER2", "S.YER3", "S.YER4", "S.YER5",
+                                      "S.ACIKLAMA1", "S.MODEL", "S.CINS", "S.ESKI_STOK_KOD", "S.ENESKI_STOK_KOD"});
+        add(QStringLiteral("%1 %2 :METIN ESCAPE '\\'").arg(all, d.ilike()), QStringLiteral("METIN"),
+            QLatin1Char('%') + escapeLike(f.text.trimmed()) + QLatin1Char('%'));
+    }
+    if (f.stock == StockFilter::InStock::InStock)
+        w += QStringLiteral(" AND S.STOK_NO IN (%1)").arg(QLatin1String(kInStock));
+    else if (f.stock == StockFilter::InStock::NotInStock)
+        w += QStringLiteral(" AND S.STOK_NO NOT IN (%1)").arg(QLatin1String(kInStock));
+    q.sql = QLatin1String(kSelect) + w + order;
+    return q;
+}
+
+} // namespace nimbo

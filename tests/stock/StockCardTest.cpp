@@ -1,0 +1,197 @@
+#include "StockTestUtil.h"
+#include "db/DbTransaction.h"
+#include "support/TestEnv.h"
+
+using namespace nimbo;
+using namespace nimbo::test;
+
+namespace {
+class StockCardTest : public YearDbTest {};
+
+QString fieldErrorOf(StockCard& c)
+{
+    try {
+        c.save();
+    } catch (const FieldError& e) {
+        return e.message() + QLatin1Char('@') + e.column();
+    }
+    return {};
+}
+} // namespace
+
+// A new card takes its numbers from NEWSTOK and its defaults from the parameters; a 'D'
+// VAT-included parameter becomes 'E' on the card, an empty currency becomes TL.
+TEST_F(StockCardTest, NewCardDefaultsAndNumbers)
+{
+    db.exec(QStringLiteral("UPDATE NEWSTOK SET YENINO = 41"));
+    db.exec(QStringLiteral("UPDATE PARAMET SET STK_KDV_DH = 'D', STK_PARABAZ = NULL, STK_KDV = 20, STK_DVZ = '', "
+                           "STK_KAR = 35"));
+    StockCard a(db);
+    a.startNew();
+    StockCard b(db);
+    b.startNew();
+    EXPECT_EQ(a.stokNo(), 41);
+    EXPECT_EQ(b.stokNo(), 42);
+    EXPECT_EQ(a.text("KDV_DAHIL"), "E");
+    EXPECT_EQ(a.text("PARA_BAZ"), "T");
+    EXPECT_EQ(a.value("KDV").toDouble(), 20);
+    EXPECT_EQ(a.text("DOVIZ_KODU"), "TL");
+    EXPECT_EQ(a.value("KAR_ORAN").toDouble(), 35);
+    for (const auto& [col, val] : {std::pair{"PASIF", "A"}, {"BARK_TIP", "E"}, {"KAR_TIP", "S"}, {"WEBDENMI", "H"},
+                                   {"SERITAKIP", "H"}, {"BIRIM1", "ADET"}, {"PAY", "P"}, {"ORJ", "O"}})
+        EXPECT_EQ(a.text(col), val) << col;
+    EXPECT_EQ(a.value("INSOTOM").toInt(), 1);
+    EXPECT_EQ(toDate(a.value("ACILIS_TRH")), QDate::currentDate());
+    EXPECT_FALSE(a.muhExists());
+
+    db.exec(QStringLiteral("UPDATE PARAMET SET STK_KDV_DH = NULL"));
+    StockCard c(db);
+    c.startNew();
+    EXPECT_EQ(c.text("KDV_DAHIL"), "H");
+}
+
+// The save checks run in order and name the field to go back to; the STOKMUH row is
+// written with the card and AKTARILDI is reset on every save.
+TEST_F(StockCardTest, SaveChecksInOrderThenWritesCardAndStokmuh)
+{
+    StockCard c(db);
+    c.startNew();
+    EXPECT_EQ(fieldErrorOf(c), "Stok Kod No Boş Geçilemez!@STOK_KOD_NO");
+    c.setValue("STOK_KOD_NO", "A-001");
+    EXPECT_EQ(fieldErrorOf(c), "Ana Ürün Grubu seçmeden Kayıt Saklanamaz...@ANAGRUPNO");
+    c.setValue("ANAGRUPNO", 3);
+    EXPECT_EQ(fieldErrorOf(c), "Stok Adı Bilgisini Vermeden Kayıt Saklanamaz.@STOK_ADI_TR");
+    EXPECT_FALSE(db.any("SELECT 1 FROM STOK"));
+
+    c.setValue("STOK_ADI_TR", "Vida 'M8'");
+    c.setValue("AKTARILDI", "E");
+    c.setMuh("MUH_S", "600.01");
+    c.save();
+    EXPECT_FALSE(c.isNew());
+    EXPECT_FALSE(c.isModified());
+    const auto rows = db.records("SELECT STOK_ADI_TR, AKTARILDI, ANAGRUPNO FROM STOK WHERE STOK_NO = :N",
+                                 {{"N", c.stokNo()}});
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(sqlText(rows[0].value(0)), "Vida 'M8'");
+    EXPECT_EQ(sqlText(rows[0].value(1)), "H");
+    EXPECT_EQ(rows[0].value(2).toInt(), 3);
+    EXPECT_EQ(sqlText(db.scalar("SELECT MUH_S FROM STOKMUH WHERE STOK_NO = :N", {{"N", c.stokNo()}})), "600.01");
+
+    // Changing the card later updates the same rows.
+    StockCard again(db);
+    again.open(c.stokNo());
+    EXPECT_EQ(again.muh("MUH_S").toString().trimmed(), "600.01");
+    again.setValue("STOK_ADI_TR", "Vida M10");
+    again.setMuh("MUH_A", "153.01");
+    again.save();
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOK").toInt(), 1);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKMUH").toInt(), 1);
+    EXPECT_EQ(sqlText(db.scalar("SELECT MUH_A FROM STOKMUH")), "153.01");
+}
+
+// Saving with a code another card uses is refused; leaving the field only warns; the
+// card's own code is no duplicate of itself.
+TEST_F(StockCardTest, DuplicateCodeRefusedOnSaveWhileLeavingOnlyWarns)
+{
+    const double first = saveItem(db, "KALEM-01");
+    StockCard c(db);
+    c.startNew();
+    c.setValue("STOK_KOD_NO", "KALEM-01");
+    c.setValue("STOK_ADI_TR", "Başka kalem");
+    c.setValue("ANAGRUPNO", 1);
+    (*prompter)->expectWarn("Dikkat Aynı Stok Kod No başka bir Kayıda da Verilmiş.");
+    c.checkCodeOnLeave();
+    EXPECT_EQ(c.text("STOK_KOD_NO"), "KALEM-01"); // the warning keeps what was typed
+    EXPECT_EQ(fieldErrorOf(c), "Aynı Stok Kod No başka bir Kayıda da Verilmiş. Kayıt Saklanamaz.Lütfen Kod Noyu "
+                               "Değiştirin.@STOK_KOD_NO");
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOK").toInt(), 1);
+
+    StockCard own(db);
+    own.open(first);
+    own.checkCodeOnLeave(); // no message expected
+    own.setValue("STOK_ADI_TR", "Kalem mavi");
+    own.save();
+    c.setValue("STOK_KOD_NO", "KALEM-02");
+    c.save();
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOK").toInt(), 2);
+}
+
+TEST_F(StockCardTest, LastCodeForPrefix)
+{
+    saveItem(db, "MT-0007");
+    saveItem(db, "MT-0012");
+    saveItem(db, "MU-0099");
+    StockCard c(db);
+    c.startNew();
+    ASSERT_TRUE(c.fillLastCode("MT-"));
+    EXPECT_EQ(c.text("STOK_KOD_NO"), "MT-0012");
+    c.setValue("STOK_KOD_NO", "ZZ");
+    (*prompter)->expectWarn("Verilen Ana Hesap Ait Alt Hesap Bulunamadı!");
+    EXPECT_FALSE(c.fillLastCode("QQ"));
+    EXPECT_EQ(c.text("STOK_KOD_NO"), "ZZ");
+}
+
+// Barcode rows: empty barcode or unit refuse the row, a foreign unit is replaced by the
+// main unit, a barcode another item has only warns; the rows follow a code change.
+TEST_F(StockCardTest, BarcodeRowChecks)
+{
+    saveItem(db, "B-1", {{"SAT_SKFYT_TL", 12.5}});
+    {
+        StockCard other(db);
+        other.open(db.scalar("SELECT STOK_NO FROM STOK").toDouble());
+        StockBarcode b = other.newBarcodeRow();
+        EXPECT_EQ(b.barkTip, "C");
+        EXPECT_EQ(b.birim, "ADET");
+        EXPECT_DOUBLE_EQ(b.fiyat, 12.5);
+        b.barkod = "8690000000011";
+        other.checkBarcodeRow(b);
+        other.barcodes() << b;
+        other.save();
+    }
+    StockCard c(db);
+    c.startNew();
+    c.setValue("STOK_KOD_NO", "B-2");
+    c.setValue("STOK_ADI_TR", "Koli");
+    c.setValue("ANAGRUPNO", 1);
+    c.setValue("BIRIM2", "KOLI");
+    StockBarcode row = c.newBarcodeRow();
+    auto refusal = [&](StockBarcode& r) {
+        try {
+            c.checkBarcodeRow(r);
+        } catch (const FieldError& e) {
+            return e.message();
+        }
+        return QString();
+    };
+    row.barkod = "  ";
+    EXPECT_EQ(refusal(row), "Barkod alanı boş bırakılamaz.");
+    row.barkod = "8690000000028";
+    row.birim = "";
+    EXPECT_EQ(refusal(row), "Birim alanı boş bırakılamaz.");
+    row.birim = "KOLI";
+    EXPECT_EQ(refusal(row), "");
+    row.birim = "PALET";
+    (*prompter)->expectWarn("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz.");
+    EXPECT_EQ(refusal(row), "");
+    EXPECT_EQ(row.birim, "ADET");
+    c.barcodes() << row;
+
+    StockBarcode dup = c.newBarcodeRow();
+    dup.barkod = "8690000000011";
+    (*prompter)->expectWarn("Dikkat Aynı Barkod Başka Bir Ürüne Atanmış.");
+    c.checkBarcodeRow(dup);
+    c.barcodes() << dup;
+    c.save();
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKBARK WHERE STOK_KOD_NO = 'B-2'").toInt(), 2);
+
+    // A code change carries the barcodes along; an unchanged row does not warn again.
+    StockCard re(db);
+    re.open(c.stokNo());
+    ASSERT_EQ(re.barcodes().size(), 2);
+    re.checkBarcodeRow(re.barcodes()[0]);
+    re.setValue("STOK_KOD_NO", "B-2X");
+    re.save();
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKBARK WHERE STOK_KOD_NO = 'B-2'").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKBARK WHERE STOK_KOD_NO = 'B-2X'").toInt(), 2);
+    EXPECT_EQ(sqlText(db.scalar("SELECT BIRIM FROM STOKBARK WHERE BARKOD = '8690000000028'")), "ADET");
+}

@@ -1,0 +1,95 @@
+#include "StockTestUtil.h"
+#include "stock/StockListQuery.h"
+#include "support/TestEnv.h"
+
+#include <QSqlQuery>
+
+using namespace nimbo;
+using namespace nimbo::test;
+
+namespace {
+class StockListQueryTest : public YearDbTest {
+protected:
+    QStringList codes(const StockFilter& f)
+    {
+        const ListQuery q = StockListQuery::build(db.dialect(), f);
+        QStringList out;
+        QSqlQuery r = db.exec(q.sql, q.params);
+        while (r.next())
+            out << toText(r.value(QStringLiteral("STOK_KOD_NO"))).trimmed();
+        return out;
+    }
+};
+} // namespace
+
+// Unfiltered: the first 500 rows only. A filter reads every matching row.
+TEST_F(StockListQueryTest, UnfilteredListStopsAt500)
+{
+    DbTransaction tx(db);
+    for (int i = 0; i < 520; ++i)
+        db.exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, PASIF) VALUES (:N, :K, 'x', 'A')",
+                {{"N", i + 1}, {"K", QStringLiteral("K%1").arg(i, 4, 10, QLatin1Char('0'))}});
+    tx.commit();
+    EXPECT_EQ(codes({}).size(), 500);
+    StockFilter f;
+    f.pasif = "A";
+    EXPECT_EQ(codes(f).size(), 520);
+}
+
+// Free text matches any of the concatenated columns, a quote is data, and stock state,
+// groups and order work together.
+TEST_F(StockListQueryTest, FilterClausesAndOrder)
+{
+    db.exec("INSERT INTO FIRMA (FIRMANO, FIRMA_ADI) VALUES (7, 'Bosch')");
+    const double a = saveItem(db, "A-1", {{"STOK_ADI_TR", "O'Neil vida"}, {"FIRMANO", 7}, {"YER4", "RAF9"}});
+    const double b = saveItem(db, "B-1", {{"STOK_ADI_TR", "Somun"}, {"ESKI_STOK_KOD", "ESKI77"}, {"ANAGRUPNO", 2}});
+    const double c = saveItem(db, "C-1", {{"STOK_ADI_TR", "Pul"}, {"TEMSILCI", "T01"}, {"YENI_KOD_SON", "C-2"}});
+    addMovement(db, a, 1, 5, 0, 1);
+    addMovement(db, b, 1, 5, 5, 2); // nothing left
+    addMovement(db, c, 2, 1, 0, 3);
+
+    StockFilter f;
+    f.text = "o'nEIL";
+    EXPECT_EQ(codes(f), QStringList{"A-1"});
+    f.text = "raf9";
+    EXPECT_EQ(codes(f), QStringList{"A-1"});
+    f.text = "ESKI77";
+    EXPECT_EQ(codes(f), QStringList{"B-1"});
+    f.text = "%";
+    EXPECT_TRUE(codes(f).isEmpty()); // a wildcard typed by the user is a character
+    f.text.clear();
+
+    f.stock = StockFilter::InStock::InStock;
+    EXPECT_EQ(codes(f), (QStringList{"A-1", "C-1"}));
+    f.stock = StockFilter::InStock::NotInStock;
+    EXPECT_EQ(codes(f), QStringList{"B-1"});
+    f.stock = StockFilter::InStock::All;
+
+    f.firmaNo = 7;
+    EXPECT_EQ(codes(f), QStringList{"A-1"});
+    f.firmaNo = {};
+    f.anaGrupNo = 2;
+    EXPECT_EQ(codes(f), QStringList{"B-1"});
+    f.anaGrupNo = {};
+    f.temsilci = "T01";
+    EXPECT_EQ(codes(f), QStringList{"C-1"});
+    f.temsilci.clear();
+    f.kodFrom = "B";
+    f.kodTo = "C-9";
+    f.orderBy = "STOK_ADI_TR";
+    f.descending = true;
+    EXPECT_EQ(codes(f), (QStringList{"B-1", "C-1"}));
+    f.descending = false;
+    EXPECT_EQ(codes(f), (QStringList{"C-1", "B-1"}));
+
+    StockFilter byBrand;
+    byBrand.orderBy = "FIRMA_ADI";
+    byBrand.descending = true;
+    byBrand.pasif = "A";
+    EXPECT_EQ(codes(byBrand).first(), "A-1");
+
+    const ListQuery q = StockListQuery::build(db.dialect(), StockFilter{.kod = "C-1"});
+    QSqlQuery r = db.exec(q.sql, q.params);
+    ASSERT_TRUE(r.next());
+    EXPECT_EQ(toText(r.value("DEGISEN")).trimmed(), "D");
+}
