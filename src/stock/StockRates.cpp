@@ -1,6 +1,5 @@
 #include "stock/StockRates.h"
-
-#include <QTime>
+#include "services/ExchangeRates.h"
 
 namespace nimbo {
 
@@ -15,13 +14,8 @@ double StockRates::rate(const Db& db, const QString& currency, const QDate& day)
     const QString c = currency.trimmed().toUpper();
     if (c.isEmpty() || c == localCurrency(db).toUpper())
         return 1;
-    const QDateTime until(day, QTime(23, 59, 59, 59));
-    const QVariant v = db.scalar(db.dialect().limit(QStringLiteral("SELECT TLDEGERI_SATIS FROM KURDEGER WHERE "
-                                                                   "(DOVIZ_KODU=:dvz) AND (TARIH<=:trh) ORDER BY TARIH DESC"),
-                                                    1),
-                                 {{QStringLiteral("dvz"), c}, {QStringLiteral("trh"), until}});
-    const double r = v.toDouble();
-    return r == 0 ? 1 : r;
+    // Selling rate of the day, as the card's prices are sale-side figures.
+    return KurBulDeger(c, 2, day);
 }
 
 } // namespace nimbo
