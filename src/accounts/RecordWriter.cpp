@@ -61,9 +61,9 @@ void RecordWriter::update(const QVariantMap& values, const QVariantMap& keyValue
     QStringList cols;
     Params p = bound(values, cols);
     QStringList sets, where;
+    // Key columns are set too: a satellite row may change its own key (a renamed branch).
     for (const QString& c : cols)
-        if (!keyValues.contains(c))
-            sets << QStringLiteral("%1 = :%1").arg(c);
+        sets << QStringLiteral("%1 = :%1").arg(c);
     for (auto it = keyValues.begin(); it != keyValues.end(); ++it) {
         where << QStringLiteral("%1 = :K_%1").arg(it.key());
         p.insert(QStringLiteral("K_") + it.key(), it.value());

@@ -124,6 +124,9 @@ SchemaPart accountsSchema()
                                         "TASI_FIRMA VARCHAR(22), PRIMARY KEY (SNO)")};
     p.indexes << IndexDef{QStringLiteral("SEVK"), QStringLiteral("IX_SEVK_TASI"), QStringLiteral("TASI_FIRMA")};
 
+    // Deleting an account looks for movements that name it as the account of another code.
+    p.indexes << IndexDef{QStringLiteral("FINHRK"), QStringLiteral("IX_FINHRK_CARIKOD"), QStringLiteral("CARIKOD")};
+
     p.tables << TableDef{QStringLiteral("TAKSITS"), taksitsBody()};
     // The account list's instalment filters read by account, state and due date.
     p.indexes << IndexDef{QStringLiteral("TAKSITS"), QStringLiteral("IX_TAKSITS_CARI"),
