@@ -39,7 +39,10 @@ Db counterConnection(const Db& yearDb)
             throw DbError(err);
         }
     }
-    return Db::existing(name);
+    Db c = Db::existing(name);
+    if (c.dialect().isSqlite())
+        c.exec(QStringLiteral("PRAGMA synchronous=NORMAL")); // as the year connection: WAL, no sync per commit
+    return c;
 }
 
 bool isLockConflict(const DbError& e)

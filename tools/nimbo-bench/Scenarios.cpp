@@ -2,7 +2,12 @@
 
 namespace nimbo::bench {
 
+void registerServicesScenarios();
+
 // Each subsystem's scenarios are declared in its own file and registered here.
-void registerAllScenarios() {}
+void registerAllScenarios()
+{
+    registerServicesScenarios();
+}
 
 } // namespace nimbo::bench
