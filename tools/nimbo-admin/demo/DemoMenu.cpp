@@ -6,7 +6,7 @@ namespace nimbo::demo {
 
 namespace {
 
-// IMAGEID numbers the main form draws: 1 stock, 2 accounts, 3 cash, 4 bank, 5 cheques,
+// IMAGEID numbers the main form draws (0 a plain folder): 1 stock, 2 accounts, 3 cash, 4 bank, 5 cheques,
 // 6 report, 7 definitions, 8 sales, 9 purchases, 10 currencies, 11 ledger, 12 staff,
 // 13 orders, 14 system, 15 analysis.
 struct Entry {
@@ -102,7 +102,7 @@ void fillMenuDemo(const Db& db, int year)
         ++g;
         db.exec(QStringLiteral("INSERT INTO MENULIST (ID, PARENT, TANIM, IMAGEID, ORD) VALUES (:id, 0, :t, :i, :o)"),
                 {{QStringLiteral("id"), g}, {QStringLiteral("t"), QString::fromUtf8(group.tanim)},
-                 {QStringLiteral("i"), 0}, {QStringLiteral("o"), g * 10}});
+                 {QStringLiteral("i"), group.image}, {QStringLiteral("o"), g * 10}});
         int n = 0;
         for (const Entry& e : group.entries) {
             ++n;
