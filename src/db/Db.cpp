@@ -199,8 +199,9 @@ void Db::createDatabase(const ConnectionParams& p, const QString& templateDataba
         return;
     }
     if (d.isSqlite()) {
-        Db db = open(QStringLiteral("create_") + QUuid::createUuid().toString(QUuid::Id128), p, true);
-        close(db.connectionName());
+        const QString name = QStringLiteral("create_") + QUuid::createUuid().toString(QUuid::Id128);
+        open(name, p, true);
+        close(name);
         return;
     }
     const QString name = physicalName(d, p.database);

@@ -110,9 +110,11 @@ void createDemo(const Server& srv)
         const ConnectionParams p = srv.params(name);
         if (Db::databaseExists(p))
             Db::dropDatabase(p);
-        Db db = createYear(srv, firm, year, name, name, 1);
-        demo::fillDemoYear(db, year.toInt());
-        Db::close(db.connectionName());
+        {
+            const Db db = createYear(srv, firm, year, name, name, 1);
+            demo::fillDemoYear(db, year.toInt());
+        }
+        Db::close(QStringLiteral("ADMIN_YEAR_") + name);
     }
     Db::close(QStringLiteral("ADMIN_FIRMS"));
 }
