@@ -40,9 +40,18 @@ int ListGridModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
+QSqlRecord ListGridModel::record(int row) const
+{
+    QSqlRecord rec = QSqlQueryModel::record();
+    for (int i = 0; i < rec.count(); ++i)
+        rec.setValue(i, QSqlQueryModel::data(createIndex(row, i), Qt::DisplayRole));
+    return rec;
+}
+
 QVariant ListGridModel::fieldValue(int row, const QString& field) const
 {
-    return record(row).value(field);
+    const int i = QSqlQueryModel::record().indexOf(field);
+    return i < 0 ? QVariant() : QSqlQueryModel::data(createIndex(row, i), Qt::DisplayRole);
 }
 
 QString ListGridModel::displayText(int row, int column) const

@@ -3,6 +3,7 @@
 #include "widgets/ListColumn.h"
 
 #include <QSqlQueryModel>
+#include <QSqlRecord>
 
 namespace nimbo {
 
@@ -22,6 +23,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
 
+    // The row's raw values, every field of the query (the base class's record(row) would read
+    // them through data(), which shows only the declared columns).
+    QSqlRecord record(int row) const;
+    QSqlRecord record() const { return QSqlQueryModel::record(); }
     // The raw value of a field in a row, by field name.
     QVariant fieldValue(int row, const QString& field) const;
     QString displayText(int row, int column) const;

@@ -1,6 +1,7 @@
 #pragma once
 #include "widgets/CardModel.h"
 #include "widgets/ListColumn.h"
+#include "widgets/ListGridModel.h"
 
 #include <QDialog>
 #include <QSqlRecord>
@@ -15,7 +16,6 @@ class QHBoxLayout;
 
 namespace nimbo {
 
-class ListGridModel;
 class ReportModel;
 
 // Base of every list window ("...Br"): a filter area on top, the grid over a query with
