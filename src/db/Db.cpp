@@ -114,6 +114,7 @@ Db Db::open(const QString& connectionName, const ConnectionParams& p, bool creat
         out.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         out.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     } else {
+        out.exec(QStringLiteral("SET client_min_messages TO WARNING"));
         const QByteArray tz = QTimeZone::systemTimeZoneId();
         if (!tz.isEmpty())
             out.exec(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(tz).remove(QLatin1Char('\''))));
