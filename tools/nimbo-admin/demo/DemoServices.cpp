@@ -102,7 +102,8 @@ void fillCurrencies(const Db& db, int year)
     // One row per working day, as the central bank publishes them, with a gentle rise and a
     // small wobble so that no two days are alike.
     const QDate first(year, 1, 1);
-    const QDate last(year, 12, 31);
+    // No rates for days that have not come yet.
+    const QDate last = qMin(QDate(year, 12, 31), QDate::currentDate());
     for (const DemoCurrency& c : kCurrencies) {
         const double start = c.startOf2025 * qPow(1.0 + c.yearlyRise, year - 2025);
         for (QDate d = first; d <= last; d = d.addDays(1)) {
