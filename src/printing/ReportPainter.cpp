@@ -116,7 +116,7 @@ void ReportPainter::paintPage(QPainter& p, const ReportPage& page, int pageCount
     p.setPen(pen);
 
     // Draws one cell per visible column; texts[i] belongs to cols[i].
-    auto row = [&](double y, double h, const QStringList& texts, const QFont& f, bool headings = false) {
+    auto row = [&](double y, double h, const QStringList& texts, const QFont& f) {
         p.setFont(f);
         const QFontMetricsF fm(f, device);
         double x = left;
@@ -125,7 +125,7 @@ void ReportPainter::paintPage(QPainter& p, const ReportPage& page, int pageCount
             const QRectF cell = r(x + kPadMm, y, widths[i] - 2 * kPadMm, h);
             const int align = (rightAligned(c.kind) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
             const QString t = fm.elidedText(texts.value(i), Qt::ElideRight, cell.width());
-            p.drawText(cell, headings ? (Qt::AlignLeft | Qt::AlignVCenter) : align, t);
+            p.drawText(cell, align, t);
             x += widths[i];
         }
     };
@@ -172,7 +172,7 @@ void ReportPainter::paintPage(QPainter& p, const ReportPage& page, int pageCount
             QStringList titles;
             for (int c : cols)
                 titles << m_model.columns[c].title;
-            row(y, h, titles, bold, true);
+            row(y, h, titles, bold);
             hline(left, left + total, y);
             hline(left, left + total, y + h);
             break;

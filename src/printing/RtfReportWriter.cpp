@@ -42,7 +42,7 @@ QByteArray rowOf(const ReportModel& m, const Table& t, const QStringList& texts,
     out += "\n";
     for (int i = 0; i < t.cols.size(); ++i) {
         const ColumnKind k = m.columns[t.cols[i]].kind;
-        const bool right = !header && (k == ColumnKind::Amount || k == ColumnKind::Number);
+        const bool right = (k == ColumnKind::Amount || k == ColumnKind::Number);
         out += "\\pard\\intbl";
         out += right ? "\\qr" : "\\ql";
         out += bold ? "\\b " : " ";

@@ -128,6 +128,11 @@ TEST(ReportPainting, PdfHasOnePagePerLayoutPage)
         painted = ReportPainter(m).print(&pdf);
     }
     EXPECT_GE(painted, 3);
+    // NIMBO_KEEP_PRINT_OUTPUT=folder keeps the PDF to look at.
+    if (const QString keep = qEnvironmentVariable("NIMBO_KEEP_PRINT_OUTPUT"); !keep.isEmpty()) {
+        QFile::remove(keep + QStringLiteral("/statement.pdf"));
+        QFile::copy(path, keep + QStringLiteral("/statement.pdf"));
+    }
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray pdf = f.readAll();

@@ -103,7 +103,7 @@ bool SayfaYazdir(ReportModel& report, const QString& unit, const QString& report
             return true;
 
         ReportOutput::Hooks& hooks = ReportOutput::hooks();
-        if (output.isEmpty() || output == QLatin1String("Önizleme")) {
+        if (output.isEmpty() || output == QStringLiteral("Önizleme")) {
             QPrinter printer(QPrinter::HighResolution);
             ReportPainter::preparePagedDevice(&printer, report.page);
             QPrintPreviewDialog dlg(&printer, parent);
@@ -116,7 +116,7 @@ bool SayfaYazdir(ReportModel& report, const QString& unit, const QString& report
                 dlg.exec();
             return true;
         }
-        if (output == QLatin1String("Yazıcı")) {
+        if (output == QStringLiteral("Yazıcı")) {
             QPrinter printer(QPrinter::HighResolution);
             if (settings)
                 applyPrinterPaper(printer, *settings);

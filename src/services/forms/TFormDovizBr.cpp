@@ -1,4 +1,5 @@
 #include "services/forms/TFormDovizBr.h"
+#include "printing/forms/ReportMenuButton.h"
 #include "db/Errors.h"
 #include "services/DovizTanimlari.h"
 #include "services/Prompter.h"
@@ -49,6 +50,7 @@ TFormDovizBr::TFormDovizBr(const Db& db, QWidget* parent) : QDialog(parent), m_d
     buttons->addWidget(m_btnEkle);
     buttons->addWidget(m_btnDegistir);
     buttons->addWidget(m_btnSil);
+    buttons->addWidget(new ReportMenuButton(QStringLiteral("TFormDovizBr"), windowTitle(), m_tablo, this));
     buttons->addStretch();
     buttons->addWidget(close);
     root->addLayout(buttons);

@@ -1,0 +1,78 @@
+#include "printing/forms/TFormSayfaAyarBr.h"
+#include "db/Db.h"
+#include "printing/forms/ReportMenuButton.h"
+#include "printing/forms/SayfaAyarla.h"
+#include "services/SessionContext.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace nimbo {
+
+TFormSayfaAyarBr::TFormSayfaAyarBr(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TFormSayfaAyarBr"));
+    setWindowTitle(QStringLiteral("Sayfa Ayarları"));
+    resize(900, 480);
+    m_model = new QSqlQueryModel(this);
+    m_grid = new QTableView;
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+
+    auto* change = new QPushButton(QStringLiteral("Değiştir"));
+    change->setObjectName(QStringLiteral("BtnDEGISTIR"));
+    m_print = new ReportMenuButton(objectName(), windowTitle(), m_grid, this);
+    auto* close = new QPushButton(QStringLiteral("Kapat"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(change);
+    buttons->addWidget(m_print);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* top = new QVBoxLayout(this);
+    top->addWidget(m_grid);
+    top->addLayout(buttons);
+    connect(change, &QPushButton::clicked, this, &TFormSayfaAyarBr::BtnDEGISTIRClick);
+    connect(m_grid, &QTableView::doubleClicked, this, &TFormSayfaAyarBr::BtnDEGISTIRClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    refresh();
+}
+
+void TFormSayfaAyarBr::refresh()
+{
+    const Db db = SessionContext::current().db();
+    if (!db.isValid())
+        return;
+    QSqlQuery q(db.sql());
+    q.exec(QStringLiteral("SELECT PASADI, QUIKAD, SAYFAISIM, PRBICIMI, SAYFAGEN, SAYFAYUK, SOL, SAG, UST, ALT "
+                          "FROM MSAYFA ORDER BY PASADI, QUIKAD"));
+    m_model->setQuery(std::move(q));
+    const QStringList titles = {QStringLiteral("Pencere"),  QStringLiteral("Rapor"),    QStringLiteral("Sayfa Boyutu"),
+                                QStringLiteral("Yön"),      QStringLiteral("Genişlik"), QStringLiteral("Yükseklik"),
+                                QStringLiteral("Sol"),      QStringLiteral("Sağ"),      QStringLiteral("Üst"),
+                                QStringLiteral("Alt")};
+    for (int i = 0; i < titles.size(); ++i)
+        m_model->setHeaderData(i, Qt::Horizontal, titles[i]);
+    m_grid->resizeColumnsToContents();
+}
+
+void TFormSayfaAyarBr::BtnDEGISTIRClick()
+{
+    const int row = m_grid->currentIndex().row();
+    if (row < 0)
+        return;
+    const QString unit = toText(m_model->data(m_model->index(row, 0)));
+    const QString report = toText(m_model->data(m_model->index(row, 1)));
+    if (SayfaAyarla::run(unit, report, unit + QStringLiteral(" / ") + report, QString(), this))
+        refresh();
+}
+
+} // namespace nimbo
