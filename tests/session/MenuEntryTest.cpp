@@ -2,6 +2,8 @@
 #include "demo/DemoData.h"
 #include "services/SessionContext.h"
 #include "session/CompanionProgram.h"
+#include "session/DesktopCalculator.h"
+#include "session/HelpFile.h"
 #include "session/LaunchParameters.h"
 #include "session/MenuRights.h"
 #include "session/MenuTree.h"
@@ -162,4 +164,39 @@ TEST_F(CompanionTest, FoundByTitleOrStartedWithParametersOrReportedMissing)
     EXPECT_EQ(started.size(), 2);
     EXPECT_EQ(asked, (QStringList{QStringLiteral("Muhasebe"), QStringLiteral("Barkod Etiketi"),
                                   QStringLiteral("Muhasebe"), QStringLiteral("Muhasebe")}));
+}
+
+// The calculator is whichever usual one is on PATH; without one the user is told so.
+TEST(MenuDesktopTools, CalculatorFoundOnPathOrReported)
+{
+    PrompterScope prompter;
+    const QByteArray oldPath = qgetenv("PATH");
+    const QString dir = QDir(TestEnv::tempDir()).filePath(QStringLiteral("calcpath"));
+    QDir().mkpath(dir);
+    qputenv("PATH", dir.toLocal8Bit());
+    prompter->expectWarn(QStringLiteral("Bu bilgisayarda hesap makinesi programı bulunamadı.*"));
+    EXPECT_TRUE(DesktopCalculator::find().isEmpty());
+    EXPECT_FALSE(DesktopCalculator::start());
+
+    QFile f(QDir(dir).filePath(QStringLiteral("galculator")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\nexit 0\n");
+    f.close();
+    f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+    EXPECT_EQ(DesktopCalculator::find(), f.fileName());
+    qputenv("PATH", oldPath);
+}
+
+// The Turkish help page ships with the program (beside the binaries or in the source tree).
+TEST(MenuDesktopTools, HelpPageIsFoundAndTurkish)
+{
+    const QString path = HelpFile::path();
+    ASSERT_FALSE(path.isEmpty());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(html.contains(QStringLiteral("lang=\"tr\"")));
+    for (const char* c : {"Firma Seçimi", "Şifre Onay", "Kullanıcı Seçimleri", "Perakende Satış İşlemleri",
+                          "Döviz Kurları", "[PROGRAMLAR]"})
+        EXPECT_TRUE(html.contains(QString::fromUtf8(c))) << c;
 }

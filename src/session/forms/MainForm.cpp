@@ -184,7 +184,8 @@ void MainForm::buildMenus()
 void MainForm::editCommand(const char* slot)
 {
     // The focused editor has the slot (QLineEdit, QTextEdit, QPlainTextEdit, spin boxes' editors).
-    if (QWidget* w = QApplication::focusWidget())
+    QWidget* w = QApplication::focusWidget();
+    if (w && w->metaObject()->indexOfSlot((QByteArray(slot) + "()").constData()) >= 0)
         QMetaObject::invokeMethod(w, slot);
 }
 
