@@ -1,4 +1,5 @@
 #include "printing/AmountInWords.h"
+#include "services/SessionContext.h"
 
 #include <QStringList>
 
@@ -90,6 +91,12 @@ QString YaziylaTutar(double amount, bool subUnitsSpelled, const QString& unit, c
     if (subUnitsSpelled && subUnits != QLatin1String("00"))
         result += QLatin1Char(' ') + integerInWords(subUnits.toDouble()) + QLatin1Char(' ') + subUnit;
     return result.trimmed();
+}
+
+QString YaziylaTutar(double amount)
+{
+    const CompanyParameters& p = SessionContext::current().param;
+    return YaziylaTutar(amount, p.kurusYazilir, p.paraBirimi, p.altBirim);
 }
 
 bool subUnitsSpelledInYear(const QString& yearText)

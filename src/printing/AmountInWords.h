@@ -13,6 +13,9 @@ QString integerInWords(double number);
 QString YaziylaTutar(double amount, bool subUnitsSpelled, const QString& unit = QStringLiteral("TL"),
                      const QString& subUnit = QStringLiteral("Kr"));
 
+// The same with the session's fiscal-year switch and currency words (company parameters).
+QString YaziylaTutar(double amount);
+
 // Whether a fiscal year spells sub-units: years after 2004, compared as text.
 bool subUnitsSpelledInYear(const QString& yearText);
 

@@ -145,6 +145,7 @@ TEST_F(PrintingWindows, PageSetupDialogCreatesFillsAndStoresTheRow)
         EXPECT_EQ(dlg.bottomBox()->value(), 8);
 
         dlg.show();
+        keep(QStringLiteral("sayfa_ayari.png"), [&](const QString& f) { dlg.grab().save(f); });
         dlg.paperBox()->setFocus();
         QTest::keyClick(dlg.paperBox(), Qt::Key_Down); // B5
         EXPECT_EQ(dlg.widthBox()->value(), 182);
@@ -319,6 +320,11 @@ TEST_F(PrintingWindows, TemplateDesignerStoresTheLayoutTheListPrintsWith)
         t->item(1, 2)->setText(QStringLiteral("Ürün Adı"));  // retitle "Ad"
         t->item(2, 3)->setData(Qt::EditRole, 44.0);          // widen "Tutar"
         d.bodySizeBox()->setValue(11);
+        keep(QStringLiteral("sablon_tasarimi.png"), [&](const QString& f) {
+            d.show();
+            QApplication::processEvents();
+            d.grab().save(f);
+        });
         QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("BtnSAKLA")), Qt::LeftButton);
         EXPECT_EQ(d.result(), QDialog::Accepted);
     }

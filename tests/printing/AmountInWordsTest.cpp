@@ -1,4 +1,5 @@
 #include "printing/AmountInWords.h"
+#include "services/SessionContext.h"
 
 #include <gtest/gtest.h>
 
@@ -61,4 +62,16 @@ TEST(AmountInWords, SubUnitsAreSpelledAfter2004)
     EXPECT_FALSE(subUnitsSpelledInYear(QStringLiteral("2004")));
     EXPECT_TRUE(subUnitsSpelledInYear(QStringLiteral("2005")));
     EXPECT_TRUE(subUnitsSpelledInYear(QStringLiteral("2026")));
+}
+
+// Callers without the switch get the session's: a 2004 year spells no sub-units.
+TEST(AmountInWords, SessionYearDecidesSubUnits)
+{
+    CompanyParameters& p = SessionContext::current().param;
+    const CompanyParameters before = p;
+    p.kurusYazilir = true;
+    EXPECT_EQ(YaziylaTutar(12.50), "Onİki TL Elli Kr");
+    p.kurusYazilir = false;
+    EXPECT_EQ(YaziylaTutar(12.50), "Onİki TL");
+    p = before;
 }

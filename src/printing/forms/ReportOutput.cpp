@@ -52,7 +52,8 @@ ReportModel ReportOutput::fromView(const QTableView* view, const QString& title,
     // Screen pixels to millimetres at the screen's resolution, never narrower than the text needs.
     const double pxPerMm = view->logicalDpiX() / 25.4;
     for (int i = 0; i < r.columns.size(); ++i)
-        r.columns[i].widthMm = qMax(r.columns[i].widthMm * 0.8, view->columnWidth(o.columns[i]) / pxPerMm);
+        r.columns[i].widthMm =
+            qRound(qMax(r.columns[i].widthMm * 0.8, view->columnWidth(o.columns[i]) / pxPerMm) * 10) / 10.0;
     return r;
 }
 

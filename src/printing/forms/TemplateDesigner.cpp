@@ -124,10 +124,10 @@ void TemplateDesigner::loadNamed(const QString& name)
             stored->applyTo(r);
             t = ReportTemplate::fromReport(r);
         }
-    show(t);
+    showLayout(t);
 }
 
-void TemplateDesigner::show(const ReportTemplate& t)
+void TemplateDesigner::showLayout(const ReportTemplate& t)
 {
     m_title->setText(t.title);
     m_columns->setRowCount(0);
@@ -140,7 +140,7 @@ void TemplateDesigner::show(const ReportTemplate& t)
         auto* key = new QTableWidgetItem(c.key);
         key->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         auto* width = new QTableWidgetItem;
-        width->setData(Qt::EditRole, c.widthMm);
+        width->setData(Qt::EditRole, qRound(c.widthMm * 10) / 10.0);
         m_columns->setItem(r, Shown, shown);
         m_columns->setItem(r, Key, key);
         m_columns->setItem(r, Title, new QTableWidgetItem(c.title));

@@ -33,7 +33,7 @@ public:
     void BtnONIZLEMEClick();
 
 private:
-    void show(const ReportTemplate& t);
+    void showLayout(const ReportTemplate& t);
     void loadNamed(const QString& name);
     void move(int delta);
 
