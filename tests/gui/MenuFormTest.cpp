@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -135,6 +137,23 @@ TEST_F(MenuForm, ShowBuildsTitleTreeStatusAndShortcuts)
     EXPECT_EQ(f.shortcutButton(2)->text(), QStringLiteral("Cari Kayıtlar"));
     EXPECT_EQ(f.shortcutButton(10)->toolTip(),
               QStringLiteral("Kısayol eklemek için erişim ağacında istediğiniz menüde sağ tıklayıp ekleyiniz."));
+
+    QStringList hints;
+    for (QAction* a : f.findChild<QToolBar*>(QStringLiteral("tbAna"))->actions())
+        if (!a->isSeparator())
+            hints << a->toolTip();
+    EXPECT_EQ(hints, (QStringList{"Firma Değiştir", "Perakende Satış", "Stok", "Günlük Kurlar", "Müşteriler",
+                                  "İşlem Günlüğü", "Liste Raporlar", "Barkod Etiket", "Sistem Yönetimi",
+                                  "Hesap Makinesi", "Yardım", "Çıkış"}));
+    QStringList menus, dosya;
+    for (QAction* a : f.menuBar()->actions())
+        menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"Dosya", "Düzen", "Araçlar", "Yardım"}));
+    for (QAction* a : f.menuBar()->actions().first()->menu()->actions())
+        if (!a->isSeparator())
+            dosya << a->text();
+    EXPECT_EQ(dosya, (QStringList{"Firma Değiştir", "Sistem Yönetimi", "Barkod Etiketleri", "Hesap Makinesi",
+                                  "Günlük Döviz Kurları", "Çıkış"}));
 
     // A second show builds the tree again and logs again.
     f.hide();
