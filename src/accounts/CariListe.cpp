@@ -107,7 +107,10 @@ bool CariListe::sil(const QString& kod) const
     const Params p{{QStringLiteral("CKod"), kod}};
     DbTransaction tx(m_db);
     const bool used =
-        m_db.any(QStringLiteral("SELECT KODU FROM FINHRK WHERE (KODU=:CKod OR CARIKOD=:CKod)"), p)
+        // Finance movements on the code or naming it as their account; two look-ups, so that
+        // each uses its own index (an OR of the two scans the whole ledger on SQLite).
+        m_db.any(QStringLiteral("SELECT KODU FROM FINHRK WHERE KODU=:CKod"), p)
+        || m_db.any(QStringLiteral("SELECT KODU FROM FINHRK WHERE CARIKOD=:CKod"), p)
         || m_db.any(QStringLiteral("SELECT TASI_FIRMA FROM SEVK WHERE TASI_FIRMA=:CKod"), p)
         || m_db.any(QStringLiteral("SELECT CARIKOD FROM CARIPERS WHERE CARIKOD=:CKod"), p)
         || m_db.any(QStringLiteral("SELECT CARIKOD FROM CARISEVK WHERE CARIKOD=:CKod"), p);

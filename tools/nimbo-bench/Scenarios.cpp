@@ -3,11 +3,13 @@
 namespace nimbo::bench {
 
 void registerServicesScenarios();
+void registerAccountsScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
 {
     registerServicesScenarios();
+    registerAccountsScenarios();
 }
 
 } // namespace nimbo::bench
