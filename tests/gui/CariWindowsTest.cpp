@@ -1,6 +1,8 @@
 #include "accounts/CariGruplar.h"
 #include "accounts/forms/TFormCariBr.h"
 #include "accounts/forms/TFormCariSakla.h"
+#include "app/AllWindows.h"
+#include "printing/forms/ReportOutput.h"
 #include "db/DbTransaction.h"
 #include "printing/ReportModel.h"
 #include "services/SessionContext.h"
@@ -10,6 +12,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QMenu>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -290,4 +295,45 @@ TEST_F(CariWindows, GroupCardsRunTheirChecksInOrder)
     QTest::mouseClick(child<QPushButton>(&s, QStringLiteral("BtnSAKLA")), Qt::LeftButton);
     EXPECT_EQ(sqlText(db.scalar(QStringLiteral("SELECT GRUP_KOD FROM CALTGRUP WHERE KODU = 'T21'"))),
               QStringLiteral("TO2"));
+}
+
+TEST_F(CariWindows, ListPreviewsAndExportsThroughTheReportEngine)
+{
+    registerAllWindows(); // the printing subsystem routes list printing to the report engine
+    exec(QStringLiteral("INSERT INTO CARI (CARI_KOD, FIRMA_ADI, ILI, PASIF) VALUES ('A1', 'Ankara Ltd', 'ANKARA', 'A'), "
+                        "('B1', 'Bursa Ltd', 'BURSA', 'P')"));
+    const ReportOutput::Hooks saved = ReportOutput::hooks();
+    int previews = 0;
+    const QString file = TestEnv::tempDir() + QStringLiteral("/cari-liste.txt");
+    QFile::remove(file);
+    ReportOutput::hooks().preview = [&](QPrintPreviewDialog&) { ++previews; };
+    ReportOutput::hooks().saveFileName = [&](QWidget*, const QString&, const QString&) { return file; };
+
+    TFormCariBr w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(child<QPushButton>(&w, QStringLiteral("BtnYAZDIR")), Qt::LeftButton);
+    EXPECT_EQ(previews, 1);
+
+    // "Aktar" offers the outputs in a menu; the user picks the text file.
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* a : menu->actions())
+            if (a->data().toString() == QLatin1String("Text")) {
+                menu->close();
+                a->trigger();
+                return;
+            }
+        ADD_FAILURE() << "no text output in the menu";
+        menu->close();
+    });
+    QTest::mouseClick(child<QPushButton>(&w, QStringLiteral("BtnAKTAR")), Qt::LeftButton);
+    ReportOutput::hooks() = saved;
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "nothing was exported";
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("Cari Kayıtlar")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Bursa Ltd")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Pasif"))) << "the list shows the state as text";
 }

@@ -4,6 +4,7 @@
 #include "accounts/CariRiskBilgisi.h"
 #include "accounts/SehirIlce.h"
 #include "printing/ReportModel.h"
+#include "services/CariRisk.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "widgets/CodeNameWindow.h"
@@ -448,6 +449,10 @@ void TFormCariSakla::kodAyrildi()
 
 void TFormCariSakla::adAyrildi()
 {
+    // Only a name the user typed is checked, not every pass of the cursor.
+    if (!m_ad->isModified())
+        return;
+    m_ad->setModified(false);
     if (m_kart.ayniAdVar(m_kart.text(QStringLiteral("CARI_KOD")), m_ad->text()))
         Prompter::instance().warn(CariKart::ayniAdUyarisi());
 }
@@ -613,6 +618,13 @@ void TFormCariSakla::showRisk()
                + QStringLiteral("</table><br><b>Tahsil Edilmemiş Ç/S</b><table width=100%>")
                + rows(r.tahsilEdilmemis(kod)) + QStringLiteral("</table><br><table width=100%>")
                + rows({r.faturasizIrsaliye(kod)}) + QStringLiteral("</table>");
+        // The figure the movement windows test against the limit (USD).
+        const CariRiskSonucu risk = cariRiskHesapla(yearDb(), kod, 0);
+        if (risk.denetlenir)
+            html += QStringLiteral("<br><b>Risk (USD)</b> %1 &nbsp; <b>Limit</b> %2%3")
+                        .arg(CariBakiye::tutar(risk.tutar), CariBakiye::tutar(risk.limit),
+                             risk.asildi ? QStringLiteral(" &nbsp; <font color=red><b>Limit Aşıldı</b></font>")
+                                         : QString());
     });
     m_risk->setText(html);
 }

@@ -159,7 +159,7 @@ void fillAccounts(const Db& db, int year, const QList<int>& ana)
             const QString yad = u(kAdlar[n % 18]);
             const QString ysoyad = u(kSoyadlar[(n * 7) % 16]);
             const QString ad = sahis ? yad + QLatin1Char(' ') + ysoyad
-                                     : u(kUnvanBas[n % 25]) + QLatin1Char(' ') + u(kSektor[(n * 3) % 15])
+                                     : u(kUnvanBas[n % 25]) + QLatin1Char(' ') + u(kSektor[(n / 25 + n) % 15])
                                            + QLatin1Char(' ') + u(kSonEk[n % 4]);
             const QString tel = QStringLiteral("%1 %2 %3 %4")
                                     .arg(u(yer.tel))
