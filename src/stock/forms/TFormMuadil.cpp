@@ -1,0 +1,98 @@
+#include "stock/forms/TFormMuadil.h"
+#include "db/Errors.h"
+#include "services/Prompter.h"
+#include "services/SessionContext.h"
+#include "stock/StockEquivalents.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace nimbo {
+
+TFormMuadil::TFormMuadil(double stokNo, QWidget* parent) : QDialog(parent), m_stokNo(stokNo)
+{
+    setObjectName(QStringLiteral("TFormMuadil"));
+    setWindowTitle(QStringLiteral("Muadil Kayıt"));
+    auto* lay = new QVBoxLayout(this);
+    const Db db = SessionContext::current().db();
+    const auto row = db.records(QStringLiteral("SELECT STOK_KOD_NO, STOK_ADI_TR FROM STOK WHERE STOK_NO = :S"),
+                                {{QStringLiteral("S"), stokNo}});
+    if (!row.isEmpty())
+        lay->addWidget(new QLabel(toText(row.first().value(0)).trimmed() + QStringLiteral("  ")
+                                  + toText(row.first().value(1)).trimmed()));
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Muadil Stok Kodu")));
+    m_kod = new QLineEdit;
+    m_kod->setObjectName(QStringLiteral("EditMUADILKOD"));
+    top->addWidget(m_kod);
+    auto* ekle = new QPushButton(QStringLiteral("Ekle"));
+    ekle->setObjectName(QStringLiteral("BtnEKLE"));
+    auto* sil = new QPushButton(QStringLiteral("Sil"));
+    sil->setObjectName(QStringLiteral("BtnSIL"));
+    top->addWidget(ekle);
+    top->addWidget(sil);
+    lay->addLayout(top);
+    m_grid = new QTableWidget(0, 2);
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("Stok Kodu"), QStringLiteral("Stok Adı")});
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lay->addWidget(m_grid);
+    connect(ekle, &QPushButton::clicked, this, &TFormMuadil::add);
+    connect(m_kod, &QLineEdit::returnPressed, this, &TFormMuadil::add);
+    connect(sil, &QPushButton::clicked, this, &TFormMuadil::remove);
+    resize(520, 360);
+    showRows();
+}
+
+void TFormMuadil::showRows()
+{
+    const auto rows = StockEquivalents::of(SessionContext::current().db(), m_stokNo);
+    m_grid->setRowCount(rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        auto* k = new QTableWidgetItem(rows[i].kod);
+        k->setData(Qt::UserRole, rows[i].stokNo);
+        m_grid->setItem(i, 0, k);
+        m_grid->setItem(i, 1, new QTableWidgetItem(rows[i].adi));
+    }
+}
+
+void TFormMuadil::add()
+{
+    const Db db = SessionContext::current().db();
+    try {
+        const QVariant no = db.scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE STOK_KOD_NO = :K"),
+                                      {{QStringLiteral("K"), m_kod->text().trimmed()}});
+        if (!no.isValid() || no.isNull()) {
+            Prompter::instance().warn(QStringLiteral("Stok Bulunamadı."));
+            return;
+        }
+        if (no.toDouble() != m_stokNo)
+            StockEquivalents::add(db, m_stokNo, no.toDouble());
+        m_kod->clear();
+        showRows();
+    } catch (const DbError& e) {
+        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
+    }
+}
+
+void TFormMuadil::remove()
+{
+    const int r = m_grid->currentRow();
+    if (r < 0)
+        return;
+    try {
+        if (StockEquivalents::remove(SessionContext::current().db(), m_stokNo,
+                                     m_grid->item(r, 0)->data(Qt::UserRole).toDouble()))
+            showRows();
+    } catch (const DbError& e) {
+        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
+    }
+}
+
+} // namespace nimbo
