@@ -141,15 +141,21 @@ QString FirmSelection::initialFirm() const
 bool FirmSelection::accept(const QString& firm, const FirmYear& year)
 {
     const Alias firmsAlias = m_aliases.read(kFirmsAlias);
-    m_s.SurucuAdi = firmsAlias.driver.isEmpty() ? NimboSettings::surucu() : firmsAlias.driver;
-    m_s.FirmaAdi = firm;
+    const QString driver = firmsAlias.driver.isEmpty() ? NimboSettings::surucu() : firmsAlias.driver;
     UserMemory::setFirma(firm);
-    m_s.CalismaYili = year.yili;
-    m_s.CalismaYiliNo = year.yili.toInt();
-    m_s.YilAliasi = year.aliasAdi;
+    // The session takes the choice only when the dialog ends with OK: a refused choice
+    // during a firm change must leave the open year as it was.
+    auto take = [&]() {
+        m_s.SurucuAdi = driver;
+        m_s.FirmaAdi = firm;
+        m_s.CalismaYili = year.yili;
+        m_s.CalismaYiliNo = year.yili.toInt();
+        m_s.YilAliasi = year.aliasAdi;
+        return true;
+    };
 
     if (m_aliases.exists(year.aliasAdi))
-        return true;
+        return take();
     if (!year.serverAdi.trimmed().isEmpty() && !year.dbAdi.trimmed().isEmpty()) {
         QMap<QString, QString> params;
         params.insert(QStringLiteral("SERVER NAME"), year.serverAdi.trimmed());
@@ -158,9 +164,9 @@ bool FirmSelection::accept(const QString& firm, const FirmYear& year)
         params.insert(QStringLiteral("LANGDRIVER"), QString());
         params.insert(QStringLiteral("USER NAME"), kDbUser);
         params.insert(QStringLiteral("PASSWORD"), QString());
-        m_aliases.add(year.aliasAdi, m_s.SurucuAdi, params);
+        m_aliases.add(year.aliasAdi, driver, params);
         m_aliases.save();
-        return true;
+        return take();
     }
     Prompter::instance().warn(QStringLiteral("Firmalardan server ve veritabanı bilgilerini doldurunuz."));
     return false;

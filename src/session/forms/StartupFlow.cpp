@@ -7,49 +7,48 @@
 #include "session/FirmSelection.h"
 #include "session/Login.h"
 #include "session/NimboSettings.h"
+#include "session/StartupSequence.h"
 #include "session/forms/MainForm.h"
 #include "session/forms/TFormFirmaSec.h"
 #include "session/forms/TPassWordDlg.h"
 
 #include <QApplication>
+#include <memory>
 
 namespace nimbo {
+
+namespace {
+StartupSequence::Dialogs startupDialogs(SessionContext& s, AliasStore& aliases, std::unique_ptr<MainForm>& form)
+{
+    StartupSequence::Dialogs d;
+    d.firmaSecimi = [&s, &aliases, &form]() { return TFormFirmaSec::FirmaSecimi(s, aliases, form.get()); };
+    d.login = [&s, &form]() {
+        // The main form exists, hidden, before the login dialog is shown.
+        if (!form)
+            form = std::make_unique<MainForm>(s);
+        TPassWordDlg login(s, s.db());
+        return login.run();
+    };
+    return d;
+}
+} // namespace
 
 int runProgram(const QStringList& args)
 {
     SessionContext& s = SessionContext::current();
-    s.traceMode = args.size() > 1 && args.at(1) == QLatin1String("-d");
-    if (s.traceMode)
-        Prompter::instance().trace(QStringLiteral("başla"));
-    s.ServerAdi = NimboSettings::serverAdi();
-    s.SurucuAdi = NimboSettings::surucu();
     QApplication::setApplicationDisplayName(QStringLiteral("NimboSoft"));
-
     AliasStore aliases;
-    if (!TFormFirmaSec::FirmaSecimi(s, aliases))
-        return 0;
-    if (!openYearDatabase(s, aliases))
-        return 1;
-
-    MainForm form(s);
-    bool loggedIn = false;
-    {
-        TPassWordDlg login(s, s.db());
-        loggedIn = login.run();
+    std::unique_ptr<MainForm> form;
+    StartupSequence seq(s, aliases, startupDialogs(s, aliases, form));
+    switch (seq.start(args)) {
+    case StartupSequence::Outcome::Ended: return 0;
+    case StartupSequence::Outcome::Failed: return 1;
+    case StartupSequence::Outcome::Run: break;
     }
-    if (!loggedIn) {
-        closeYearDatabase();
-        return 0;
-    }
-    if (!OrtakListeleriDoldur(s.db(), s)) {
-        closeYearDatabase();
-        return 1;
-    }
-    loadBranchIdentity(s.db(), s);
-    form.refresh();
-    QObject::connect(&form, &MainForm::firmaDegistirRequested, &form,
-                     [&form, &s, &aliases]() { changeFirm(form, s, aliases); });
-    form.show();
+    form->refresh();
+    QObject::connect(form.get(), &MainForm::firmaDegistirRequested, form.get(),
+                     [&form, &s, &aliases]() { changeFirm(*form, s, aliases); });
+    form->show();
     const int rc = QApplication::exec();
     closeYearDatabase();
     return rc;
@@ -57,32 +56,22 @@ int runProgram(const QStringList& args)
 
 void changeFirm(MainForm& form, SessionContext& s, AliasStore& aliases)
 {
-    if (!TFormFirmaSec::FirmaSecimi(s, aliases, &form))
-        return;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != &form && w->isVisible())
-            w->close();
-    closeYearDatabase();
-    if (!openYearDatabase(s, aliases)) {
-        QApplication::exit(1);
-        return;
-    }
-    s.KullaniciAdi.clear();
-    {
+    StartupSequence::Dialogs d;
+    d.firmaSecimi = [&s, &aliases, &form]() { return TFormFirmaSec::FirmaSecimi(s, aliases, &form); };
+    d.login = [&s, &form]() {
         TPassWordDlg login(s, s.db(), &form);
-        login.run(); // the result is not checked: a cancelled login leaves no rights
+        return login.run();
+    };
+    d.closeWindows = [&form]() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &form && w->isVisible())
+                w->close();
+    };
+    switch (StartupSequence(s, aliases, d).changeFirm()) {
+    case StartupSequence::Change::Unchanged: return;
+    case StartupSequence::Change::Failed: QApplication::exit(1); return;
+    case StartupSequence::Change::Changed: form.refresh(); return;
     }
-    if (!s.KullaniciAdi.isEmpty() && !OrtakListeleriDoldur(s.db(), s)) {
-        QApplication::exit(1);
-        return;
-    }
-    try {
-        loadCompanyParameters(s.db(), s);
-        loadBranchIdentity(s.db(), s);
-    } catch (const std::exception& e) {
-        Prompter::instance().error(QStringLiteral("Hata :") + QString::fromUtf8(e.what()));
-    }
-    form.refresh();
 }
 
 bool openSessionQuietly(SessionContext& s, AliasStore& aliases, const QString& user, const QString& password,
