@@ -6,6 +6,8 @@
 
 #include <QSqlQuery>
 
+#include <cmath>
+
 namespace nimbo {
 
 namespace {
@@ -32,8 +34,9 @@ void DovizKurlari::kontrolEt(const KurSatiri& k)
 {
     if (k.dovizKodu.trimmed().isEmpty() || !k.tarih.isValid() || !(k.alis > 0) || !(k.satis > 0))
         throw UserError(kGerekli);
-    for (double v : {k.efektifAlis, k.efektifSatis, k.bankaSatis, k.bayiSatis, k.ozelSatis})
-        if (v < 0)
+    // Not a number or infinite is no rate at all; the optional columns may be 0, never negative.
+    for (double v : {k.alis, k.satis, k.efektifAlis, k.efektifSatis, k.bankaSatis, k.bayiSatis, k.ozelSatis})
+        if (!std::isfinite(v) || v < 0)
             throw UserError(kGerekli);
 }
 

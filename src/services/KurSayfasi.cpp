@@ -1,5 +1,7 @@
 #include "services/KurSayfasi.h"
 
+#include <cmath>
+
 namespace nimbo {
 
 namespace {
@@ -19,7 +21,8 @@ bool readNumber(const QString& line, int start, double& out)
         f.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double v = f.toDouble(&ok);
-    if (!ok || !(v > 0))
+    // "inf" reads as a number too; only a finite positive figure is a rate.
+    if (!ok || !std::isfinite(v) || !(v > 0))
         return false;
     out = v;
     return true;

@@ -70,3 +70,34 @@ TEST_F(ExchangeRates, RateUseFollowsTheRateKindSettings)
     EXPECT_DOUBLE_EQ(KurBulDeger2("USD", "MS", QDate(2026, 4, 1)), 40.0);
     EXPECT_DOUBLE_EQ(KurBulDeger2("USD", "BS", QDate(2026, 4, 1)), 1.0); // no special buying column
 }
+
+// The day ends at 23:59:59.059: a row stamped exactly then still belongs to the day, a row of
+// the next midnight does not. Only a row found by KurBulDeger moves the kept date: the local
+// currency, a missing rate and KurBulDeger2 leave it alone.
+TEST_F(ExchangeRates, DayBoundaryAndKeptDate)
+{
+    addRate("USD", QDateTime(QDate(2026, 6, 1), QTime(23, 59, 59, 59)), 40.0, 40.5);
+    addRate("USD", at(2026, 6, 2), 41.0, 41.5);
+    addRate("USD", QDateTime(QDate(2026, 6, 3), QTime(23, 59, 59, 60)), 42.0, 42.5);
+    addRate("TL", at(2026, 6, 1), 7.0, 7.0);
+    {
+        DbTransaction tx(db);
+        db.exec("UPDATE PARAMET SET ARCSATKURALM = 'MS', SATISKURALM = 'MS'");
+        tx.commit();
+    }
+
+    EXPECT_DOUBLE_EQ(KurBulDeger("USD", 2, QDate(2026, 6, 1)), 40.5);
+    EXPECT_EQ(SonKurTarihi(), QDateTime(QDate(2026, 6, 1), QTime(23, 59, 59, 59)));
+    EXPECT_DOUBLE_EQ(KurBulDeger("USD", 1, QDate(2026, 6, 3)), 41.0); // 23:59:59.060 is past the day
+    EXPECT_EQ(SonKurTarihi(), at(2026, 6, 2));
+
+    EXPECT_DOUBLE_EQ(KurBulDeger("TL", 1, QDate(2026, 6, 5)), 1.0);
+    EXPECT_DOUBLE_EQ(KurBulDeger("JPY", 1, QDate(2026, 6, 5)), 1.0);
+    EXPECT_DOUBLE_EQ(KurBulDeger2("USD", "MS", QDate(2026, 6, 5)), 42.5);
+    EXPECT_EQ(SonKurTarihi(), at(2026, 6, 2));
+
+    // A zero in the column a rate-kind setting names gives 1, as a missing row does.
+    addRate("EUR", at(2026, 6, 1), 48.0, 0.0);
+    EXPECT_DOUBLE_EQ(KurBulDeger2("EUR", "MS", QDate(2026, 6, 1)), 1.0);
+    EXPECT_DOUBLE_EQ(KurBulDeger2("EUR", "BS", QDate(2026, 5, 31)), 1.0);
+}

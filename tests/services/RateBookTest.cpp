@@ -3,6 +3,8 @@
 #include "services/DovizKurlari.h"
 #include "services/DovizTanimlari.h"
 
+#include <limits>
+
 using namespace nimbo;
 using namespace nimbo::test;
 
@@ -58,6 +60,32 @@ TEST_F(RateBook, DuplicateDayAndMissingOrNonPositiveRatesRefused)
     EXPECT_EQ(rows[1].tarih, at(2026, 5, 6));
     book.sil("USD", at(2026, 5, 6));
     EXPECT_EQ(book.kurlar("USD").size(), 1);
+}
+
+// A typed figure that is not a finite number is refused like a missing one, in every column.
+TEST_F(RateBook, NonFiniteRatesRefused)
+{
+    DovizKurlari book(db);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const QString req = "Lütfen Gerekli alanı girin.";
+    EXPECT_EQ(refusal([&] { book.ekle(row("USD", at(2026, 5, 5), inf, 43.2)); }), req);
+    EXPECT_EQ(refusal([&] { book.ekle(row("USD", at(2026, 5, 5), 43.1, nan)); }), req);
+    double KurSatiri::*others[] = {&KurSatiri::efektifAlis, &KurSatiri::efektifSatis, &KurSatiri::bankaSatis,
+                                   &KurSatiri::bayiSatis, &KurSatiri::ozelSatis};
+    for (double KurSatiri::*f : others)
+        for (double v : {nan, inf}) {
+            KurSatiri k = row("USD", at(2026, 5, 5), 43.1, 43.2);
+            k.*f = v;
+            EXPECT_EQ(refusal([&] { book.ekle(k); }), req);
+        }
+    book.ekle(row("USD", at(2026, 5, 5), 43.1, 43.2));
+    KurSatiri changed = row("USD", at(2026, 5, 5), 43.1, 43.2);
+    changed.ozelSatis = nan;
+    EXPECT_EQ(refusal([&] { book.degistir(at(2026, 5, 5), changed); }), req);
+    const auto rows = book.kurlar("USD");
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_DOUBLE_EQ(rows[0].ozelSatis, 0.0);
 }
 
 // Item prices in a foreign currency are recomputed at the day's rates, buying or selling as

@@ -224,3 +224,24 @@ TEST(RateFetch, UnreachableSilentOrFailingAddressGivesMessage)
     r = fetch(QUrl("kurlar"), 3000);
     EXPECT_TRUE(r.error.startsWith("TCMB kur sayfası adresi geçersiz")) << r.error.toStdString();
 }
+
+// A field has to be a finite positive figure: "inf", "nan" or an overflowing number read as a
+// double would otherwise be stored as a rate.
+TEST(RatePage, NonFiniteFieldsMakeTheLineUnreadable)
+{
+    const auto line = [](const QString& head, const QStringList& fields) {
+        const int starts[] = {40, 53, 69, 82};
+        QString l = head;
+        for (int i = 0; i < 4; ++i)
+            l = l.leftJustified(starts[i] - 1, QLatin1Char(' ')) + fields[i].leftJustified(12, QLatin1Char(' '));
+        return l;
+    };
+    const KurSayfasiSonucu good = kurSayfasiniOku(line("USD/TRY ABD DOLARI", {"43.1", "43.2", "43.0", "43.3"}));
+    ASSERT_EQ(good.kurlar.size(), 1);
+    EXPECT_DOUBLE_EQ(good.kurlar[0].efektifSatis, 43.3);
+    for (const QString bad : {"inf", "nan", "1e400", "Infinity", "-inf"}) {
+        const KurSayfasiSonucu r = kurSayfasiniOku(line("USD/TRY ABD DOLARI", {"43.1", bad, "43.0", "43.3"}));
+        EXPECT_TRUE(r.kurlar.isEmpty()) << bad.toStdString();
+        EXPECT_EQ(r.okunamayan, QStringList{"USD/TRY"}) << bad.toStdString();
+    }
+}
