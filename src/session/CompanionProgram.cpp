@@ -35,57 +35,33 @@ CompanionProgram::CompanionProgram() : m_start(&CompanionProgram::startDetached)
 {
 }
 
-QString CompanionProgram::windowTitle(Kind k)
-{
-    switch (k) {
-    case Kind::Ledger:
-        return QStringLiteral("Muhasebe");
-    case Kind::Maintenance:
-        return QStringLiteral("Bakım Ve Destek");
-    case Kind::BarcodeLabel:
-        return QStringLiteral("Barkod Etiketi");
-    }
-    return {};
-}
+namespace {
+// Window title, menu caption, NIMBO.ini key and default executable of each program.
+struct Names {
+    const char* title;
+    const char* display;
+    const char* key;
+    const char* executable;
+};
 
-QString CompanionProgram::displayName(Kind k)
+const Names& names(CompanionProgram::Kind k)
 {
+    static const Names ledger{"Muhasebe", "Genel Muhasebe", "Muhasebe", "nimbo-muhasebe"};
+    static const Names maintenance{"Bakım Ve Destek", "Sistem Yönetimi", "Bakim", "nimbo-admin"};
+    static const Names barcode{"Barkod Etiketi", "Barkod Etiketi", "Barkod", "nimbo-barkod"};
     switch (k) {
-    case Kind::Ledger:
-        return QStringLiteral("Genel Muhasebe");
-    case Kind::Maintenance:
-        return QStringLiteral("Sistem Yönetimi");
-    case Kind::BarcodeLabel:
-        return QStringLiteral("Barkod Etiketi");
+    case CompanionProgram::Kind::Ledger: return ledger;
+    case CompanionProgram::Kind::Maintenance: return maintenance;
+    case CompanionProgram::Kind::BarcodeLabel: break;
     }
-    return {};
+    return barcode;
 }
+} // namespace
 
-QString CompanionProgram::settingKey(Kind k)
-{
-    switch (k) {
-    case Kind::Ledger:
-        return QStringLiteral("Muhasebe");
-    case Kind::Maintenance:
-        return QStringLiteral("Bakim");
-    case Kind::BarcodeLabel:
-        return QStringLiteral("Barkod");
-    }
-    return {};
-}
-
-QString CompanionProgram::defaultExecutable(Kind k)
-{
-    switch (k) {
-    case Kind::Ledger:
-        return QStringLiteral("nimbo-muhasebe");
-    case Kind::Maintenance:
-        return QStringLiteral("nimbo-admin");
-    case Kind::BarcodeLabel:
-        return QStringLiteral("nimbo-barkod");
-    }
-    return {};
-}
+QString CompanionProgram::windowTitle(Kind k) { return QString::fromUtf8(names(k).title); }
+QString CompanionProgram::displayName(Kind k) { return QString::fromUtf8(names(k).display); }
+QString CompanionProgram::settingKey(Kind k) { return QString::fromUtf8(names(k).key); }
+QString CompanionProgram::defaultExecutable(Kind k) { return QString::fromUtf8(names(k).executable); }
 
 QString CompanionProgram::executable(Kind k)
 {

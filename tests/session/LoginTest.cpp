@@ -5,6 +5,7 @@
 #include "session/FirmSelection.h"
 #include "session/Login.h"
 #include "session/NimboSettings.h"
+#include "SessionSteps.h"
 #include "support/StartupFixture.h"
 
 using namespace nimbo;
@@ -19,14 +20,9 @@ protected:
         dbName = addYear(QStringLiteral("TEST FİRMA"), QStringLiteral("2026"));
         addUser(dbName, QStringLiteral("Mehmet"), QStringLiteral("Gizli1"), {1});
         addUser(dbName, QStringLiteral("SUBESIZ"), QStringLiteral("x"), {});
-        NimboSettings::setServerAdi(server().server);
-        NimboSettings::setSurucu(TestEnv::driver());
-        s.ServerAdi = NimboSettings::serverAdi();
+        useServerFromSettings(s, server());
         AliasStore aliases;
-        FirmSelection sel(s, aliases, nullptr);
-        ASSERT_TRUE(sel.prepare());
-        ASSERT_TRUE(sel.accept(QStringLiteral("TEST FİRMA"), sel.years(QStringLiteral("TEST FİRMA")).last()));
-        sel.close();
+        ASSERT_TRUE(chooseNewestYear(s, aliases, QStringLiteral("TEST FİRMA")));
         ASSERT_TRUE(openYearDatabase(s, aliases));
     }
     QString dbName;
@@ -111,4 +107,27 @@ TEST_F(LoginTest, UserWithoutBranchesIsStoppedByTheSharedLists)
     s.KullaniciAdi = QStringLiteral("Mehmet");
     EXPECT_TRUE(OrtakListeleriDoldur(s.db(), s));
     EXPECT_EQ(s.kullaniciSubeleri.size(), 1);
+}
+
+// Quotes and SQL typed as name or password are plain data, in the user check, in the
+// branch check and in the shared branch list.
+TEST_F(LoginTest, QuotesInNameAndPasswordArePlainData)
+{
+    const QString name = QStringLiteral("O'Brien\"--");
+    const QString pw = QStringLiteral("a'b\";--");
+    addUser(dbName, name, pw, {1});
+    (**prompter)
+        .expectWarn(QStringLiteral("Geçersiz Şifre veya Kullanıcı Adı"))
+        .expectWarn(QStringLiteral("Geçersiz Şifre veya Kullanıcı Adı"))
+        .expectWarn(QStringLiteral("Bu şubeye giriş yetkiniz yok !"));
+    Login login(s, s.db());
+    EXPECT_EQ(login.tamam(name, QStringLiteral("a'b"), 1), Login::Outcome::BadPassword);
+    EXPECT_EQ(login.tamam(QStringLiteral("' OR 1=1 --"), pw, 1), Login::Outcome::BadPassword);
+    EXPECT_EQ(login.tamam(name, pw, QStringLiteral("1 OR 1=1")), Login::Outcome::BranchRefused);
+    ASSERT_EQ(login.tamam(name, pw, 1), Login::Outcome::Success);
+    EXPECT_EQ(s.KullaniciAdi, name);
+    EXPECT_EQ(s.KullaniciSifresi, pw);
+    ASSERT_TRUE(OrtakListeleriDoldur(s.db(), s));
+    EXPECT_EQ(s.kullaniciSubeleri.size(), 1);
+    EXPECT_EQ(Login(s, s.db()).initialUser(), name);
 }

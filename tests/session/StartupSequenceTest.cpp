@@ -6,6 +6,7 @@
 #include "session/MenuDispatch.h"
 #include "session/NimboSettings.h"
 #include "session/StartupSequence.h"
+#include "SessionSteps.h"
 #include "support/StartupFixture.h"
 
 using namespace nimbo;
@@ -21,8 +22,7 @@ protected:
         StartupTest::SetUp();
         first = addYear(QStringLiteral("TEST FİRMA"), QStringLiteral("2026"));
         addUser(first, QStringLiteral("Mehmet"), QStringLiteral("Gizli1"), {1});
-        NimboSettings::setServerAdi(server().server);
-        NimboSettings::setSurucu(TestEnv::driver());
+        useServerFromSettings(s, server());
     }
 
     StartupSequence::Dialogs dialogs()
@@ -32,12 +32,7 @@ protected:
             ++firmDialogs;
             if (firm.isEmpty())
                 return false; // "İptal"
-            FirmSelection sel(s, aliases, nullptr);
-            bool ok = sel.prepare();
-            if (ok)
-                ok = sel.accept(firm, sel.years(firm).last());
-            sel.close();
-            return ok;
+            return chooseNewestYear(s, aliases, firm);
         };
         d.login = [this]() {
             modulesOpenAtLogin = s.db().isValid() && Db::existing(kFirmsOfModule).isValid();
@@ -120,12 +115,8 @@ TEST_F(StartupSequenceTest, TraceOnlyWithDashDAsFirstArgument)
 // leaves firm, year, user and the open database as they were.
 TEST_F(StartupSequenceTest, CancelledFirmChangeChangesNothing)
 {
-    {
-        Db firms = Db::open(QStringLiteral("EDIT"), server().params(kFirmsDatabase));
-        firms.exec(QStringLiteral("INSERT INTO FIRMALAR (FIRMA_ADI, YILI, ALIASADI, SERVERADI, DBADI, SUBENO) "
-                                  "VALUES ('EKSİK FİRMA', '2027', 'EKSIK2027', '', '', 1)"));
-        Db::close(QStringLiteral("EDIT"));
-    }
+    editFirmRegister(server(), {QStringLiteral("INSERT INTO FIRMALAR (FIRMA_ADI, YILI, ALIASADI, SERVERADI, DBADI, "
+                                               "SUBENO) VALUES ('EKSİK FİRMA', '2027', 'EKSIK2027', '', '', 1)")});
     StartupSequence seq(s, aliases, dialogs());
     ASSERT_EQ(seq.start({QStringLiteral("nimbo")}), StartupSequence::Outcome::Run);
     const QString dbName = s.DbAdi;

@@ -4,6 +4,7 @@
 #include "session/DataModules.h"
 #include "session/FirmSelection.h"
 #include "session/NimboSettings.h"
+#include "SessionSteps.h"
 #include "support/StartupFixture.h"
 
 #include <QFile>
@@ -93,9 +94,7 @@ TEST_F(StartupTest, CancelledOrEmptyServerDialogEndsTheProgram)
 // first failure: one error, no dialog, no retry.
 TEST_F(StartupTest, UnreachableServerFromSettingsEndsAfterFirstFailure)
 {
-    NimboSettings::setServerAdi(unreachableServer());
-    NimboSettings::setSurucu(TestEnv::driver());
-    s.ServerAdi = NimboSettings::serverAdi();
+    useServerFromSettings(s, {TestEnv::driver(), unreachableServer()});
     (**prompter).expectError(QStringLiteral("Hata:*"));
     AliasStore aliases;
     AskerLog log;
@@ -133,16 +132,11 @@ TEST_F(StartupTest, ExistingYearAliasIsUsedUnchanged)
 {
     const QString real = addYear(QStringLiteral("TEST FİRMA"), QStringLiteral("2026"));
     addUser(real, QStringLiteral("ALI"), QStringLiteral("pw"), {1});
-    {
-        Db firms = Db::open(QStringLiteral("EDIT"), server().params(kFirmsDatabase));
-        firms.exec(QStringLiteral("UPDATE FIRMALAR SET SERVERADI = 'baska-sunucu', DBADI = 'BASKA2026'"));
-        firms.exec(QStringLiteral("INSERT INTO FIRMALAR (FIRMA_ADI, YILI, ALIASADI, SERVERADI, DBADI, SUBENO) "
-                                  "VALUES ('TEST FİRMA', '2027', 'YENIYIL2027', '', '', 1)"));
-        Db::close(QStringLiteral("EDIT"));
-    }
-    NimboSettings::setServerAdi(server().server);
-    NimboSettings::setSurucu(TestEnv::driver());
-    s.ServerAdi = NimboSettings::serverAdi();
+    editFirmRegister(server(),
+                     {QStringLiteral("UPDATE FIRMALAR SET SERVERADI = 'baska-sunucu', DBADI = 'BASKA2026'"),
+                      QStringLiteral("INSERT INTO FIRMALAR (FIRMA_ADI, YILI, ALIASADI, SERVERADI, DBADI, SUBENO) "
+                                     "VALUES ('TEST FİRMA', '2027', 'YENIYIL2027', '', '', 1)")});
+    useServerFromSettings(s, server());
     AliasStore aliases;
     FirmSelection sel(s, aliases, nullptr);
     ASSERT_TRUE(sel.prepare());
@@ -171,19 +165,10 @@ TEST_F(StartupTest, YearDatabaseOfAnotherYearIsRefusedBeforeLogin)
 {
     const QString wrong = addYear(QStringLiteral("TEST FİRMA"), QStringLiteral("2025"));
     // Point the 2026 row of the register at the 2025 database through its alias.
-    {
-        Db firms = Db::open(QStringLiteral("EDIT"), server().params(kFirmsDatabase));
-        firms.exec(QStringLiteral("UPDATE FIRMALAR SET YILI = '2026'"));
-        Db::close(QStringLiteral("EDIT"));
-    }
-    NimboSettings::setServerAdi(server().server);
-    NimboSettings::setSurucu(TestEnv::driver());
-    s.ServerAdi = NimboSettings::serverAdi();
+    editFirmRegister(server(), {QStringLiteral("UPDATE FIRMALAR SET YILI = '2026'")});
+    useServerFromSettings(s, server());
     AliasStore aliases;
-    FirmSelection sel(s, aliases, nullptr);
-    ASSERT_TRUE(sel.prepare());
-    ASSERT_TRUE(sel.accept(QStringLiteral("TEST FİRMA"), sel.years(QStringLiteral("TEST FİRMA")).last()));
-    sel.close();
+    ASSERT_TRUE(chooseNewestYear(s, aliases, QStringLiteral("TEST FİRMA")));
     EXPECT_EQ(s.CalismaYili, QStringLiteral("2026"));
     (**prompter).expectError(QStringLiteral("Hata: Firma yılı ile veritabanı ismi uyumsuz!"));
     EXPECT_FALSE(openYearDatabase(s, aliases));
@@ -202,4 +187,39 @@ TEST_F(StartupTest, MissingYearDatabaseIsReported)
     s.CalismaYili = QStringLiteral("2026");
     (**prompter).expectError(QStringLiteral("Veri Tabanına Giriş Hatası: *"));
     EXPECT_FALSE(openYearDatabase(s, aliases));
+}
+
+// Damaged settings and alias files count as absent: the server is asked for and written
+// again, the firms alias is recreated with it, and a year alias lost with the file is
+// rebuilt from FIRMALAR. A year alias whose driver no engine knows cannot open the year.
+TEST_F(StartupTest, DamagedSettingsAndAliasFilesActAsAbsent)
+{
+    const QString year = addYear(QStringLiteral("TEST FİRMA"), QStringLiteral("2026"));
+    for (const QString& file : {Paths::settingsFile(), Paths::aliasFile()}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("\x01\x02[[[bozuk\nServerAdi\n[SERVER\n=\n");
+    }
+    if (TestEnv::isPg())
+        NimboSettings::setSurucu(TestEnv::driver());
+    ASSERT_TRUE(NimboSettings::serverAdi().isEmpty());
+    AliasStore aliases;
+    ASSERT_FALSE(aliases.exists(kFirmsAlias));
+    AskerLog log;
+    FirmSelection sel(s, aliases, typing(log, {server().server}));
+    ASSERT_TRUE(sel.prepare());
+    EXPECT_EQ(log.calls, 1);
+    EXPECT_EQ(NimboSettings::serverAdi(), server().server);
+    EXPECT_EQ(AliasStore().read(kFirmsAlias).param(QStringLiteral("SERVER NAME")), server().server);
+    EXPECT_EQ(AliasStore().read(kFirmsAlias).driver, TestEnv::driver());
+    ASSERT_TRUE(sel.accept(QStringLiteral("TEST FİRMA"), sel.years(QStringLiteral("TEST FİRMA")).last()));
+    sel.close();
+    EXPECT_EQ(AliasStore().read(year).param(QStringLiteral("DATABASE NAME")), year);
+    ASSERT_TRUE(openYearDatabase(s, aliases));
+    closeYearDatabase();
+
+    aliases.add(year, QStringLiteral("BILINMEYEN"), AliasStore().read(year).params);
+    (**prompter).expectError(QStringLiteral("Veri Tabanına Giriş Hatası: *"));
+    EXPECT_FALSE(openYearDatabase(s, aliases));
+    EXPECT_FALSE(s.db().isValid());
 }
