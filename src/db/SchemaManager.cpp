@@ -39,6 +39,9 @@ QList<Migration> buildMigrations()
     // Version 1 is the declared schema itself. Later data steps go below, never edited once released.
     return {
         {1, QStringLiteral("İlk şema"), [](const Db&) {}},
+        // IX_FINHRK_KODU_DVZ covers the per-currency balance too and replaces it.
+        {2, QStringLiteral("FINHRK hesap indeksi döviz kodunu da kapsar"),
+         [](const Db& db) { db.exec(QStringLiteral("DROP INDEX IF EXISTS IX_FINHRK_KODU")); }},
     };
 }
 

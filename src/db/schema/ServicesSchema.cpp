@@ -280,9 +280,10 @@ SchemaPart servicesSchema()
     }
 
     p.tables << TableDef{QStringLiteral("FINHRK"), finhrkBody()};
-    // Balances and statements: one account's sums (and running sums up to a date) from the index alone.
-    p.indexes << IndexDef{QStringLiteral("FINHRK"), QStringLiteral("IX_FINHRK_KODU"),
-                          QStringLiteral("KODU, TARIH, BORC, ALACAK, BORC_DVZ, ALACAK_DVZ")};
+    // Balances and statements: one account's sums (and running sums up to a date), also per
+    // currency, from the index alone.
+    p.indexes << IndexDef{QStringLiteral("FINHRK"), QStringLiteral("IX_FINHRK_KODU_DVZ"),
+                          QStringLiteral("KODU, TARIH, BORC, ALACAK, BORC_DVZ, ALACAK_DVZ, DOVIZ_KODU")};
     // Rewriting a document's derived rows deletes by writer and number.
     p.indexes << IndexDef{QStringLiteral("FINHRK"), QStringLiteral("IX_FINHRK_BELGE"),
                           QStringLiteral("BELGE_TIP, HRK_NO")};
