@@ -120,3 +120,68 @@ void createDemo(const Server& srv)
 }
 
 } // namespace nimbo::admin
+
+namespace nimbo::admin {
+
+namespace {
+QString launchValue(const QStringList& args, int i)
+{
+    const QString v = args.value(i);
+    return v == QStringLiteral("¢") ? QString() : v;
+}
+
+// The year database of the launch parameters, opened only for a user whose password the
+// year database confirms: the maintenance program does not trust its command line.
+Db openLaunchedYear(const QStringList& args)
+{
+    if (args.size() < 6)
+        throw UserError(QStringLiteral("Eksik başlatma parametresi: takma ad, kullanıcı, şifre, veritabanı "
+                                       "kullanıcısı, veritabanı şifresi, yıl"));
+    const QString alias = launchValue(args, 0);
+    const AliasStore store;
+    if (!store.exists(alias))
+        throw UserError(QStringLiteral("Veritabanı tanımı bulunamadı: %1").arg(alias));
+    ConnectionParams cp = ConnectionParams::fromAlias(store.read(alias));
+    cp.user = kDbUser;
+    cp.password.clear();
+    Db db = Db::open(QStringLiteral("ADMIN_STATUS"), cp);
+    const QVariant pw = db.scalar(QStringLiteral("SELECT SIFRE FROM KIMKUL WHERE KULLANICI = :k"),
+                                  {{QStringLiteral("k"), launchValue(args, 1)}});
+    if (!pw.isValid() || toText(pw) != launchValue(args, 2))
+        throw UserError(QStringLiteral("Geçersiz Şifre veya Kullanıcı Adı"));
+    return db;
+}
+} // namespace
+
+QStringList yearStatus(const QStringList& args)
+{
+    const Db db = openLaunchedYear(args);
+    QStringList out;
+    out << QStringLiteral("Bakım Ve Destek");
+    out << QStringLiteral("Yıl: %1  Takma ad: %2  Veritabanı: %3")
+               .arg(launchValue(args, 5), launchValue(args, 0), db.params().database);
+    const int version = SchemaManager::versionOf(db);
+    const int current = SchemaManager::currentVersion();
+    out << QStringLiteral("Şema sürümü: %1 (program: %2)%3")
+               .arg(version)
+               .arg(current)
+               .arg(version < current ? QStringLiteral(" - Şemayı Güncelle gerekli") : QString());
+    out << QStringLiteral("Tablo sayısı: %1").arg(db.sql().tables(QSql::Tables).size());
+    for (const char* t : {"KIMKUL", "SUBELER", "MENULIST", "CARI", "STOK", "FINHRK", "STOKHRK", "FIS"}) {
+        const QString table = QString::fromLatin1(t);
+        if (db.tableExists(table))
+            out << QStringLiteral("%1: %2 kayıt")
+                       .arg(table, -9)
+                       .arg(db.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toLongLong());
+    }
+    return out;
+}
+
+int upgradeYearOf(const QStringList& args)
+{
+    const Db db = openLaunchedYear(args);
+    SchemaManager::upgradeYear(db);
+    return SchemaManager::versionOf(db);
+}
+
+} // namespace nimbo::admin

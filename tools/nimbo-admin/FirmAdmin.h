@@ -29,4 +29,12 @@ void writeWorkstationSettings(const Server& srv);
 // The demo firm "DEMO TİCARET" with fiscal years 2025 and 2026.
 void createDemo(const Server& srv);
 
+// "Bakım Ve Destek" for the firm-year the main form started us on (its launch parameter
+// string: alias, user, password, database user, database password, year; "¢" for empty):
+// the schema version against the program's, the table count and the rows of the main
+// tables. Throws UserError when the alias is unknown or the user check fails.
+QStringList yearStatus(const QStringList& launchArguments);
+// Brings the firm-year of the launch parameters to the program's schema version.
+int upgradeYearOf(const QStringList& launchArguments);
+
 } // namespace nimbo::admin

@@ -12,13 +12,39 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nimbo-admin"));
+
+    // Started by the main form's "Sistem Yönetimi" with the launch parameter string. Its
+    // values are data (a password may begin with "-"), so they bypass the option parser;
+    // a trailing "upgrade" brings that year's schema up to date.
+    const QStringList raw = QCoreApplication::arguments().mid(1);
+    const QStringList commands{QStringLiteral("init"), QStringLiteral("create-year"), QStringLiteral("upgrade"),
+                               QStringLiteral("demo")};
+    if (raw.size() >= 6 && !commands.contains(raw.first()) && !raw.first().startsWith(QLatin1Char('-'))) {
+        Paths::setProgramDir(QCoreApplication::applicationDirPath());
+        try {
+            if (raw.value(6) == QLatin1String("upgrade"))
+                std::printf("Şema sürümü: %d\n", admin::upgradeYearOf(raw));
+            for (const QString& line : admin::yearStatus(raw))
+                std::printf("%s\n", line.toUtf8().constData());
+        } catch (const UserError& e) {
+            std::fprintf(stderr, "%s\n", e.message().toUtf8().constData());
+            return 1;
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "Hata: %s\n", e.what());
+            return 1;
+        }
+        return 0;
+    }
+
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "NimboSoft bakım programı\n"
         "  init                      firmalar veritabanını (FIRMANIMB) oluşturur\n"
         "  create-year FIRMA YIL DB  yıl veritabanını oluşturur ve kaydeder\n"
         "  upgrade                   kayıtlı tüm yıl veritabanlarının şemasını günceller\n"
-        "  demo                      DEMO TİCARET firmasını (2025, 2026) oluşturur"));
+        "  demo                      DEMO TİCARET firmasını (2025, 2026) oluşturur\n"
+        "  TAKMAAD KULLANICI ŞİFRE VTKULLANICI VTŞİFRE YIL [upgrade]\n"
+        "                            ana formun başlatma parametreleri: yılın bakım durumu"));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("komut"), QStringLiteral("init | create-year | upgrade | demo"));
     QCommandLineOption driver(QStringLiteral("driver"), QStringLiteral("SQLITE veya PGSQL"), QStringLiteral("sürücü"));
@@ -33,6 +59,7 @@ int main(int argc, char** argv)
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         parser.showHelp(1);
+
     if (parser.isSet(programDir))
         Paths::setProgramDir(parser.value(programDir));
     else
