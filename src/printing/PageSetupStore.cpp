@@ -59,6 +59,15 @@ Params paramsOf(const PageSetupRow& row)
 const QString kColumns = QStringLiteral("PASADI, QUIKAD, FONTSIZE, FONTADI, FONTRENK, SAYFAGEN, SAYFAYUK, SAYFAISIM, "
                                         "PRBICIMI, SEC1, SEC2, SEC3, SEC4, SEC5, TARIHBAS, TARIHSON, KODBAS, KODSON, "
                                         "SAG, SOL, UST, ALT");
+
+void insertRow(const Db& db, const PageSetupRow& row)
+{
+    QStringList names = kColumns.split(QStringLiteral(", "));
+    for (QString& n : names)
+        n.prepend(QLatin1Char(':'));
+    db.exec(QStringLiteral("INSERT INTO MSAYFA (%1) VALUES (%2)").arg(kColumns, names.join(QStringLiteral(", "))),
+            paramsOf(row));
+}
 } // namespace
 
 std::optional<PageSetupRow> PageSetupStore::find(const QString& pasadi, const QString& quikad) const
@@ -87,11 +96,7 @@ PageSetupRow PageSetupStore::ensure(const QString& pasadi, const QString& quikad
     row.SAG = defaultMarginsMm.right();
     row.ALT = defaultMarginsMm.bottom();
     DbTransaction tx(m_db);
-    QStringList names = kColumns.split(QStringLiteral(", "));
-    for (QString& n : names)
-        n.prepend(QLatin1Char(':'));
-    m_db.exec(QStringLiteral("INSERT INTO MSAYFA (%1) VALUES (%2)").arg(kColumns, names.join(QStringLiteral(", "))),
-              paramsOf(row));
+    insertRow(m_db, row);
     tx.commit();
     return row;
 }
@@ -107,13 +112,8 @@ void PageSetupStore::save(const PageSetupRow& row) const
                                 .arg(sets.join(QStringLiteral(", "))),
                             paramsOf(row))
                       .numRowsAffected();
-    if (n == 0) {
-        QStringList names = kColumns.split(QStringLiteral(", "));
-        for (QString& c : names)
-            c.prepend(QLatin1Char(':'));
-        m_db.exec(QStringLiteral("INSERT INTO MSAYFA (%1) VALUES (%2)").arg(kColumns, names.join(QStringLiteral(", "))),
-                  paramsOf(row));
-    }
+    if (n == 0)
+        insertRow(m_db, row);
     tx.commit();
 }
 

@@ -286,10 +286,10 @@ KurSatiri TFormDoviz::alanlardanSatir() const
     return k;
 }
 
-void TFormDoviz::BtnKaydetClick()
+void TFormDoviz::uygula(const std::function<void()>& islem)
 {
     try {
-        m_book.ekle(alanlardanSatir());
+        islem();
     } catch (const UserError& e) {
         Prompter::instance().warn(e.message());
         return;
@@ -298,6 +298,12 @@ void TFormDoviz::BtnKaydetClick()
         return;
     }
     kurlariDoldur();
+}
+
+void TFormDoviz::BtnKaydetClick()
+{
+    const KurSatiri k = alanlardanSatir();
+    uygula([&] { m_book.ekle(k); });
 }
 
 void TFormDoviz::BtnDegistirClick()
@@ -309,16 +315,7 @@ void TFormDoviz::BtnDegistirClick()
     const QDateTime eski = m_kurlar->item(r, 0)->data(Qt::UserRole).toDateTime();
     KurSatiri k = alanlardanSatir();
     k.tarih = eski;
-    try {
-        m_book.degistir(eski, k);
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
-        return;
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-        return;
-    }
-    kurlariDoldur();
+    uygula([&] { m_book.degistir(eski, k); });
 }
 
 void TFormDoviz::BtnSilClick()
@@ -326,13 +323,8 @@ void TFormDoviz::BtnSilClick()
     const int r = m_kurlar->currentRow();
     if (r < 0 || !Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
         return;
-    try {
-        m_book.sil(seciliDoviz(), m_kurlar->item(r, 0)->data(Qt::UserRole).toDateTime());
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-        return;
-    }
-    kurlariDoldur();
+    const QDateTime tarih = m_kurlar->item(r, 0)->data(Qt::UserRole).toDateTime();
+    uygula([&] { m_book.sil(seciliDoviz(), tarih); });
 }
 
 void TFormDoviz::BtnTcmbClick()

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QDateEdit;
 class QLabel;
@@ -67,6 +69,8 @@ private:
     void BtnKaydetClick();
     void BtnDegistirClick();
     void BtnSilClick();
+    // Runs one change of the rate table, shows its refusal or failure, and refills the rows.
+    void uygula(const std::function<void()>& islem);
     void BtnTcmbClick();
     void sayfaGeldi(const QString& sayfa);
     void sayfaHatasi(const QString& mesaj);

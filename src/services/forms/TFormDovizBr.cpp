@@ -111,20 +111,31 @@ void TFormDovizBr::satirSecildi()
     m_aktif->setChecked(m_tablo->item(r, 2)->text() != QLatin1String("H"));
 }
 
-void TFormDovizBr::BtnEkleClick()
+DovizTanimi TFormDovizBr::alanlar() const
 {
-    const DovizTanimi d{m_kod->text(), m_ad->text(), m_aktif->isChecked() ? QStringLiteral("E") : QStringLiteral("H")};
+    return DovizTanimi{m_kod->text(), m_ad->text(), m_aktif->isChecked() ? QStringLiteral("E") : QStringLiteral("H")};
+}
+
+bool TFormDovizBr::uygula(const std::function<void(const DovizTanimlari&)>& islem)
+{
     try {
-        DovizTanimlari(m_db).ekle(d);
+        islem(DovizTanimlari(m_db));
     } catch (const UserError& e) {
         Prompter::instance().warn(e.message());
-        return;
+        return false;
     } catch (const DbError& e) {
         Prompter::instance().error(postErrorMessage(e.sqlError()));
-        return;
+        return false;
     }
     doldur();
-    satirSec(d.kod.trimmed().toUpper());
+    return true;
+}
+
+void TFormDovizBr::BtnEkleClick()
+{
+    const DovizTanimi d = alanlar();
+    if (uygula([&](const DovizTanimlari& t) { t.ekle(d); }))
+        satirSec(d.kod.trimmed().toUpper());
 }
 
 void TFormDovizBr::BtnDegistirClick()
@@ -132,18 +143,9 @@ void TFormDovizBr::BtnDegistirClick()
     const QString eski = seciliKod();
     if (eski.isEmpty())
         return;
-    const DovizTanimi d{m_kod->text(), m_ad->text(), m_aktif->isChecked() ? QStringLiteral("E") : QStringLiteral("H")};
-    try {
-        DovizTanimlari(m_db).degistir(eski, d);
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
-        return;
-    } catch (const DbError& e) {
-        Prompter::instance().error(postErrorMessage(e.sqlError()));
-        return;
-    }
-    doldur();
-    satirSec(d.kod.trimmed().toUpper());
+    const DovizTanimi d = alanlar();
+    if (uygula([&](const DovizTanimlari& t) { t.degistir(eski, d); }))
+        satirSec(d.kod.trimmed().toUpper());
 }
 
 void TFormDovizBr::BtnSilClick()
@@ -151,16 +153,7 @@ void TFormDovizBr::BtnSilClick()
     const QString kod = seciliKod();
     if (kod.isEmpty() || !Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
         return;
-    try {
-        DovizTanimlari(m_db).sil(kod);
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
-        return;
-    } catch (const DbError& e) {
-        Prompter::instance().error(postErrorMessage(e.sqlError()));
-        return;
-    }
-    doldur();
+    uygula([&](const DovizTanimlari& t) { t.sil(kod); });
 }
 
 } // namespace nimbo

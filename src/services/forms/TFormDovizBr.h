@@ -1,7 +1,10 @@
 #pragma once
 #include "db/Db.h"
+#include "services/DovizTanimlari.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QCheckBox;
 class QLineEdit;
@@ -33,6 +36,9 @@ private:
     void BtnEkleClick();
     void BtnDegistirClick();
     void BtnSilClick();
+    // Runs one change of the currency list and shows its refusal or failure; true when done.
+    bool uygula(const std::function<void(const DovizTanimlari&)>& islem);
+    DovizTanimi alanlar() const;
 
     Db m_db;
     QTableWidget* m_tablo = nullptr;
