@@ -4,12 +4,14 @@ namespace nimbo::bench {
 
 void registerServicesScenarios();
 void registerAccountsScenarios();
+void registerStockScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
 {
     registerServicesScenarios();
     registerAccountsScenarios();
+    registerStockScenarios();
 }
 
 } // namespace nimbo::bench

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -34,6 +35,22 @@
 namespace nimbo {
 
 namespace {
+// Runs an action every time the editor loses the focus, changed or not (leaving a margin
+// field twice raises the price twice; leaving the code field checks it each time).
+class LeaveFilter : public QObject {
+public:
+    LeaveFilter(QWidget* w, std::function<void()> f) : QObject(w), m_f(std::move(f)) { w->installEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::FocusOut)
+            m_f();
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    std::function<void()> m_f;
+};
+
 Db yearDb() { return SessionContext::current().db(); }
 
 QString money(double v) { return QLocale(QLocale::Turkish).toString(v, 'f', 2); }
@@ -189,7 +206,7 @@ QWidget* TFormStok::pageGenel()
         return e;
     };
     QLineEdit* kod = edit(QStringLiteral("STOK_KOD_NO"));
-    connect(kod, &QLineEdit::editingFinished, this, [this] { m_kart.checkCodeOnLeave(); });
+    new LeaveFilter(kod, [this] { m_kart.checkCodeOnLeave(); });
     auto* kodRow = new QWidget;
     auto* kl = new QHBoxLayout(kodRow);
     kl->setContentsMargins(0, 0, 0, 0);
@@ -344,7 +361,7 @@ QWidget* TFormStok::pageFiyat()
         m_placed << col;
         const StockPricing::Margin which = m.margin;
         // Leaving a margin field recomputes its sale prices.
-        connect(e, &QLineEdit::editingFinished, this, [this, which] {
+        new LeaveFilter(e, [this, which] {
             m_kart.applyMargin(which);
             showModel();
         });

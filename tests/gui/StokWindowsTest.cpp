@@ -1,0 +1,181 @@
+#include "db/DbTransaction.h"
+#include "services/SessionContext.h"
+#include "stock/forms/TFormStok.h"
+#include "stock/forms/TFormStokBr.h"
+#include "stock/forms/TFormStokTanim.h"
+#include "support/TestEnv.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace nimbo;
+using namespace nimbo::test;
+
+namespace {
+class StokWindows : public YearDbTest {
+protected:
+    void SetUp() override
+    {
+        YearDbTest::SetUp();
+        loginAs(QStringLiteral("TEST"));
+        exec("INSERT INTO ANAGRUP (GRUP_KODU, GRUP_ADI) VALUES (5, 'Hırdavat')");
+        exec("INSERT INTO DEPO (DEPO_KODU, DEPO_ADI) VALUES (1, 'Merkez Depo')");
+    }
+    void exec(const QString& sql, const Params& p = {})
+    {
+        DbTransaction tx(db);
+        db.exec(sql, p);
+        tx.commit();
+    }
+    template <class T>
+    static T* child(QWidget* w, const QString& name)
+    {
+        T* c = w->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+    static void type(QWidget* w, const QString& name, const QString& text)
+    {
+        auto* e = child<QLineEdit>(w, name);
+        e->setFocus();
+        e->selectAll();
+        for (QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, ch.unicode() < 128 ? QTest::asciiToKey(char(ch.unicode())) : 0,
+                            Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(e, &press);
+            QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(e, &release);
+        }
+    }
+    static void leave(QWidget* w, const QString& name)
+    {
+        auto* e = child<QLineEdit>(w, name);
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_Tab);
+    }
+    static void click(QWidget* w, const QString& name)
+    {
+        QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
+    }
+};
+} // namespace
+
+// A new card typed as a user would: the duplicate code only warns on leaving and blocks the
+// save; margins applied on leaving twice; a barcode row; the row, STOKMUH and STOKBARK read back.
+TEST_F(StokWindows, NewCardIsTypedCheckedSavedAndReadBack)
+{
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO) VALUES (900, 'VİDA-01', 'Eski', 5)");
+    TFormStok f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Stok Kartı"));
+
+    type(&f, "EditSTOK_KOD_NO", QStringLiteral("VİDA-01"));
+    (*prompter)->expectWarn(QStringLiteral("Dikkat Aynı Stok Kod No başka bir Kayıda da Verilmiş."));
+    leave(&f, "EditSTOK_KOD_NO");
+    type(&f, "EditSTOK_ADI_TR", QStringLiteral("Sunta vidası 4x40 çinko"));
+    auto* ana = child<QComboBox>(&f, "CmbANAGRUPNO");
+    ana->setCurrentIndex(ana->findText(QStringLiteral("Hırdavat")));
+    (*prompter)->expectWarn(QStringLiteral("Aynı Stok Kod No başka bir Kayıda da Verilmiş. Kayıt Saklanamaz.Lütfen "
+                                           "Kod Noyu Değiştirin."));
+    click(&f, "BtnSAKLA");
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), f.findChild<QLineEdit*>("EditSTOK_KOD_NO"));
+    type(&f, "EditSTOK_KOD_NO", QStringLiteral("VİDA-02"));
+
+    child<QTabWidget>(&f, "PageControl")->setCurrentIndex(1);
+    type(&f, "EditSAT_SKFYT_TL", QStringLiteral("200"));
+    type(&f, "EditKAR_ORAN", QStringLiteral("10"));
+    leave(&f, "EditKAR_ORAN");
+    leave(&f, "EditKAR_ORAN");
+    EXPECT_EQ(child<QLineEdit>(&f, "EditSAT_SKFYT_TL")->text(), QStringLiteral("242"));
+
+    child<QTabWidget>(&f, "PageControl")->setCurrentIndex(2);
+    click(&f, "BtnBARKODEKLE");
+    auto* grid = child<QTableWidget>(&f, "GridBARKOD");
+    ASSERT_EQ(grid->rowCount(), 1);
+    grid->item(0, 0)->setText(QStringLiteral("8690001112223"));
+    EXPECT_EQ(grid->item(0, 2)->text(), QStringLiteral("ADET"));
+
+    click(&f, "BtnSAKLA");
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    const auto rows = db.records("SELECT STOK_NO, STOK_ADI_TR, SAT_SKFYT_TL, KAR_ORAN, ANAGRUPNO, PASIF "
+                                 "FROM STOK WHERE STOK_KOD_NO = 'VİDA-02'");
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(sqlText(rows[0].value(1)), QStringLiteral("Sunta vidası 4x40 çinko"));
+    EXPECT_DOUBLE_EQ(rows[0].value(2).toDouble(), 242.0);
+    EXPECT_DOUBLE_EQ(rows[0].value(3).toDouble(), 10.0);
+    EXPECT_EQ(rows[0].value(4).toInt(), 5);
+    EXPECT_EQ(sqlText(rows[0].value(5)), QStringLiteral("A"));
+    EXPECT_TRUE(db.any("SELECT 1 FROM STOKMUH WHERE STOK_NO = :S", {{"S", rows[0].value(0)}}));
+    EXPECT_EQ(sqlText(db.scalar("SELECT BIRIM FROM STOKBARK WHERE STOK_KOD_NO = 'VİDA-02' AND BARKOD = '8690001112223'")),
+              QStringLiteral("ADET"));
+}
+
+// The card shows the warehouse quantities beside it; without the right it says so.
+TEST_F(StokWindows, WarehouseQuantitiesAndTheirRight)
+{
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO) VALUES (7, 'K7', 'Kablo', 5)");
+    exec("INSERT INTO STOKHRK (SATISNO, TIP, SIRANO, STOK_NO, GIRMIK, CIKMIK, DEPO_KODU) VALUES (1, 'D', 1, 7, 30, 0, 1)");
+    exec("INSERT INTO STOKHRK (SATISNO, TIP, SIRANO, STOK_NO, GIRMIK, CIKMIK, DEPO_KODU) VALUES (2, 'S', 1, 7, 0, 12, 1)");
+    {
+        TFormStok f(7);
+        auto* g = child<QTableWidget>(&f, "GridDEPO");
+        ASSERT_EQ(g->rowCount(), 2);
+        EXPECT_EQ(g->item(0, 0)->text(), QStringLiteral("Merkez Depo"));
+        EXPECT_EQ(g->item(0, 3)->text(), QStringLiteral("18,00"));
+    }
+    SessionContext::current().setHak("DEPSTK", "-");
+    (*prompter)->expectWarn(QStringLiteral("Depo Stok Miktarlarını Görme Yetkiniz Yok..!"));
+    TFormStok f(7);
+    EXPECT_EQ(child<QTableWidget>(&f, "GridDEPO")->rowCount(), 0);
+}
+
+// The list filters by free text and deletes only items without movements.
+TEST_F(StokWindows, ListFiltersAndDeletes)
+{
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, PASIF) VALUES (1, 'A1', 'Matkap ucu', 'A')");
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, PASIF) VALUES (2, 'A2', 'Boya fırçası', 'A')");
+    exec("INSERT INTO STOKHRK (SATISNO, TIP, SIRANO, STOK_NO, GIRMIK, CIKMIK, DEPO_KODU) VALUES (1, 'D', 1, 1, 3, 0, 1)");
+    TFormStokBr br;
+    br.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&br));
+    EXPECT_EQ(br.rowCount(), 2);
+    type(&br, "EditARANAN", QStringLiteral("fırça"));
+    QTest::keyClick(child<QLineEdit>(&br, "EditARANAN"), Qt::Key_Return);
+    ASSERT_EQ(br.rowCount(), 1);
+    EXPECT_EQ(br.currentKey().toDouble(), 2);
+    type(&br, "EditARANAN", QString());
+    child<QLineEdit>(&br, "EditARANAN")->clear();
+    br.refresh(1);
+    ASSERT_TRUE(br.locate(1));
+    (*prompter)->expectAsk(QStringLiteral("Kayıt Silinsin mi?"), true);
+    (*prompter)->expectWarn(QStringLiteral("Bu Stoğun Hareketeleri İşlenmiş.Silinemez!"));
+    br.runDelete();
+    EXPECT_EQ(br.rowCount(), 2);
+    ASSERT_TRUE(br.locate(2));
+    (*prompter)->expectAsk(QStringLiteral("Kayıt Silinsin mi?"), true);
+    br.runDelete();
+    EXPECT_EQ(br.rowCount(), 1);
+    EXPECT_FALSE(db.any("SELECT 1 FROM STOK WHERE STOK_NO = 2"));
+}
+
+// A master-data list refuses to delete a brand an item uses.
+TEST_F(StokWindows, BrandListRefusesDeletingABrandInUse)
+{
+    exec("INSERT INTO FIRMA (FIRMANO, FIRMA_ADI) VALUES (3, 'Makita')");
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, FIRMANO) VALUES (1, 'A1', 'Matkap', 3)");
+    TFormStokTanim w(StockMasterData::Kind::Marka, QStringLiteral("Marka Tanımları"));
+    ASSERT_EQ(w.rowCount(), 1);
+    (*prompter)->expectAsk(QStringLiteral("Kayıt Silinsin mi?"), true);
+    (*prompter)->expectWarn(QStringLiteral("Bu Firma Stok Listesine İşlenmiş.Silinemez!"));
+    w.runDelete();
+    EXPECT_EQ(w.rowCount(), 1);
+}
