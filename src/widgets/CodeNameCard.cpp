@@ -11,7 +11,7 @@ CodeNameCard::CodeNameCard(const CodeNameTable& table, const QVariant& key, cons
                            QWidget* parent)
     : CardWindow(m_record, parent), m_table(table), m_record(table)
 {
-    const CodeNameSpec& s = table.spec();
+    const CodeNameSpec& s = table.definition();
     setWindowTitle(s.caption);
     if (key.isValid())
         m_record.open(key);
@@ -44,9 +44,9 @@ CodeNameCard::CodeNameCard(const CodeNameTable& table, const QVariant& key, cons
         // A new choice narrows the next list and clears what was chosen there.
         connect(m_parents[i], &QComboBox::currentIndexChanged, this, [this, i] {
             for (int j = i + 1; j < m_parents.size(); ++j) {
-                m_record.setValue(m_table.spec().parents.at(j).column, QVariant());
+                m_record.setValue(m_table.definition().parents.at(j).column, QVariant());
                 fillParent(j);
-                showColumn(m_table.spec().parents.at(j).column);
+                showColumn(m_table.definition().parents.at(j).column);
             }
         });
     }
@@ -65,7 +65,7 @@ void CodeNameCard::fillParent(int i)
     QComboBox* c = m_parents[i];
     const bool was = c->blockSignals(true);
     c->clear();
-    const QVariant narrow = i > 0 ? m_record.value(m_table.spec().parents.at(i - 1).column) : QVariant();
+    const QVariant narrow = i > 0 ? m_record.value(m_table.definition().parents.at(i - 1).column) : QVariant();
     c->addItem(QString(), QVariant());
     for (const auto& ch : m_table.choices(i, narrow))
         c->addItem(ch.second, ch.first);

@@ -8,8 +8,8 @@ namespace nimbo {
 // the declared checks, delete after "Kayıt Silinsin mi?". Qt Core and Sql only.
 class CodeNameTable {
 public:
-    CodeNameTable(const Db& db, const CodeNameSpec& spec) : m_db(db), m_spec(spec) {}
-    const CodeNameSpec& spec() const { return m_spec; }
+    CodeNameTable(const Db& db, const CodeNameSpec& def) : m_db(db), m_spec(def) {}
+    const CodeNameSpec& definition() const { return m_spec; }
 
     // Rows with code, name and each stored parent's name (as P<i>_ADI), optionally only
     // names starting with nameSearch and only rows whose parent column equals a value.

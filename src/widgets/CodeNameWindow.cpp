@@ -4,20 +4,20 @@
 
 namespace nimbo {
 
-CodeNameWindow::CodeNameWindow(const CodeNameSpec& spec, QWidget* parent)
-    : ListWindow(spec.caption, parent), m_table(SessionContext::current().db(), spec)
+CodeNameWindow::CodeNameWindow(const CodeNameSpec& def, QWidget* parent)
+    : ListWindow(def.caption, parent), m_table(SessionContext::current().db(), def)
 {
-    setObjectName(spec.className);
+    setObjectName(def.className);
     QList<ListColumn> cols;
-    if (!spec.codeAuto)
-        cols << ListColumn{spec.codeColumn, spec.codeCaption, 90};
-    cols << ListColumn{spec.nameColumn, spec.nameCaption, 220};
-    for (int i = 0; i < spec.parents.size(); ++i)
-        if (spec.parents.at(i).stored)
-            cols << ListColumn{QStringLiteral("P%1_ADI").arg(i), spec.parents.at(i).caption, 200};
+    if (!def.codeAuto)
+        cols << ListColumn{def.codeColumn, def.codeCaption, 90};
+    cols << ListColumn{def.nameColumn, def.nameCaption, 220};
+    for (int i = 0; i < def.parents.size(); ++i)
+        if (def.parents.at(i).stored)
+            cols << ListColumn{QStringLiteral("P%1_ADI").arg(i), def.parents.at(i).caption, 200};
     setColumns(cols);
-    setKeyField(spec.codeColumn);
-    addSearchField(spec.nameCaption, spec.nameColumn);
+    setKeyField(def.codeColumn);
+    addSearchField(def.nameCaption, def.nameColumn);
     setCommands(New | Change | Delete | Print | Export);
     resize(640, 480);
     refresh();
@@ -30,16 +30,16 @@ void CodeNameWindow::setParentFilter(const QString& column, const QVariant& valu
     refresh();
 }
 
-QVariant CodeNameWindow::pick(const CodeNameSpec& spec, QWidget* parent, const QString& parentColumn,
+QVariant CodeNameWindow::pick(const CodeNameSpec& def, QWidget* parent, const QString& parentColumn,
                               const QVariant& parentValue)
 {
-    CodeNameWindow w(spec, parent);
+    CodeNameWindow w(def, parent);
     w.setPickMode(true);
     if (!parentColumn.isEmpty())
         w.setParentFilter(parentColumn, parentValue);
     if (w.exec() != QDialog::Accepted)
         return {};
-    return w.selectedRecord().value(spec.codeColumn);
+    return w.selectedRecord().value(def.codeColumn);
 }
 
 ListQuery CodeNameWindow::query() const { return m_table.listQuery(searchText(), m_parentColumn, m_parentValue); }
@@ -56,7 +56,7 @@ void CodeNameWindow::newRecord()
 
 void CodeNameWindow::changeRecord(const QSqlRecord& row)
 {
-    CodeNameCard card(m_table, row.value(m_table.spec().codeColumn), {}, this);
+    CodeNameCard card(m_table, row.value(m_table.definition().codeColumn), {}, this);
     if (card.exec() == QDialog::Accepted)
         refresh(card.savedKey());
 }
@@ -64,7 +64,7 @@ void CodeNameWindow::changeRecord(const QSqlRecord& row)
 bool CodeNameWindow::deleteRecord(const QSqlRecord& row)
 {
     bool removed = false;
-    guard([&] { removed = m_table.remove(row.value(m_table.spec().codeColumn)); });
+    guard([&] { removed = m_table.remove(row.value(m_table.definition().codeColumn)); });
     return removed;
 }
 

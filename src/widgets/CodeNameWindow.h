@@ -12,11 +12,11 @@ namespace nimbo {
 class CodeNameWindow : public ListWindow {
     Q_OBJECT
 public:
-    explicit CodeNameWindow(const CodeNameSpec& spec, QWidget* parent = nullptr);
+    explicit CodeNameWindow(const CodeNameSpec& def, QWidget* parent = nullptr);
     // Only rows whose parent column equals the value (a picker narrowed by the card).
     void setParentFilter(const QString& column, const QVariant& value);
     // Runs the list modally in pick mode; the chosen row's code, or invalid when cancelled.
-    static QVariant pick(const CodeNameSpec& spec, QWidget* parent, const QString& parentColumn = {},
+    static QVariant pick(const CodeNameSpec& def, QWidget* parent, const QString& parentColumn = {},
                          const QVariant& parentValue = {});
 
 protected:
