@@ -24,6 +24,8 @@ nimbo_install() {
 nimbo_build() {
   local type="$1" dir="$2"
   export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/nimbo-ccache}"
+  # Relative paths in the cache keys: every clone of the tree shares the cache.
+  export CCACHE_BASEDIR="$NIMBO_ROOT" CCACHE_NOHASHDIR=1
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S "$NIMBO_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" >/dev/null
   fi
