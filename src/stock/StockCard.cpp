@@ -3,6 +3,7 @@
 #include "services/Prompter.h"
 #include "stock/StockNumbers.h"
 #include "stock/StockRates.h"
+#include "stock/StockSql.h"
 
 #include <QSqlRecord>
 
@@ -12,16 +13,8 @@ namespace {
 const QString kStokNo = QStringLiteral("STOK_NO");
 const QString kKod = QStringLiteral("STOK_KOD_NO");
 
-bool blank(const QVariant& v) { return v.isNull() || toText(v).trimmed().isEmpty(); }
-
-QVariantMap recordMap(const QSqlRecord& r)
-{
-    QVariantMap m;
-    for (int i = 0; i < r.count(); ++i)
-        m.insert(r.fieldName(i).toUpper(), r.value(i));
-    return m;
-}
-
+bool blank(const QVariant& v) { return StockSql::blank(v); }
+QVariantMap recordMap(const QSqlRecord& r) { return StockSql::recordMap(r); }
 } // namespace
 
 void StockCard::startNew()
@@ -137,8 +130,14 @@ void StockCard::checkCodeOnLeave() const
 
 bool StockCard::fillLastCode(const QString& prefix)
 {
-    const QVariant v = m_db.scalar(QStringLiteral("SELECT MAX( STOK_KOD_NO ) AS NEW_KOD FROM STOK WHERE STOK_KOD_NO LIKE :ANA_KOD"),
-                                   {{QStringLiteral("ANA_KOD"), prefix + QLatin1Char('%')}});
+    // The prefix is taken as typed: its '_' or '%' are no wildcards, and letter case counts on
+    // every engine (SQLite's LIKE alone would ignore it).
+    const QString typed = prefix.trimmed();
+    const QVariant v = m_db.scalar(QStringLiteral("SELECT MAX( STOK_KOD_NO ) AS NEW_KOD FROM STOK WHERE STOK_KOD_NO LIKE "
+                                                  ":ANA_KOD ESCAPE '\\' AND SUBSTR(STOK_KOD_NO, 1, :UZUNLUK) = :ONEK"),
+                                   {{QStringLiteral("ANA_KOD"), StockSql::escapeLike(typed) + QLatin1Char('%')},
+                                    {QStringLiteral("UZUNLUK"), static_cast<int>(typed.size())},
+                                    {QStringLiteral("ONEK"), typed}});
     if (blank(v)) {
         Prompter::instance().warn(QStringLiteral("Verilen Ana Hesap Ait Alt Hesap Bulunamadı!"));
         return false;
@@ -242,26 +241,7 @@ void StockCard::save()
     markClean();
 }
 
-void StockCard::writeCard()
-{
-    const QStringList cols = m_db.columns(QStringLiteral("STOK"));
-    Params p;
-    QStringList names, holders, sets;
-    for (auto it = values().cbegin(); it != values().cend(); ++it) {
-        const QString c = it.key().toUpper();
-        if (!cols.contains(c))
-            continue;
-        p.insert(c, it.value());
-        names << c;
-        holders << QLatin1Char(':') + c;
-        if (c != kStokNo)
-            sets << QStringLiteral("%1 = :%1").arg(c);
-    }
-    if (isNew())
-        m_db.exec(QStringLiteral("INSERT INTO STOK (%1) VALUES (%2)").arg(names.join(u','), holders.join(u',')), p);
-    else
-        m_db.exec(QStringLiteral("UPDATE STOK SET %1 WHERE STOK_NO = :STOK_NO").arg(sets.join(u',')), p);
-}
+void StockCard::writeCard() { StockSql::write(m_db, table(), kStokNo, values(), isNew()); }
 
 void StockCard::writeSatellites(const QString& oldCode, const QString& newCode)
 {
@@ -281,25 +261,9 @@ void StockCard::writeSatellites(const QString& oldCode, const QString& newCode)
                   {{QStringLiteral("T"), s.tedKod}, {QStringLiteral("K"), newCode}, {QStringLiteral("F"), s.alisFyt},
                    {QStringLiteral("D"), s.dovizKod}});
 
-    const QStringList cols = m_db.columns(QStringLiteral("STOKMUH"));
     m_muh.insert(kStokNo, stokNo());
-    Params p;
-    QStringList names, holders, sets;
-    for (auto it = m_muh.cbegin(); it != m_muh.cend(); ++it) {
-        const QString c = it.key().toUpper();
-        if (!cols.contains(c))
-            continue;
-        p.insert(c, it.value());
-        names << c;
-        holders << QLatin1Char(':') + c;
-        if (c != kStokNo)
-            sets << QStringLiteral("%1 = :%1").arg(c);
-    }
     const bool exists = m_db.any(QStringLiteral("SELECT 1 FROM STOKMUH WHERE STOK_NO = :STOK_NO"), {{kStokNo, stokNo()}});
-    if (!exists)
-        m_db.exec(QStringLiteral("INSERT INTO STOKMUH (%1) VALUES (%2)").arg(names.join(u','), holders.join(u',')), p);
-    else if (!sets.isEmpty())
-        m_db.exec(QStringLiteral("UPDATE STOKMUH SET %1 WHERE STOK_NO = :STOK_NO").arg(sets.join(u',')), p);
+    StockSql::write(m_db, QStringLiteral("STOKMUH"), kStokNo, m_muh, !exists);
 }
 
 } // namespace nimbo

@@ -1,17 +1,11 @@
 #include "stock/StockListQuery.h"
+#include "stock/StockSql.h"
 
 namespace nimbo {
 
 namespace {
-bool blank(const QVariant& v) { return v.isNull() || v.toString().trimmed().isEmpty(); }
-
-QString escapeLike(QString s)
-{
-    s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    s.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    s.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return s;
-}
+bool blank(const QVariant& v) { return StockSql::blank(v); }
+QString escapeLike(const QString& s) { return StockSql::escapeLike(s); }
 
 const char* const kSelect =
     "SELECT S.STOK_NO, S.STOK_KOD_NO, S.STOK_ADI_TR, S.STOK_ADI_ING, S.BARKOD, S.URET_STK_KOD, "
@@ -81,8 +75,11 @@ ListQuery StockListQuery::build(const Dialect& d, const StockFilter& f)
         add(QStringLiteral("S.STOK_KOD_NO >= :KOD1"), QStringLiteral("KOD1"), f.kodFrom.trimmed());
     if (!f.kodTo.trimmed().isEmpty())
         add(QStringLiteral("S.STOK_KOD_NO <= :KOD2"), QStringLiteral("KOD2"), f.kodTo.trimmed());
-    if (!f.pasif.trimmed().isEmpty())
-        add(QStringLiteral("S.PASIF = :PASIF"), QStringLiteral("PASIF"), f.pasif.trimmed());
+    // 'A' is active; any other value (or none) is passive.
+    if (f.pasif.trimmed().toUpper() == QLatin1String("A"))
+        add(QStringLiteral("S.PASIF = :PASIF"), QStringLiteral("PASIF"), QStringLiteral("A"));
+    else if (!f.pasif.trimmed().isEmpty())
+        add(QStringLiteral("COALESCE(S.PASIF, '') <> :PASIF"), QStringLiteral("PASIF"), QStringLiteral("A"));
     if (!blank(f.stokNoFrom))
         add(QStringLiteral("S.STOK_NO >= :SNO1"), QStringLiteral("SNO1"), f.stokNoFrom.toDouble());
     if (!blank(f.stokNoTo))

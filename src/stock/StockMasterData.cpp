@@ -2,6 +2,7 @@
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
 #include "stock/StockNumbers.h"
+#include "stock/StockSql.h"
 
 #include <QSqlRecord>
 
@@ -11,15 +12,8 @@ namespace {
 using K = StockMasterData::Kind;
 using T = StockMasterData::Column::Type;
 
-bool blank(const QVariant& v) { return v.isNull() || toText(v).trimmed().isEmpty(); }
-
-QString escapeLike(QString s)
-{
-    s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    s.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    s.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return s;
-}
+bool blank(const QVariant& v) { return StockSql::blank(v); }
+QString escapeLike(const QString& s) { return StockSql::escapeLike(s); }
 
 const QString kGrupAdi = QStringLiteral("Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.");
 const QString kAnaGrupSec = QStringLiteral("Ana Grup Seçmeden Kayıt Saklanamaz.");
@@ -116,14 +110,9 @@ ListQuery StockMasterData::listQuery(const QString& nameSearch) const
 
 QVariantMap StockMasterData::load(const QVariant& key) const
 {
-    QVariantMap out;
     const auto rows = m_db.records(QStringLiteral("SELECT * FROM %1 WHERE %2 = :K").arg(table(), keyColumn()),
                                    {{QStringLiteral("K"), key}});
-    if (rows.isEmpty())
-        return out;
-    for (int i = 0; i < rows.first().count(); ++i)
-        out.insert(rows.first().fieldName(i).toUpper(), rows.first().value(i));
-    return out;
+    return rows.isEmpty() ? QVariantMap{} : StockSql::recordMap(rows.first());
 }
 
 QVariantMap StockMasterData::newValues() const
@@ -163,7 +152,10 @@ QVariant StockMasterData::save(const QVariantMap& values, bool isNew, const QVar
             throw FieldError(message, QLatin1String(column));
     };
     const QString key = keyColumn();
-    const QVariant newKey = values.value(key);
+    // Text keys are stored trimmed: look for the one that will be stored.
+    QVariant newKey = values.value(key);
+    if (newKey.typeId() == QMetaType::QString)
+        newKey = newKey.toString().trimmed();
     const bool keyChanged = !isNew && toText(newKey).trimmed() != toText(oldKey).trimmed();
     auto keyExists = [&] {
         return m_db.any(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = :K").arg(table(), key), {{"K", newKey}});

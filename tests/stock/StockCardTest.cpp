@@ -1,5 +1,7 @@
 #include "StockTestUtil.h"
 #include "db/DbTransaction.h"
+#include "services/SessionContext.h"
+#include "stock/StockRights.h"
 #include "support/TestEnv.h"
 
 using namespace nimbo;
@@ -194,4 +196,59 @@ TEST_F(StockCardTest, BarcodeRowChecks)
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKBARK WHERE STOK_KOD_NO = 'B-2'").toInt(), 0);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKBARK WHERE STOK_KOD_NO = 'B-2X'").toInt(), 2);
     EXPECT_EQ(sqlText(db.scalar("SELECT BIRIM FROM STOKBARK WHERE BARKOD = '8690000000028'")), "ADET");
+}
+
+// The prefix is matched as typed: '_' is no wildcard and letter case counts, on both engines.
+TEST_F(StockCardTest, LastCodeTakesThePrefixLiterally)
+{
+    saveItem(db, "A_1-005");
+    saveItem(db, "AB1-900");
+    saveItem(db, "a_1-999");
+    saveItem(db, "5%-010");
+    saveItem(db, "5X-020");
+    StockCard c(db);
+    c.startNew();
+    ASSERT_TRUE(c.fillLastCode("A_1"));
+    EXPECT_EQ(c.text("STOK_KOD_NO"), "A_1-005");
+    ASSERT_TRUE(c.fillLastCode("5%"));
+    EXPECT_EQ(c.text("STOK_KOD_NO"), "5%-010");
+    c.setValue("STOK_KOD_NO", "AB");
+    (*prompter)->expectWarn("Verilen Ana Hesap Ait Alt Hesap Bulunamadı!");
+    EXPECT_FALSE(c.fillLastCode("ab1"));
+    EXPECT_EQ(c.text("STOK_KOD_NO"), "AB");
+}
+
+// A STOKMUH row that already exists for the new number is opened for edit, not inserted
+// again; the rights to open the card and to see warehouse quantities say why they refuse.
+TEST_F(StockCardTest, NewCardEditsAnExistingStokmuhRowAndRightsRefuseWithTheirMessages)
+{
+    db.exec(QStringLiteral("UPDATE NEWSTOK SET YENINO = 77"));
+    db.exec(QStringLiteral("INSERT INTO STOKMUH (STOK_NO, MUH_A) VALUES (77, '153.77')"));
+    StockCard c(db);
+    c.startNew();
+    ASSERT_EQ(c.stokNo(), 77);
+    EXPECT_TRUE(c.muhExists());
+    EXPECT_EQ(c.muh("MUH_A").toString().trimmed(), "153.77");
+    c.setValue("STOK_KOD_NO", "M-77");
+    c.setValue("STOK_ADI_TR", "Muhasebeli");
+    c.setValue("ANAGRUPNO", 1);
+    c.setMuh("MUH_S", "600.77");
+    c.save();
+    const auto rows = db.records("SELECT MUH_A, MUH_S FROM STOKMUH WHERE STOK_NO = 77");
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(sqlText(rows[0].value(0)), "153.77");
+    EXPECT_EQ(sqlText(rows[0].value(1)), "600.77");
+
+    SessionContext& s = SessionContext::current();
+    s.setHak("STKART", "O");
+    s.setHak("DEPSTK", "H");
+    EXPECT_TRUE(StockRights::mayOpenCard());
+    EXPECT_FALSE(StockRights::mayEditCard());
+    EXPECT_TRUE(StockRights::maySeeQuantities());
+    s.setHak("STKART", "-");
+    s.setHak("DEPSTK", "");
+    (*prompter)->expectWarn("Stok Kartı Yetkiniz Yok");
+    EXPECT_FALSE(StockRights::mayOpenCard());
+    (*prompter)->expectWarn("Depo Stok Miktarlarını Görme Yetkiniz Yok..!");
+    EXPECT_FALSE(StockRights::maySeeQuantities());
 }

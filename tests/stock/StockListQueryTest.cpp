@@ -93,3 +93,21 @@ TEST_F(StockListQueryTest, FilterClausesAndOrder)
     ASSERT_TRUE(r.next());
     EXPECT_EQ(toText(r.value("DEGISEN")).trimmed(), "D");
 }
+
+// 'A' is the only active value: the passive filter finds every other value, an empty one too.
+TEST_F(StockListQueryTest, PassiveFilterTakesEveryValueButA)
+{
+    saveItem(db, "P-A");
+    saveItem(db, "P-P", {{"PASIF", "P"}});
+    saveItem(db, "P-H", {{"PASIF", "H"}});
+    saveItem(db, "P-0", {{"PASIF", QVariant()}});
+    StockFilter f;
+    f.pasif = "P";
+    f.orderBy = "STOK_KOD_NO";
+    EXPECT_EQ(codes(f), (QStringList{"P-0", "P-H", "P-P"}));
+    f.pasif = "A";
+    EXPECT_EQ(codes(f), QStringList{"P-A"});
+    f.pasif.clear();
+    f.text = "P-";
+    EXPECT_EQ(codes(f).size(), 4);
+}

@@ -161,3 +161,22 @@ TEST_F(StockMasterDataTest, EquivalentPairsAreKeptOnce)
     EXPECT_TRUE(StockEquivalents::remove(db, a, b));
     EXPECT_TRUE(StockEquivalents::of(db, a).isEmpty());
 }
+
+// Typed keys are stored trimmed, so the duplicate test looks for the trimmed key: a name
+// with spaces around an existing one is refused with the card's own message.
+TEST_F(StockMasterDataTest, DuplicateKeysAreFoundWithSpacesAround)
+{
+    StockMasterData birim(db, K::Birim);
+    birim.save({{"BIRIM_ADI", "KOLI"}}, true);
+    EXPECT_EQ(refusal(birim, {{"BIRIM_ADI", " KOLI "}}, true), "Aynı Adlı Kayıt Zaten Vardı. Bu Yüzden Kaydedilmedi.");
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM BIRIM").toInt(), 1);
+
+    StockMasterData renk(db, K::Renk);
+    renk.save({{"RENK_KOD", "KIR"}, {"RENK_ADI", "Kırmızı"}}, true);
+    EXPECT_EQ(refusal(renk, {{"RENK_KOD", "KIR  "}, {"RENK_ADI", "Koyu kırmızı"}}, true), "Aynı Kodlu Kayıt Bulunmakta.");
+    // Saving the same row with spaces typed after its key is no rename.
+    saveItem(db, "R-1", {{"BIRIM1", "KOLI"}, {"RENK", "KIR"}});
+    EXPECT_EQ(refusal(birim, {{"BIRIM_ADI", "KOLI "}}, false, "KOLI"), "");
+    EXPECT_EQ(refusal(renk, {{"RENK_KOD", " KIR"}, {"RENK_ADI", "Al"}}, false, "KIR"), "");
+    EXPECT_EQ(sqlText(db.scalar("SELECT RENK_ADI FROM RENKLER WHERE RENK_KOD = 'KIR'")), "Al");
+}
