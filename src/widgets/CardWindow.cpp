@@ -184,7 +184,9 @@ bool CardWindow::guard(const std::function<void()>& f)
 
 bool CardWindow::save()
 {
-    // A number typed but not yet left is in the model already; nothing else to collect.
+    // A number typed but not yet left is in the model already; grids post their rows here.
+    if (!beforeSave())
+        return false;
     if (!guard([this] { m_model.save(); }))
         return false;
     m_model.markClean();

@@ -25,7 +25,8 @@ namespace nimbo {
 //
 // - bind(): editors write through to the model as the user types; text editors stop at the
 //   column's declared length; checks store "E"/"H"; combos store their item data.
-// - save() ("Sakla"): calls model.save(); a FieldError shows its message and puts the cursor
+// - save() ("Sakla"): runs beforeSave() (a card posts its grids' pending rows there), then
+//   calls model.save(); a FieldError shows its message and puts the cursor
 //   in the bound editor; a DbError shows "Aynı Kodlu Kayıt Var.", "Gerekli Alanları Lüften
 //   Giriniz." or "Diğer Kullanıcı bu kaydı değiştiriyor."; the window stays open on failure.
 // - Closing with unsaved changes asks "Kaydı Saklamak İstiyormusunuz?"; "Vazgeç" drops them.
@@ -60,6 +61,10 @@ protected:
     // A row with "Sakla" and "Vazgeç" for the subclass to place at the bottom.
     QWidget* buttonRow();
     QPushButton* saveButton() const { return m_save; }
+    // Called first by every save ("Sakla", Yes to the unsaved-changes question, a test calling
+    // save()): a card moves what its own editors hold (grid rows, pictures) into the model.
+    // Returning false stops the save; the hook shows its own message and the window stays open.
+    virtual bool beforeSave() { return true; }
     // Called after a successful save, before the window closes.
     virtual void afterSave() {}
     // Shows the failure of a domain call the way save() does; true when nothing failed.
