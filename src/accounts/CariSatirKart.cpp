@@ -36,18 +36,26 @@ bool CariSatirKart::ac(const QVariantMap& key)
 void CariSatirKart::save()
 {
     kontrol();
+    const bool numbered = m_keys.contains(QStringLiteral("ROW_ID"));
     DbTransaction tx(m_db);
     RecordWriter w(m_db, m_table);
-    if (isNew())
+    if (isNew()) {
         w.insert(values());
-    else
+        // A numbered row is found again by the number the engine gave it, so that a second
+        // save of the same card updates this row instead of failing on an empty key.
+        if (numbered)
+            setValue(QStringLiteral("ROW_ID"),
+                     m_db.scalar(QStringLiteral("SELECT MAX(ROW_ID) FROM %1 WHERE %2 = :K").arg(m_table, m_account),
+                                 {{QStringLiteral("K"), value(m_account)}}));
+    } else {
         w.update(values(), m_oldKey);
+    }
     tx.commit();
     m_oldKey.clear();
     for (const QString& k : m_keys)
-        if (k != QLatin1String("ROW_ID"))
-            m_oldKey.insert(k, value(k));
+        m_oldKey.insert(k, value(k));
     setNew(false);
+    markClean();
 }
 
 void CariSatirKart::sil(const QVariantMap& key) const

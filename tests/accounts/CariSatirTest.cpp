@@ -76,4 +76,54 @@ TEST_F(CariSatirTest, DispatchAddressKeepsItsBranchKeyAndEmptyBranchIsARequiredF
     EXPECT_EQ(sqlText(rows[0].value(1)), QStringLiteral("Depo"));
 }
 
+TEST_F(CariSatirTest, ASavedRowSavedAgainUpdatesThatRowAndLeavesTheOthers)
+{
+    // A person row of another account and one of the same account must stay as they are.
+    const CariFixture fx{db};
+    fx.insert(QStringLiteral("CARIPERS"), {{QStringLiteral("CARIKOD"), QStringLiteral("C2")},
+                                           {QStringLiteral("ADI"), QStringLiteral("Başka")}});
+    fx.insert(QStringLiteral("CARIPERS"), {{QStringLiteral("CARIKOD"), QStringLiteral("C1")},
+                                           {QStringLiteral("ADI"), QStringLiteral("Eski")}});
+    CariSatirKart k(db, QStringLiteral("CARIPERS"), {QStringLiteral("ROW_ID")});
+    k.yeni(QStringLiteral("C1"));
+    k.setValue(QStringLiteral("ADI"), QStringLiteral("Ayşe"));
+    k.save();
+    EXPECT_FALSE(k.isModified());
+    k.setValue(QStringLiteral("GOREV"), QStringLiteral("Muhasebe"));
+    EXPECT_TRUE(k.isModified());
+    k.save();
+    const auto rows = db.records(QStringLiteral("SELECT CARIKOD, ADI, GOREV FROM CARIPERS ORDER BY ROW_ID"));
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(sqlText(rows[0].value(1)), QStringLiteral("Başka"));
+    EXPECT_TRUE(sqlText(rows[0].value(2)).isEmpty());
+    EXPECT_EQ(sqlText(rows[1].value(1)), QStringLiteral("Eski"));
+    EXPECT_TRUE(sqlText(rows[1].value(2)).isEmpty());
+    EXPECT_EQ(sqlText(rows[2].value(1)), QStringLiteral("Ayşe"));
+    EXPECT_EQ(sqlText(rows[2].value(2)), QStringLiteral("Muhasebe"));
+
+    // The same for an invoice address, and for a dispatch address whose branch was renamed.
+    CariFaturaKart f(db);
+    f.yeni(QStringLiteral("C1"));
+    f.setValue(QStringLiteral("CINSIYET"), QStringLiteral("E"));
+    f.setValue(QStringLiteral("TCKIMLIKNO"), QStringLiteral("12345678901"));
+    f.save();
+    f.setValue(QStringLiteral("ADRES_TANIM"), QStringLiteral("EV"));
+    f.save();
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM CARIFATURA")).toInt(), 1);
+    EXPECT_EQ(sqlText(db.scalar(QStringLiteral("SELECT ADRES_TANIM FROM CARIFATURA"))), QStringLiteral("EV"));
+
+    CariSatirKart s(db, QStringLiteral("CARISEVK"), {QStringLiteral("CARIKOD"), QStringLiteral("SUBE")});
+    s.yeni(QStringLiteral("C1"));
+    s.setValue(QStringLiteral("SUBE"), QStringLiteral("DEPO"));
+    s.save();
+    s.setValue(QStringLiteral("SUBE"), QStringLiteral("ANA DEPO"));
+    s.save();
+    s.setValue(QStringLiteral("SEVKADR1"), QStringLiteral("Liman Yolu"));
+    s.save();
+    const auto sevk = db.records(QStringLiteral("SELECT SUBE, SEVKADR1 FROM CARISEVK"));
+    ASSERT_EQ(sevk.size(), 1);
+    EXPECT_EQ(sqlText(sevk[0].value(0)), QStringLiteral("ANA DEPO"));
+    EXPECT_EQ(sqlText(sevk[0].value(1)), QStringLiteral("Liman Yolu"));
+}
+
 } // namespace nimbo::test
