@@ -179,3 +179,42 @@ TEST_F(StokWindows, BrandListRefusesDeletingABrandInUse)
     w.runDelete();
     EXPECT_EQ(w.rowCount(), 1);
 }
+
+// Answering yes to the closing question saves the barcode typed into the grid, as "Sakla" does.
+TEST_F(StokWindows, ClosingQuestionSavesTheBarcodeGrid)
+{
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO, BIRIM1) VALUES (31, 'K31', 'Kablo', 5, "
+         "'ADET')");
+    TFormStok f(31);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    child<QTabWidget>(&f, "PageControl")->setCurrentIndex(2);
+    click(&f, "BtnBARKODEKLE");
+    auto* grid = child<QTableWidget>(&f, "GridBARKOD");
+    ASSERT_EQ(grid->rowCount(), 1);
+    grid->item(0, 0)->setText(QStringLiteral("8690003334445"));
+    (*prompter)->expectAsk(QStringLiteral("Kaydı Saklamak İstiyormusunuz?"), true);
+    f.close();
+    EXPECT_EQ(sqlText(db.scalar("SELECT BIRIM FROM STOKBARK WHERE STOK_KOD_NO = 'K31' AND BARKOD = '8690003334445'")),
+              QStringLiteral("ADET"));
+}
+
+// "Sakla" checks a changed barcode row once: a barcode another item has warns one time only.
+TEST_F(StokWindows, SaklaWarnsOnceForABarcodeUsedElsewhere)
+{
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO, BIRIM1) VALUES (41, 'K41', 'Kablo', 5, 'ADET')");
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO, BIRIM1) VALUES (42, 'K42', 'Kablo 2', 5, "
+         "'ADET')");
+    exec("INSERT INTO STOKBARK (STOK_KOD_NO, BARKOD, BARK_TIP, BIRIM, FIYAT) VALUES ('K41', '8690005556667', 'C', "
+         "'ADET', 0)");
+    TFormStok f(42);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    child<QTabWidget>(&f, "PageControl")->setCurrentIndex(2);
+    click(&f, "BtnBARKODEKLE");
+    child<QTableWidget>(&f, "GridBARKOD")->item(0, 0)->setText(QStringLiteral("8690005556667"));
+    (*prompter)->expectWarn(QStringLiteral("Dikkat Aynı Barkod Başka Bir Ürüne Atanmış."));
+    click(&f, "BtnSAKLA");
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_TRUE(db.any("SELECT 1 FROM STOKBARK WHERE STOK_KOD_NO = 'K42' AND BARKOD = '8690005556667'"));
+}

@@ -116,12 +116,6 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
     lay->addLayout(left, 1);
     lay->addWidget(quantityPanel());
 
-    // The Sakla button first posts the grids' rows into the card.
-    saveButton()->disconnect();
-    connect(saveButton(), &QPushButton::clicked, this, [this] {
-        if (beforeSave())
-            save();
-    });
     if (!StockRights::mayEditCard())
         saveButton()->setEnabled(false);
     showModel();

@@ -39,7 +39,8 @@ private:
     void showPictures();
     void showQuantities();
     void pickHistoryPrice();
-    bool beforeSave();
+    // Posts the barcode and supplier grids into the card and checks the changed barcode rows.
+    bool beforeSave() override;
 
     StockCard m_kart;
     QStringList m_placed; // STOK columns with an editor on the named pages
