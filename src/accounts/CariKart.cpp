@@ -54,7 +54,7 @@ void CariKart::yeni(const QString& kaynakKod)
         for (auto it = src.begin(); it != src.end(); ++it)
             if (it.key() != kKod && !keep.contains(it.key()))
                 v.insert(it.key(), it.value());
-        // The copy is a new account: it opens today, active, not at a lawyer, not exported.
+        // The copy is a new account: it opens today and has not been exported yet.
         v.insert(QStringLiteral("ACILISTRH"), QDate::currentDate());
         v.remove(QStringLiteral("AKTARILDI"));
     }

@@ -143,6 +143,29 @@ TEST_F(CariWindows, LeavingCodeAndNameFieldsChecksTheCodeSpaceAndTheName)
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM CARI")).toInt(), 1);
 }
 
+TEST_F(CariWindows, RetypingTheOwnNameOfACodeWithALeadingBlankIsNoSameNameWarning)
+{
+    // A code keeps a leading blank as typed; the card's own row is not "another account"
+    // when the user types its name again.
+    exec(QStringLiteral("INSERT INTO CARI (CARI_KOD, FIRMA_ADI) VALUES (' 320.5', 'Kenar Boşluklu Ltd.')"));
+    {
+        TFormCariSakla f(QStringLiteral(" 320.5"));
+        f.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+        type(&f, QStringLiteral("EditFIRMA_ADI"), QStringLiteral("Kenar Boşluklu Ltd."));
+        leave(&f, QStringLiteral("EditFIRMA_ADI"));
+        EXPECT_TRUE((*prompter)->shown().isEmpty()) << (*prompter)->shown().join(u'|').toStdString();
+    }
+    // The same name under the code without the blank is another account: then it warns.
+    exec(QStringLiteral("INSERT INTO CARI (CARI_KOD, FIRMA_ADI) VALUES ('320.5', 'Kenar Boşluklu Ltd.')"));
+    TFormCariSakla g(QStringLiteral(" 320.5"));
+    g.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&g));
+    (*prompter)->expectWarn(QStringLiteral("Dikkat Aynı Firma Adı Başka Cari Kodlu bir Kayıda da Verilmiş."));
+    type(&g, QStringLiteral("EditFIRMA_ADI"), QStringLiteral("Kenar Boşluklu Ltd."));
+    leave(&g, QStringLiteral("EditFIRMA_ADI"));
+}
+
 TEST_F(CariWindows, EditModeFixesTheCodeAndRightsMakeFieldsReadOnly)
 {
     exec(QStringLiteral("INSERT INTO CARI (CARI_KOD, FIRMA_ADI, MAKSVADEGUN) VALUES ('C1', 'Bir', 30)"));

@@ -453,7 +453,8 @@ void TFormCariSakla::adAyrildi()
     if (!m_ad->isModified())
         return;
     m_ad->setModified(false);
-    if (m_kart.ayniAdVar(m_kart.text(QStringLiteral("CARI_KOD")), m_ad->text()))
+    // The code as stored, a leading blank included, so that the card's own row is excluded.
+    if (m_kart.ayniAdVar(toText(m_kart.value(QStringLiteral("CARI_KOD"))), m_ad->text()))
         Prompter::instance().warn(CariKart::ayniAdUyarisi());
 }
 
