@@ -22,8 +22,11 @@ const char* const kSelect =
     "LEFT OUTER JOIN GRUP G ON (G.GRUP_KODU = S.GRUPNO) "
     "LEFT OUTER JOIN ALTGRUP AL ON (AL.GRUP_KODU = S.ALTGRUPNO)";
 
-const char* const kInStock = "SELECT STOKHRK.STOK_NO FROM STOKHRK GROUP BY STOKHRK.STOK_NO "
-                             "HAVING SUM(STOKHRK.GIRMIK-STOKHRK.CIKMIK)*1.0>0";
+// Items with stock on hand: STOKHRK summed once per item over its covering index, then joined.
+// A join rather than IN / NOT IN: the anti-join is faster on PostgreSQL, and a movement
+// without an item (STOK_NO null) cannot empty the not-in-stock list as NOT IN's null would.
+const char* const kOnHand = " %1 JOIN (SELECT STOKHRK.STOK_NO FROM STOKHRK GROUP BY STOKHRK.STOK_NO "
+                            "HAVING SUM(STOKHRK.GIRMIK-STOKHRK.CIKMIK)*1.0>0) H ON (H.STOK_NO = S.STOK_NO)";
 } // namespace
 
 bool StockFilter::isEmpty() const
@@ -105,11 +108,14 @@ ListQuery StockListQuery::build(const Dialect& d, const StockFilter& f)
         add(QStringLiteral("%1 %2 :METIN ESCAPE '\\'").arg(all, d.ilike()), QStringLiteral("METIN"),
             QLatin1Char('%') + escapeLike(f.text.trimmed()) + QLatin1Char('%'));
     }
-    if (f.stock == StockFilter::InStock::InStock)
-        w += QStringLiteral(" AND S.STOK_NO IN (%1)").arg(QLatin1String(kInStock));
-    else if (f.stock == StockFilter::InStock::NotInStock)
-        w += QStringLiteral(" AND S.STOK_NO NOT IN (%1)").arg(QLatin1String(kInStock));
-    q.sql = QLatin1String(kSelect) + w + order;
+    QString join;
+    if (f.stock == StockFilter::InStock::InStock) {
+        join = QString::fromLatin1(kOnHand).arg(QStringLiteral("INNER"));
+    } else if (f.stock == StockFilter::InStock::NotInStock) {
+        join = QString::fromLatin1(kOnHand).arg(QStringLiteral("LEFT OUTER"));
+        w += QStringLiteral(" AND H.STOK_NO IS NULL");
+    }
+    q.sql = QLatin1String(kSelect) + join + w + order;
     return q;
 }
 

@@ -111,3 +111,26 @@ TEST_F(StockListQueryTest, PassiveFilterTakesEveryValueButA)
     f.text = "P-";
     EXPECT_EQ(codes(f).size(), 4);
 }
+
+// Stock on hand is the sum over all warehouses: an item whose warehouses cancel out is not in
+// stock, and a movement that names no item leaves both lists as they are.
+TEST_F(StockListQueryTest, InStockSumsEveryWarehouseAndIgnoresMovementsWithoutItem)
+{
+    const double a = saveItem(db, "H-A");
+    const double b = saveItem(db, "H-B");
+    saveItem(db, "H-C");
+    addMovement(db, a, 1, 4, 0, 1);
+    addMovement(db, a, 2, 0, 1, 2);
+    addMovement(db, b, 1, 3, 0, 3);
+    addMovement(db, b, 2, 0, 3, 4);
+    db.exec("INSERT INTO STOKHRK (SATISNO, TIP, SIRANO, STOK_NO, GIRMIK, CIKMIK, DEPO_KODU) "
+            "VALUES (9, 'D', 1, NULL, 5, 0, 1)");
+    StockFilter f;
+    f.orderBy = "STOK_KOD_NO";
+    f.stock = StockFilter::InStock::InStock;
+    EXPECT_EQ(codes(f), QStringList{"H-A"});
+    f.stock = StockFilter::InStock::NotInStock;
+    EXPECT_EQ(codes(f), (QStringList{"H-B", "H-C"}));
+    f.text = "h-c";
+    EXPECT_EQ(codes(f), QStringList{"H-C"});
+}
