@@ -166,6 +166,29 @@ TEST_F(CariWindows, RetypingTheOwnNameOfACodeWithALeadingBlankIsNoSameNameWarnin
     leave(&g, QStringLiteral("EditFIRMA_ADI"));
 }
 
+TEST_F(CariWindows, OverLongAndOutOfRangeInputStopsInTheEditor)
+{
+    TFormCariSakla f({});
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const QString uzun = QStringLiteral("ÇOKUZUNİŞLEMKODUĞÜŞÖÇ0123456789");
+    type(&f, QStringLiteral("EditCARI_KOD"), uzun);
+    EXPECT_EQ(f.kart().text(QStringLiteral("CARI_KOD")), uzun.left(22));
+    type(&f, QStringLiteral("EditFIRMA_ADI"), uzun + uzun + uzun);
+    EXPECT_EQ(f.kart().text(QStringLiteral("FIRMA_ADI")).size(), 65);
+    type(&f, QStringLiteral("EditTEL1"), QStringLiteral("0 212 555 12 12 / 104"));
+    EXPECT_EQ(f.kart().text(QStringLiteral("TEL1")), QStringLiteral("0 212 555 12 12 /"));
+    type(&f, QStringLiteral("EditTCKIMLIKNO"), QStringLiteral("123456789012345"));
+    EXPECT_EQ(f.kart().text(QStringLiteral("TCKIMLIKNO")), QStringLiteral("12345678901"));
+    // The invoice-bottom discount stays below 100 with two decimals.
+    type(&f, QStringLiteral("EditFAT_ISK"), QStringLiteral("150"));
+    EXPECT_EQ(f.kart().value(QStringLiteral("FAT_ISK")).toDouble(), 15.0);
+    type(&f, QStringLiteral("EditFAT_ISK"), QStringLiteral("99,999"));
+    EXPECT_DOUBLE_EQ(f.kart().value(QStringLiteral("FAT_ISK")).toDouble(), 99.99);
+    (*prompter)->expectAsk(QStringLiteral("Kaydı Saklamak İstiyormusunuz?"), false);
+    f.close();
+}
+
 TEST_F(CariWindows, EditModeFixesTheCodeAndRightsMakeFieldsReadOnly)
 {
     exec(QStringLiteral("INSERT INTO CARI (CARI_KOD, FIRMA_ADI, MAKSVADEGUN) VALUES ('C1', 'Bir', 30)"));
