@@ -115,6 +115,9 @@ Db Db::open(const QString& connectionName, const ConnectionParams& p, bool creat
         out.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     } else {
         out.exec(QStringLiteral("SET client_min_messages TO WARNING"));
+        // Compiling a plan costs more than these interactive queries gain from it (an aggregate
+        // over a large table passes the planner's threshold and waits a second or more for it).
+        out.exec(QStringLiteral("SET jit TO off"));
         const QByteArray tz = QTimeZone::systemTimeZoneId();
         if (!tz.isEmpty())
             out.exec(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(tz).remove(QLatin1Char('\''))));
