@@ -1,6 +1,9 @@
 #include "demo/DemoData.h"
+#include "db/ServerObjects.h"
 
 #include <QDate>
+#include <QDateTime>
+#include <QSqlRecord>
 #include <QStringList>
 
 namespace nimbo::demo {
@@ -261,6 +264,53 @@ void fillAccounts(const Db& db, int year, const QList<int>& ana)
     }
 }
 
+// Opening balances on the first day of the year, one finance document per account, written
+// through the finance-row procedure as every module writes them. Customers mostly open in
+// debt, some with an advance (credit); suppliers open in credit; every fourth account and the
+// foreign-currency ones open with nothing, so each balance filter of the list finds accounts.
+void fillOpeningBalances(const Db& db, int year)
+{
+    int finId = db.scalar(QStringLiteral("SELECT YENINO FROM NEWFINHRK")).toInt();
+    if (finId < 1)
+        finId = 1;
+    const QDateTime acilis(QDate(year, 1, 1), QTime(0, 0));
+    int n = 0;
+    for (const QSqlRecord& r : db.records(QStringLiteral("SELECT CARI_KOD, FIRMA_ADI, DOVIZ_KODU FROM CARI "
+                                                         "ORDER BY CARI_KOD"))) {
+        const QString kod = toText(r.value(0));
+        const QString doviz = toText(r.value(2));
+        if (++n % 4 == 0 || doviz != QLatin1String("TL"))
+            continue;
+        const bool musteri = kod.startsWith(QLatin1String("120."));
+        const bool borc = musteri && n % 5 != 0;
+        const double tutar = 1500.0 + double((n * 7919) % 97) * 250.0 + (n % 3) * 0.25;
+        const Params p{{QStringLiteral("BELGE_TIP"), QStringLiteral("F")},
+                       {QStringLiteral("FIN_ID"), finId},
+                       {QStringLiteral("SIRA_NO"), 1},
+                       {QStringLiteral("ISLEM_TIP"), QStringLiteral("C")},
+                       {QStringLiteral("ISLEM_TIP2"), borc ? QStringLiteral("I") : QStringLiteral("F")},
+                       {QStringLiteral("KODU"), kod},
+                       {QStringLiteral("ACIKLAMA"), u("Açılış Bakiyesi")},
+                       {QStringLiteral("BORC"), borc ? tutar : 0.0},
+                       {QStringLiteral("ALACAK"), borc ? 0.0 : tutar},
+                       {QStringLiteral("BORC_DVZ"), borc ? tutar : 0.0},
+                       {QStringLiteral("ALACAK_DVZ"), borc ? 0.0 : tutar},
+                       {QStringLiteral("DOVIZ_KODU"), doviz},
+                       {QStringLiteral("DVZ_KUR"), 1.0},
+                       {QStringLiteral("ADI"), toText(r.value(1)).left(70)},
+                       {QStringLiteral("TARIH"), acilis},
+                       {QStringLiteral("VADE_TRH"), acilis},
+                       {QStringLiteral("HRK_NO"), finId},
+                       {QStringLiteral("BA_DOVIZ"), doviz},
+                       {QStringLiteral("BA_KUR"), 1.0},
+                       {QStringLiteral("BA_BORC"), borc ? tutar : 0.0},
+                       {QStringLiteral("BA_ALACAK"), borc ? 0.0 : tutar}};
+        ServerObjects::SP_INS_FINHRK(db, p);
+        ++finId;
+    }
+    db.exec(QStringLiteral("UPDATE NEWFINHRK SET YENINO = :n"), {{QStringLiteral("n"), finId}});
+}
+
 } // namespace
 
 void fillAccountsDemo(const Db& db, int year)
@@ -268,6 +318,7 @@ void fillAccountsDemo(const Db& db, int year)
     fillPlaces(db);
     fillCashAndBanks(db);
     fillAccounts(db, year, fillGroups(db));
+    fillOpeningBalances(db, year);
 }
 
 } // namespace nimbo::demo
