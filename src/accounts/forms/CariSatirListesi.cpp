@@ -56,6 +56,33 @@ void CariSatirListesi::changeRecord(const QSqlRecord& row)
         refresh();
 }
 
+void CariSatirListesi::setAnahtar(const QStringList& columns)
+{
+    m_anahtar = columns;
+    setKeyField(columns.last());
+}
+
+QVariantMap CariSatirListesi::anahtar(const QSqlRecord& row) const
+{
+    QVariantMap key;
+    for (const QString& c : m_anahtar)
+        key.insert(c, row.value(c));
+    return key;
+}
+
+CariSatirFormu* CariSatirListesi::satirFormu(std::unique_ptr<CariSatirKart> kart, const QVariantMap& key,
+                                             const QString& caption, QList<CariSatirFormu::Alan> alanlar)
+{
+    if (key.isEmpty())
+        kart->yeni(cariKod());
+    else if (!kart->ac(key))
+        return nullptr;
+    if (alanlar.isEmpty())
+        for (const ListColumn& c : gridModel()->columns())
+            alanlar.append({c.field, c.title});
+    return new CariSatirFormu(std::move(kart), caption, alanlar, this);
+}
+
 bool CariSatirListesi::deleteRecord(const QSqlRecord& row)
 {
     if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))

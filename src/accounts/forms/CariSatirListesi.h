@@ -1,9 +1,8 @@
 #pragma once
+#include "accounts/forms/CariSatirFormu.h"
 #include "widgets/ListWindow.h"
 
 namespace nimbo {
-
-class CariSatirFormu;
 
 // The rows of one account's satellite table, with new, change, delete and, in pick mode,
 // "Seç". The account comes with the constructor or, when opened through the window
@@ -27,12 +26,21 @@ protected:
     bool event(QEvent* e) override;
     // The card of a row: key empty for a new one.
     virtual CariSatirFormu* kartFormu(const QVariantMap& key) = 0;
-    virtual QVariantMap anahtar(const QSqlRecord& row) const = 0;
+    // The row's key: the values of the key columns.
+    QVariantMap anahtar(const QSqlRecord& row) const;
+    // The key columns of the table; the last one is the one the list locates rows by.
+    void setAnahtar(const QStringList& columns);
+    QStringList anahtarKolonlari() const { return m_anahtar; }
+    // Opens the row card over kart (new for an empty key, nullptr when the row is gone);
+    // without fields, the list's columns with their captions.
+    CariSatirFormu* satirFormu(std::unique_ptr<CariSatirKart> kart, const QVariantMap& key, const QString& caption,
+                               QList<CariSatirFormu::Alan> alanlar = {});
 
 private:
     QString m_table;
     QString m_orderBy;
     QString m_cariKod;
+    QStringList m_anahtar;
 };
 
 } // namespace nimbo

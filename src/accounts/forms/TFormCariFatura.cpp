@@ -20,45 +20,45 @@ TFormCariFatura::TFormCariFatura(const QString& cariKod, QWidget* parent)
                 {QStringLiteral("VD"), QStringLiteral("Vergi Dairesi"), 100},
                 {QStringLiteral("VN"), QStringLiteral("Vergi No"), 100},
                 {QStringLiteral("TCKIMLIKNO"), QStringLiteral("TC Kimlik No"), 100}});
-    setKeyField(QStringLiteral("ROW_ID"));
+    setAnahtar({QStringLiteral("ROW_ID")});
     setCariKod(cariKod);
 }
 
 CariSatirFormu* TFormCariFatura::kartFormu(const QVariantMap& key)
 {
     auto kart = std::make_unique<CariFaturaKart>(db());
-    if (key.isEmpty()) {
-        kart->yeni(cariKod());
-        kart->setValue(QStringLiteral("AKTIF"), QStringLiteral("E"));
-        kart->markClean();
-    } else if (!kart->ac(key)) {
-        return nullptr;
-    }
     CariFaturaKart* k = kart.get();
     const QList<QPair<QString, QString>> eh = {{QStringLiteral("E"), QStringLiteral("Evet")},
                                                {QStringLiteral("H"), QStringLiteral("Hayır")}};
-    auto* f = new CariSatirFormu(std::move(kart), QStringLiteral("Fatura Adresi"),
-                                 {{QStringLiteral("ADRES_TANIM"), QStringLiteral("Adres Tanımı")},
-                                  {QStringLiteral("CINSIYET"), QStringLiteral("Cinsiyet/Firma"),
-                                   {{QString(), QString()},
-                                    {QStringLiteral("F"), QStringLiteral("Firma")},
-                                    {QStringLiteral("E"), QStringLiteral("Şahıs (Erkek)")},
-                                    {QStringLiteral("K"), QStringLiteral("Şahıs (Kadın)")}}},
-                                  {QStringLiteral("FIRMA_ADI"), QStringLiteral("Firma Adı")},
-                                  {QStringLiteral("YETKILI_ADI"), QStringLiteral("Yetkili Adı")},
-                                  {QStringLiteral("YETKILI_SOYAD"), QStringLiteral("Yetkili Soyadı")},
-                                  {QStringLiteral("SEVKADR1"), QStringLiteral("Adres")},
-                                  {QStringLiteral("SEVKADR2"), QStringLiteral("Adres 2")},
-                                  {QStringLiteral("SEMT"), QStringLiteral("Semt")},
-                                  {QStringLiteral("POSTAKODU"), QStringLiteral("Posta Kodu")},
-                                  {QStringLiteral("ILI"), QStringLiteral("İl")},
-                                  {QStringLiteral("TEL1"), QStringLiteral("Telefon")},
-                                  {QStringLiteral("VD"), QStringLiteral("Vergi Dairesi")},
-                                  {QStringLiteral("VN"), QStringLiteral("Vergi No")},
-                                  {QStringLiteral("TCKIMLIKNO"), QStringLiteral("TC Kimlik No")},
-                                  {QStringLiteral("KULLANILDI"), QStringLiteral("Kullanıldı"), eh},
-                                  {QStringLiteral("AKTIF"), QStringLiteral("Aktif"), eh}},
-                                 this);
+    auto* f = satirFormu(std::move(kart), key, QStringLiteral("Fatura Adresi"),
+                         {{QStringLiteral("ADRES_TANIM"), QStringLiteral("Adres Tanımı")},
+                          {QStringLiteral("CINSIYET"), QStringLiteral("Cinsiyet/Firma"),
+                           {{QString(), QString()},
+                            {QStringLiteral("F"), QStringLiteral("Firma")},
+                            {QStringLiteral("E"), QStringLiteral("Şahıs (Erkek)")},
+                            {QStringLiteral("K"), QStringLiteral("Şahıs (Kadın)")}}},
+                          {QStringLiteral("FIRMA_ADI"), QStringLiteral("Firma Adı")},
+                          {QStringLiteral("YETKILI_ADI"), QStringLiteral("Yetkili Adı")},
+                          {QStringLiteral("YETKILI_SOYAD"), QStringLiteral("Yetkili Soyadı")},
+                          {QStringLiteral("SEVKADR1"), QStringLiteral("Adres")},
+                          {QStringLiteral("SEVKADR2"), QStringLiteral("Adres 2")},
+                          {QStringLiteral("SEMT"), QStringLiteral("Semt")},
+                          {QStringLiteral("POSTAKODU"), QStringLiteral("Posta Kodu")},
+                          {QStringLiteral("ILI"), QStringLiteral("İl")},
+                          {QStringLiteral("TEL1"), QStringLiteral("Telefon")},
+                          {QStringLiteral("VD"), QStringLiteral("Vergi Dairesi")},
+                          {QStringLiteral("VN"), QStringLiteral("Vergi No")},
+                          {QStringLiteral("TCKIMLIKNO"), QStringLiteral("TC Kimlik No")},
+                          {QStringLiteral("KULLANILDI"), QStringLiteral("Kullanıldı"), eh},
+                          {QStringLiteral("AKTIF"), QStringLiteral("Aktif"), eh}});
+    if (!f)
+        return nullptr;
+    // A new address is active from the start; that is no change of the user's.
+    if (k->isNew()) {
+        k->setValue(QStringLiteral("AKTIF"), QStringLiteral("E"));
+        k->markClean();
+        f->showColumn(QStringLiteral("AKTIF"));
+    }
     // The tax fields are for companies, the identity number for persons.
     auto showKind = [f, k] {
         f->setFieldVisible(QStringLiteral("VD"), k->firma());
@@ -69,11 +69,6 @@ CariSatirFormu* TFormCariFatura::kartFormu(const QVariantMap& key)
     if (auto* c = qobject_cast<QComboBox*>(f->editorFor(QStringLiteral("CINSIYET"))))
         QObject::connect(c, &QComboBox::currentIndexChanged, f, showKind);
     return f;
-}
-
-QVariantMap TFormCariFatura::anahtar(const QSqlRecord& row) const
-{
-    return {{QStringLiteral("ROW_ID"), row.value(QStringLiteral("ROW_ID"))}};
 }
 
 } // namespace nimbo

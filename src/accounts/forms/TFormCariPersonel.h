@@ -11,7 +11,6 @@ public:
 
 protected:
     CariSatirFormu* kartFormu(const QVariantMap& key) override;
-    QVariantMap anahtar(const QSqlRecord& row) const override;
 };
 
 } // namespace nimbo

@@ -20,7 +20,7 @@ TFormCariSevk::TFormCariSevk(const QString& cariKod, QWidget* parent)
                 {QStringLiteral("TEL1"), QStringLiteral("Telefon"), 100},
                 {QStringLiteral("FAX"), QStringLiteral("Faks"), 100},
                 {QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama"), 150}});
-    setKeyField(QStringLiteral("SUBE"));
+    setAnahtar({QStringLiteral("CARIKOD"), QStringLiteral("SUBE")});
     setCariKod(cariKod);
 }
 
@@ -33,30 +33,8 @@ QString TFormCariSevk::sec(QWidget* parent, const QString& cariKod)
 
 CariSatirFormu* TFormCariSevk::kartFormu(const QVariantMap& key)
 {
-    auto kart = std::make_unique<CariSatirKart>(db(), QStringLiteral("CARISEVK"),
-                                                QStringList{QStringLiteral("CARIKOD"), QStringLiteral("SUBE")});
-    if (key.isEmpty())
-        kart->yeni(cariKod());
-    else if (!kart->ac(key))
-        return nullptr;
-    return new CariSatirFormu(std::move(kart), QStringLiteral("Şube ve Sevk Adresi"),
-                              {{QStringLiteral("SUBE"), QStringLiteral("Şube")},
-                               {QStringLiteral("YETKILI_ADI"), QStringLiteral("Yetkili Adı")},
-                               {QStringLiteral("YETKILI_SOYAD"), QStringLiteral("Yetkili Soyadı")},
-                               {QStringLiteral("SEVKADR1"), QStringLiteral("Sevk Adresi")},
-                               {QStringLiteral("SEVKADR2"), QStringLiteral("Sevk Adresi 2")},
-                               {QStringLiteral("SEMT"), QStringLiteral("Semt")},
-                               {QStringLiteral("ILI"), QStringLiteral("İl")},
-                               {QStringLiteral("TEL1"), QStringLiteral("Telefon")},
-                               {QStringLiteral("FAX"), QStringLiteral("Faks")},
-                               {QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama")}},
-                              this);
-}
-
-QVariantMap TFormCariSevk::anahtar(const QSqlRecord& row) const
-{
-    return {{QStringLiteral("CARIKOD"), row.value(QStringLiteral("CARIKOD"))},
-            {QStringLiteral("SUBE"), row.value(QStringLiteral("SUBE"))}};
+    return satirFormu(std::make_unique<CariSatirKart>(db(), QStringLiteral("CARISEVK"), anahtarKolonlari()), key,
+                      QStringLiteral("Şube ve Sevk Adresi"));
 }
 
 } // namespace nimbo
