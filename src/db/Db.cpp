@@ -117,7 +117,11 @@ Db Db::open(const QString& connectionName, const ConnectionParams& p, bool creat
         out.exec(QStringLiteral("SET client_min_messages TO WARNING"));
         // Compiling a plan costs more than these interactive queries gain from it (an aggregate
         // over a large table passes the planner's threshold and waits a second or more for it).
-        out.exec(QStringLiteral("SET jit TO off"));
+        try {
+            out.exec(QStringLiteral("SET jit TO off"));
+        } catch (const DbError&) {
+            // a server older than the setting: nothing to switch off
+        }
         const QByteArray tz = QTimeZone::systemTimeZoneId();
         if (!tz.isEmpty())
             out.exec(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(tz).remove(QLatin1Char('\''))));
