@@ -1,4 +1,5 @@
 #include "accounts/forms/TFormCariBr.h"
+#include "accounts/CariGrupSecimi.h"
 #include "accounts/CariBakiye.h"
 #include "accounts/CariListe.h"
 #include "accounts/SehirIlce.h"
@@ -134,29 +135,22 @@ QWidget* TFormCariBr::buildFilter()
 
 void TFormCariBr::fillGroups()
 {
-    auto fill = [](QComboBox* c, const QVector<QSqlRecord>& rows) {
+    auto fill = [](QComboBox* c, const QList<CariGrupSecimi::Secenek>& items) {
         const QVariant keep = c->currentData();
         const bool was = c->blockSignals(true);
         c->clear();
         c->addItem(QString());
-        for (const QSqlRecord& r : rows)
-            c->addItem(toText(r.value(1)), r.value(0));
+        for (const auto& i : items)
+            c->addItem(i.second, i.first);
         const int i = c->findData(keep);
         c->setCurrentIndex(i < 0 ? 0 : i);
         c->blockSignals(was);
     };
+    const CariGrupSecimi secim(db());
     if (m_anaGrup->count() == 0)
-        fill(m_anaGrup, db().records(QStringLiteral("SELECT KODU, GRUP_ADI FROM CANAGRUP ORDER BY GRUP_ADI")));
-    const QVariant ana = m_anaGrup->currentData();
-    fill(m_grup, ana.isValid() ? db().records(QStringLiteral("SELECT GRUP_KOD, GRUP_ADI FROM CARIGRUP WHERE KODU = :K "
-                                                             "ORDER BY GRUP_ADI"),
-                                              {{QStringLiteral("K"), ana}})
-                               : db().records(QStringLiteral("SELECT GRUP_KOD, GRUP_ADI FROM CARIGRUP ORDER BY GRUP_ADI")));
-    const QVariant grup = m_grup->currentData();
-    fill(m_altGrup, grup.isValid() ? db().records(QStringLiteral("SELECT KODU, GRUP_ADI FROM CALTGRUP WHERE GRUP_KOD = :G "
-                                                                 "ORDER BY GRUP_ADI"),
-                                                  {{QStringLiteral("G"), grup}})
-                                   : db().records(QStringLiteral("SELECT KODU, GRUP_ADI FROM CALTGRUP ORDER BY GRUP_ADI")));
+        fill(m_anaGrup, secim.anaGruplar());
+    fill(m_grup, secim.gruplar(m_anaGrup->currentData()));
+    fill(m_altGrup, secim.altGruplar(m_grup->currentData().toString()));
 }
 
 void TFormCariBr::buildTotals()

@@ -1,4 +1,5 @@
 #include "accounts/forms/TFormCariSakla.h"
+#include "accounts/CariGrupSecimi.h"
 #include "accounts/CariBakiye.h"
 #include "accounts/CariGruplar.h"
 #include "accounts/CariRiskBilgisi.h"
@@ -468,49 +469,32 @@ void TFormCariSakla::sonKodGetir()
     m_kod->setFocus();
 }
 
+void TFormCariSakla::fillChoices(QComboBox* c, const QList<QPair<QVariant, QString>>& items, const QString& column)
+{
+    const bool was = c->blockSignals(true);
+    c->clear();
+    c->addItem(QString(), QVariant());
+    for (const auto& i : items)
+        c->addItem(i.second, i.first);
+    c->blockSignals(was);
+    showColumn(column);
+}
+
 void TFormCariSakla::fillAnaGrup()
 {
-    const bool was = m_anaGrup->blockSignals(true);
-    m_anaGrup->clear();
-    m_anaGrup->addItem(QString(), QVariant());
-    for (const QSqlRecord& r : yearDb().records(QStringLiteral("SELECT KODU, GRUP_ADI FROM CANAGRUP ORDER BY GRUP_ADI")))
-        m_anaGrup->addItem(toText(r.value(1)), r.value(0).toInt());
-    m_anaGrup->blockSignals(was);
-    showColumn(QStringLiteral("ANA_GRUP"));
+    fillChoices(m_anaGrup, CariGrupSecimi(yearDb()).anaGruplar(), QStringLiteral("ANA_GRUP"));
 }
 
 void TFormCariSakla::fillGrup()
 {
-    const bool was = m_grup->blockSignals(true);
-    m_grup->clear();
-    m_grup->addItem(QString(), QVariant());
-    const QVariant ana = m_kart.value(QStringLiteral("ANA_GRUP"));
-    const auto rows = ana.isNull() || toText(ana).isEmpty()
-                          ? yearDb().records(QStringLiteral("SELECT GRUP_KOD, GRUP_ADI FROM CARIGRUP ORDER BY GRUP_ADI"))
-                          : yearDb().records(QStringLiteral("SELECT GRUP_KOD, GRUP_ADI FROM CARIGRUP WHERE KODU = :K "
-                                                            "ORDER BY GRUP_ADI"),
-                                             {{QStringLiteral("K"), ana.toInt()}});
-    for (const QSqlRecord& r : rows)
-        m_grup->addItem(toText(r.value(1)), toText(r.value(0)));
-    m_grup->blockSignals(was);
-    showColumn(QStringLiteral("CARI_GRP_KOD"));
+    fillChoices(m_grup, CariGrupSecimi(yearDb()).gruplar(m_kart.value(QStringLiteral("ANA_GRUP"))),
+                QStringLiteral("CARI_GRP_KOD"));
 }
 
 void TFormCariSakla::fillAltGrup()
 {
-    const bool was = m_altGrup->blockSignals(true);
-    m_altGrup->clear();
-    m_altGrup->addItem(QString(), QVariant());
-    const QString grup = m_kart.text(QStringLiteral("CARI_GRP_KOD"));
-    const auto rows = grup.isEmpty()
-                          ? yearDb().records(QStringLiteral("SELECT KODU, GRUP_ADI FROM CALTGRUP ORDER BY GRUP_ADI"))
-                          : yearDb().records(QStringLiteral("SELECT KODU, GRUP_ADI FROM CALTGRUP WHERE GRUP_KOD = :G "
-                                                            "ORDER BY GRUP_ADI"),
-                                             {{QStringLiteral("G"), grup}});
-    for (const QSqlRecord& r : rows)
-        m_altGrup->addItem(toText(r.value(1)), toText(r.value(0)));
-    m_altGrup->blockSignals(was);
-    showColumn(QStringLiteral("ALT_GRUP"));
+    fillChoices(m_altGrup, CariGrupSecimi(yearDb()).altGruplar(m_kart.text(QStringLiteral("CARI_GRP_KOD"))),
+                QStringLiteral("ALT_GRUP"));
 }
 
 void TFormCariSakla::fillIlce()

@@ -35,6 +35,7 @@ private:
     void kodAyrildi();
     void adAyrildi();
     void sonKodGetir();
+    void fillChoices(QComboBox* c, const QList<QPair<QVariant, QString>>& items, const QString& column);
     void fillAnaGrup();
     void fillGrup();
     void fillAltGrup();

@@ -1,0 +1,36 @@
+#include "accounts/CariGrupSecimi.h"
+
+#include <QSqlRecord>
+
+namespace nimbo {
+
+QList<CariGrupSecimi::Secenek> CariGrupSecimi::read(const QString& sql, const Params& p, bool numeric) const
+{
+    QList<Secenek> out;
+    for (const QSqlRecord& r : m_db.records(sql, p))
+        out.append({numeric ? QVariant(r.value(0).toInt()) : QVariant(toText(r.value(0))), toText(r.value(1))});
+    return out;
+}
+
+QList<CariGrupSecimi::Secenek> CariGrupSecimi::anaGruplar() const
+{
+    return read(QStringLiteral("SELECT KODU, GRUP_ADI FROM CANAGRUP ORDER BY GRUP_ADI"), {}, true);
+}
+
+QList<CariGrupSecimi::Secenek> CariGrupSecimi::gruplar(const QVariant& anaGrup) const
+{
+    if (anaGrup.isNull() || toText(anaGrup).trimmed().isEmpty())
+        return read(QStringLiteral("SELECT GRUP_KOD, GRUP_ADI FROM CARIGRUP ORDER BY GRUP_ADI"), {}, false);
+    return read(QStringLiteral("SELECT GRUP_KOD, GRUP_ADI FROM CARIGRUP WHERE KODU = :K ORDER BY GRUP_ADI"),
+                {{QStringLiteral("K"), anaGrup.toInt()}}, false);
+}
+
+QList<CariGrupSecimi::Secenek> CariGrupSecimi::altGruplar(const QString& grup) const
+{
+    if (grup.trimmed().isEmpty())
+        return read(QStringLiteral("SELECT KODU, GRUP_ADI FROM CALTGRUP ORDER BY GRUP_ADI"), {}, false);
+    return read(QStringLiteral("SELECT KODU, GRUP_ADI FROM CALTGRUP WHERE GRUP_KOD = :G ORDER BY GRUP_ADI"),
+                {{QStringLiteral("G"), grup}}, false);
+}
+
+} // namespace nimbo
