@@ -209,6 +209,10 @@ void StockCard::checkBarcodeRow(StockBarcode& row) const
 
 void StockCard::save()
 {
+    // The code is looked up trimmed, so it is stored trimmed: spaces typed around it cannot
+    // make a second card with the same code.
+    if (!value(kKod).isNull())
+        setValue(kKod, text(kKod));
     if (text(kKod).isEmpty())
         throw FieldError(QStringLiteral("Stok Kod No Boş Geçilemez!"), kKod);
     if (blank(value(QStringLiteral("ANAGRUPNO"))))

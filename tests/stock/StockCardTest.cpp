@@ -252,3 +252,21 @@ TEST_F(StockCardTest, NewCardEditsAnExistingStokmuhRowAndRightsRefuseWithTheirMe
     (*prompter)->expectWarn("Depo Stok Miktarlarını Görme Yetkiniz Yok..!");
     EXPECT_FALSE(StockRights::maySeeQuantities());
 }
+
+// Spaces typed around a code do not make it another code: it is stored trimmed and a second
+// card typed the same way is refused.
+TEST_F(StockCardTest, CodeIsStoredTrimmedSoSpacesCannotDuplicateIt)
+{
+    saveItem(db, "KALEM-01 ");
+    EXPECT_EQ(db.scalar("SELECT STOK_KOD_NO FROM STOK").toString(), "KALEM-01");
+    StockCard c(db);
+    c.startNew();
+    c.setValue("STOK_KOD_NO", " KALEM-01 ");
+    c.setValue("STOK_ADI_TR", "İkinci kalem");
+    c.setValue("ANAGRUPNO", 1);
+    (*prompter)->expectWarn("Dikkat Aynı Stok Kod No başka bir Kayıda da Verilmiş.");
+    c.checkCodeOnLeave();
+    EXPECT_EQ(fieldErrorOf(c), "Aynı Stok Kod No başka bir Kayıda da Verilmiş. Kayıt Saklanamaz.Lütfen Kod Noyu "
+                               "Değiştirin.@STOK_KOD_NO");
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOK").toInt(), 1);
+}
