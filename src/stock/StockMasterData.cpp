@@ -119,24 +119,18 @@ QVariantMap StockMasterData::newValues() const
 {
     QVariantMap v;
     const QString key = keyColumn();
+    // Codes come from a counter; skip numbers that rows typed by hand already use.
+    auto unused = [&](int (*next)(const Db&)) {
+        int code = next(m_db);
+        while (m_db.any(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = :K").arg(table(), key), {{"K", code}}))
+            code = next(m_db);
+        return code;
+    };
     switch (m_kind) {
     case K::AnaGrup:
     case K::Grup:
-    case K::AltGrup: {
-        // Group codes come from one counter; skip numbers that rows typed by hand already use.
-        int code = StockNumbers::nextGroupCode(m_db);
-        while (m_db.any(QStringLiteral("SELECT 1 FROM %1 WHERE GRUP_KODU = :K").arg(table()), {{"K", code}}))
-            code = StockNumbers::nextGroupCode(m_db);
-        v.insert(key, code);
-        break;
-    }
-    case K::Marka: {
-        int code = StockNumbers::nextBrandCode(m_db);
-        while (m_db.any(QStringLiteral("SELECT 1 FROM FIRMA WHERE FIRMANO = :K"), {{"K", code}}))
-            code = StockNumbers::nextBrandCode(m_db);
-        v.insert(key, code);
-        break;
-    }
+    case K::AltGrup: v.insert(key, unused(&StockNumbers::nextGroupCode)); break;
+    case K::Marka: v.insert(key, unused(&StockNumbers::nextBrandCode)); break;
     case K::Kdv:
         v.insert(key, m_db.scalar(QStringLiteral("SELECT COALESCE(MAX(SIRA), 0) + 1 FROM KDVLER")).toInt());
         break;
