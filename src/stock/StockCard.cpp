@@ -249,8 +249,12 @@ void StockCard::writeCard() { StockSql::write(m_db, table(), kStokNo, values(), 
 
 void StockCard::writeSatellites(const QString& oldCode, const QString& newCode)
 {
-    // Barcodes and supplier prices hang on the code: rewrite them under the current one.
-    if (!oldCode.isEmpty()) {
+    // Barcodes and supplier prices hang on the code: rewrite them under the current one. A
+    // fresh copy still shares its code with the original; those rows stay the original's.
+    const bool shared = !oldCode.isEmpty()
+                        && m_db.any(QStringLiteral("SELECT 1 FROM STOK WHERE STOK_KOD_NO = :K AND STOK_NO <> :N"),
+                                    {{QStringLiteral("K"), oldCode}, {QStringLiteral("N"), stokNo()}});
+    if (!oldCode.isEmpty() && !shared) {
         m_db.exec(QStringLiteral("DELETE FROM STOKBARK WHERE STOK_KOD_NO = :K"), {{QStringLiteral("K"), oldCode}});
         m_db.exec(QStringLiteral("DELETE FROM TEDARIKFIYAT WHERE STOK_KOD_NO = :K"), {{QStringLiteral("K"), oldCode}});
     }

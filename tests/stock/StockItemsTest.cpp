@@ -93,3 +93,38 @@ TEST_F(StockItemsTest, QuantitiesPerWarehouseAndOpeningBalance)
     EXPECT_DOUBLE_EQ(o.fiyat(), 10);
     EXPECT_DOUBLE_EQ(o.fiyatUsd(), 1);
 }
+
+// A copy shares the original's code until it gets its own: saving it under a new code takes
+// the barcode and supplier rows along as copies and leaves the original's in place.
+TEST_F(StockItemsTest, SavingACopyUnderANewCodeLeavesTheOriginalsBarcodes)
+{
+    StockCard a(db);
+    a.startNew();
+    a.setValue("STOK_KOD_NO", "CP-1");
+    a.setValue("STOK_ADI_TR", "Asıl");
+    a.setValue("ANAGRUPNO", 1);
+    StockBarcode b = a.newBarcodeRow();
+    b.barkod = "8690007778889";
+    a.barcodes() << b;
+    a.supplierPrices() << SupplierPrice{3, 9.5, "USD"};
+    a.save();
+
+    StockCard copy(db);
+    copy.open(StockItems::copy(db, a.stokNo()));
+    EXPECT_EQ(copy.text("STOK_KOD_NO"), "CP-1");
+    copy.setValue("STOK_KOD_NO", "CP-2");
+    copy.save();
+    for (const char* kod : {"CP-1", "CP-2"}) {
+        EXPECT_TRUE(db.any("SELECT 1 FROM STOKBARK WHERE STOK_KOD_NO = :K AND BARKOD = '8690007778889'", {{"K", kod}}))
+            << kod;
+        EXPECT_TRUE(db.any("SELECT 1 FROM TEDARIKFIYAT WHERE STOK_KOD_NO = :K AND TED_KOD = 3", {{"K", kod}})) << kod;
+    }
+
+    // The original, opened again, still saves with its own rows.
+    StockCard again(db);
+    again.open(a.stokNo());
+    ASSERT_EQ(again.barcodes().size(), 1);
+    again.setValue("STOK_ADI_TR", "Asıl ürün");
+    again.save();
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKBARK WHERE STOK_KOD_NO = 'CP-1'").toInt(), 1);
+}
