@@ -134,3 +134,21 @@ TEST_F(StockListQueryTest, InStockSumsEveryWarehouseAndIgnoresMovementsWithoutIt
     f.text = "h-c";
     EXPECT_EQ(codes(f), QStringList{"H-C"});
 }
+
+// The changed flag needs a successor code: none, an empty one or only spaces leave it blank.
+TEST_F(StockListQueryTest, ChangedFlagOnlyForARealSuccessorCode)
+{
+    saveItem(db, "Y-1", {{"YENI_KOD_SON", "Y-9"}});
+    saveItem(db, "Y-2", {{"YENI_KOD_SON", "   "}});
+    saveItem(db, "Y-3", {{"YENI_KOD_SON", ""}});
+    saveItem(db, "Y-4");
+    StockFilter f;
+    f.text = "Y-";
+    f.orderBy = "STOK_KOD_NO";
+    const ListQuery q = StockListQuery::build(db.dialect(), f);
+    QSqlQuery r = db.exec(q.sql, q.params);
+    QStringList flags;
+    while (r.next())
+        flags << toText(r.value("STOK_KOD_NO")).trimmed() + QLatin1Char('=') + toText(r.value("DEGISEN")).trimmed();
+    EXPECT_EQ(flags, (QStringList{"Y-1=D", "Y-2=", "Y-3=", "Y-4="}));
+}
