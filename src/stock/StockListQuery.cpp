@@ -25,8 +25,10 @@ const char* const kSelect =
 // Items with stock on hand: STOKHRK summed once per item over its covering index, then joined.
 // A join rather than IN / NOT IN: the anti-join is faster on PostgreSQL, and a movement
 // without an item (STOK_NO null) cannot empty the not-in-stock list as NOT IN's null would.
-const char* const kOnHand = " %1 JOIN (SELECT STOKHRK.STOK_NO FROM STOKHRK GROUP BY STOKHRK.STOK_NO "
-                            "HAVING SUM(STOKHRK.GIRMIK-STOKHRK.CIKMIK)*1.0>0) H ON (H.STOK_NO = S.STOK_NO)";
+// The sum is a materialised CTE there: inside a parallel plan every worker would sum all of
+// STOKHRK again.
+const char* const kOnHand = "WITH H AS %1(SELECT STOKHRK.STOK_NO FROM STOKHRK GROUP BY STOKHRK.STOK_NO "
+                            "HAVING SUM(STOKHRK.GIRMIK-STOKHRK.CIKMIK)*1.0>0) ";
 } // namespace
 
 bool StockFilter::isEmpty() const
@@ -108,14 +110,16 @@ ListQuery StockListQuery::build(const Dialect& d, const StockFilter& f)
         add(QStringLiteral("%1 %2 :METIN ESCAPE '\\'").arg(all, d.ilike()), QStringLiteral("METIN"),
             QLatin1Char('%') + escapeLike(f.text.trimmed()) + QLatin1Char('%'));
     }
-    QString join;
-    if (f.stock == StockFilter::InStock::InStock) {
-        join = QString::fromLatin1(kOnHand).arg(QStringLiteral("INNER"));
-    } else if (f.stock == StockFilter::InStock::NotInStock) {
-        join = QString::fromLatin1(kOnHand).arg(QStringLiteral("LEFT OUTER"));
-        w += QStringLiteral(" AND H.STOK_NO IS NULL");
+    QString with, join;
+    if (f.stock != StockFilter::InStock::All) {
+        with = QString::fromLatin1(kOnHand).arg(d.isPostgres() ? QStringLiteral("MATERIALIZED ") : QString());
+        const bool in = f.stock == StockFilter::InStock::InStock;
+        join = QStringLiteral(" %1 JOIN H ON (H.STOK_NO = S.STOK_NO)")
+                   .arg(in ? QStringLiteral("INNER") : QStringLiteral("LEFT OUTER"));
+        if (!in)
+            w += QStringLiteral(" AND H.STOK_NO IS NULL");
     }
-    q.sql = QLatin1String(kSelect) + join + w + order;
+    q.sql = with + QLatin1String(kSelect) + join + w + order;
     return q;
 }
 
