@@ -1,4 +1,5 @@
 #include "BenchRunner.h"
+#include "BenchSql.h"
 #include "accounts/CariBakiye.h"
 #include "accounts/CariListe.h"
 #include "db/DbTransaction.h"
@@ -11,14 +12,6 @@
 namespace nimbo::bench {
 
 namespace {
-
-// The numbers 1..n as a row source named G(I) in front of an INSERT ... SELECT.
-QString numbers(const Db& db, int n)
-{
-    return db.dialect().isPostgres()
-               ? QStringLiteral("WITH G(I) AS (SELECT generate_series(1, %1)) ").arg(n)
-               : QStringLiteral("WITH RECURSIVE G(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM G WHERE I < %1) ").arg(n);
-}
 
 // Account code of number i: fixed width, so that codes sort as numbers.
 QString codeOf(const QString& i) { return QStringLiteral("('120.' || CAST(1000000 + %1 AS VARCHAR(10)))").arg(i); }
@@ -57,34 +50,6 @@ void generate(const Db& db, int accounts, int movements)
     db.exec(db.dialect().isPostgres() ? QStringLiteral("VACUUM ANALYZE") : QStringLiteral("ANALYZE"));
 }
 
-void explain(const Db& db, const QString& what, const ListQuery& q)
-{
-    const QString sql = (db.dialect().isPostgres() ? QStringLiteral("EXPLAIN ") : QStringLiteral("EXPLAIN QUERY PLAN "))
-                        + q.sql;
-    std::fprintf(stderr, "-- plan: %s\n", what.toUtf8().constData());
-    // PostgreSQL's driver prepares with PREPARE, which takes no EXPLAIN: the bench's own
-    // values go in as literals there.
-    QString text = sql;
-    Params params = q.params;
-    if (db.dialect().isPostgres()) {
-        for (auto it = q.params.begin(); it != q.params.end(); ++it) {
-            const QVariant& v = it.value();
-            const QString lit = v.typeId() == QMetaType::QString
-                                    ? QLatin1Char('\'') + v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'')
-                                : v.typeId() == QMetaType::QDate ? QStringLiteral("DATE '%1'").arg(v.toDate().toString(Qt::ISODate))
-                                                                 : v.toString();
-            text.replace(QLatin1Char(':') + it.key(), lit);
-        }
-        params.clear();
-    }
-    QSqlQuery r = db.exec(text, params);
-    while (r.next()) {
-        QStringList cols;
-        for (int i = 0; i < r.record().count(); ++i)
-            cols << r.value(i).toString();
-        std::fprintf(stderr, "   %s\n", cols.join(QLatin1Char(' ')).toUtf8().constData());
-    }
-}
 
 // What the list window does when it opens or filters: run the query, read the first page
 // of rows (256, the grid's fetch size) and the first row's totals.

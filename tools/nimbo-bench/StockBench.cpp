@@ -1,4 +1,5 @@
 #include "BenchRunner.h"
+#include "BenchSql.h"
 #include "db/DbTransaction.h"
 #include "db/SchemaManager.h"
 #include "services/SessionContext.h"
@@ -13,13 +14,6 @@
 namespace nimbo::bench {
 
 namespace {
-
-QString numbers(const Db& db, int n)
-{
-    return db.dialect().isPostgres()
-               ? QStringLiteral("WITH G(I) AS (SELECT generate_series(1, %1)) ").arg(n)
-               : QStringLiteral("WITH RECURSIVE G(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM G WHERE I < %1) ").arg(n);
-}
 
 void generate(const Db& db, int items, int movements)
 {
@@ -59,34 +53,6 @@ void generate(const Db& db, int items, int movements)
     db.exec(db.dialect().isPostgres() ? QStringLiteral("VACUUM ANALYZE") : QStringLiteral("ANALYZE"));
 }
 
-void explain(const Db& db, const QString& what, const ListQuery& q)
-{
-    // On the server the plan is run too: its execution time set against the timings above
-    // tells the server's share from the client's.
-    QString text = (db.dialect().isPostgres() ? QStringLiteral("EXPLAIN (ANALYZE, TIMING OFF) ")
-                                              : QStringLiteral("EXPLAIN QUERY PLAN "))
-                   + q.sql;
-    Params params = q.params;
-    if (db.dialect().isPostgres()) {
-        // EXPLAIN takes no prepared parameters there: the bench's own values go in as literals.
-        for (auto it = q.params.begin(); it != q.params.end(); ++it) {
-            const QVariant& v = it.value();
-            const QString lit = v.typeId() == QMetaType::QString
-                                    ? QLatin1Char('\'') + v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'')
-                                    : v.toString();
-            text.replace(QLatin1Char(':') + it.key(), lit);
-        }
-        params.clear();
-    }
-    std::fprintf(stderr, "-- plan: %s\n", what.toUtf8().constData());
-    QSqlQuery r = db.exec(text, params);
-    while (r.next()) {
-        QStringList cols;
-        for (int i = 0; i < r.record().count(); ++i)
-            cols << r.value(i).toString();
-        std::fprintf(stderr, "   %s\n", cols.join(QLatin1Char(' ')).toUtf8().constData());
-    }
-}
 
 // What the list does: run the query and read up to `limit` rows (the grid fetches 256 at a time).
 qint64 readRows(const Db& db, const ListQuery& q, qint64 limit)

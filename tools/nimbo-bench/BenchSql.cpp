@@ -1,0 +1,50 @@
+#include "BenchSql.h"
+
+#include <QDate>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <cstdio>
+
+namespace nimbo::bench {
+
+QString numbers(const Db& db, int n)
+{
+    return db.dialect().isPostgres()
+               ? QStringLiteral("WITH G(I) AS (SELECT generate_series(1, %1)) ").arg(n)
+               : QStringLiteral("WITH RECURSIVE G(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM G WHERE I < %1) ").arg(n);
+}
+
+namespace {
+QString literal(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::QString)
+        return QLatin1Char('\'') + v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+    if (v.typeId() == QMetaType::QDate)
+        return QStringLiteral("DATE '%1'").arg(v.toDate().toString(Qt::ISODate));
+    return v.toString();
+}
+} // namespace
+
+void explain(const Db& db, const QString& what, const ListQuery& q)
+{
+    QString text = (db.dialect().isPostgres() ? QStringLiteral("EXPLAIN (ANALYZE, TIMING OFF) ")
+                                              : QStringLiteral("EXPLAIN QUERY PLAN "))
+                   + q.sql;
+    Params params = q.params;
+    if (db.dialect().isPostgres()) {
+        // EXPLAIN takes no prepared parameters there: the bench's own values go in as literals.
+        for (auto it = q.params.begin(); it != q.params.end(); ++it)
+            text.replace(QLatin1Char(':') + it.key(), literal(it.value()));
+        params.clear();
+    }
+    std::fprintf(stderr, "-- plan: %s\n", what.toUtf8().constData());
+    QSqlQuery r = db.exec(text, params);
+    while (r.next()) {
+        QStringList cols;
+        for (int i = 0; i < r.record().count(); ++i)
+            cols << r.value(i).toString();
+        std::fprintf(stderr, "   %s\n", cols.join(QLatin1Char(' ')).toUtf8().constData());
+    }
+}
+
+} // namespace nimbo::bench

@@ -1,0 +1,13 @@
+#pragma once
+#include "db/Db.h"
+#include "widgets/CardModel.h"
+
+namespace nimbo::bench {
+
+// "WITH ... G(I)" yielding 1..n, for generating rows in the database itself.
+QString numbers(const Db& db, int n);
+// Prints the plan of a list query to stderr; on PostgreSQL the plan is executed too
+// (EXPLAIN ANALYZE), so its time tells the server's share from the client's.
+void explain(const Db& db, const QString& what, const ListQuery& q);
+
+} // namespace nimbo::bench
