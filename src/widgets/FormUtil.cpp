@@ -1,4 +1,6 @@
 #include "widgets/FormUtil.h"
+#include "db/Errors.h"
+#include "services/Prompter.h"
 #include "db/SchemaDef.h"
 
 #include <QAbstractSpinBox>
@@ -96,6 +98,19 @@ void setEditorReadOnly(QWidget* editor, bool readOnly)
     // Grey background like a disabled field, but the text can still be selected and copied.
     editor->setStyleSheet(readOnly ? QStringLiteral("background-color: #e4e4e4;") : QString());
     editor->setFocusPolicy(readOnly ? Qt::ClickFocus : Qt::StrongFocus);
+}
+
+bool runShowingErrors(const std::function<void()>& f)
+{
+    try {
+        f();
+        return true;
+    } catch (const DbError& e) {
+        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
+    } catch (const UserError& e) {
+        Prompter::instance().warn(e.message());
+    }
+    return false;
 }
 
 } // namespace nimbo

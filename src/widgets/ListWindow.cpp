@@ -4,6 +4,8 @@
 #include "widgets/ListGridModel.h"
 #include "widgets/ListReport.h"
 
+#include "widgets/FormUtil.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -154,15 +156,7 @@ Db ListWindow::db() const { return SessionContext::current().db(); }
 
 bool ListWindow::guard(const std::function<void()>& f)
 {
-    try {
-        f();
-        return true;
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
-    }
-    return false;
+    return runShowingErrors(f);
 }
 
 void ListWindow::refresh(const QVariant& keepKey)

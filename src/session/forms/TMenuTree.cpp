@@ -5,6 +5,7 @@
 #include "session/MenuTree.h"
 #include "session/Shortcuts.h"
 #include "session/forms/MenuIcons.h"
+#include "widgets/FormUtil.h"
 
 #include <QHBoxLayout>
 #include <QHash>
@@ -111,15 +112,7 @@ TMenuTree::TMenuTree(SessionContext& s, QWidget* parent) : QWidget(parent), m_s(
 
 bool TMenuTree::guarded(const std::function<void()>& f)
 {
-    try {
-        f();
-        return true;
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
-    }
-    return false;
+    return runShowingErrors(f);
 }
 
 void TMenuTree::reload()
