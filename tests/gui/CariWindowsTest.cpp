@@ -6,7 +6,7 @@
 #include "db/DbTransaction.h"
 #include "printing/ReportModel.h"
 #include "services/SessionContext.h"
-#include "support/TestEnv.h"
+#include "support/WindowTest.h"
 #include "widgets/CodeNameCard.h"
 #include "widgets/CodeNameTable.h"
 
@@ -26,49 +26,7 @@ using namespace nimbo;
 using namespace nimbo::test;
 
 namespace {
-class CariWindows : public YearDbTest {
-protected:
-    void SetUp() override
-    {
-        YearDbTest::SetUp();
-        loginAs(QStringLiteral("TEST"));
-    }
-    void exec(const QString& sql, const Params& p = {})
-    {
-        DbTransaction tx(db);
-        db.exec(sql, p);
-        tx.commit();
-    }
-    template <class T>
-    static T* child(QWidget* w, const QString& name)
-    {
-        T* c = w->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
-    }
-    // Types into an editor of the window as a user would.
-    static void type(QWidget* w, const QString& name, const QString& text)
-    {
-        auto* e = child<QLineEdit>(w, name);
-        e->setFocus();
-        e->selectAll();
-        keys(e, text);
-    }
-    // Key presses carrying the text, one per character (QTest::keyClicks knows ASCII only).
-    static void keys(QWidget* w, const QString& text)
-    {
-        for (QChar ch : text) {
-            QKeyEvent press(QEvent::KeyPress, ch.unicode() < 128 ? QTest::asciiToKey(char(ch.unicode())) : 0,
-                            Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(w, &press);
-            QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(w, &release);
-        }
-    }
-    static void leave(QWidget* w, const QString& name)
-    {
-        QTest::keyClick(child<QLineEdit>(w, name), Qt::Key_Tab);
-    }
+class CariWindows : public WindowTest {
 };
 } // namespace
 

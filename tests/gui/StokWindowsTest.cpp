@@ -3,7 +3,7 @@
 #include "stock/forms/TFormStok.h"
 #include "stock/forms/TFormStokBr.h"
 #include "stock/forms/TFormStokTanim.h"
-#include "support/TestEnv.h"
+#include "support/WindowTest.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,50 +19,13 @@ using namespace nimbo;
 using namespace nimbo::test;
 
 namespace {
-class StokWindows : public YearDbTest {
+class StokWindows : public WindowTest {
 protected:
     void SetUp() override
     {
-        YearDbTest::SetUp();
-        loginAs(QStringLiteral("TEST"));
+        WindowTest::SetUp();
         exec("INSERT INTO ANAGRUP (GRUP_KODU, GRUP_ADI) VALUES (5, 'Hırdavat')");
         exec("INSERT INTO DEPO (DEPO_KODU, DEPO_ADI) VALUES (1, 'Merkez Depo')");
-    }
-    void exec(const QString& sql, const Params& p = {})
-    {
-        DbTransaction tx(db);
-        db.exec(sql, p);
-        tx.commit();
-    }
-    template <class T>
-    static T* child(QWidget* w, const QString& name)
-    {
-        T* c = w->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
-    }
-    static void type(QWidget* w, const QString& name, const QString& text)
-    {
-        auto* e = child<QLineEdit>(w, name);
-        e->setFocus();
-        e->selectAll();
-        for (QChar ch : text) {
-            QKeyEvent press(QEvent::KeyPress, ch.unicode() < 128 ? QTest::asciiToKey(char(ch.unicode())) : 0,
-                            Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(e, &press);
-            QKeyEvent release(QEvent::KeyRelease, press.key(), Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(e, &release);
-        }
-    }
-    static void leave(QWidget* w, const QString& name)
-    {
-        auto* e = child<QLineEdit>(w, name);
-        e->setFocus();
-        QTest::keyClick(e, Qt::Key_Tab);
-    }
-    static void click(QWidget* w, const QString& name)
-    {
-        QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
     }
 };
 } // namespace
