@@ -1,5 +1,6 @@
 #include "app/AllWindows.h"
 #include "accounts/forms/AccountsWindows.h"
+#include "finance/forms/FinanceWindows.h"
 #include "printing/forms/PrintingWindows.h"
 #include "services/forms/ServicesWindows.h"
 #include "session/forms/SessionWindows.h"
@@ -20,6 +21,7 @@ void registerAllWindows()
     registerPrintingWindows(r);
     registerAccountsWindows(r);
     registerStockWindows(r);
+    registerFinanceWindows(r);
 }
 
 } // namespace nimbo
