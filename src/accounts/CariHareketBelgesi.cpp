@@ -97,7 +97,7 @@ void CariHareketBelgesi::defaults()
 
 void CariHareketBelgesi::load(const QVariant& key)
 {
-    const auto h = db().records(QStringLiteral("SELECT * FROM CARIHRKM WHERE CARI_NO=:N"), {{kNo, key}});
+    const auto h = db().records(QStringLiteral("SELECT * FROM CARIHRKM WHERE CARI_NO=:N"), {{QStringLiteral("N"), key}});
     if (h.isEmpty())
         throw UserError(QStringLiteral("Hareket Kaydı Bulunamadı."));
     QVariantMap header = recordMap(h.first());
@@ -105,7 +105,7 @@ void CariHareketBelgesi::load(const QVariant& key)
     loadHeader(header);
     QList<QVariantMap> rows;
     for (const QSqlRecord& r : db().records(QStringLiteral("SELECT * FROM CARIHRK WHERE CARI_NO=:N ORDER BY SIRANO"),
-                                            {{kNo, key}})) {
+                                            {{QStringLiteral("N"), key}})) {
         QVariantMap m = recordMap(r);
         for (const QString& d : {kTarih, QStringLiteral("VADE_TRH"), QStringLiteral("FATARIH")})
             if (!m.value(d).isNull())
