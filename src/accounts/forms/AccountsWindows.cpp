@@ -1,7 +1,11 @@
 #include "accounts/forms/AccountsWindows.h"
 #include "accounts/CariGruplar.h"
 #include "accounts/forms/CariSatirListesi.h"
+#include "accounts/forms/TFormAylikCariHrk.h"
 #include "accounts/forms/TFormCariBr.h"
+#include "accounts/forms/TFormCariHarek.h"
+#include "accounts/forms/TFormCariHrk.h"
+#include "accounts/forms/TFormCariHrkBr.h"
 #include "accounts/forms/TFormCariFatura.h"
 #include "accounts/forms/TFormCariPersonel.h"
 #include "accounts/forms/TFormCariSakla.h"
@@ -18,6 +22,23 @@ void registerAccountsWindows(WindowRegistry& r)
            [](QWidget* p) -> QWidget* { return new TFormCariBr(p); }});
     for (const CodeNameSpec& s : {cariAnaGrupSpec(), cariGrupSpec(), cariAltGrupSpec()})
         r.add({s.caption, s.className, [s](QWidget* p) -> QWidget* { return new CodeNameWindow(s, p); }});
+
+    r.add({QStringLiteral("Cari Hareket Girişleri"), QStringLiteral("TFormCariHrkBr"),
+           [](QWidget* p) -> QWidget* { return new TFormCariHrkBr(p); }});
+    // Opened by name alone the entry window starts a cash collection; the account list and
+    // the movement list open it for an account or a document.
+    r.add({QStringLiteral("Cari Hareketler Girişi"), QStringLiteral("TFormCariHarek"),
+           [](QWidget* p) -> QWidget* { return new TFormCariHarek(QStringLiteral("N"), QStringLiteral("B"), {}, -1, p); }});
+    // The statement and the monthly summary of the account the list hands over ("cariKod");
+    // by name alone, of the first account that has movements.
+    auto ilkHareketli = [] {
+        return toText(SessionContext::current().db().scalar(
+            QStringLiteral("SELECT MIN(KODU) FROM FINHRK WHERE ISLEM_TIP='C' AND KODU<>'PK'")));
+    };
+    r.add({QStringLiteral("Cari Hareketler"), QStringLiteral("TFormCariHrk"),
+           [ilkHareketli](QWidget* p) -> QWidget* { return new TFormCariHrk(ilkHareketli(), p); }});
+    r.add({QStringLiteral("Aylık Borç-Alacak Tutarı"), QStringLiteral("TFormAylikCariHrk"),
+           [ilkHareketli](QWidget* p) -> QWidget* { return new TFormAylikCariHrk(ilkHareketli(), p); }});
 
     // Not menu entries: the list opens these for its current account (through the "cariKod"
     // property); opened by name alone they show the first account that has rows.

@@ -8,7 +8,7 @@ namespace nimbo {
 
 void registerFinanceWindows(WindowRegistry& r)
 {
-    r.add({QStringLiteral("Kasa Kayıtları"), QStringLiteral("TFormKasaBr"),
+    r.add({QStringLiteral("Kasa Tanımları"), QStringLiteral("TFormKasaBr"),
            [](QWidget* p) -> QWidget* { return new TFormKasaBr(p); }});
     // Opened from the list; by name alone it shows the first desk.
     r.add({QStringLiteral("Kasa Tanım Kayıt"), QStringLiteral("TFormKasaSakla"),

@@ -1,0 +1,25 @@
+#pragma once
+#include "widgets/CardModel.h"
+
+#include <QDate>
+
+namespace nimbo {
+
+struct CariHareketListeFiltre {
+    QString tip;               // N, D, V, I, F, O, R, L; empty: all
+    QDate tarihBas, tarihBit;
+    enum class Muhasebe { Hepsi, Kayitli, Kayitsiz } muhasebe = Muhasebe::Hepsi;
+    QString cariKod;           // documents with a line of accounts starting so
+};
+
+// The list of manual movement documents ("Cari Hareketler", CARIHRKM), newest first.
+class CariHareketListesi {
+public:
+    explicit CariHareketListesi(const Db& db) : m_db(db) {}
+    ListQuery sorgu(const CariHareketListeFiltre& f) const;
+
+private:
+    Db m_db;
+};
+
+} // namespace nimbo
