@@ -120,6 +120,20 @@ double CariEkstre::ortalamaUsdKuru(const QString& kod, const QString& usd) const
     return u.bakiyeDvz() == 0 ? 0 : tl.bakiye() / u.bakiyeDvz();
 }
 
+QHash<QString, EkstreToplam> CariEkstre::tumBakiyeler() const
+{
+    QSqlQuery q = m_db.exec(QStringLiteral("SELECT KODU, SUM(BORC), SUM(ALACAK) FROM FINHRK WHERE KODU<>'PK' "
+                                           "GROUP BY KODU"));
+    QHash<QString, EkstreToplam> out;
+    while (q.next()) {
+        EkstreToplam t;
+        t.borc = q.value(1).toDouble();
+        t.alacak = q.value(2).toDouble();
+        out.insert(toText(q.value(0)).trimmed(), t);
+    }
+    return out;
+}
+
 QList<AylikToplam> CariEkstre::aylik(const QString& kod, int yil) const
 {
     QSqlQuery q = m_db.exec(

@@ -3,6 +3,7 @@
 #include "widgets/CardModel.h"
 
 #include <QDate>
+#include <QHash>
 #include <QMap>
 #include <QVector>
 
@@ -49,6 +50,8 @@ public:
     QMap<QDate, EkstreToplam> yuruyenBakiye(const QString& kod) const;
     // Local balance / USD row-currency balance ("Ort. USD Kuru"); 0 when there is no USD balance.
     double ortalamaUsdKuru(const QString& kod, const QString& usd = QStringLiteral("USD")) const;
+    // Every code's local-currency sums (the balances of all accounts at once).
+    QHash<QString, EkstreToplam> tumBakiyeler() const;
     // Twelve months of a year; months without rows are zero.
     QList<AylikToplam> aylik(const QString& kod, int yil) const;
 

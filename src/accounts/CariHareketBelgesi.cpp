@@ -48,6 +48,13 @@ CariHareketBelgesi::CariHareketBelgesi(const Db& db, const QString& tip, const Q
     m_usd = p.isEmpty() ? QStringLiteral("USD") : toText(p.first().value(1)).trimmed();
     m_eur = p.isEmpty() ? QStringLiteral("EUR") : toText(p.first().value(2)).trimmed();
     m_kur = [](const QString& d, const QDate& t) { return KurBulDeger(d, 2, t); };
+    // The firm's default desk, or the first desk when that one is not defined.
+    m_varsayilanKasa = toText(db.scalar(QStringLiteral("SELECT K.KASAKOD FROM PARAMETRE P JOIN KASA K ON "
+                                                       "K.KASAKOD=P.DEF_KASA WHERE K.KASAKOD<>'PK'")))
+                           .trimmed();
+    if (m_varsayilanKasa.isEmpty())
+        m_varsayilanKasa =
+            toText(db.scalar(QStringLiteral("SELECT MIN(KASAKOD) FROM KASA WHERE KASAKOD<>'PK'"))).trimmed();
     newDocument();
     putHeader(QStringLiteral("TIP"), tip);
     headerModel().markClean();
@@ -136,10 +143,9 @@ QVariantMap CariHareketBelgesi::lineDefaults(const QString&)
                   {QStringLiteral("CRHRK_TUR"), tip()},
                   {kDoviz, m_yerel}};
     if (nakit())
-        v.insert(kKasa, toText(db().scalar(QStringLiteral("SELECT MIN(KASAKOD) FROM KASA WHERE KASAKOD<>'PK'"))));
+        v.insert(kKasa, m_varsayilanKasa);
     if (!m_sabitCari.isEmpty())
         v.insert(QStringLiteral("CARI_KOD"), m_sabitCari);
-    // A cash line's side follows the document: a collection credits the account.
     return v;
 }
 

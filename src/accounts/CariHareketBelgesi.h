@@ -75,6 +75,7 @@ private:
     KurKaynagi m_kur;
     QString m_yerel, m_usd, m_eur;
     QString m_sonDoviz; // the currency the form used last
+    QString m_varsayilanKasa;
 };
 
 } // namespace nimbo

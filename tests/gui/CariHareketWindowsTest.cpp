@@ -131,7 +131,7 @@ TEST_F(CariHareketWindows, UnsavedQuestionAndFailedWriteKeepTheWindowOpen)
         cell(f.lineGrid(), 0, "TIP", 1);
         cell(f.lineGrid(), 0, "BORC_DVZ", "100");
         (*prompter)->expectAsk("Kaydı Saklamak İstiyormusunuz?", false);
-        f.reject();
+        f.close();
         EXPECT_FALSE(f.isVisible());
         EXPECT_EQ(count("SELECT COUNT(*) FROM CARIHRKM"), 0);
     }
