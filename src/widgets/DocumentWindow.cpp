@@ -13,17 +13,25 @@
 
 namespace nimbo {
 
-DocumentWindow::DocumentWindow(DocumentModel& doc, const QString& caption, QWidget* parent)
-    : QDialog(parent), m_doc(doc)
+DocumentWindow::DocumentWindow(std::unique_ptr<DocumentModel> doc, const QString& caption, QWidget* parent)
+    : QDialog(parent), m_doc(std::move(doc))
 {
     setWindowTitle(caption);
     setSizeGripEnabled(true);
 }
 
+DocumentWindow::~DocumentWindow()
+{
+    // The grids and totals read the document until they are gone.
+    qDeleteAll(m_grids);
+    m_grids.clear();
+    delete m_totals;
+}
+
 void DocumentWindow::bindHeader(QLineEdit* e, const QString& column)
 {
     m_editors.insert(column, e);
-    if (const int n = declaredLength(m_doc.headerModel().table(), column))
+    if (const int n = declaredLength(m_doc->headerModel().table(), column))
         e->setMaxLength(n);
     connect(e, &QLineEdit::textEdited, this, [this, column](const QString& t) { headerEdited(column, t); });
 }
@@ -58,7 +66,7 @@ void DocumentWindow::headerEdited(const QString& column, const QVariant& v)
 {
     if (m_filling)
         return;
-    m_doc.setHeader(column, v);
+    m_doc->setHeader(column, v);
     for (LineGrid* g : m_grids)
         g->lineModel()->reload();
     if (m_totals)
@@ -67,7 +75,7 @@ void DocumentWindow::headerEdited(const QString& column, const QVariant& v)
 
 LineGrid* DocumentWindow::addLineGrid(const QString& lines, const QList<LineColumn>& columns)
 {
-    auto* g = new LineGrid(m_doc, lines, columns, this);
+    auto* g = new LineGrid(*m_doc, lines, columns, this);
     m_grids.insert(lines, g);
     connect(g, &LineGrid::linesChanged, this, [this] {
         if (m_totals)
@@ -78,7 +86,7 @@ LineGrid* DocumentWindow::addLineGrid(const QString& lines, const QList<LineColu
 
 TotalsPanel* DocumentWindow::addTotals(const QList<TotalsPanel::Field>& fields, int perRow)
 {
-    m_totals = new TotalsPanel(m_doc, fields, perRow, this);
+    m_totals = new TotalsPanel(*m_doc, fields, perRow, this);
     return m_totals;
 }
 
@@ -88,7 +96,7 @@ void DocumentWindow::showDocument()
     const QLocale tr(QLocale::Turkish);
     for (auto it = m_editors.begin(); it != m_editors.end(); ++it) {
         QWidget* w = it.value();
-        const QVariant v = m_doc.header(it.key());
+        const QVariant v = m_doc->header(it.key());
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             const QVariant dec = e->property("decimals");
             if (dec.isValid())
@@ -138,8 +146,16 @@ bool DocumentWindow::save()
     if (!beforeSave())
         return false;
     SaveResult r;
-    const bool ok = guard([&] { r = m_doc.save(); });
-    showDocument();
+    // The document may have changed on the way (numbers, completed lines): show it before a
+    // refusal moves the cursor.
+    const bool ok = guard([&] {
+        try {
+            r = m_doc->save();
+        } catch (...) {
+            showDocument();
+            throw;
+        }
+    });
     if (!ok)
         return false;
     m_savedKey = r.key;
@@ -180,7 +196,7 @@ QWidget* DocumentWindow::buttonRow(bool printable)
 
 void DocumentWindow::reject()
 {
-    if (!m_closing && m_doc.isModified()
+    if (!m_closing && m_doc->isModified()
         && Prompter::instance().ask(QStringLiteral("Kaydı Saklamak İstiyormusunuz?"))) {
         if (save()) {
             m_closing = true;

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QPointer>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -19,8 +20,7 @@ namespace nimbo {
 // one or more LineGrids, a TotalsPanel and the Sakla / İptal / Yazdır buttons.
 //
 //   class TFormX : public DocumentWindow {
-//       XBelgesi m_doc;                            // derives from DocumentModel
-//       TFormX() : DocumentWindow(m_doc, "Caption") {
+//       TFormX() : DocumentWindow(std::make_unique<XBelgesi>(...), "Caption") {
 //           bindHeader(edTarih, "TARIH"); addLineGrid(DocumentModel::kItems, columns);
 //           addTotals({...}); layout->addWidget(buttonRow()); showDocument(); }
 //   };
@@ -34,9 +34,11 @@ namespace nimbo {
 class DocumentWindow : public QDialog {
     Q_OBJECT
 public:
-    DocumentWindow(DocumentModel& doc, const QString& caption, QWidget* parent = nullptr);
+    // The window owns the document: its grids go before it.
+    DocumentWindow(std::unique_ptr<DocumentModel> doc, const QString& caption, QWidget* parent = nullptr);
+    ~DocumentWindow() override;
 
-    DocumentModel& document() { return m_doc; }
+    DocumentModel& document() { return *m_doc; }
 
     void bindHeader(QLineEdit* e, const QString& column);
     void bindHeaderNumber(QLineEdit* e, const QString& column, int decimals = 2);
@@ -71,7 +73,7 @@ protected:
 private:
     void headerEdited(const QString& column, const QVariant& v);
 
-    DocumentModel& m_doc;
+    std::unique_ptr<DocumentModel> m_doc;
     QHash<QString, QPointer<QWidget>> m_editors;
     QHash<QString, LineGrid*> m_grids;
     TotalsPanel* m_totals = nullptr;

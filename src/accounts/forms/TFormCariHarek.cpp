@@ -15,17 +15,18 @@ namespace nimbo {
 
 TFormCariHarek::TFormCariHarek(const QString& tip, const QString& taraf, const QString& cariKod, double no,
                                QWidget* parent)
-    : DocumentWindow(m_belge, QStringLiteral("Cari Hareketler Girişi"), parent),
-      m_belge(SessionContext::current().db(), tip, taraf)
+    : DocumentWindow(std::make_unique<CariHareketBelgesi>(SessionContext::current().db(), tip, taraf),
+                     QStringLiteral("Cari Hareketler Girişi"), parent)
 {
+    CariHareketBelgesi& doc = belge();
     setObjectName(QStringLiteral("TFormCariHarek"));
     if (no > 0)
-        guard([&] { m_belge.open(no); });
+        guard([&] { doc.open(no); });
     if (!cariKod.isEmpty()) {
-        m_belge.setSabitCari(cariKod);
+        doc.setSabitCari(cariKod);
         m_cariUygulandi = true;
     }
-    setWindowTitle(QStringLiteral("Cari Hareketler Girişi - ") + m_belge.baslik());
+    setWindowTitle(QStringLiteral("Cari Hareketler Girişi - ") + doc.baslik());
     resize(1100, 520);
 
     auto* lay = new QVBoxLayout(this);
@@ -44,7 +45,7 @@ TFormCariHarek::TFormCariHarek(const QString& tip, const QString& taraf, const Q
     m_kurHesapla = new QCheckBox(QStringLiteral("TL ve Döviz Fiyatından Kuru Hesapla"));
     m_kurHesapla->setObjectName(QStringLiteral("ChkKURHESAPLA"));
     connect(m_kurHesapla, &QCheckBox::toggled, this, &TFormCariHarek::kurHesaplaDegisti);
-    auto* tipLbl = new QLabel(QStringLiteral("<b>%1</b>").arg(m_belge.baslik()));
+    auto* tipLbl = new QLabel(QStringLiteral("<b>%1</b>").arg(doc.baslik()));
     tipLbl->setObjectName(QStringLiteral("LblTIP"));
     head->addWidget(tipLbl);
     head->addSpacing(12);
@@ -69,7 +70,7 @@ TFormCariHarek::TFormCariHarek(const QString& tip, const QString& taraf, const Q
                               {QStringLiteral("BORC_EUR"), QStringLiteral("Toplam EUR  Borç")},
                               {QStringLiteral("ALACAK_EUR"), QStringLiteral("Alacak")}},
                              2));
-    lay->addWidget(buttonRow(m_belge.nakit()));
+    lay->addWidget(buttonRow(doc.nakit()));
     kurHesaplaDegisti(false);
     showDocument();
 }
@@ -82,6 +83,7 @@ double TFormCariHarek::ac(QWidget* parent, const QString& tip, const QString& ta
 
 QList<LineColumn> TFormCariHarek::columns()
 {
+    CariHareketBelgesi& doc = belge();
     const SessionContext& s = SessionContext::current();
     QList<LineColumn> c;
     using K = LineColumn::Kind;
@@ -95,7 +97,7 @@ QList<LineColumn> TFormCariHarek::columns()
     };
     c << kod;
     LineColumn adi{{}, QStringLiteral("Firma Adı"), 180};
-    adi.display = [this](int row) { return m_belge.cariAdi(m_belge.lines().text(row, QStringLiteral("CARI_KOD"))); };
+    adi.display = [this](int row) { return belge().cariAdi(belge().lines().text(row, QStringLiteral("CARI_KOD"))); };
     c << adi;
     LineColumn tip{QStringLiteral("TIP"), QStringLiteral("İşlem Tipi"), 110, K::Choice};
     tip.choices = s.cariHrkTipleri;
@@ -112,9 +114,9 @@ QList<LineColumn> TFormCariHarek::columns()
     c << LineColumn{QStringLiteral("ALACAK"), QStringLiteral("TL Alacak"), 90, K::Number};
     c << LineColumn{QStringLiteral("BORC_USD"), QStringLiteral("USD Borç"), 80, K::Number};
     c << LineColumn{QStringLiteral("ALACAK_USD"), QStringLiteral("USD Alacak"), 80, K::Number};
-    if (m_belge.nakit()) {
+    if (doc.nakit()) {
         LineColumn kasa{QStringLiteral("KASAKOD"), QStringLiteral("Kasa"), 80, K::Choice};
-        for (const KasaBilgisi& k : KasaListe(m_belge.db()).kullaniciKasalari(s.KullaniciAdi))
+        for (const KasaBilgisi& k : KasaListe(doc.db()).kullaniciKasalari(s.KullaniciAdi))
             kasa.choices << PickItem{k.kod + QStringLiteral(" ") + k.adi, k.kod};
         c << kasa;
         LineColumn karsi{QStringLiteral("KARSIDOVIZ"), QStringLiteral("Kasa/Banka Dövizi"), 70, K::Choice};
@@ -130,7 +132,7 @@ QList<LineColumn> TFormCariHarek::columns()
 
 void TFormCariHarek::kurHesaplaDegisti(bool on)
 {
-    m_belge.setKurHesapla(on);
+    belge().setKurHesapla(on);
     // Local and USD amounts are typed only when the rate is derived from them.
     LineGridModel* m = lineGrid()->lineModel();
     for (const char* f : {"BORC", "ALACAK", "BORC_USD", "ALACAK_USD"})
@@ -144,8 +146,8 @@ void TFormCariHarek::showEvent(QShowEvent* e)
     const QString kod = property("cariKod").toString();
     if (!m_cariUygulandi && !kod.isEmpty()) {
         m_cariUygulandi = true;
-        m_belge.setSabitCari(kod);
-        if (m_belge.lines().isEmpty())
+        belge().setSabitCari(kod);
+        if (belge().lines().isEmpty())
             lineGrid()->addLine();
     }
     DocumentWindow::showEvent(e);
@@ -153,8 +155,8 @@ void TFormCariHarek::showEvent(QShowEvent* e)
 
 void TFormCariHarek::print()
 {
-    if (m_belge.nakit() && !m_belge.isNew())
-        CariHareketMakbuzu::yazdir(this, m_belge.db(), m_belge.key().toDouble());
+    if (belge().nakit() && !belge().isNew())
+        CariHareketMakbuzu::yazdir(this, belge().db(), belge().key().toDouble());
 }
 
 } // namespace nimbo

@@ -16,7 +16,7 @@ public:
     // Opens the window modally; the number saved, or 0.
     static double ac(QWidget* parent, const QString& tip, const QString& taraf, const QString& cariKod = {},
                      double no = -1);
-    CariHareketBelgesi& belge() { return m_belge; }
+    CariHareketBelgesi& belge() { return static_cast<CariHareketBelgesi&>(document()); }
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -26,7 +26,6 @@ private:
     QList<LineColumn> columns();
     void kurHesaplaDegisti(bool on);
 
-    CariHareketBelgesi m_belge;
     QCheckBox* m_kurHesapla = nullptr;
     bool m_cariUygulandi = false;
 };
