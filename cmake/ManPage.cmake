@@ -16,3 +16,5 @@ file(WRITE ${OUT} ".TH ${NAME} 1 \"${today}\" \"NimboSoft ${VERSION}\" \"NimboSo
                   ".SH NAME\n${NAME} \\- ${SUMMARY}\n"
                   ".SH KULLANIM / DESCRIPTION\n.nf\n${help}.fi\n"
                   ".SH SÜRÜM / VERSION\nNimboSoft ${VERSION}\n")
+# Debian installs manual pages compressed.
+file(ARCHIVE_CREATE OUTPUT ${OUT}.gz PATHS ${OUT} FORMAT raw COMPRESSION GZip)

@@ -47,7 +47,7 @@ set(NIMBO_MAN_PAGES)
 foreach(prog ${NIMBO_PROGRAMS})
   target_link_libraries(${prog} PRIVATE nimbo_version)
   set(page ${CMAKE_BINARY_DIR}/man/${prog}.1)
-  add_custom_command(OUTPUT ${page}
+  add_custom_command(OUTPUT ${page} ${page}.gz
                      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${CMAKE_COMMAND}
                              -DPROGRAM=$<TARGET_FILE:${prog}> -DNAME=${prog} "-DSUMMARY=${_summary_${prog}}"
                              -DVERSION=${PROJECT_VERSION} -DOUT=${page} -P ${CMAKE_SOURCE_DIR}/cmake/ManPage.cmake
@@ -60,12 +60,13 @@ add_custom_target(nimbo_man_pages ALL DEPENDS ${NIMBO_MAN_PAGES})
 install(TARGETS ${NIMBO_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/help DESTINATION ${CMAKE_INSTALL_DATADIR}/nimbosoft)
 foreach(prog ${NIMBO_INSTALLED_PROGRAMS})
-  install(FILES ${CMAKE_BINARY_DIR}/man/${prog}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${CMAKE_BINARY_DIR}/man/${prog}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   set(id ${_desktop_${prog}})
   install(FILES ${NIMBO_PACKAGING_DIR}/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${NIMBO_PACKAGING_DIR}/icons/${id}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endforeach()
 install(FILES ${NIMBO_PACKAGING_DIR}/${NIMBO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${NIMBO_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/nimbosoft)
 
 # cpack -G DEB → nimbosoft_<version>_amd64.deb. Libraries the programs link are found by
 # dpkg-shlibdeps; what they load at run time is named here.
@@ -73,10 +74,10 @@ set(CPACK_PACKAGE_NAME nimbosoft)
 set(CPACK_PACKAGE_VENDOR NimboSoft)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Ticari işletme yönetimi: cari, stok, belgeler, kasa, banka, muhasebe")
-set(CPACK_PACKAGE_DESCRIPTION
-    "NimboSoft keeps the current accounts, stock, sales and purchase documents, cash desks, banks,\n"
-    "cheques and the general ledger of a small or medium trading company. It runs on an embedded\n"
-    "SQLite database or on a PostgreSQL server shared by many workstations.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "NimboSoft keeps the current accounts, stock, sales and purchase documents, cash desks, banks,\n"
+       "cheques and the general ledger of a small or medium trading company. It runs on an embedded\n"
+       "SQLite database or on a PostgreSQL server shared by many workstations.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
