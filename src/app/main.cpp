@@ -25,6 +25,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("NimboSoft"));
     QApplication::setApplicationDisplayName(QStringLiteral("NimboSoft"));
     QApplication::setApplicationVersion(QStringLiteral(NIMBO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("com.nimbosoft.NimboSoft"));
     nimbo::registerAllWindows();
 
     const QStringList args = QApplication::arguments();
