@@ -40,7 +40,7 @@ QVariantMap recordMap(const QSqlRecord& r)
 } // namespace
 
 CariHareketBelgesi::CariHareketBelgesi(const Db& db, const QString& tip, const QString& taraf)
-    : DocumentModel(db, QStringLiteral("CARIHRKM"), {kNo}), m_taraf(taraf)
+    : DocumentModel(db, QStringLiteral("CARIHRKM"), {kNo}), m_tip(tip), m_taraf(taraf)
 {
     addLineTable(kItems);
     const auto p = db.records(QStringLiteral("SELECT YERELDOVIZ, RDOVIZ1, RDOVIZ2 FROM PARAMETRE"));
@@ -56,8 +56,6 @@ CariHareketBelgesi::CariHareketBelgesi(const Db& db, const QString& tip, const Q
         m_varsayilanKasa =
             toText(db.scalar(QStringLiteral("SELECT MIN(KASAKOD) FROM KASA WHERE KASAKOD<>'PK'"))).trimmed();
     newDocument();
-    putHeader(QStringLiteral("TIP"), tip);
-    headerModel().markClean();
 }
 
 QString CariHareketBelgesi::tipAdi(const QString& tip, const QString& taraf)
@@ -97,6 +95,7 @@ QDate CariHareketBelgesi::belgeTarihi() const
 
 void CariHareketBelgesi::defaults()
 {
+    putHeader(QStringLiteral("TIP"), m_tip);
     putHeader(kTarih, QDate::currentDate());
     putHeader(kDoviz, m_yerel);
     m_sonDoviz.clear();
@@ -110,6 +109,7 @@ void CariHareketBelgesi::load(const QVariant& key)
     QVariantMap header = recordMap(h.first());
     header.insert(kTarih, toDate(header.value(kTarih)));
     loadHeader(header);
+    m_tip = toText(header.value(QStringLiteral("TIP"))).trimmed();
     QList<QVariantMap> rows;
     for (const QSqlRecord& r : db().records(QStringLiteral("SELECT * FROM CARIHRK WHERE CARI_NO=:N ORDER BY SIRANO"),
                                             {{QStringLiteral("N"), key}})) {
@@ -323,16 +323,7 @@ QList<SaveCheck> CariHareketBelgesi::checks()
                   if (CariKapamaKontrol::hareketEslesmis(db(), key().toDouble(), d.value(kSira).toInt(), tip()))
                       x.refuse(CariKapamaKontrol::mesaj());
           }};
-    c << SaveCheck{QStringLiteral("tarih ve risk"), [this](CheckContext& x) {
-              const QDate gun = belgeTarihi();
-              for (int i = 0; i < lines().count(); ++i) {
-                  lines().set(i, kTarih, gun);
-                  lines().set(i, QStringLiteral("AY"), gun.month());
-                  lines().set(i, QStringLiteral("YIL"), gun.year());
-                  lines().set(i, kNo, key());
-                  if (lines().value(i, QStringLiteral("VADE_TRH")).isNull())
-                      lines().set(i, QStringLiteral("VADE_TRH"), gun);
-              }
+    c << SaveCheck{QStringLiteral("risk"), [this](CheckContext& x) {
               if (tip() == QLatin1String("I"))
                   return;
               for (int i = 0; i < lines().count(); ++i) {
@@ -375,6 +366,21 @@ void CariHareketBelgesi::duzeltmeKaydi()
         log(r, QStringLiteral("Düzeltmede Eklendi"));
 }
 
+// Every line takes the document's number and date (month and year with it); a line without
+// a due date falls due on the document date.
+void CariHareketBelgesi::satirlariDamgala()
+{
+    const QDate gun = belgeTarihi();
+    for (int i = 0; i < lines().count(); ++i) {
+        lines().set(i, kNo, key());
+        lines().set(i, kTarih, gun);
+        lines().set(i, QStringLiteral("AY"), gun.month());
+        lines().set(i, QStringLiteral("YIL"), gun.year());
+        if (lines().value(i, QStringLiteral("VADE_TRH")).isNull())
+            lines().set(i, QStringLiteral("VADE_TRH"), gun);
+    }
+}
+
 void CariHareketBelgesi::removeDerived(DocumentWriter& w)
 {
     w.remove(QStringLiteral("KASAHRKT"), {{QStringLiteral("HRKNO"), key()}, {QStringLiteral("REF_TIP"), kYazan}});
@@ -385,6 +391,7 @@ void CariHareketBelgesi::write(DocumentWriter& w)
 {
     if (!isNew())
         duzeltmeKaydi();
+    satirlariDamgala();
     removeDerived(w);
     QVariantMap h = headerModel().values();
     h.insert(kNo, key());

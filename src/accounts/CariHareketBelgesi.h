@@ -23,7 +23,7 @@ public:
 
     CariHareketBelgesi(const Db& db, const QString& tip, const QString& taraf = {});
 
-    QString tip() const { return headerText(QStringLiteral("TIP")); }
+    QString tip() const { return m_tip; }
     QString taraf() const { return m_taraf; }
     bool nakit() const { return tip() == QLatin1String("N"); }
     // "Nakit Tahsilat", "Nakit Ödeme", "Dekont", ...
@@ -66,9 +66,11 @@ private:
     void yazKasaSatirlari(DocumentWriter& w);
     void yazFinansSatirlari(DocumentWriter& w);
     void duzeltmeKaydi();
+    void satirlariDamgala();
     void removeDerived(DocumentWriter& w);
     QDate belgeTarihi() const;
 
+    QString m_tip;
     QString m_taraf;
     QString m_sabitCari;
     bool m_kurHesapla = false;

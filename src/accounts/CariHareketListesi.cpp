@@ -31,7 +31,11 @@ ListQuery CariHareketListesi::sorgu(const CariHareketListeFiltre& f) const
         q.sql += QStringLiteral(" AND CARI_NO IN (SELECT CARI_NO FROM CARIHRK WHERE (CARI_KOD LIKE :CK ESCAPE '\\'))");
         q.params.insert(QStringLiteral("CK"), like + QLatin1Char('%'));
     }
-    q.sql += QStringLiteral(" ORDER BY CARI_NO DESC");
+    // Read a page at a time by document number, newest first.
+    q.keyExpr = QStringLiteral("CARI_NO");
+    q.keyField = QStringLiteral("CARI_NO");
+    q.descending = true;
+    q.sortable = {{QStringLiteral("TARIH"), QStringLiteral("TARIH")}, {QStringLiteral("TIP"), QStringLiteral("TIP")}};
     return q;
 }
 

@@ -12,7 +12,8 @@ struct CariHareketListeFiltre {
     QString cariKod;           // documents with a line of accounts starting so
 };
 
-// The list of manual movement documents ("Cari Hareketler", CARIHRKM), newest first.
+// The list of manual movement documents ("Cari Hareketler", CARIHRKM), newest first, read by
+// document number a page at a time.
 class CariHareketListesi {
 public:
     explicit CariHareketListesi(const Db& db) : m_db(db) {}

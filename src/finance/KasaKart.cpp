@@ -1,4 +1,5 @@
 #include "finance/KasaKart.h"
+#include "accounts/KodAlani.h"
 #include "accounts/RecordWriter.h"
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
@@ -30,11 +31,7 @@ void KasaKart::kodKontrol(const QString& kod) const
 {
     if (kod.trimmed().isEmpty())
         return;
-    const bool cari = m_db.any(QStringLiteral("SELECT CARI_KOD FROM CARI WHERE CARI_KOD=:CARI_KOD"),
-                               {{QStringLiteral("CARI_KOD"), kod}});
-    const bool banka = cari || m_db.any(QStringLiteral("SELECT BANKA_KOD FROM BANKA WHERE BANKA_KOD=:BANKA_KOD"),
-                                        {{QStringLiteral("BANKA_KOD"), kod}});
-    if (cari || banka)
+    if (KodAlani::baskaTurdeVar(m_db, kod, KodAlani::Tur::Kasa))
         throw FieldError(QStringLiteral("Aynı Kasa Kodu, Başka Bir Kayda İşlenmiş.!!!"), kKod);
 }
 

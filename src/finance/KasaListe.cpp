@@ -12,7 +12,8 @@ ListQuery KasaListe::sorgu(const QString& aramaAlani, const QString& aramaDegeri
         q.sql += QStringLiteral(" AND %1 LIKE :ARA").arg(aramaAlani);
         q.params.insert(QStringLiteral("ARA"), aramaDegeri + QLatin1Char('%'));
     }
-    q.sql += QStringLiteral(" ORDER BY KASAKOD");
+    q.keyExpr = QStringLiteral("KASAKOD");
+    q.keyField = QStringLiteral("KASAKOD");
     return q;
 }
 

@@ -9,8 +9,8 @@ void LineTable::set(int row, const QString& column, const QVariant& v)
 {
     Line& l = m_rows[row];
     l.values.insert(column, v);
-    if (l.state == State::Loaded && l.values != l.loaded)
-        l.state = State::Changed;
+    if (l.state != State::Added)
+        l.state = l.values == l.loaded ? State::Loaded : State::Changed;
 }
 
 int LineTable::append(const QVariantMap& values) { return insert(count(), values); }

@@ -5,6 +5,8 @@
 
 class QWidget;
 class QLineEdit;
+class QDateEdit;
+class QDate;
 
 namespace nimbo {
 
@@ -20,6 +22,10 @@ QString declaredType(const QString& table, const QString& column);
 // Runs f; a refusal (UserError) is shown as a warning, a database error as "Hata:" with
 // its text. True when f ran through.
 bool runShowingErrors(const std::function<void()>& f);
+
+// A date field of a filter that may stay empty (shown blank, meaning "no limit").
+QDateEdit* optionalDateEdit(const QString& objectName);
+QDate optionalDate(const QDateEdit* e); // invalid when left blank
 
 // Shows a read-only editor grey, as the cards do for fields the user may not change.
 void setEditorReadOnly(QWidget* editor, bool readOnly);

@@ -114,7 +114,7 @@ TEST_F(CariEkstreTest, MovementListFiltersByTypePostingAndAccount)
     auto keys = [&](const CariHareketListeFiltre& fl) {
         const ListQuery q = CariHareketListesi(db).sorgu(fl);
         QList<int> out;
-        for (const QSqlRecord& r : db.records(q.sql, q.params))
+        for (const QSqlRecord& r : db.records(q.orderedSql(db.dialect()), q.params))
             out << r.value("CARI_NO").toInt();
         return out;
     };

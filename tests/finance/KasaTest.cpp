@@ -80,7 +80,7 @@ TEST_F(KasaTest, DeskWithCashRowsStaysAndPortfolioIsNeverListed)
     KasaListe l(db);
     const ListQuery q = l.sorgu();
     QStringList listed;
-    for (const QSqlRecord& r : db.records(q.sql, q.params))
+    for (const QSqlRecord& r : db.records(q.orderedSql(db.dialect()), q.params))
         listed << toText(r.value("KASAKOD"));
     EXPECT_EQ(listed, (QStringList{"K1", "K2"}));
     const ListQuery ara = l.sorgu("ADI", "İk");

@@ -1,7 +1,9 @@
 #include "accounts/forms/CariEkstreRaporu.h"
 #include "accounts/forms/TFormCariHarek.h"
 #include "accounts/forms/TFormCariHrk.h"
+#include "accounts/forms/TFormCariBr.h"
 #include "accounts/forms/TFormCariHrkBr.h"
+#include "app/AllWindows.h"
 #include "finance/forms/TFormKasaBr.h"
 #include "finance/forms/TFormKasaSakla.h"
 #include "printing/ReportTextRenderer.h"
@@ -218,4 +220,38 @@ TEST_F(CariHareketWindows, CashDeskCardAndList)
     (*prompter)->expectAsk("Kayıt Silinsin mi?", true);
     list.runDelete();
     EXPECT_EQ(count("SELECT COUNT(*) FROM KASA WHERE KASAKOD='SUBE'"), 0);
+}
+
+TEST_F(CariHareketWindows, AccountListOpensOneEntryWindowForItsAccountAndTheStatement)
+{
+    registerAllWindows();
+    TFormCariBr list;
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    ASSERT_TRUE(list.locate("120.01.001"));
+    click(&list, "BtnTFormCariHarek");
+    auto* entry = qobject_cast<TFormCariHarek*>(
+        [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "TFormCariHarek" && w->isVisible())
+                    return w;
+            return static_cast<QWidget*>(nullptr);
+        }());
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->belge().isNew());
+    ASSERT_EQ(entry->lineGrid()->lineModel()->rowCount(), 1);
+    EXPECT_EQ(entry->belge().lines().text(0, "CARI_KOD"), QStringLiteral("120.01.001"));
+    (*prompter)->expectWarn("Cari Hareket Giriş Penceresi Açık!");
+    click(&list, "BtnTFormCariHarek");
+    (*prompter)->expectAsk("Kaydı Saklamak İstiyormusunuz?", false);
+    entry->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    click(&list, "BtnTFormCariHrk");
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* e = qobject_cast<TFormCariHrk*>(w)) {
+            EXPECT_EQ(e->cariKod(), QStringLiteral("120.01.001"));
+            e->close();
+        }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -25,10 +25,17 @@ void registerAccountsWindows(WindowRegistry& r)
 
     r.add({QStringLiteral("Cari Hareket Girişleri"), QStringLiteral("TFormCariHrkBr"),
            [](QWidget* p) -> QWidget* { return new TFormCariHrkBr(p); }});
-    // Opened by name alone the entry window starts a cash collection; the account list and
-    // the movement list open it for an account or a document.
+    // Opened by name alone the entry window shows the latest cash document (a new collection
+    // when there is none); the account list hands over an account ("cariKod") and gets a new
+    // document for it; the movement list opens documents itself.
     r.add({QStringLiteral("Cari Hareketler Girişi"), QStringLiteral("TFormCariHarek"),
-           [](QWidget* p) -> QWidget* { return new TFormCariHarek(QStringLiteral("N"), QStringLiteral("B"), {}, -1, p); }});
+           [](QWidget* p) -> QWidget* {
+               const double no = SessionContext::current()
+                                     .db()
+                                     .scalar(QStringLiteral("SELECT MAX(CARI_NO) FROM CARIHRKM WHERE TIP='N'"))
+                                     .toDouble();
+               return new TFormCariHarek(QStringLiteral("N"), QStringLiteral("B"), {}, no > 0 ? no : -1, p);
+           }});
     // The statement and the monthly summary of the account the list hands over ("cariKod");
     // by name alone, of the first account that has movements.
     auto ilkHareketli = [] {

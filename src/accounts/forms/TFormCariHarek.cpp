@@ -146,9 +146,13 @@ void TFormCariHarek::showEvent(QShowEvent* e)
     const QString kod = property("cariKod").toString();
     if (!m_cariUygulandi && !kod.isEmpty()) {
         m_cariUygulandi = true;
+        // Opened for an account: a new document with a first line for it.
+        if (!belge().isNew())
+            belge().newDocument();
         belge().setSabitCari(kod);
         if (belge().lines().isEmpty())
             lineGrid()->addLine();
+        showDocument();
     }
     DocumentWindow::showEvent(e);
 }

@@ -2,6 +2,7 @@
 #include "accounts/CariBakiye.h"
 #include "printing/forms/ReportOutput.h"
 #include "services/SessionContext.h"
+#include "widgets/FormUtil.h"
 #include "widgets/WindowRegistry.h"
 
 #include <QComboBox>
@@ -13,21 +14,6 @@
 #include <QPushButton>
 
 namespace nimbo {
-
-namespace {
-QDateEdit* tarihAlani(const QString& name)
-{
-    auto* d = new QDateEdit;
-    d->setObjectName(name);
-    d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    d->setCalendarPopup(true);
-    d->setMinimumDate(QDate(1900, 1, 1));
-    d->setSpecialValueText(QStringLiteral(" "));
-    d->setDate(d->minimumDate());
-    return d;
-}
-QDate tarih(const QDateEdit* d) { return d->date() == d->minimumDate() ? QDate() : d->date(); }
-} // namespace
 
 TFormCariHrk::TFormCariHrk(const QString& cariKod, QWidget* parent) : ListWindow(QStringLiteral("Cari Hareketler"), parent)
 {
@@ -57,10 +43,10 @@ TFormCariHrk::TFormCariHrk(const QString& cariKod, QWidget* parent) : ListWindow
 
     m_baslik = new QLabel;
     m_baslik->setObjectName(QStringLiteral("LblCARI"));
-    m_bas = tarihAlani(QStringLiteral("EditTARIH1"));
-    m_bit = tarihAlani(QStringLiteral("EditTARIH2"));
-    m_vadeBas = tarihAlani(QStringLiteral("EditVADE1"));
-    m_vadeBit = tarihAlani(QStringLiteral("EditVADE2"));
+    m_bas = optionalDateEdit(QStringLiteral("EditTARIH1"));
+    m_bit = optionalDateEdit(QStringLiteral("EditTARIH2"));
+    m_vadeBas = optionalDateEdit(QStringLiteral("EditVADE1"));
+    m_vadeBit = optionalDateEdit(QStringLiteral("EditVADE2"));
     m_tur = new QComboBox;
     m_tur->setObjectName(QStringLiteral("CmbTUR"));
     m_tur->addItem(QStringLiteral("Tümü"), QString());
@@ -179,10 +165,10 @@ void TFormCariHrk::showEvent(QShowEvent* e)
 CariEkstreFiltre TFormCariHrk::filtre() const
 {
     CariEkstreFiltre f;
-    f.tarihBas = tarih(m_bas);
-    f.tarihBit = tarih(m_bit);
-    f.vadeBas = tarih(m_vadeBas);
-    f.vadeBit = tarih(m_vadeBit);
+    f.tarihBas = optionalDate(m_bas);
+    f.tarihBit = optionalDate(m_bit);
+    f.vadeBas = optionalDate(m_vadeBas);
+    f.vadeBit = optionalDate(m_vadeBit);
     const QString tur = m_tur->currentData().toString();
     if (!tur.isEmpty()) {
         f.islemTip = tur.left(1);

@@ -3,6 +3,7 @@
 #include "accounts/forms/CariHareketMakbuzu.h"
 #include "accounts/forms/TFormCariHarek.h"
 #include "model/DocumentError.h"
+#include "widgets/FormUtil.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -42,18 +43,8 @@ TFormCariHrkBr::TFormCariHrkBr(QWidget* parent) : ListWindow(QStringLiteral("Car
     m_tip->addItem(QStringLiteral("Tümü"), QString());
     for (const char* t : {"N", "D", "V", "I", "F", "O", "R", "L"})
         m_tip->addItem(CariHareketBelgesi::tipAdi(QString::fromLatin1(t)), QString::fromLatin1(t));
-    m_bas = new QDateEdit(QDate(QDate::currentDate().year(), 1, 1));
-    m_bas->setObjectName(QStringLiteral("EditTARIH1"));
-    m_bit = new QDateEdit(QDate(QDate::currentDate().year(), 12, 31));
-    m_bit->setObjectName(QStringLiteral("EditTARIH2"));
-    for (QDateEdit* d : {m_bas, m_bit}) {
-        d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-        d->setCalendarPopup(true);
-        d->setMinimumDate(QDate(1900, 1, 1));
-        d->setSpecialValueText(QStringLiteral(" "));
-    }
-    m_bas->setDate(m_bas->minimumDate()); // no limit until the user picks one
-    m_bit->setDate(m_bit->minimumDate());
+    m_bas = optionalDateEdit(QStringLiteral("EditTARIH1"));
+    m_bit = optionalDateEdit(QStringLiteral("EditTARIH2"));
     m_muhasebe = new QComboBox;
     m_muhasebe->setObjectName(QStringLiteral("CmbMUHASEBE"));
     m_muhasebe->addItem(QStringLiteral("Tümü"), int(CariHareketListeFiltre::Muhasebe::Hepsi));
@@ -100,10 +91,8 @@ CariHareketListeFiltre TFormCariHrkBr::filtre() const
 {
     CariHareketListeFiltre f;
     f.tip = m_tip->currentData().toString();
-    if (m_bas->date() != m_bas->minimumDate())
-        f.tarihBas = m_bas->date();
-    if (m_bit->date() != m_bit->minimumDate())
-        f.tarihBit = m_bit->date();
+    f.tarihBas = optionalDate(m_bas);
+    f.tarihBit = optionalDate(m_bit);
     f.muhasebe = CariHareketListeFiltre::Muhasebe(m_muhasebe->currentData().toInt());
     f.cariKod = m_cari->text();
     return f;
