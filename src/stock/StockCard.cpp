@@ -57,6 +57,7 @@ void StockCard::startNew()
     if (blank(v.value(QStringLiteral("DOVIZ_KODU"))))
         v.insert(QStringLiteral("DOVIZ_KODU"), QStringLiteral("TL"));
     reset(v, true);
+    m_pricesSeen = values();
     m_savedCode.clear();
     m_barcodes.clear();
     m_supplier.clear();
@@ -70,6 +71,7 @@ void StockCard::open(double stokNo)
     if (rows.isEmpty())
         throw UserError(QStringLiteral("Diğer Kullanıcı bu kaydı değiştiriyor."));
     reset(recordMap(rows.first()), false);
+    m_pricesSeen = values();
     m_savedCode = text(kKod);
     m_barcodes.clear();
     for (const QSqlRecord& r :
@@ -146,12 +148,25 @@ bool StockCard::fillLastCode(const QString& prefix)
     return true;
 }
 
-void StockCard::applyMargin(StockPricing::Margin m)
+QVariantMap StockCard::syncedPrices()
 {
     QVariantMap row = values();
-    StockPricing::applyMargin(row, m);
+    StockPricing::syncOwnCurrency(row, m_pricesSeen, StockRates::localCurrency(m_db));
+    return row;
+}
+
+void StockCard::takePrices(const QVariantMap& row)
+{
     for (auto it = row.cbegin(); it != row.cend(); ++it)
         setValue(it.key(), it.value());
+    m_pricesSeen = values();
+}
+
+void StockCard::applyMargin(StockPricing::Margin m)
+{
+    QVariantMap row = syncedPrices();
+    StockPricing::applyMargin(row, m);
+    takePrices(row);
 }
 
 double StockCard::pricesFromLatestRate(const QDate& today)
@@ -166,12 +181,11 @@ double StockCard::pricesFromLatestRate(const QDate& today)
         r.own = r.eur;
     else
         r.own = StockRates::rate(m_db, dvz, today);
-    QVariantMap row = values();
+    QVariantMap row = syncedPrices();
     StockPricing::pricesFromRates(row, r, StockRates::localCurrency(m_db));
     row.insert(QStringLiteral("FYT_TRH"), today);
     row.insert(QStringLiteral("DVZKUR"), r.own);
-    for (auto it = row.cbegin(); it != row.cend(); ++it)
-        setValue(it.key(), it.value());
+    takePrices(row);
     return r.own;
 }
 
@@ -227,6 +241,7 @@ void StockCard::save()
         if (b.barkod.trimmed().isEmpty())
             throw FieldError(QStringLiteral("Barkod Alanını Lüften Giriniz."), QStringLiteral("BARKOD"));
 
+    takePrices(syncedPrices());
     setValue(QStringLiteral("AKTARILDI"), QStringLiteral("H"));
     const QString newCode = text(kKod);
     DbTransaction tx(m_db);

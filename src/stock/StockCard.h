@@ -32,6 +32,8 @@ public:
     // Last code that begins with the prefix into the code field; false (and the message) when none.
     bool fillLastCode(const QString& prefix);
 
+    // Leaving a margin field. Both price commands first make the own-currency column and the
+    // item currency's column one price again (StockPricing::syncOwnCurrency).
     void applyMargin(StockPricing::Margin m);
     // Recomputes the currency columns from the own currency at today's rates; returns the
     // rate used for the own currency (shown in the card's rate fields).
@@ -55,6 +57,8 @@ public:
 
 private:
     void loadSatellites();
+    QVariantMap syncedPrices();
+    void takePrices(const QVariantMap& row);
     void writeCard();
     void writeSatellites(const QString& oldCode, const QString& newCode);
 
@@ -64,6 +68,7 @@ private:
     bool m_muhExists = false;
     QList<StockBarcode> m_barcodes;
     QList<SupplierPrice> m_supplier;
+    QVariantMap m_pricesSeen; // the row as the price columns were last reconciled
     QString m_savedCode;
     int m_savedBarcodeCount = 0;
     int m_savedSupplierCount = 0;

@@ -181,3 +181,54 @@ TEST_F(StokWindows, SaklaWarnsOnceForABarcodeUsedElsewhere)
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_TRUE(db.any("SELECT 1 FROM STOKBARK WHERE STOK_KOD_NO = 'K42' AND BARKOD = '8690005556667'"));
 }
+
+// A TL item with only its TL purchase price typed: the rate button keeps 12,50 and fills the
+// USD and EUR columns; a margin on the purchase price gives the sale price in TL and in the
+// item's own currency; the card stores both.
+TEST_F(StokWindows, PriceButtonsOnATlItemComputeFromWhatWasTyped)
+{
+    const QDateTime today(QDate::currentDate(), QTime(9, 0));
+    exec("INSERT INTO KURDEGER (TARIH, DOVIZ_KODU, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES (:t, 'USD', 39.9, 40)",
+         {{"t", today}});
+    exec("INSERT INTO KURDEGER (TARIH, DOVIZ_KODU, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES (:t, 'EUR', 49.9, 50)",
+         {{"t", today}});
+    TFormStok f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    type(&f, "EditSTOK_KOD_NO", QStringLiteral("TL-1"));
+    type(&f, "EditSTOK_ADI_TR", QStringLiteral("Menteşe"));
+    auto* ana = child<QComboBox>(&f, "CmbANAGRUPNO");
+    ana->setCurrentIndex(ana->findText(QStringLiteral("Hırdavat")));
+    child<QTabWidget>(&f, "PageControl")->setCurrentIndex(1);
+    EXPECT_EQ(f.model().text("DOVIZ_KODU"), QStringLiteral("TL"));
+    type(&f, "EditALIS_FYT_TL", QStringLiteral("12,50"));
+    click(&f, "BtnKURHESAPLA");
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_TL").toDouble(), 12.5);
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_DOVIZ").toDouble(), 12.5);
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_USD").toDouble(), 12.5 / 40);
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_EUR").toDouble(), 12.5 / 50);
+    EXPECT_EQ(child<QLineEdit>(&f, "EditALIS_FYT_USD")->text(), QStringLiteral("0,3125"));
+
+    auto* karTip = child<QComboBox>(&f, "CmbKAR_TIP");
+    karTip->setCurrentIndex(karTip->findData(QStringLiteral("A")));
+    type(&f, "EditKAR_ORAN", QStringLiteral("20"));
+    leave(&f, "EditKAR_ORAN");
+    EXPECT_EQ(child<QLineEdit>(&f, "EditSAT_SKFYT_TL")->text(), QStringLiteral("15"));
+    EXPECT_EQ(child<QLineEdit>(&f, "EditSAT_SKFYT_DOVIZ")->text(), QStringLiteral("15"));
+
+    // A changed TL price wins over the own-currency column it mirrors.
+    type(&f, "EditALIS_FYT_TL", QStringLiteral("20"));
+    click(&f, "BtnKURHESAPLA");
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_DOVIZ").toDouble(), 20.0);
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_USD").toDouble(), 0.5);
+
+    click(&f, "BtnSAKLA");
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    const auto rows = db.records("SELECT ALIS_FYT_TL, ALIS_FYT_DOVIZ, SAT_SKFYT_TL, SAT_SKFYT_DOVIZ FROM STOK "
+                                 "WHERE STOK_KOD_NO = 'TL-1'");
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_DOUBLE_EQ(rows[0].value(0).toDouble(), 20.0);
+    EXPECT_DOUBLE_EQ(rows[0].value(1).toDouble(), 20.0);
+    EXPECT_DOUBLE_EQ(rows[0].value(2).toDouble(), 15.0);
+    EXPECT_DOUBLE_EQ(rows[0].value(3).toDouble(), 15.0);
+}
