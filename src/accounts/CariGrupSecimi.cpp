@@ -1,4 +1,5 @@
 #include "accounts/CariGrupSecimi.h"
+#include "services/TurkishCollation.h"
 
 #include <QSqlRecord>
 
@@ -9,6 +10,7 @@ QList<CariGrupSecimi::Secenek> CariGrupSecimi::read(const QString& sql, const Pa
     QList<Secenek> out;
     for (const QSqlRecord& r : m_db.records(sql, p))
         out.append({numeric ? QVariant(r.value(0).toInt()) : QVariant(toText(r.value(0))), toText(r.value(1))});
+    TurkishCollation::sort(out, [](const Secenek& s) -> const QString& { return s.second; });
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "app/AllWindows.h"
 #include "app/Shot.h"
+#include "app/TurkishLocale.h"
 #include "services/Prompter.h"
 #include "session/forms/StartupFlow.h"
 #include "widgets/MessageBoxPrompter.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("NimboSoft"));
     QApplication::setOrganizationName(QStringLiteral("NimboSoft"));
     QApplication::setApplicationDisplayName(QStringLiteral("NimboSoft"));
+    nimbo::useTurkishLocale();
     nimbo::registerAllWindows();
 
     const QStringList args = QApplication::arguments();

@@ -61,6 +61,8 @@ void StockCard::startNew()
     m_savedCode.clear();
     m_barcodes.clear();
     m_supplier.clear();
+    m_pictures.clear();
+    m_removedPictures.clear();
     m_savedBarcodeCount = m_savedSupplierCount = 0;
     loadSatellites(); // the STOKMUH row of the new number: edit when present, insert when not
 }
@@ -84,6 +86,7 @@ void StockCard::open(double stokNo)
         b.birim = toText(r.value(2)).trimmed();
         b.fiyat = r.value(3).toDouble();
         b.savedBarkod = b.barkod;
+        b.checkedBarkod = b.barkod;
         m_barcodes << b;
     }
     m_supplier.clear();
@@ -93,6 +96,8 @@ void StockCard::open(double stokNo)
         m_supplier << SupplierPrice{r.value(0).toInt(), r.value(1).toDouble(), toText(r.value(2)).trimmed()};
     m_savedBarcodeCount = m_barcodes.size();
     m_savedSupplierCount = m_supplier.size();
+    m_pictures = StockPictures::of(m_db, stokNo);
+    m_removedPictures.clear();
     loadSatellites();
 }
 
@@ -107,8 +112,12 @@ void StockCard::loadSatellites()
 
 bool StockCard::isModified() const
 {
-    if (CardModel::isModified() || m_barcodes.size() != m_savedBarcodeCount || m_supplier.size() != m_savedSupplierCount)
+    if (CardModel::isModified() || m_barcodes.size() != m_savedBarcodeCount || m_supplier.size() != m_savedSupplierCount
+        || !m_removedPictures.isEmpty())
         return true;
+    for (const StockPictures::Picture& p : m_pictures)
+        if (p.sira == 0)
+            return true;
     for (const StockBarcode& b : m_barcodes)
         if (b.savedBarkod != b.barkod)
             return true;
@@ -189,6 +198,26 @@ double StockCard::pricesFromLatestRate(const QDate& today)
     return r.own;
 }
 
+void StockCard::takeHistoryPrice(const QString& kind, const StockPriceHistory::Row& r)
+{
+    takePrices(syncedPrices()); // what was typed before counts as seen
+    setValue(kind + QStringLiteral("_TL"), r.tl);
+    setValue(kind + QStringLiteral("_USD"), r.usd);
+    setValue(kind + QStringLiteral("_EUR"), r.eur);
+    takePrices(syncedPrices());
+}
+
+void StockCard::addPicture(const QString& file) { m_pictures << StockPictures::read(text(kKod), file); }
+
+void StockCard::removePicture(int index)
+{
+    if (index < 0 || index >= m_pictures.size())
+        return;
+    if (m_pictures.at(index).sira > 0)
+        m_removedPictures << m_pictures.at(index).sira;
+    m_pictures.removeAt(index);
+}
+
 StockBarcode StockCard::newBarcodeRow() const
 {
     StockBarcode b;
@@ -215,6 +244,7 @@ void StockCard::checkBarcodeRow(StockBarcode& row) const
             QStringLiteral("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz."));
         row.birim = text(QStringLiteral("BIRIM1"));
     }
+    row.checkedBarkod = row.barkod;
     if (row.barkod != row.savedBarkod
         && m_db.any(QStringLiteral("SELECT BARKOD FROM STOKBARK WHERE BARKOD=:barkod"),
                     {{QStringLiteral("barkod"), row.barkod}}))
@@ -237,6 +267,9 @@ void StockCard::save()
                          kKod);
     if (text(QStringLiteral("STOK_ADI_TR")).isEmpty())
         throw FieldError(QStringLiteral("Stok Adı Bilgisini Vermeden Kayıt Saklanamaz."), QStringLiteral("STOK_ADI_TR"));
+    for (StockBarcode& b : m_barcodes)
+        if (b.barkod.trimmed() != b.checkedBarkod || b.checkedBarkod.isEmpty())
+            checkBarcodeRow(b);
     for (const StockBarcode& b : m_barcodes)
         if (b.barkod.trimmed().isEmpty())
             throw FieldError(QStringLiteral("Barkod Alanını Lüften Giriniz."), QStringLiteral("BARKOD"));
@@ -247,7 +280,15 @@ void StockCard::save()
     DbTransaction tx(m_db);
     writeCard();
     writeSatellites(m_savedCode, newCode);
+    for (int sira : m_removedPictures)
+        StockPictures::remove(m_db, stokNo(), sira);
+    QList<StockPictures::Picture> pictures = m_pictures;
+    for (StockPictures::Picture& p : pictures)
+        if (p.sira == 0)
+            StockPictures::insert(m_db, stokNo(), p);
     tx.commit();
+    m_pictures = pictures;
+    m_removedPictures.clear();
 
     m_savedCode = newCode;
     m_muhExists = true;

@@ -4,6 +4,8 @@
 #include "stock/StockRights.h"
 #include "support/TestEnv.h"
 
+#include <QFile>
+
 using namespace nimbo;
 using namespace nimbo::test;
 
@@ -269,4 +271,98 @@ TEST_F(StockCardTest, CodeIsStoredTrimmedSoSpacesCannotDuplicateIt)
     EXPECT_EQ(fieldErrorOf(c), "Aynı Stok Kod No başka bir Kayıda da Verilmiş. Kayıt Saklanamaz.Lütfen Kod Noyu "
                                "Değiştirin.@STOK_KOD_NO");
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOK").toInt(), 1);
+}
+
+// Pictures are written by the card's save, in its transaction: a card left without saving
+// leaves none behind, a removal is undone by leaving too.
+TEST_F(StockCardTest, PicturesAreWrittenOnlyWithTheCard)
+{
+    const QString file = TestEnv::tempDir() + "/vida.jpg";
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("\xFF\xD8\xFF\xE0 fake jpeg");
+    }
+    auto pictures = [&] { return db.scalar("SELECT COUNT(*) FROM STOKRESIM").toInt(); };
+    StockCard abandoned(db);
+    abandoned.startNew();
+    EXPECT_THROW(abandoned.addPicture(file), UserError); // no code yet
+    abandoned.setValue("STOK_KOD_NO", "R-1");
+    abandoned.addPicture(file);
+    EXPECT_TRUE(abandoned.isModified());
+    EXPECT_EQ(pictures(), 0); // "Vazgeç": nothing was written
+
+    StockCard c(db);
+    c.startNew();
+    c.setValue("STOK_KOD_NO", "R-2");
+    c.setValue("STOK_ADI_TR", "Resimli");
+    c.setValue("ANAGRUPNO", 1);
+    c.addPicture(file);
+    EXPECT_THROW(c.addPicture(TestEnv::tempDir() + "/vida.png"), UserError);
+    c.save();
+    EXPECT_EQ(pictures(), 1);
+    EXPECT_EQ(sqlText(db.scalar("SELECT DOSYA_ADI FROM STOKRESIM WHERE STOK_NO = :S", {{"S", c.stokNo()}})), "vida.jpg");
+
+    StockCard again(db);
+    again.open(c.stokNo());
+    ASSERT_EQ(again.pictures().size(), 1);
+    EXPECT_EQ(again.pictures()[0].data, QByteArray("\xFF\xD8\xFF\xE0 fake jpeg"));
+    again.removePicture(0);
+    EXPECT_TRUE(again.isModified());
+    EXPECT_EQ(pictures(), 1);
+    again.save();
+    EXPECT_EQ(pictures(), 0);
+}
+
+// A save without any window checks the barcode rows it has not checked: a unit that is not
+// the item's becomes BIRIM1 with its message, a barcode of another item warns once.
+TEST_F(StockCardTest, SaveChecksBarcodeRowsItself)
+{
+    StockCard other(db);
+    other.startNew();
+    other.setValue("STOK_KOD_NO", "B-1");
+    other.setValue("STOK_ADI_TR", "Diğer");
+    other.setValue("ANAGRUPNO", 1);
+    StockBarcode taken = other.newBarcodeRow();
+    taken.barkod = "8690000000011";
+    other.barcodes() << taken;
+    other.save();
+
+    StockCard c(db);
+    c.startNew();
+    c.setValue("STOK_KOD_NO", "B-2");
+    c.setValue("STOK_ADI_TR", "Barkodlu");
+    c.setValue("ANAGRUPNO", 1);
+    c.setValue("BIRIM2", "KOLI");
+    StockBarcode row = c.newBarcodeRow();
+    row.barkod = "8690000000011";
+    row.birim = "PAKET";
+    c.barcodes() << row;
+    (*prompter)->expectWarn("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz.");
+    (*prompter)->expectWarn("Dikkat Aynı Barkod Başka Bir Ürüne Atanmış.");
+    c.save();
+    EXPECT_EQ(sqlText(db.scalar("SELECT BIRIM FROM STOKBARK WHERE STOK_KOD_NO = 'B-2'")), "ADET");
+    c.save(); // checked rows are not checked (nor warned about) again
+
+    StockBarcode empty = c.newBarcodeRow();
+    c.barcodes() << empty;
+    EXPECT_EQ(fieldErrorOf(c), "Barkod alanı boş bırakılamaz.@BARKOD");
+}
+
+// An earlier purchase price picked into a price kind fills TL, USD and EUR, and the
+// own-currency column of a TL item with it.
+TEST_F(StockCardTest, PickedHistoryPriceFillsTheOwnCurrencyToo)
+{
+    StockCard c(db);
+    c.startNew();
+    ASSERT_EQ(c.text("DOVIZ_KODU"), "TL");
+    StockPriceHistory::Row r;
+    r.tl = 80;
+    r.usd = 2;
+    r.eur = 1.6;
+    c.takeHistoryPrice("MALIYET_FYT", r);
+    EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_TL").toDouble(), 80);
+    EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_USD").toDouble(), 2);
+    EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_EUR").toDouble(), 1.6);
+    EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_DOVIZ").toDouble(), 80);
 }

@@ -3,6 +3,7 @@
 #include "printing/ReportModel.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
+#include "stock/StockChoices.h"
 #include "stock/StockPictures.h"
 #include "stock/StockPriceHistory.h"
 #include "stock/StockQuantities.h"
@@ -140,44 +141,13 @@ QComboBox* TFormStok::choiceCombo(const QString& column, bool editable)
 void TFormStok::fillChoices(const QString& column)
 {
     QComboBox* c = m_combos.value(column);
-    QString sql;
-    Params p;
-    auto narrowBy = [&](const QString& where, const QString& valueColumn) {
-        const QVariant v = m_kart.value(valueColumn);
-        if (!v.isNull() && !toText(v).trimmed().isEmpty()) {
-            sql += QStringLiteral(" WHERE ") + where;
-            p.insert(QStringLiteral("N"), v);
-        }
-    };
-    if (column == QLatin1String("ANAGRUPNO")) {
-        sql = QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM ANAGRUP");
-    } else if (column == QLatin1String("GRUPNO")) {
-        sql = QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM GRUP");
-        narrowBy(QStringLiteral("ANA_GRUP_KODU = :N"), QStringLiteral("ANAGRUPNO"));
-    } else if (column == QLatin1String("ALTGRUPNO")) {
-        sql = QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM ALTGRUP");
-        narrowBy(QStringLiteral("ALT_GRUP_KODU = :N"), QStringLiteral("GRUPNO"));
-    } else if (column == QLatin1String("FIRMANO")) {
-        sql = QStringLiteral("SELECT FIRMANO, FIRMA_ADI FROM FIRMA");
-    } else if (column == QLatin1String("MODEL")) {
-        sql = QStringLiteral("SELECT MODEL_KOD, MODEL_ADI FROM STKMODEL");
-        narrowBy(QStringLiteral("MARKA_NO = :N"), QStringLiteral("FIRMANO"));
-    } else if (column == QLatin1String("RENK")) {
-        sql = QStringLiteral("SELECT RENK_KOD, RENK_ADI FROM RENKLER");
-    } else if (column.startsWith(QLatin1String("BIRIM")) || column.endsWith(QLatin1String("_BIRIM"))) {
-        sql = QStringLiteral("SELECT BIRIM_ADI, BIRIM_ADI FROM BIRIM");
-    } else if (column == QLatin1String("DOVIZ_KODU")) {
-        sql = QStringLiteral("SELECT DOVIZ_KODU, DOVIZ_KODU FROM DOVIZ");
-    } else if (column == QLatin1String("KDV")) {
-        sql = QStringLiteral("SELECT KDV, ACIKLAMA FROM KDVLER");
-    }
-    sql += QStringLiteral(" ORDER BY 2");
     const bool was = c->blockSignals(true);
     c->clear();
     c->addItem(QString(), QVariant());
-    for (const QSqlRecord& r : yearDb().records(sql, p))
-        c->addItem(toText(r.value(1)).trimmed(), column == QLatin1String("KDV") ? QVariant(r.value(0).toDouble())
-                                                                                 : r.value(0));
+    guard([&] {
+        for (const StockChoices::Choice& ch : StockChoices::of(yearDb(), column, m_kart.values()))
+            c->addItem(ch.second, ch.first);
+    });
     c->blockSignals(was);
 }
 
@@ -238,15 +208,13 @@ QWidget* TFormStok::pageGenel()
     put(QStringLiteral("Modeli"), model);
     put(QStringLiteral("Rengi"), choiceCombo(QStringLiteral("RENK")));
     // A main group narrows the groups, a group the sub-groups, a brand the models.
-    auto narrow = [this](QComboBox* from, const QString& next) {
+    for (QComboBox* from : {ana, grup, marka}) {
+        const QString next = StockChoices::narrows(m_combos.key(from));
         connect(from, &QComboBox::currentIndexChanged, this, [this, next] {
             fillChoices(next);
             showColumn(next);
         });
-    };
-    narrow(ana, QStringLiteral("GRUPNO"));
-    narrow(grup, QStringLiteral("ALTGRUPNO"));
-    narrow(marka, QStringLiteral("MODEL"));
+    }
 
     put(QStringLiteral("Cinsi"), edit(QStringLiteral("CINS")));
     put(QStringLiteral("Model No"), edit(QStringLiteral("MODEL_NO")));
@@ -397,7 +365,7 @@ QWidget* TFormStok::pageFiyat()
     m_hazirAlan = new QComboBox;
     m_hazirAlan->setObjectName(QStringLiteral("CmbHAZIRALAN"));
     for (const auto& k : kPriceKinds)
-        m_hazirAlan->addItem(QString::fromUtf8(k[1]) + QStringLiteral(" TL"), QLatin1String(k[0]) + QStringLiteral("_TL"));
+        m_hazirAlan->addItem(QString::fromUtf8(k[1]) + QStringLiteral(" TL"), QLatin1String(k[0]));
     auto* hazir = new QPushButton(QStringLiteral("Hazır Değerlerden Seç"));
     hazir->setObjectName(QStringLiteral("BtnHAZIR"));
     connect(gecmis, &QPushButton::clicked, this, &TFormStok::pickHistoryPrice);
@@ -426,13 +394,7 @@ void TFormStok::pickHistoryPrice()
         QInputDialog::getItem(this, QStringLiteral("Alış/Maliyet Fiyatları"), QStringLiteral("Fiyat"), items, 0, false, &ok);
     if (!ok)
         return;
-    const auto& r = rows.at(items.indexOf(chosen));
-    // The chosen value goes into the chosen price kind, in the three currencies.
-    const QString tl = m_hazirAlan->currentData().toString();
-    const QString kind = tl.left(tl.size() - 3);
-    m_kart.setValue(kind + QStringLiteral("_TL"), r.tl);
-    m_kart.setValue(kind + QStringLiteral("_USD"), r.usd);
-    m_kart.setValue(kind + QStringLiteral("_EUR"), r.eur);
+    m_kart.takeHistoryPrice(m_hazirAlan->currentData().toString(), rows.at(items.indexOf(chosen)));
     showModel();
 }
 
@@ -611,14 +573,14 @@ QWidget* TFormStok::pageResim()
                                                        QStringLiteral("Resim (*.jpg *.jpeg)"));
         if (f.isEmpty())
             return;
-        guard([&] { StockPictures::add(yearDb(), m_kart.stokNo(), m_kart.text(QStringLiteral("STOK_KOD_NO")), f); });
+        guard([&] { m_kart.addPicture(f); });
         showPictures();
     });
     connect(sil, &QPushButton::clicked, this, [this] {
         QListWidgetItem* it = m_resimler->currentItem();
         if (!it || !Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
             return;
-        guard([&] { StockPictures::remove(yearDb(), m_kart.stokNo(), it->data(Qt::UserRole).toInt()); });
+        m_kart.removePicture(m_resimler->row(it));
         showPictures();
     });
     connect(m_resimler, &QListWidget::currentRowChanged, this, [this](int r) {
@@ -635,7 +597,7 @@ QWidget* TFormStok::pageResim()
 void TFormStok::showPictures()
 {
     m_resimler->clear();
-    for (const auto& p : StockPictures::of(yearDb(), m_kart.stokNo())) {
+    for (const auto& p : m_kart.pictures()) {
         auto* it = new QListWidgetItem(p.dosyaAdi, m_resimler);
         it->setData(Qt::UserRole, p.sira);
         it->setData(Qt::UserRole + 1, p.data);
@@ -749,13 +711,6 @@ bool TFormStok::beforeSave()
 {
     readBarcodes();
     readSupplierPrices();
-    for (StockBarcode& b : m_kart.barcodes())
-        if (b.barkod != b.savedBarkod || b.savedBarkod.isEmpty())
-            if (!guard([&] { m_kart.checkBarcodeRow(b); })) {
-                showBarcodes();
-                return false;
-            }
-    showBarcodes();
     return true;
 }
 
