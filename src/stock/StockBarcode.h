@@ -13,6 +13,12 @@ struct StockBarcode {
     QString checkedBarkod; // the barcode as last checked (its warnings are not repeated)
 };
 
+// One row of the item's warehouse-location grid (STOKDEPOYER).
+struct StockLocation {
+    int depoKodu = 0;
+    QString rafYeri;
+};
+
 // One row of the item's supplier price list (TEDARIKFIYAT).
 struct SupplierPrice {
     int tedKod = 0;

@@ -63,6 +63,8 @@ void StockCard::startNew()
     m_supplier.clear();
     m_pictures.clear();
     m_removedPictures.clear();
+    m_locations.clear();
+    m_savedLocations.clear();
     m_savedBarcodeCount = m_savedSupplierCount = 0;
     loadSatellites(); // the STOKMUH row of the new number: edit when present, insert when not
 }
@@ -98,6 +100,12 @@ void StockCard::open(double stokNo)
     m_savedSupplierCount = m_supplier.size();
     m_pictures = StockPictures::of(m_db, stokNo);
     m_removedPictures.clear();
+    m_locations.clear();
+    for (const QSqlRecord& r : m_db.records(QStringLiteral("SELECT DEPO_KODU, RAF_YERI FROM STOKDEPOYER WHERE "
+                                                           "STOK_NO = :S ORDER BY DEPO_KODU"),
+                                            {{QStringLiteral("S"), stokNo}}))
+        m_locations << StockLocation{r.value(0).toInt(), toText(r.value(1)).trimmed()};
+    m_savedLocations = m_locations;
     loadSatellites();
 }
 
@@ -113,8 +121,11 @@ void StockCard::loadSatellites()
 bool StockCard::isModified() const
 {
     if (CardModel::isModified() || m_barcodes.size() != m_savedBarcodeCount || m_supplier.size() != m_savedSupplierCount
-        || !m_removedPictures.isEmpty())
+        || !m_removedPictures.isEmpty() || m_locations.size() != m_savedLocations.size())
         return true;
+    for (int i = 0; i < m_locations.size(); ++i)
+        if (m_locations[i].depoKodu != m_savedLocations[i].depoKodu || m_locations[i].rafYeri != m_savedLocations[i].rafYeri)
+            return true;
     for (const StockPictures::Picture& p : m_pictures)
         if (p.sira == 0)
             return true;
@@ -207,6 +218,17 @@ void StockCard::takeHistoryPrice(const QString& kind, const StockPriceHistory::R
     takePrices(syncedPrices());
 }
 
+void StockCard::checkLocationRow(int index) const
+{
+    const StockLocation& row = m_locations.at(index);
+    if (row.depoKodu == 0)
+        throw FieldError(QStringLiteral("Lütfen Bir Depo Seçiniz."), QStringLiteral("DEPO_KODU"));
+    for (int i = 0; i < m_locations.size(); ++i)
+        if (i != index && m_locations[i].depoKodu == row.depoKodu)
+            throw FieldError(QStringLiteral("Bu Depoyu Daha Önce Seçtiniz.Lütfen Başka Bir Depo Seçiniz... "),
+                             QStringLiteral("DEPO_KODU"));
+}
+
 void StockCard::addPicture(const QString& file) { m_pictures << StockPictures::read(text(kKod), file); }
 
 void StockCard::removePicture(int index)
@@ -273,6 +295,8 @@ void StockCard::save()
     for (const StockBarcode& b : m_barcodes)
         if (b.barkod.trimmed().isEmpty())
             throw FieldError(QStringLiteral("Barkod Alanını Lüften Giriniz."), QStringLiteral("BARKOD"));
+    for (int i = 0; i < m_locations.size(); ++i)
+        checkLocationRow(i);
 
     takePrices(syncedPrices());
     setValue(QStringLiteral("AKTARILDI"), QStringLiteral("H"));
@@ -280,6 +304,11 @@ void StockCard::save()
     DbTransaction tx(m_db);
     writeCard();
     writeSatellites(m_savedCode, newCode);
+    m_db.exec(QStringLiteral("DELETE FROM STOKDEPOYER WHERE STOK_NO = :S"), {{QStringLiteral("S"), stokNo()}});
+    for (const StockLocation& l : m_locations)
+        m_db.exec(QStringLiteral("INSERT INTO STOKDEPOYER (STOK_NO, DEPO_KODU, RAF_YERI) VALUES (:S, :D, :R)"),
+                  {{QStringLiteral("S"), stokNo()}, {QStringLiteral("D"), l.depoKodu},
+                   {QStringLiteral("R"), l.rafYeri.trimmed().left(10)}});
     for (int sira : m_removedPictures)
         StockPictures::remove(m_db, stokNo(), sira);
     QList<StockPictures::Picture> pictures = m_pictures;
@@ -289,6 +318,7 @@ void StockCard::save()
     tx.commit();
     m_pictures = pictures;
     m_removedPictures.clear();
+    m_savedLocations = m_locations;
 
     m_savedCode = newCode;
     m_muhExists = true;

@@ -66,6 +66,12 @@ public:
     const QList<StockBarcode>& barcodes() const { return m_barcodes; }
     QList<SupplierPrice>& supplierPrices() { return m_supplier; }
 
+    // Warehouse locations: one row per warehouse; a warehouse chosen a second time is refused
+    // ("Bu Depoyu Daha Önce Seçtiniz.Lütfen Başka Bir Depo Seçiniz... ") when the row is left
+    // and again by save().
+    QList<StockLocation>& locations() { return m_locations; }
+    void checkLocationRow(int index) const;
+
     const Db& db() const { return m_db; }
 
 private:
@@ -82,6 +88,8 @@ private:
     QList<StockBarcode> m_barcodes;
     QList<SupplierPrice> m_supplier;
     QVariantMap m_pricesSeen; // the row as the price columns were last reconciled
+    QList<StockLocation> m_locations;
+    QList<StockLocation> m_savedLocations;
     QList<StockPictures::Picture> m_pictures;
     QList<int> m_removedPictures;
     QString m_savedCode;

@@ -23,6 +23,7 @@ const ListDef kLists[] = {
     {"DOVIZ_KODU", "SELECT DOVIZ_KODU, DOVIZ_KODU FROM DOVIZ", nullptr, nullptr},
     {"KDV", "SELECT KDV, ACIKLAMA FROM KDVLER", nullptr, nullptr},
     {"BIRIM", "SELECT BIRIM_ADI, BIRIM_ADI FROM BIRIM", nullptr, nullptr},
+    {"DEPO_KODU", "SELECT DEPO_KODU, DEPO_ADI FROM DEPO", nullptr, nullptr},
 };
 
 const ListDef* find(const QString& column)

@@ -9,7 +9,7 @@ namespace nimbo {
 
 // The pick lists of the stock card's coded columns, by STOK column: main groups, groups of the
 // chosen main group, sub-groups of the chosen group, brands, models of the chosen brand,
-// colours, units, currencies and VAT rates. Names come in Turkish order.
+// colours, units, currencies, VAT rates and warehouses (DEPO_KODU, for the location grid). Names come in Turkish order.
 class StockChoices {
 public:
     using Choice = QPair<QVariant, QString>; // stored value, name shown

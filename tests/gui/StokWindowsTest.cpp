@@ -2,6 +2,7 @@
 #include "services/SessionContext.h"
 #include "stock/forms/TFormStok.h"
 #include "stock/forms/TFormStokBr.h"
+#include "stock/forms/TFormStokParca.h"
 #include "stock/forms/TFormStokTanim.h"
 #include "support/WindowTest.h"
 
@@ -231,4 +232,47 @@ TEST_F(StokWindows, PriceButtonsOnATlItemComputeFromWhatWasTyped)
     EXPECT_DOUBLE_EQ(rows[0].value(1).toDouble(), 20.0);
     EXPECT_DOUBLE_EQ(rows[0].value(2).toDouble(), 15.0);
     EXPECT_DOUBLE_EQ(rows[0].value(3).toDouble(), 15.0);
+}
+
+// The location grid refuses a warehouse chosen twice as it is chosen; the parts form refuses
+// to store an empty list and stores a typed one.
+TEST_F(StokWindows, LocationGridAndPartsForm)
+{
+    exec("INSERT INTO DEPO (DEPO_KODU, DEPO_ADI) VALUES (2, 'Şube Depo')");
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO) VALUES (7, 'K7', 'Kablo', 5)");
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO) VALUES (8, 'F8', 'Fiş', 5)");
+    TFormStok f(7);
+    f.show();
+    click(&f, "BtnDEPOEKLE");
+    click(&f, "BtnDEPOEKLE");
+    auto* grid = child<QTableWidget>(&f, "GridDEPOYER");
+    ASSERT_EQ(grid->rowCount(), 2);
+    auto* first = qobject_cast<QComboBox*>(grid->cellWidget(0, 0));
+    auto* second = qobject_cast<QComboBox*>(grid->cellWidget(1, 0));
+    ASSERT_TRUE(first && second);
+    first->setCurrentIndex(first->findText(QStringLiteral("Merkez Depo")));
+    (*prompter)->expectWarn(QStringLiteral("Bu Depoyu Daha Önce Seçtiniz.Lütfen Başka Bir Depo Seçiniz... "));
+    second->setCurrentIndex(second->findText(QStringLiteral("Merkez Depo")));
+    EXPECT_EQ(second->currentIndex(), 0);
+    second->setCurrentIndex(second->findText(QStringLiteral("Şube Depo")));
+    grid->item(1, 1)->setText(QStringLiteral("R-2"));
+    click(&f, "BtnSAKLA");
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(sqlText(db.scalar("SELECT RAF_YERI FROM STOKDEPOYER WHERE STOK_NO = 7 AND DEPO_KODU = 2")),
+              QStringLiteral("R-2"));
+
+    TFormStokParca parts(7);
+    parts.show();
+    EXPECT_EQ(parts.windowTitle(), QStringLiteral("İçindeki Parçalar"));
+    (*prompter)->expectWarn(QStringLiteral("İçindeki Parçalar Boş Olarak Saklanmamaz"));
+    click(&parts, "BtnSAKLA");
+    EXPECT_TRUE(parts.isVisible());
+    type(&parts, "EditPARCAKOD", QStringLiteral("F8"));
+    click(&parts, "BtnEKLE");
+    auto* pg = child<QTableWidget>(&parts, "GridPARCA");
+    ASSERT_EQ(pg->rowCount(), 1);
+    pg->item(0, 2)->setText(QStringLiteral("2,5"));
+    click(&parts, "BtnSAKLA");
+    EXPECT_EQ(parts.result(), QDialog::Accepted);
+    EXPECT_DOUBLE_EQ(db.scalar("SELECT MIKTAR FROM STOKPARCA WHERE STOK_NO = 7 AND PARCA_STOK_NO = 8").toDouble(), 2.5);
 }

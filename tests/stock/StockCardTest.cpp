@@ -1,6 +1,7 @@
 #include "StockTestUtil.h"
 #include "db/DbTransaction.h"
 #include "services/SessionContext.h"
+#include "stock/StockParts.h"
 #include "stock/StockRights.h"
 #include "support/TestEnv.h"
 
@@ -365,4 +366,78 @@ TEST_F(StockCardTest, PickedHistoryPriceFillsTheOwnCurrencyToo)
     EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_USD").toDouble(), 2);
     EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_EUR").toDouble(), 1.6);
     EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_DOVIZ").toDouble(), 80);
+}
+
+// One row per warehouse: a second row on the same warehouse is refused by the row check and
+// by the save; the rows are stored with the card and read back.
+TEST_F(StockCardTest, WarehouseLocationsOncePerWarehouse)
+{
+    StockCard c(db);
+    c.startNew();
+    c.setValue("STOK_KOD_NO", "Y-1");
+    c.setValue("STOK_ADI_TR", "Raflı");
+    c.setValue("ANAGRUPNO", 1);
+    c.locations() << StockLocation{1, "A-01"} << StockLocation{2, "B-07"} << StockLocation{1, "C-03"};
+    EXPECT_NO_THROW(c.checkLocationRow(1));
+    const QString twice = "Bu Depoyu Daha Önce Seçtiniz.Lütfen Başka Bir Depo Seçiniz... @DEPO_KODU";
+    try {
+        c.checkLocationRow(2);
+        ADD_FAILURE() << "second row on warehouse 1 accepted";
+    } catch (const FieldError& e) {
+        EXPECT_EQ(e.message() + '@' + e.column(), twice);
+    }
+    EXPECT_EQ(fieldErrorOf(c), twice);
+    EXPECT_FALSE(db.any("SELECT 1 FROM STOK WHERE STOK_KOD_NO = 'Y-1'"));
+
+    c.locations().removeLast();
+    c.save();
+    StockCard again(db);
+    again.open(c.stokNo());
+    ASSERT_EQ(again.locations().size(), 2);
+    EXPECT_EQ(again.locations()[1].depoKodu, 2);
+    EXPECT_EQ(again.locations()[1].rafYeri, "B-07");
+    again.locations().removeFirst();
+    EXPECT_TRUE(again.isModified());
+    again.save();
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKDEPOYER WHERE STOK_NO = :S", {{"S", c.stokNo()}}).toInt(), 1);
+}
+
+// The parts list: added by code (an unknown code and the item itself refused, a repeat adds
+// one more), an empty list refused, the list stored whole and read back.
+TEST_F(StockCardTest, PartsListIsCheckedAndStoredWhole)
+{
+    const double set = saveItem(db, "SET-1");
+    saveItem(db, "VIDA");
+    saveItem(db, "SOMUN");
+    StockParts parts(db, set);
+    auto refusal = [&](auto f) {
+        try {
+            f();
+        } catch (const UserError& e) {
+            return e.message();
+        }
+        return QString();
+    };
+    EXPECT_EQ(refusal([&] { parts.save(); }), "İçindeki Parçalar Boş Olarak Saklanmamaz");
+    EXPECT_EQ(refusal([&] { parts.addByCode("YOK"); }), "Stok Bulunamadı.");
+    EXPECT_EQ(refusal([&] { parts.addByCode("SET-1"); }), "Bir Ürün Kendi Parçası Olamaz.");
+    parts.addByCode("VIDA");
+    parts.addByCode("SOMUN");
+    parts.addByCode(" VIDA ");
+    ASSERT_EQ(parts.rows().size(), 2);
+    EXPECT_DOUBLE_EQ(parts.rows()[0].miktar, 2);
+    parts.rows()[1].miktar = 0;
+    EXPECT_EQ(refusal([&] { parts.save(); }), "SOMUN için miktar sıfırdan büyük olmalı.");
+    parts.rows()[1].miktar = 4;
+    parts.save();
+
+    StockParts read(db, set);
+    read.load();
+    ASSERT_EQ(read.rows().size(), 2);
+    EXPECT_EQ(read.rows()[0].kod, "VIDA");
+    EXPECT_EQ(read.rows()[1].adi, "Ürün SOMUN");
+    EXPECT_DOUBLE_EQ(read.rows()[1].miktar, 4);
+    read.rows().clear();
+    EXPECT_EQ(refusal([&] { read.save(); }), "İçindeki Parçalar Boş Olarak Saklanmamaz");
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKPARCA").toInt(), 2); // the refused save changed nothing
 }

@@ -9,6 +9,7 @@
 #include "stock/StockQuantities.h"
 #include "stock/StockRights.h"
 #include "stock/forms/TFormMuadil.h"
+#include "stock/forms/TFormStokParca.h"
 #include "widgets/FormUtil.h"
 
 #include <QCheckBox>
@@ -28,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSqlRecord>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -96,6 +98,7 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
     tabs->addTab(pageGenel(), QStringLiteral("Genel Bilgiler"));
     tabs->addTab(pageFiyat(), QStringLiteral("Fiyatlar"));
     tabs->addTab(pageBarkod(), QStringLiteral("Barkod ve Tedarikçi"));
+    tabs->addTab(pageDepoYeri(), QStringLiteral("Depo Yerleri"));
     tabs->addTab(pageMuhasebe(), QStringLiteral("Muhasebe Kodları"));
     tabs->addTab(pageResim(), QStringLiteral("Resimler"));
     tabs->addTab(pageDiger(), QStringLiteral("Diğer Bilgiler"));
@@ -111,6 +114,16 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
         TFormMuadil(m_kart.stokNo(), this).exec();
     });
     bottom->addWidget(muadil);
+    auto* parca = new QPushButton(QStringLiteral("Parçalar"));
+    parca->setObjectName(QStringLiteral("BtnPARCA"));
+    connect(parca, &QPushButton::clicked, this, [this] {
+        if (m_kart.isNew()) {
+            Prompter::instance().warn(QStringLiteral("Önce Kaydı Saklayınız."));
+            return;
+        }
+        TFormStokParca(m_kart.stokNo(), this).exec();
+    });
+    bottom->addWidget(parca);
     bottom->addStretch();
     bottom->addWidget(buttonRow());
     left->addLayout(bottom);
@@ -122,6 +135,7 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
     showModel();
     showBarcodes();
     showSupplierPrices();
+    showLocations();
     showPictures();
     resize(1180, 700);
 }
@@ -524,6 +538,81 @@ void TFormStok::readSupplierPrices()
     }
 }
 
+QWidget* TFormStok::pageDepoYeri()
+{
+    auto* w = new QWidget;
+    auto* v = new QVBoxLayout(w);
+    m_depoYeri = new QTableWidget(0, 2);
+    m_depoYeri->setObjectName(QStringLiteral("GridDEPOYER"));
+    m_depoYeri->setHorizontalHeaderLabels({QStringLiteral("Depo"), QStringLiteral("Raf Yeri")});
+    m_depoYeri->horizontalHeader()->setStretchLastSection(true);
+    m_depoYeri->setColumnWidth(0, 220);
+    v->addWidget(m_depoYeri);
+    auto* h = new QHBoxLayout;
+    auto* ekle = new QPushButton(QStringLiteral("Depo Ekle"));
+    ekle->setObjectName(QStringLiteral("BtnDEPOEKLE"));
+    auto* sil = new QPushButton(QStringLiteral("Depo Sil"));
+    sil->setObjectName(QStringLiteral("BtnDEPOSIL"));
+    h->addWidget(ekle);
+    h->addWidget(sil);
+    h->addStretch();
+    v->addLayout(h);
+    connect(ekle, &QPushButton::clicked, this, [this] {
+        readLocations();
+        m_kart.locations() << StockLocation{};
+        showLocations();
+    });
+    connect(sil, &QPushButton::clicked, this, [this] {
+        const int r = m_depoYeri->currentRow();
+        if (r < 0)
+            return;
+        readLocations();
+        m_kart.locations().removeAt(r);
+        showLocations();
+    });
+    connect(m_depoYeri, &QTableWidget::cellChanged, this, [this] { readLocations(); });
+    return w;
+}
+
+void TFormStok::showLocations()
+{
+    QList<StockChoices::Choice> depots;
+    guard([&] { depots = StockChoices::of(yearDb(), QStringLiteral("DEPO_KODU"), {}); });
+    const bool was = m_depoYeri->blockSignals(true);
+    const auto& rows = m_kart.locations();
+    m_depoYeri->setRowCount(rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        auto* c = new QComboBox;
+        c->setObjectName(QStringLiteral("CmbDEPO%1").arg(i));
+        c->addItem(QString(), 0);
+        for (const auto& d : depots)
+            c->addItem(d.second, d.first.toInt());
+        c->setCurrentIndex(qMax(0, c->findData(rows[i].depoKodu)));
+        // A warehouse chosen twice is refused as soon as it is chosen.
+        connect(c, &QComboBox::currentIndexChanged, this, [this, i, c] {
+            readLocations();
+            if (!guard([&] { m_kart.checkLocationRow(i); })) {
+                m_kart.locations()[i].depoKodu = 0;
+                const QSignalBlocker block(c);
+                c->setCurrentIndex(0);
+            }
+        });
+        m_depoYeri->setCellWidget(i, 0, c);
+        m_depoYeri->setItem(i, 1, new QTableWidgetItem(rows[i].rafYeri));
+    }
+    m_depoYeri->blockSignals(was);
+}
+
+void TFormStok::readLocations()
+{
+    auto& rows = m_kart.locations();
+    for (int i = 0; i < rows.size() && i < m_depoYeri->rowCount(); ++i) {
+        if (auto* c = qobject_cast<QComboBox*>(m_depoYeri->cellWidget(i, 0)))
+            rows[i].depoKodu = c->currentData().toInt();
+        rows[i].rafYeri = m_depoYeri->item(i, 1) ? m_depoYeri->item(i, 1)->text().trimmed() : QString();
+    }
+}
+
 QWidget* TFormStok::pageMuhasebe()
 {
     auto* w = new QWidget;
@@ -711,6 +800,7 @@ bool TFormStok::beforeSave()
 {
     readBarcodes();
     readSupplierPrices();
+    readLocations();
     return true;
 }
 
