@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     const int shot = args.indexOf(QLatin1String("--shot"));
     if (shot >= 0) {
         if (shot + 2 >= args.size()) {
-            std::fprintf(stderr, "kullanım: nimbo --shot PENCERE DOSYA.png [--user K --password S]\n");
+            std::fprintf(stderr, "kullanım: nimbo --shot PENCERE DOSYA.png [--user K --password S] [--click DÜĞME [--wait MS]]\n");
             return 2;
         }
         auto opt = [&args](const char* name, const char* fallback) {
@@ -35,7 +35,7 @@ int main(int argc, char** argv)
             return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString::fromUtf8(fallback);
         };
         return nimbo::takeShot(args.at(shot + 1), args.at(shot + 2), opt("--user", "YONETICI"),
-                               opt("--password", "1234"));
+                               opt("--password", "1234"), opt("--click", ""), opt("--wait", "3000").toInt());
     }
     nimbo::Prompter::install(std::make_unique<nimbo::MessageBoxPrompter>());
     return nimbo::runProgram(args);

@@ -143,7 +143,9 @@ void TFormDoviz::build(bool kurSecici)
 
     auto* tcmb = new QHBoxLayout;
     m_btnTcmb = new QPushButton(QStringLiteral("TCMB'ndan Kurlari Al"), right);
+    m_btnTcmb->setObjectName(QStringLiteral("BtnTCMB"));
     m_btnEksik = new QPushButton(QStringLiteral("Eksik Günleri Doldur"), right);
+    m_btnEksik->setObjectName(QStringLiteral("BtnEKSIKGUN"));
     m_btnEksik->setToolTip(QStringLiteral("Son kayıtlı kurdan bugüne kadar her iş gününün TCMB kurlarını alır."));
     m_ilerleme = new QProgressBar(right);
     m_ilerleme->setMaximumWidth(180);
