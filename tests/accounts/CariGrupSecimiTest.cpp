@@ -54,8 +54,6 @@ TEST_F(CariGrupSecimiTest, AChosenLevelNarrowsTheNextAndNothingChosenOffersAll)
     EXPECT_TRUE(s.altGruplar(QStringLiteral("TOP' OR '1'='1")).isEmpty());
 }
 
-} // namespace nimbo::test
-
 // Pick lists read into memory come in Turkish order: ÇİĞLİ before KONAK, İZMİR after IĞDIR.
 TEST_F(CariGrupSecimiTest, PickListsComeInTurkishOrder)
 {
@@ -81,3 +79,6 @@ TEST_F(CariGrupSecimiTest, PickListsComeInTurkishOrder)
         ana << g.second;
     EXPECT_EQ(ana, (QStringList{"BAYİLER", "ÇİFTÇİLER", "KOOPERATİFLER"}));
 }
+
+} // namespace nimbo::test
+
