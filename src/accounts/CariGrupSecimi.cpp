@@ -35,4 +35,19 @@ QList<CariGrupSecimi::Secenek> CariGrupSecimi::altGruplar(const QString& grup) c
                 {{QStringLiteral("G"), grup}}, false);
 }
 
+QStringList CariGrupSecimi::iskontoGruplari() const
+{
+    QStringList out;
+    for (const QSqlRecord& r :
+         m_db.records(QStringLiteral("SELECT DISTINCT ISKGRUP FROM CARI WHERE ISKGRUP IS NOT NULL AND ISKGRUP <> ''")))
+        out << toText(r.value(0));
+    TurkishCollation::sort(out);
+    return out;
+}
+
+QList<CariGrupSecimi::Secenek> CariGrupSecimi::temsilciler() const
+{
+    return read(QStringLiteral("SELECT ISCI_KOD, ISCI_ADI FROM CALISAN"), {}, false);
+}
+
 } // namespace nimbo

@@ -78,6 +78,13 @@ TEST_F(CariGrupSecimiTest, PickListsComeInTurkishOrder)
     for (const auto& g : CariGrupSecimi(db).anaGruplar())
         ana << g.second;
     EXPECT_EQ(ana, (QStringList{"BAYİLER", "ÇİFTÇİLER", "KOOPERATİFLER"}));
+
+    f.cari(QStringLiteral("C1"), {{QStringLiteral("ISKGRUP"), QStringLiteral("ŞEHİR İÇİ")}});
+    f.cari(QStringLiteral("C2"), {{QStringLiteral("ISKGRUP"), QStringLiteral("ÇARŞI")}});
+    f.cari(QStringLiteral("C3"), {{QStringLiteral("ISKGRUP"), QStringLiteral("SANAYİ")}});
+    f.cari(QStringLiteral("C4"), {{QStringLiteral("ISKGRUP"), QStringLiteral("ÇARŞI")}});
+    f.cari(QStringLiteral("C5"), {{QStringLiteral("ISKGRUP"), QStringLiteral("CADDE")}});
+    EXPECT_EQ(CariGrupSecimi(db).iskontoGruplari(), (QStringList{"CADDE", "ÇARŞI", "SANAYİ", "ŞEHİR İÇİ"}));
 }
 
 } // namespace nimbo::test

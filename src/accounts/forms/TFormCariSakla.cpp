@@ -219,9 +219,7 @@ QWidget* TFormCariSakla::pageTicari()
     isk->setObjectName(QStringLiteral("CmbISKGRUP"));
     isk->setEditable(true);
     isk->addItem(QString());
-    for (const QSqlRecord& r : yearDb().records(QStringLiteral("SELECT DISTINCT ISKGRUP FROM CARI WHERE ISKGRUP IS NOT NULL "
-                                                               "ORDER BY ISKGRUP")))
-        isk->addItem(toText(r.value(0)));
+    guard([&] { isk->addItems(CariGrupSecimi(yearDb()).iskontoGruplari()); });
     bind(isk, QStringLiteral("ISKGRUP"));
     put(QStringLiteral("İskonto Grubu"), isk, 1);
     ++row;
@@ -263,8 +261,10 @@ QWidget* TFormCariSakla::pageTicari()
     auto* isci = new QComboBox;
     isci->setObjectName(QStringLiteral("CmbISCI_KOD"));
     isci->addItem(QString(), QVariant());
-    for (const QSqlRecord& r : yearDb().records(QStringLiteral("SELECT ISCI_KOD, ISCI_ADI FROM CALISAN ORDER BY ISCI_ADI")))
-        isci->addItem(toText(r.value(1)), toText(r.value(0)));
+    guard([&] {
+        for (const auto& t : CariGrupSecimi(yearDb()).temsilciler())
+            isci->addItem(t.second, t.first);
+    });
     bind(isci, QStringLiteral("ISCI_KOD"));
     put(QStringLiteral("Satış Temsilcisi"), isci, 1);
     ++row;
