@@ -56,6 +56,21 @@ private:
 
 Db yearDb() { return SessionContext::current().db(); }
 
+// "<what> Ekle" and "<what> Sil" under a grid (objects BtnNAMEEKLE, BtnNAMESIL).
+std::pair<QPushButton*, QPushButton*> addRemoveRow(QBoxLayout* into, const QString& what, const QString& name)
+{
+    auto* row = new QHBoxLayout;
+    auto* add = new QPushButton(what + QStringLiteral(" Ekle"));
+    add->setObjectName(QStringLiteral("Btn%1EKLE").arg(name));
+    auto* remove = new QPushButton(what + QStringLiteral(" Sil"));
+    remove->setObjectName(QStringLiteral("Btn%1SIL").arg(name));
+    row->addWidget(add);
+    row->addWidget(remove);
+    row->addStretch();
+    into->addLayout(row);
+    return {add, remove};
+}
+
 QString money(double v) { return QLocale(QLocale::Turkish).toString(v, 'f', 2); }
 
 const char* const kPriceKinds[][2] = {{"ALIS_FYT", "Alış Liste Fiyatı"},     {"SAT_SKFYT", "Perakende Satış Fiyatı"},
@@ -104,26 +119,22 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
     tabs->addTab(pageDiger(), QStringLiteral("Diğer Bilgiler"));
     left->addWidget(tabs);
     auto* bottom = new QHBoxLayout;
-    auto* muadil = new QPushButton(QStringLiteral("Muadiller"));
-    muadil->setObjectName(QStringLiteral("BtnMUADIL"));
-    connect(muadil, &QPushButton::clicked, this, [this] {
-        if (m_kart.isNew()) {
-            Prompter::instance().warn(QStringLiteral("Önce Kaydı Saklayınız."));
-            return;
-        }
-        TFormMuadil(m_kart.stokNo(), this).exec();
-    });
-    bottom->addWidget(muadil);
-    auto* parca = new QPushButton(QStringLiteral("Parçalar"));
-    parca->setObjectName(QStringLiteral("BtnPARCA"));
-    connect(parca, &QPushButton::clicked, this, [this] {
-        if (m_kart.isNew()) {
-            Prompter::instance().warn(QStringLiteral("Önce Kaydı Saklayınız."));
-            return;
-        }
-        TFormStokParca(m_kart.stokNo(), this).exec();
-    });
-    bottom->addWidget(parca);
+    // Windows about a stored item: they need the card saved first.
+    auto savedItemButton = [&](const QString& text, const QString& name, auto open) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(name);
+        connect(b, &QPushButton::clicked, this, [this, open] {
+            if (m_kart.isNew())
+                Prompter::instance().warn(QStringLiteral("Önce Kaydı Saklayınız."));
+            else
+                open(m_kart.stokNo());
+        });
+        bottom->addWidget(b);
+    };
+    savedItemButton(QStringLiteral("Muadiller"), QStringLiteral("BtnMUADIL"),
+                    [this](double no) { TFormMuadil(no, this).exec(); });
+    savedItemButton(QStringLiteral("Parçalar"), QStringLiteral("BtnPARCA"),
+                    [this](double no) { TFormStokParca(no, this).exec(); });
     bottom->addStretch();
     bottom->addWidget(buttonRow());
     left->addLayout(bottom);
@@ -424,15 +435,7 @@ QWidget* TFormStok::pageBarkod()
     m_barkod->horizontalHeader()->setStretchLastSection(true);
     m_barkod->setColumnWidth(0, 180);
     v->addWidget(m_barkod);
-    auto* bh = new QHBoxLayout;
-    auto* ekle = new QPushButton(QStringLiteral("Barkod Ekle"));
-    ekle->setObjectName(QStringLiteral("BtnBARKODEKLE"));
-    auto* sil = new QPushButton(QStringLiteral("Barkod Sil"));
-    sil->setObjectName(QStringLiteral("BtnBARKODSIL"));
-    bh->addWidget(ekle);
-    bh->addWidget(sil);
-    bh->addStretch();
-    v->addLayout(bh);
+    auto [ekle, sil] = addRemoveRow(v, QStringLiteral("Barkod"), QStringLiteral("BARKOD"));
     connect(ekle, &QPushButton::clicked, this, &TFormStok::addBarcode);
     connect(sil, &QPushButton::clicked, this, [this] {
         const int r = m_barkod->currentRow();
@@ -459,13 +462,7 @@ QWidget* TFormStok::pageBarkod()
         {QStringLiteral("Tedarikçi No"), QStringLiteral("Alış Fiyatı"), QStringLiteral("Döviz")});
     m_tedarik->horizontalHeader()->setStretchLastSection(true);
     v->addWidget(m_tedarik);
-    auto* th = new QHBoxLayout;
-    auto* tekle = new QPushButton(QStringLiteral("Tedarikçi Ekle"));
-    auto* tsil = new QPushButton(QStringLiteral("Tedarikçi Sil"));
-    th->addWidget(tekle);
-    th->addWidget(tsil);
-    th->addStretch();
-    v->addLayout(th);
+    auto [tekle, tsil] = addRemoveRow(v, QStringLiteral("Tedarikçi"), QStringLiteral("TEDARIK"));
     connect(tekle, &QPushButton::clicked, this, [this] {
         readSupplierPrices();
         m_kart.supplierPrices() << SupplierPrice{0, 0, m_kart.text(QStringLiteral("DOVIZ_KODU"))};
@@ -548,15 +545,7 @@ QWidget* TFormStok::pageDepoYeri()
     m_depoYeri->horizontalHeader()->setStretchLastSection(true);
     m_depoYeri->setColumnWidth(0, 220);
     v->addWidget(m_depoYeri);
-    auto* h = new QHBoxLayout;
-    auto* ekle = new QPushButton(QStringLiteral("Depo Ekle"));
-    ekle->setObjectName(QStringLiteral("BtnDEPOEKLE"));
-    auto* sil = new QPushButton(QStringLiteral("Depo Sil"));
-    sil->setObjectName(QStringLiteral("BtnDEPOSIL"));
-    h->addWidget(ekle);
-    h->addWidget(sil);
-    h->addStretch();
-    v->addLayout(h);
+    auto [ekle, sil] = addRemoveRow(v, QStringLiteral("Depo"), QStringLiteral("DEPO"));
     connect(ekle, &QPushButton::clicked, this, [this] {
         readLocations();
         m_kart.locations() << StockLocation{};
