@@ -7,6 +7,7 @@
 #include "support/FixtureHttpServer.h"
 
 #include <QSignalSpy>
+#include <QTcpServer>
 
 using namespace nimbo;
 using namespace nimbo::test;
@@ -147,4 +148,22 @@ TEST(RateXml, DayAddressBesideTheConfiguredOne)
 {
     EXPECT_EQ(KurSayfasiIndirici::gunAdresi(QUrl(KurSayfasiIndirici::varsayilanAdres()), QDate(2026, 1, 2)).toString(),
               "https://www.tcmb.gov.tr/kurlar/202601/02012026.xml");
+}
+
+// A run can be stopped while a day is on its way: it ends at once, saying so.
+TEST_F(RateXmlImport, AStoppedRunEndsWithItsMessage)
+{
+    addRate("USD", QDateTime(QDate(2026, 3, 4), QTime(0, 0)), 42.0, 42.1);
+    QTcpServer silent; // accepts and never answers
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    KurGunleriDoldurucu filler(db, QUrl(QStringLiteral("http://127.0.0.1:%1/kurlar/today.xml").arg(silent.serverPort())));
+    QSignalSpy done(&filler, &KurGunleriDoldurucu::bitti);
+    filler.baslat(QDate(2026, 3, 10));
+    EXPECT_TRUE(filler.calisiyor());
+    filler.iptal();
+    ASSERT_EQ(done.size(), 1);
+    EXPECT_EQ(done.first().at(0).toString(), "İşlem durduruldu.\nKurları kaydedilen gün sayısı: 0");
+    EXPECT_TRUE(done.first().at(1).toBool());
+    EXPECT_FALSE(filler.calisiyor());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM KURDEGER"), 1);
 }

@@ -369,7 +369,12 @@ void TFormDoviz::indirmeBitti()
 
 void TFormDoviz::BtnEksikGunlerClick()
 {
-    if ((m_doldurucu && m_doldurucu->calisiyor()) || (m_indirici && m_indirici->calisiyor()))
+    // While the days are fetched the same button stops the run.
+    if (m_doldurucu && m_doldurucu->calisiyor()) {
+        m_doldurucu->iptal();
+        return;
+    }
+    if (m_indirici && m_indirici->calisiyor())
         return;
     delete m_doldurucu;
     m_doldurucu = new KurGunleriDoldurucu(m_db, QUrl(m_adres), this);
@@ -381,7 +386,7 @@ void TFormDoviz::BtnEksikGunlerClick()
     connect(m_doldurucu, &KurGunleriDoldurucu::bitti, this,
             [this](const QString& m, bool sorun) { eksikGunlerBitti(m, sorun); });
     m_btnTcmb->setEnabled(false);
-    m_btnEksik->setEnabled(false);
+    m_btnEksik->setText(QStringLiteral("Durdur"));
     m_ilerleme->setRange(0, 0);
     m_ilerleme->show();
     m_doldurucu->baslat(QDate::currentDate());
@@ -389,6 +394,7 @@ void TFormDoviz::BtnEksikGunlerClick()
 
 void TFormDoviz::eksikGunlerBitti(const QString& mesaj, bool sorunVar)
 {
+    m_btnEksik->setText(QStringLiteral("Eksik Günleri Doldur"));
     indirmeBitti();
     kurlariDoldur();
     if (sorunVar)
