@@ -275,4 +275,11 @@ TEST_F(StokWindows, LocationGridAndPartsForm)
     click(&parts, "BtnSAKLA");
     EXPECT_EQ(parts.result(), QDialog::Accepted);
     EXPECT_DOUBLE_EQ(db.scalar("SELECT MIKTAR FROM STOKPARCA WHERE STOK_NO = 7 AND PARCA_STOK_NO = 8").toDouble(), 2.5);
+
+    // Opened again, the quantity reads back as typed and survives another save.
+    TFormStokParca again(7);
+    again.show();
+    EXPECT_EQ(child<QTableWidget>(&again, "GridPARCA")->item(0, 2)->text(), QStringLiteral("2,5"));
+    click(&again, "BtnSAKLA");
+    EXPECT_DOUBLE_EQ(db.scalar("SELECT MIKTAR FROM STOKPARCA WHERE STOK_NO = 7 AND PARCA_STOK_NO = 8").toDouble(), 2.5);
 }

@@ -92,7 +92,7 @@ void TFormStokParca::showRows()
             it->setFlags(it->flags() & ~Qt::ItemIsEditable);
             m_grid->setItem(i, c, it);
         }
-        auto* q = new QTableWidgetItem(QLocale().toString(rows[i].miktar, 'g', 12));
+        auto* q = new QTableWidgetItem(QLocale(QLocale::Turkish).toString(rows[i].miktar, 'g', 12));
         q->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_grid->setItem(i, 2, q);
     }
