@@ -1,5 +1,7 @@
 #include "app/AllWindows.h"
 #include "app/Shot.h"
+#include "db/DbLog.h"
+#include "db/Paths.h"
 #include "services/Prompter.h"
 #include "session/forms/StartupFlow.h"
 #include "widgets/MessageBoxPrompter.h"
@@ -20,6 +22,8 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("NimboSoft"));
     QApplication::setApplicationDisplayName(QStringLiteral("NimboSoft"));
     nimbo::registerAllWindows();
+    // Database errors go with their statements to a log in the data folder.
+    nimbo::DbLog::openFile(nimbo::Paths::logFile());
 
     const QStringList args = QApplication::arguments();
     const int shot = args.indexOf(QLatin1String("--shot"));

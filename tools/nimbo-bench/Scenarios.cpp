@@ -2,6 +2,7 @@
 
 namespace nimbo::bench {
 
+void registerDbScenarios();
 void registerServicesScenarios();
 void registerAccountsScenarios();
 void registerStockScenarios();
@@ -9,6 +10,7 @@ void registerStockScenarios();
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
 {
+    registerDbScenarios();
     registerServicesScenarios();
     registerAccountsScenarios();
     registerStockScenarios();
