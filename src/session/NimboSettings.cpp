@@ -24,7 +24,8 @@ bool write(const QString& file, const QString& key, const QVariant& v)
     if (s.isWritable()) {
         s.setValue(key, v);
         s.sync();
-        if (s.status() == QSettings::NoError)
+        // A damaged file reads as FormatError and is written over; only a refused write fails.
+        if (s.status() != QSettings::AccessError)
             return true;
     }
     Prompter::instance().warn(QStringLiteral("Ayar kaydedilemedi: %1 dosyasına yazılamıyor. Dosyanın ve klasörün "
