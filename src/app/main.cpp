@@ -1,4 +1,5 @@
 #include "app/AllWindows.h"
+#include "app/CommandLineInfo.h"
 #include "app/Shot.h"
 #include "db/DbLog.h"
 #include "db/Paths.h"
@@ -6,11 +7,15 @@
 #include "session/forms/StartupFlow.h"
 #include "widgets/MessageBoxPrompter.h"
 
+#include "NimboVersion.h"
+
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
+    if (const auto code = nimbo::answerInfoOption(argc, argv))
+        return *code;
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
@@ -21,6 +26,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("NimboSoft"));
     QApplication::setOrganizationName(QStringLiteral("NimboSoft"));
     QApplication::setApplicationDisplayName(QStringLiteral("NimboSoft"));
+    QApplication::setApplicationVersion(QStringLiteral(NIMBO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("com.nimbosoft.NimboSoft"));
     nimbo::registerAllWindows();
     // Database errors go with their statements to a log in the data folder.
     nimbo::DbLog::openFile(nimbo::Paths::logFile());

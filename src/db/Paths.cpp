@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace nimbo {
@@ -11,7 +11,9 @@ namespace nimbo {
 namespace {
 QString g_programDir;
 QString g_configDir;
-QString g_dataDir;
+QString g_workDir;
+
+const QString kHelpIndex = QStringLiteral("help/index.html");
 
 QString withSlash(QString d)
 {
@@ -19,7 +21,57 @@ QString withSlash(QString d)
         d += QLatin1Char('/');
     return d;
 }
+
+QString appDir()
+{
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+}
+
+QString installedDataDir(const QString& appDir)
+{
+    return withSlash(QDir::cleanPath(appDir + QStringLiteral("/../share/nimbosoft")));
+}
+
+// The program folder was not chosen by a test, a tool or the environment.
+bool programDirIsTheExecutables() { return g_programDir.isEmpty() && qEnvironmentVariableIsEmpty("NIMBO_PROGRAM_DIR"); }
+
 } // namespace
+
+bool Paths::isInstalled(const QString& appDir)
+{
+    return !QFileInfo::exists(withSlash(appDir) + kHelpIndex) &&
+           QFileInfo::exists(installedDataDir(appDir) + kHelpIndex);
+}
+
+QString Paths::dataDirFor(const QString& appDir)
+{
+    return isInstalled(appDir) ? installedDataDir(appDir) : withSlash(QDir::cleanPath(appDir));
+}
+
+QString Paths::dataDir()
+{
+    const QString env = qEnvironmentVariable("NIMBO_DATA_DIR");
+    return env.isEmpty() ? dataDirFor(appDir()) : withSlash(env);
+}
+
+QString Paths::systemSettingsFileFor(const QString& appDir)
+{
+    const QString prefix = QDir::cleanPath(appDir + QStringLiteral("/.."));
+    const QString etc = prefix == QLatin1String("/usr") ? QStringLiteral("/etc") : prefix + QStringLiteral("/etc");
+    return etc + QStringLiteral("/nimbosoft/NIMBO.ini");
+}
+
+QString Paths::installedSettingsFor(const QString& appDir)
+{
+    const QString file = configDir() + QStringLiteral("NIMBO.ini");
+    const QString system = systemSettingsFileFor(appDir);
+    if (!QFileInfo::exists(file) && QFileInfo::exists(system)) {
+        QDir().mkpath(configDir());
+        if (QFile::copy(system, file))
+            QFile(file).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    return file;
+}
 
 QString Paths::programDir()
 {
@@ -28,9 +80,8 @@ QString Paths::programDir()
     const QString env = qEnvironmentVariable("NIMBO_PROGRAM_DIR");
     if (!env.isEmpty())
         return withSlash(env);
-    if (QCoreApplication::instance())
-        return withSlash(QCoreApplication::applicationDirPath());
-    return withSlash(QDir::currentPath());
+    const QString dir = appDir();
+    return isInstalled(dir) ? configDir() : withSlash(dir);
 }
 
 void Paths::setProgramDir(const QString& dir) { g_programDir = withSlash(dir); }
@@ -60,22 +111,24 @@ bool Paths::isWritableFolder(const QString& dir)
     return probe.open();
 }
 
-QString Paths::dataDir()
+QString Paths::workDir()
 {
-    if (!g_dataDir.isEmpty())
-        return g_dataDir;
+    if (!g_workDir.isEmpty())
+        return g_workDir;
+    if (programDirIsTheExecutables() && isInstalled(appDir()))
+        return withSlash(defaultDataDir());
     const QString program = programDir();
-    if (isWritableFolder(program))
-        return program;
-    return withSlash(defaultDataDir());
+    return isWritableFolder(program) ? program : withSlash(defaultDataDir());
 }
 
-void Paths::setDataDir(const QString& dir) { g_dataDir = withSlash(dir); }
+void Paths::setWorkDir(const QString& dir) { g_workDir = withSlash(dir); }
 
 QString Paths::shippedSettingsFile() { return programDir() + QStringLiteral("NIMBO.ini"); }
 
 QString Paths::settingsFile()
 {
+    if (programDirIsTheExecutables() && isInstalled(appDir()))
+        return installedSettingsFor(appDir());
     const QString shipped = shippedSettingsFile();
     const QFileInfo fi(shipped);
     const bool writable = fi.exists() ? fi.isWritable() : isWritableFolder(programDir());
@@ -84,6 +137,6 @@ QString Paths::settingsFile()
 
 QString Paths::aliasFile() { return configDir() + QStringLiteral("aliases.ini"); }
 QString Paths::userFile() { return configDir() + QStringLiteral("user.ini"); }
-QString Paths::logFile() { return dataDir() + QStringLiteral("nimbo.log"); }
+QString Paths::logFile() { return workDir() + QStringLiteral("nimbo.log"); }
 
 } // namespace nimbo

@@ -57,7 +57,7 @@ bool TDataMPC::create()
         Prompter::instance().error(QStringLiteral("Hata :") + QString::fromUtf8(e.what()));
         return false;
     }
-    m_s.GridDesignDosyasi = Paths::dataDir() + QStringLiteral("GridDesign.ini");
+    m_s.GridDesignDosyasi = Paths::workDir() + QStringLiteral("GridDesign.ini");
     m_s.SistemTempKlasoru = QDir::tempPath() + QLatin1Char('/');
     try {
         return OrtakListeleriDoldur(year, m_s);
@@ -75,7 +75,7 @@ bool TDM1::create()
 {
     m_s.BazTarih = QDate(2000, 1, 1);
     m_s.ProgramKlasoru = Paths::programDir();
-    const QString dir = Paths::dataDir();
+    const QString dir = Paths::workDir();
     m_s.YedekKlasoru = dir + QStringLiteral("YEDEK/");
     m_s.TempKlasoru = dir + QStringLiteral("TEMP/");
     m_s.SistemTempKlasoru = QDir::tempPath() + QLatin1Char('/');

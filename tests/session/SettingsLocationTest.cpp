@@ -47,8 +47,8 @@ TEST(SettingsLocation, UnwritableProgramFolderMovesSettingsToTheUser)
     QDir(config).removeRecursively();
     FolderScope scope(unwritableFolder(QStringLiteral("kurulu")), config);
     EXPECT_EQ(QDir::cleanPath(Paths::settingsFile()), QDir::cleanPath(config + QStringLiteral("/NIMBO.ini")));
-    EXPECT_FALSE(Paths::dataDir().startsWith(Paths::programDir()));
-    EXPECT_TRUE(Paths::logFile().startsWith(Paths::dataDir()));
+    EXPECT_FALSE(Paths::workDir().startsWith(Paths::programDir()));
+    EXPECT_TRUE(Paths::logFile().startsWith(Paths::workDir()));
 
     PrompterScope prompter;
     EXPECT_TRUE(NimboSettings::setServerAdi(QStringLiteral("sunucu1")));
@@ -60,7 +60,7 @@ TEST(SettingsLocation, UnwritableProgramFolderMovesSettingsToTheUser)
     const QString program = TestEnv::tempDir() + QStringLiteral("/yazilabilir-program");
     FolderScope writable(program, config);
     EXPECT_EQ(QDir::cleanPath(Paths::settingsFile()), QDir::cleanPath(program + QStringLiteral("/NIMBO.ini")));
-    EXPECT_EQ(Paths::dataDir(), Paths::programDir());
+    EXPECT_EQ(Paths::workDir(), Paths::programDir());
 }
 
 // A setting that cannot be written anywhere is told to the user, not dropped in silence.
