@@ -304,3 +304,28 @@ TEST_F(DbAccess, DatesComeBackUnchanged)
                   .toInt(),
               6);
 }
+
+// The existence checks that guard deletes are answered from an index, not by reading the
+// movement tables (any() wraps them in EXISTS).
+TEST_F(DbAccess, ExistenceChecksUseAnIndex)
+{
+    const bool pg = db.dialect().isPostgres();
+    const auto plan = [&](const QString& select) {
+        if (pg)
+            db.exec(QStringLiteral("SET enable_seqscan = off")); // a tiny table must not hide a missing index
+        QStringList lines;
+        for (const QSqlRecord& r : db.records((pg ? QStringLiteral("EXPLAIN ") : QStringLiteral("EXPLAIN QUERY PLAN "))
+                                              + QStringLiteral("SELECT EXISTS (%1)").arg(select)))
+            lines << r.value(pg ? 0 : 3).toString();
+        if (pg)
+            db.exec(QStringLiteral("RESET enable_seqscan"));
+        return lines.join(QLatin1Char('\n'));
+    };
+    for (const auto& [select, index] :
+         {std::pair{QStringLiteral("SELECT KODU FROM FINHRK WHERE CARIKOD = 'C1'"), QStringLiteral("IX_FINHRK_CARIKOD")},
+          std::pair{QStringLiteral("SELECT 1 FROM FINHRK WHERE KODU = 'C1'"), QStringLiteral("IX_FINHRK_KODU_DVZ")},
+          std::pair{QStringLiteral("SELECT 1 FROM STOKHRK WHERE STOK_NO = 5"), QStringLiteral("IX_STOKHRK_STOKDEPO")}}) {
+        const QString p = plan(select);
+        EXPECT_TRUE(p.contains(index, Qt::CaseInsensitive)) << select.toStdString() << "\n" << p.toStdString();
+    }
+}
