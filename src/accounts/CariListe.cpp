@@ -1,6 +1,7 @@
 #include "accounts/CariListe.h"
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
+#include "services/SessionContext.h"
 
 namespace nimbo {
 
@@ -13,7 +14,8 @@ QString escapeLike(QString s)
     return s;
 }
 
-// Balances are money: anything under half a kuruş counts as zero.
+// Balances are money held as doubles: anything under half a kuruş counts as zero, so that
+// 0,10 + 0,20 against 0,30 is settled here as it is on the card ("---   ").
 // Sums skip nulls by themselves; coalescing the sums, not every row, is a quarter faster.
 const QString kBakiye = QStringLiteral("COALESCE(SUM(BORC), 0) - COALESCE(SUM(ALACAK), 0)");
 } // namespace
@@ -66,10 +68,8 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
         s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING %1 < -0.005)").arg(kBakiye);
         break;
     case CariFiltre::Bakiye::Bakiyesiz:
-        // An account without movements has no balance either. A NOT IN over every balance is
-        // not hashed by PostgreSQL at this size (seconds per look); the set difference is.
-        s += QStringLiteral(" AND CARI_KOD IN (SELECT CARI_KOD FROM CARI EXCEPT SELECT KODU FROM FINHRK "
-                            "GROUP BY KODU HAVING ABS(%1) >= 0.005)")
+        // Accounts whose movements sum to zero; one that never moved has no group to compare.
+        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING ABS(%1) < 0.005)")
                  .arg(kBakiye);
         break;
     }
@@ -98,12 +98,24 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
             add(QStringLiteral("AND (%1 %2 :ARANAN ESCAPE '\\')").arg(f.aramaAlani, m_db.dialect().ilike()),
                 QStringLiteral("ARANAN"), escapeLike(f.aramaDegeri) + QLatin1Char('%'));
     }
-    s += QStringLiteral(" ORDER BY CARI_KOD");
+    q.keyExpr = QStringLiteral("CARI.CARI_KOD");
+    q.keyField = QStringLiteral("CARI_KOD");
+    for (const QString& c : {"FIRMA_ADI", "YETKILI_ADI", "MAKSVADEGUN", "YETKILI_SOYAD", "PASIF", "SEMT", "ILCE", "ILI",
+                             "FAT_ISK", "TEL1", "ALT_GRUP", "CARI_GRP_KOD", "ACILISTRH", "ANA_GRUP", "OZEL_GRUP",
+                             "ISCI_KOD", "DOVIZ_KODU", "TCKIMLIKNO"})
+        q.sortable.insert(c, QStringLiteral("CARI.") + c);
+    q.sortable.insert(QStringLiteral("GRUP_ADI"), QStringLiteral("CANAGRUP.GRUP_ADI"));
     return q;
 }
 
 bool CariListe::sil(const QString& kod) const
 {
+    // Only a user who may change account cards deletes one; a view-only list offers no
+    // delete, and this holds for every other road too.
+    if (SessionContext::current().hak(QStringLiteral("CARIKDUZEL")).trimmed().toUpper() != QLatin1String("H")) {
+        Prompter::instance().warn(QStringLiteral("Cari Kartı Değiştirme Yetkiniz Yok..!"));
+        return false;
+    }
     if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
         return false;
     const Params p{{QStringLiteral("CKod"), kod}};

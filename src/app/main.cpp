@@ -1,6 +1,7 @@
 #include "app/AllWindows.h"
 #include "app/CommandLineInfo.h"
 #include "app/Shot.h"
+#include "app/TurkishLocale.h"
 #include "db/DbLog.h"
 #include "db/Paths.h"
 #include "services/Prompter.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("NimboSoft"));
     QApplication::setApplicationVersion(QStringLiteral(NIMBO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.nimbosoft.NimboSoft"));
+    nimbo::useTurkishLocale();
     nimbo::registerAllWindows();
     // Database errors go with their statements to a log in the data folder.
     nimbo::DbLog::openFile(nimbo::Paths::logFile());
@@ -36,7 +38,7 @@ int main(int argc, char** argv)
     const int shot = args.indexOf(QLatin1String("--shot"));
     if (shot >= 0) {
         if (shot + 2 >= args.size()) {
-            std::fprintf(stderr, "kullanım: nimbo --shot PENCERE DOSYA.png [--user K --password S]\n");
+            std::fprintf(stderr, "kullanım: nimbo --shot PENCERE DOSYA.png [--user K --password S] [--click DÜĞME [--wait MS]]\n");
             return 2;
         }
         auto opt = [&args](const char* name, const char* fallback) {
@@ -44,7 +46,7 @@ int main(int argc, char** argv)
             return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString::fromUtf8(fallback);
         };
         return nimbo::takeShot(args.at(shot + 1), args.at(shot + 2), opt("--user", "YONETICI"),
-                               opt("--password", "1234"));
+                               opt("--password", "1234"), opt("--click", ""), opt("--wait", "3000").toInt());
     }
     nimbo::Prompter::install(std::make_unique<nimbo::MessageBoxPrompter>());
     return nimbo::runProgram(args);
