@@ -1,17 +1,12 @@
 #include "accounts/CariListe.h"
+#include "accounts/CariKart.h"
+#include "db/SqlValues.h"
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
 
 namespace nimbo {
 
 namespace {
-QString escapeLike(QString s)
-{
-    s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    s.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    s.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return s;
-}
 
 // Balances are money: anything under half a kuruş counts as zero.
 // Sums skip nulls by themselves; coalescing the sums, not every row, is a quarter faster.
@@ -104,6 +99,7 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
 
 bool CariListe::sil(const QString& kod) const
 {
+    CariKart::accountRight().requireDelete();
     if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
         return false;
     const Params p{{QStringLiteral("CKod"), kod}};

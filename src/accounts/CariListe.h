@@ -1,6 +1,6 @@
 #pragma once
 #include "accounts/CariFiltre.h"
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
 
 #include <QDate>
 

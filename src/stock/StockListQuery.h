@@ -1,6 +1,6 @@
 #pragma once
 #include "stock/StockFilter.h"
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
 
 #include <QStringList>
 

@@ -1,4 +1,5 @@
 #include "widgets/ListWindow.h"
+#include "widgets/ErrorPresenter.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "widgets/ListGridModel.h"
@@ -156,7 +157,7 @@ Db ListWindow::db() const { return SessionContext::current().db(); }
 
 bool ListWindow::guard(const std::function<void()>& f)
 {
-    return runShowingErrors(f);
+    return ErrorPresenter::run(f);
 }
 
 void ListWindow::refresh(const QVariant& keepKey)

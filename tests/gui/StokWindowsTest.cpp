@@ -2,11 +2,14 @@
 #include "services/SessionContext.h"
 #include "stock/forms/TFormStok.h"
 #include "stock/forms/TFormStokBr.h"
-#include "stock/forms/TFormStokTanim.h"
+#include "stock/StockMasterSpecs.h"
+#include "widgets/CodeNameWindow.h"
 #include "support/WindowTest.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -135,7 +138,7 @@ TEST_F(StokWindows, BrandListRefusesDeletingABrandInUse)
 {
     exec("INSERT INTO FIRMA (FIRMANO, FIRMA_ADI) VALUES (3, 'Makita')");
     exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, FIRMANO) VALUES (1, 'A1', 'Matkap', 3)");
-    TFormStokTanim w(StockMasterData::Kind::Marka, QStringLiteral("Marka Tanımları"));
+    CodeNameWindow w(stockMasterSpec(StockMaster::Marka));
     ASSERT_EQ(w.rowCount(), 1);
     (*prompter)->expectAsk(QStringLiteral("Kayıt Silinsin mi?"), true);
     (*prompter)->expectWarn(QStringLiteral("Bu Firma Stok Listesine İşlenmiş.Silinemez!"));
@@ -180,4 +183,21 @@ TEST_F(StokWindows, SaklaWarnsOnceForABarcodeUsedElsewhere)
     click(&f, "BtnSAKLA");
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_TRUE(db.any("SELECT 1 FROM STOKBARK WHERE STOK_KOD_NO = 'K42' AND BARKOD = '8690005556667'"));
+}
+
+// Every page of the card speaks to people: no label is a stored column name, and a date
+// the item has not got shows empty.
+TEST_F(StokWindows, CardLabelsAreCaptionsAndEmptyDatesShowEmpty)
+{
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO) VALUES (51, 'K51', 'Kablo', 5)");
+    TFormStok f(51);
+    const QStringList columns = db.columns(QStringLiteral("STOK"));
+    int labels = 0;
+    for (QLabel* l : f.findChildren<QLabel*>()) {
+        EXPECT_FALSE(columns.contains(l->text().trimmed())) << l->text().toStdString();
+        ++labels;
+    }
+    EXPECT_GT(labels, 40);
+    auto* izin = child<QDateEdit>(&f, QStringLiteral("EditIZIN_TRH"));
+    EXPECT_TRUE(izin->text().trimmed().isEmpty()) << izin->text().toStdString();
 }

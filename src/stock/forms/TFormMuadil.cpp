@@ -3,6 +3,7 @@
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "stock/StockEquivalents.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,7 +66,7 @@ void TFormMuadil::showRows()
 void TFormMuadil::add()
 {
     const Db db = SessionContext::current().db();
-    try {
+    ErrorPresenter::run([&] {
         const QVariant no = db.scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE STOK_KOD_NO = :K"),
                                       {{QStringLiteral("K"), m_kod->text().trimmed()}});
         if (!no.isValid() || no.isNull()) {
@@ -76,9 +77,7 @@ void TFormMuadil::add()
             StockEquivalents::add(db, m_stokNo, no.toDouble());
         m_kod->clear();
         showRows();
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    }
+    });
 }
 
 void TFormMuadil::remove()
@@ -86,13 +85,11 @@ void TFormMuadil::remove()
     const int r = m_grid->currentRow();
     if (r < 0)
         return;
-    try {
+    ErrorPresenter::run([&] {
         if (StockEquivalents::remove(SessionContext::current().db(), m_stokNo,
                                      m_grid->item(r, 0)->data(Qt::UserRole).toDouble()))
             showRows();
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    }
+    });
 }
 
 } // namespace nimbo

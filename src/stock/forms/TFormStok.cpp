@@ -6,6 +6,7 @@
 #include "stock/StockPictures.h"
 #include "stock/StockPriceHistory.h"
 #include "stock/StockQuantities.h"
+#include "stock/StockColumnCaptions.h"
 #include "stock/StockRights.h"
 #include "stock/forms/TFormMuadil.h"
 #include "widgets/FormUtil.h"
@@ -109,6 +110,7 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
         }
         TFormMuadil(m_kart.stokNo(), this).exec();
     });
+    markViewCommand(muadil);
     bottom->addWidget(muadil);
     bottom->addStretch();
     bottom->addWidget(buttonRow());
@@ -116,8 +118,6 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
     lay->addLayout(left, 1);
     lay->addWidget(quantityPanel());
 
-    if (!StockRights::mayEditCard())
-        saveButton()->setEnabled(false);
     showModel();
     showBarcodes();
     showSupplierPrices();
@@ -200,7 +200,7 @@ QWidget* TFormStok::pageGenel()
         return e;
     };
     QLineEdit* kod = edit(QStringLiteral("STOK_KOD_NO"));
-    new LeaveFilter(kod, [this] { m_kart.checkCodeOnLeave(); });
+    new LeaveFilter(kod, [this] { m_kart.checkCode(); });
     auto* kodRow = new QWidget;
     auto* kl = new QHBoxLayout(kodRow);
     kl->setContentsMargins(0, 0, 0, 0);
@@ -646,7 +646,7 @@ void TFormStok::showPictures()
 
 QWidget* TFormStok::pageDiger()
 {
-    // Every remaining column of the card, by its stored name.
+    // Every remaining column of the card, under its caption.
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     auto* w = new QWidget;
@@ -654,14 +654,14 @@ QWidget* TFormStok::pageDiger()
     const QHash<QString, QString> types = stokTypes();
     int i = 0;
     for (const QString& c : yearDb().columns(QStringLiteral("STOK"))) {
-        if (m_placed.contains(c))
+        const QString caption = stockColumnCaption(c);
+        // A column without a caption is internal to the program (the transfer flag).
+        if (m_placed.contains(c) || caption.isEmpty() || c == QLatin1String("AKTARILDI"))
             continue;
         const QString t = types.value(c);
         QWidget* e = nullptr;
         if (t == QLatin1String("DATETIME")) {
             auto* d = new QDateEdit;
-            d->setCalendarPopup(true);
-            d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
             bind(d, c);
             e = d;
         } else if (t == QLatin1String("BOOLEAN")) {
@@ -679,7 +679,7 @@ QWidget* TFormStok::pageDiger()
             e = le;
         }
         e->setObjectName(QStringLiteral("Edit") + c);
-        g->addWidget(new QLabel(c), i / 3, (i % 3) * 2);
+        g->addWidget(new QLabel(caption), i / 3, (i % 3) * 2);
         g->addWidget(e, i / 3, (i % 3) * 2 + 1);
         ++i;
     }
