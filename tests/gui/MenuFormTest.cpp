@@ -5,6 +5,7 @@
 #include "session/Shortcuts.h"
 #include "session/forms/MainForm.h"
 #include "session/forms/TMenuTree.h"
+#include "gui/UrlRecorder.h"
 #include "support/TestEnv.h"
 #include "widgets/WindowRegistry.h"
 
@@ -380,4 +381,30 @@ TEST_F(MenuForm, LedgerEntryStartsTheCompanionWithParameters)
     EXPECT_EQ(started.at(1), QStringLiteral("DEMO2026"));
     EXPECT_EQ(started.at(2), QStringLiteral("YONETICI"));
     EXPECT_EQ(started.at(6), QStringLiteral("2026"));
+}
+
+// "Yardım" opens the guide's index; F1 opens the page of the window in front, and the index
+// for a window the guide has no page of.
+TEST_F(MenuForm, HelpOpensTheGuideAndF1ThePageOfTheWindowInFront)
+{
+    MainForm& f = show(QStringLiteral("YONETICI"));
+    UrlRecorder desktop(QStringLiteral("file"));
+    f.findChild<QAction*>(QStringLiteral("btnYardim"))->trigger();
+    ASSERT_EQ(desktop.opened.size(), 1);
+    EXPECT_TRUE(desktop.opened[0].toLocalFile().endsWith(QStringLiteral("/help/index.html")))
+        << desktop.opened[0].toString().toStdString();
+
+    QApplication::setActiveWindow(&f);
+    QTest::keyClick(&f, Qt::Key_F1);
+    ASSERT_EQ(desktop.opened.size(), 2);
+    EXPECT_TRUE(desktop.opened[1].toLocalFile().endsWith(QStringLiteral("/help/MainForm.html")))
+        << desktop.opened[1].toString().toStdString();
+
+    QWidget other;
+    other.setObjectName(QStringLiteral("TFormYardimiYok"));
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QTest::keyClick(&other, Qt::Key_F1);
+    ASSERT_EQ(desktop.opened.size(), 3);
+    EXPECT_TRUE(desktop.opened[2].toLocalFile().endsWith(QStringLiteral("/help/index.html")));
 }

@@ -180,6 +180,14 @@ void MainForm::buildMenus()
     QMenu* yardim = menuBar()->addMenu(QStringLiteral("Yardım"));
     connect(yardim->addAction(QStringLiteral("Yardım")), &QAction::triggered, this, &MainForm::showHelp);
     connect(yardim->addAction(QStringLiteral("Hakkında")), &QAction::triggered, this, &MainForm::showAbout);
+
+    // F1 anywhere in the program opens the guide's page of the window in front.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, [this] {
+        const QWidget* w = QApplication::activeWindow();
+        openHelp(HelpFile::pageFor(w ? w->objectName() : QString()));
+    });
 }
 
 void MainForm::editCommand(const char* slot)
@@ -305,9 +313,10 @@ MenuDispatch::Result MainForm::runEntry(const QString& caption) { return m_runne
 
 QWidget* MainForm::openWindow(const QString& name) { return m_runner.openWindow(name); }
 
-void MainForm::showHelp()
+void MainForm::showHelp() { openHelp(HelpFile::path()); }
+
+void MainForm::openHelp(const QString& file)
 {
-    const QString file = HelpFile::path();
     if (file.isEmpty()) {
         Prompter::instance().warn(QStringLiteral("Yardım dosyası bulunamadı (help/index.html)."));
         return;

@@ -57,6 +57,7 @@ private:
     void applyRights();
     QAction* toolAction(const QString& caption, const QString& name, const QString& symbol, const QColor& colour);
     void showHelp();
+    void openHelp(const QString& file);
     void showAbout();
     void editCommand(const char* slot);
 
