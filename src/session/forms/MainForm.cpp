@@ -10,10 +10,12 @@
 #include "session/forms/TFormHakkinda.h"
 #include "session/forms/TMenuTree.h"
 #include "widgets/ErrorPresenter.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
@@ -181,13 +183,8 @@ void MainForm::buildMenus()
     connect(yardim->addAction(QStringLiteral("Yardım")), &QAction::triggered, this, &MainForm::showHelp);
     connect(yardim->addAction(QStringLiteral("Hakkında")), &QAction::triggered, this, &MainForm::showAbout);
 
-    // F1 anywhere in the program opens the guide's page of the window in front.
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    f1->setContext(Qt::ApplicationShortcut);
-    connect(f1, &QShortcut::activated, this, [this] {
-        const QWidget* w = QApplication::activeWindow();
-        openHelp(HelpFile::pageFor(w ? w->objectName() : QString()));
-    });
+    // F1 anywhere in the program, modal cards included, opens the guide's page of its window.
+    qApp->installEventFilter(this);
 }
 
 void MainForm::editCommand(const char* slot)
@@ -314,6 +311,25 @@ MenuDispatch::Result MainForm::runEntry(const QString& caption) { return m_runne
 QWidget* MainForm::openWindow(const QString& name) { return m_runner.openWindow(name); }
 
 void MainForm::showHelp() { openHelp(HelpFile::path()); }
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        watched->isWidgetType()) {
+        showHelpFor(static_cast<QWidget*>(watched)->window());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainForm::showHelpFor(const QWidget* window)
+{
+    // Windows opened from the menu are named by their caption; the guide names pages by class.
+    QString name = window ? window->objectName() : QString();
+    if (const WindowEntry* e = m_runner.registry().find(name))
+        name = e->className;
+    openHelp(HelpFile::pageFor(name));
+}
 
 void MainForm::openHelp(const QString& file)
 {
