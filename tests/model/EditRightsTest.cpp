@@ -72,7 +72,7 @@ TEST_F(EditRightsTest, StockCardsChangeOnlyWithFullRight)
 }
 
 // The account right only narrows parts of the card; "O" alone makes the whole account,
-// its groups and its satellite rows view only.
+// its groups and its satellite rows view only. Deleting an account takes "H".
 TEST_F(EditRightsTest, AccountsRefuseChangesOnlyWhenViewOnly)
 {
     auto newAccount = [&](const QString& kod) {
@@ -87,7 +87,6 @@ TEST_F(EditRightsTest, AccountsRefuseChangesOnlyWhenViewOnly)
 
     SessionContext::current().setHak(QStringLiteral("CARIKDUZEL"), QStringLiteral("O"));
     EXPECT_EQ(newAccount(QStringLiteral("C1")), kNoChange);
-    EXPECT_EQ(refusal([&] { CariListe(db).sil(QStringLiteral("C1")); }), kNoDelete);
     EXPECT_EQ(refusal([&] { groups.remove(1); }), kNoDelete);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CARI")), 0);
 
@@ -97,6 +96,9 @@ TEST_F(EditRightsTest, AccountsRefuseChangesOnlyWhenViewOnly)
         EXPECT_EQ(newAccount(QStringLiteral("K") + QLatin1String(letter)), QString());
     }
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CARI")), 4);
+    (*prompter)->expectWarn(QStringLiteral("Cari Kartı Değiştirme Yetkiniz Yok..!"));
+    EXPECT_FALSE(CariListe(db).sil(QStringLiteral("KE")));
+    SessionContext::current().setHak(QStringLiteral("CARIKDUZEL"), QStringLiteral("H"));
     (*prompter)->expectAsk(QStringLiteral("Kayıt Silinsin mi?"), true);
     EXPECT_TRUE(CariListe(db).sil(QStringLiteral("KE")));
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CARI")), 3);
