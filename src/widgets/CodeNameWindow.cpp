@@ -39,6 +39,7 @@ CodeNameWindow::CodeNameWindow(const CodeNameSpec& def, QWidget* parent)
     const CodeNameField* name = def.field(def.nameColumn);
     addSearchField(name ? name->caption : QStringLiteral("Adı"), def.nameColumn);
     setCommands(New | Change | Delete | Print | Export);
+    setEditRight(def.right);
     resize(qMax(560, 140 + 120 * int(def.fields.size())), 480);
     refresh();
 }

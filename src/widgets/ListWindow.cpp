@@ -268,7 +268,12 @@ void ListWindow::setCommands(int commands)
 
 void ListWindow::setEditRight(const QString& rightColumn)
 {
-    m_viewOnly = SessionContext::current().hak(rightColumn).trimmed().toUpper() != QLatin1String("H");
+    setEditRight(EditRight(rightColumn, EditRight::Policy::Strict));
+}
+
+void ListWindow::setEditRight(const EditRight& right)
+{
+    m_viewOnly = !right.mayChange();
     setCommands(m_commands);
 }
 
@@ -373,8 +378,9 @@ void ListWindow::runNew()
 
 void ListWindow::runChange()
 {
+    // A view-only list still opens the row: its card shows read-only (the card's own right).
     const QSqlRecord r = currentRecord();
-    if (!r.isEmpty() && !m_viewOnly)
+    if (!r.isEmpty())
         changeRecord(r);
 }
 

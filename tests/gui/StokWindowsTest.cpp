@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace nimbo;
 using namespace nimbo::test;
@@ -200,4 +201,28 @@ TEST_F(StokWindows, CardLabelsAreCaptionsAndEmptyDatesShowEmpty)
     EXPECT_GT(labels, 40);
     auto* izin = child<QDateEdit>(&f, QStringLiteral("EditIZIN_TRH"));
     EXPECT_TRUE(izin->text().trimmed().isEmpty()) << izin->text().toStdString();
+}
+
+// With "O" the stock list offers no editing, yet a double-click still opens the card:
+// read-only, Sakla grey from the start.
+TEST_F(StokWindows, ViewOnlyListOpensTheCardReadOnly)
+{
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO, PASIF) VALUES (61, 'K61', 'Kablo', 5, 'A')");
+    SessionContext::current().setHak(QStringLiteral("STKART"), QStringLiteral("O"));
+    TFormStokBr list;
+    ASSERT_TRUE(list.locate(61.0));
+    bool seen = false;
+    QTimer::singleShot(0, &list, [&] {
+        auto* card = qobject_cast<TFormStok*>(QApplication::activeModalWidget());
+        ASSERT_NE(card, nullptr);
+        seen = true;
+        EXPECT_TRUE(card->viewOnly());
+        EXPECT_FALSE(child<QPushButton>(card, QStringLiteral("BtnSAKLA"))->isEnabled());
+        EXPECT_TRUE(child<QLineEdit>(card, QStringLiteral("EditSTOK_ADI_TR"))->isReadOnly());
+        EXPECT_EQ(child<QTableWidget>(card, QStringLiteral("GridBARKOD"))->editTriggers(),
+                  QAbstractItemView::NoEditTriggers);
+        card->close();
+    });
+    list.runChange();
+    EXPECT_TRUE(seen);
 }
