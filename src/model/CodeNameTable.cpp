@@ -3,6 +3,7 @@
 #include "db/RecordWriter.h"
 #include "db/SqlValues.h"
 #include "services/Prompter.h"
+#include "services/TurkishCollation.h"
 
 namespace nimbo {
 
@@ -56,10 +57,11 @@ QList<QPair<QVariant, QString>> CodeNameTable::choices(const QString& column, co
         sql += QStringLiteral(" WHERE %1 = :N").arg(f->narrowedBy);
         params.insert(QStringLiteral("N"), narrowValue);
     }
-    sql += QStringLiteral(" ORDER BY %1").arg(f->nameColumn);
     QList<QPair<QVariant, QString>> out;
     for (const QSqlRecord& r : m_db.records(sql, params))
         out.append({r.value(0), toText(r.value(1)).trimmed()});
+    // Names in Turkish order: Ç after C, İ after I.
+    TurkishCollation::sort(out, [](const QPair<QVariant, QString>& c) -> const QString& { return c.second; });
     return out;
 }
 

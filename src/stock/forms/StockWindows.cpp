@@ -1,6 +1,7 @@
 #include "stock/forms/StockWindows.h"
 #include "services/SessionContext.h"
 #include "stock/forms/TFormMuadil.h"
+#include "stock/forms/TFormStokParca.h"
 #include "stock/forms/TFormStok.h"
 #include "stock/forms/TFormStokBr.h"
 #include "stock/StockMasterSpecs.h"
@@ -51,6 +52,8 @@ void registerStockWindows(WindowRegistry& r)
            [item](QWidget* p, const WindowArgs& a) -> QWidget* { return new TFormStok(item(a), p); }, true});
     r.add({QStringLiteral("Muadil Kayıt"), QStringLiteral("TFormMuadil"),
            [item](QWidget* p, const WindowArgs& a) -> QWidget* { return new TFormMuadil(item(a), p); }, true});
+    r.add({QStringLiteral("İçindeki Parçalar"), QStringLiteral("TFormStokParca"),
+           [item](QWidget* p, const WindowArgs& a) -> QWidget* { return new TFormStokParca(item(a), p); }, true});
 }
 
 } // namespace nimbo
