@@ -328,3 +328,30 @@ TEST_F(StokWindows, LocationGridAndPartsForm)
     click(&again, "BtnSAKLA");
     EXPECT_DOUBLE_EQ(db.scalar("SELECT MIKTAR FROM STOKPARCA WHERE STOK_NO = 7 AND PARCA_STOK_NO = 8").toDouble(), 2.5);
 }
+
+// The list's filter offers the card's lists: groups of the chosen main group, in Turkish order.
+TEST_F(StokWindows, ListFilterGroupsFollowTheMainGroup)
+{
+    exec("INSERT INTO ANAGRUP (GRUP_KODU, GRUP_ADI) VALUES (6, 'Çay')");
+    exec("INSERT INTO GRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU) VALUES (61, 'Siyah', 6)");
+    exec("INSERT INTO GRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU) VALUES (62, 'Çiçek', 6)");
+    exec("INSERT INTO GRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU) VALUES (51, 'Vida', 5)");
+    exec("INSERT INTO ALTGRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU, ALT_GRUP_KODU) VALUES (611, 'Rize', 6, 61)");
+    exec("INSERT INTO ALTGRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU, ALT_GRUP_KODU) VALUES (511, 'M8', 5, 51)");
+    TFormStokBr br;
+    auto items = [&](const char* name) {
+        QStringList out;
+        auto* c = child<QComboBox>(&br, name);
+        for (int i = 1; i < c->count(); ++i)
+            out << c->itemText(i);
+        return out;
+    };
+    EXPECT_EQ(items("CmbANAGRUP"), (QStringList{"Çay", "Hırdavat"}));
+    EXPECT_EQ(items("CmbGRUP"), (QStringList{"Çiçek", "Siyah", "Vida"}));
+    auto* ana = child<QComboBox>(&br, "CmbANAGRUP");
+    ana->setCurrentIndex(ana->findText(QStringLiteral("Çay")));
+    EXPECT_EQ(items("CmbGRUP"), (QStringList{"Çiçek", "Siyah"}));
+    auto* grup = child<QComboBox>(&br, "CmbGRUP");
+    grup->setCurrentIndex(grup->findText(QStringLiteral("Siyah")));
+    EXPECT_EQ(items("CmbALTGRUP"), QStringList{"Rize"});
+}

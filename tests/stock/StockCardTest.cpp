@@ -293,10 +293,7 @@ TEST_F(StockCardTest, PicturesAreWrittenOnlyWithTheCard)
     EXPECT_EQ(pictures(), 0); // "Vazgeç": nothing was written
 
     StockCard c(db);
-    c.startNew();
-    c.setValue("STOK_KOD_NO", "R-2");
-    c.setValue("STOK_ADI_TR", "Resimli");
-    c.setValue("ANAGRUPNO", 1);
+    startCard(c, "R-2", "Resimli");
     c.addPicture(file);
     EXPECT_THROW(c.addPicture(TestEnv::tempDir() + "/vida.png"), UserError);
     c.save();
@@ -319,20 +316,14 @@ TEST_F(StockCardTest, PicturesAreWrittenOnlyWithTheCard)
 TEST_F(StockCardTest, SaveChecksBarcodeRowsItself)
 {
     StockCard other(db);
-    other.startNew();
-    other.setValue("STOK_KOD_NO", "B-1");
-    other.setValue("STOK_ADI_TR", "Diğer");
-    other.setValue("ANAGRUPNO", 1);
+    startCard(other, "B-1", "Diğer");
     StockBarcode taken = other.newBarcodeRow();
     taken.barkod = "8690000000011";
     other.barcodes() << taken;
     other.save();
 
     StockCard c(db);
-    c.startNew();
-    c.setValue("STOK_KOD_NO", "B-2");
-    c.setValue("STOK_ADI_TR", "Barkodlu");
-    c.setValue("ANAGRUPNO", 1);
+    startCard(c, "B-2", "Barkodlu");
     c.setValue("BIRIM2", "KOLI");
     StockBarcode row = c.newBarcodeRow();
     row.barkod = "8690000000011";
@@ -372,10 +363,7 @@ TEST_F(StockCardTest, PickedHistoryPriceFillsTheOwnCurrencyToo)
 TEST_F(StockCardTest, WarehouseLocationsOncePerWarehouse)
 {
     StockCard c(db);
-    c.startNew();
-    c.setValue("STOK_KOD_NO", "Y-1");
-    c.setValue("STOK_ADI_TR", "Raflı");
-    c.setValue("ANAGRUPNO", 1);
+    startCard(c, "Y-1", "Raflı");
     c.locations() << StockLocation{1, "A-01"} << StockLocation{2, "B-07"} << StockLocation{1, "C-03"};
     EXPECT_NO_THROW(c.checkLocationRow(1));
     const QString twice = "Bu Depoyu Daha Önce Seçtiniz.Lütfen Başka Bir Depo Seçiniz... @DEPO_KODU";
