@@ -152,7 +152,7 @@ TEST_F(DbLayer, TransactionRollsBackEverythingOnError)
     EXPECT_FALSE(db.inTransaction());
 }
 
-TEST_F(DbLayer, PostErrorsMapToTheThreeCardMessages)
+TEST_F(DbLayer, MissingRequiredValueMapsToItsCardMessage)
 {
     try {
         db.exec(QStringLiteral("INSERT INTO CALISAN (ISCI_KOD, ISCI_ADI) VALUES (NULL, 'x')"));
