@@ -1,6 +1,6 @@
 #include "finance/KasaKart.h"
 #include "accounts/KodAlani.h"
-#include "accounts/RecordWriter.h"
+#include "db/RecordWriter.h"
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
 

@@ -28,12 +28,13 @@ Params finansHareketiParams(const FinansHareketi& h)
                    {QStringLiteral("BA_BORC"), h.BA_BORC},          {QStringLiteral("BA_ALACAK"), h.BA_ALACAK}};
 }
 
-int FinansHareketiEkle(const FinansHareketi& h)
+int FinansHareketiEkle(const FinansHareketi& h) { return FinansHareketiEkle(SessionContext::current().db(), h); }
+
+int FinansHareketiEkle(const Db& db, const FinansHareketi& h)
 {
     const Params p = finansHareketiParams(h);
-    const Db db = SessionContext::current().db();
     // Joins the caller's transaction; alone, the row is still written all or nothing.
-    DbTransaction tx(db);
+    DbTransaction tx(db, DbTransaction::Nesting::Join);
     const int result = ServerObjects::SP_INS_FINHRK(db, p);
     tx.commit();
     return result;

@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include "db/Db.h"
+
 namespace nimbo {
 
 // The 28 values of one finance movement, named after the FINHRK columns they fill.
@@ -35,5 +37,7 @@ Params finansHareketiParams(const FinansHareketi& h);
 // transaction the caller has open (a rollback of the caller removes it). Returns the
 // procedure's result.
 int FinansHareketiEkle(const FinansHareketi& h);
+// The same on the given connection (a document writing on its own Db).
+int FinansHareketiEkle(const Db& db, const FinansHareketi& h);
 
 } // namespace nimbo

@@ -1,6 +1,7 @@
 #include "widgets/DocumentWindow.h"
 #include "model/DocumentError.h"
 #include "services/Prompter.h"
+#include "widgets/ErrorPresenter.h"
 #include "widgets/FormUtil.h"
 
 #include <QApplication>
@@ -132,7 +133,7 @@ bool DocumentWindow::guard(const std::function<void()>& f)
         }
         return false;
     } catch (...) {
-        return runShowingErrors([] { throw; });
+        return ErrorPresenter::run([] { throw; });
     }
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/LineGrid.h"
 #include "model/DocumentModel.h"
+#include "widgets/ErrorPresenter.h"
 #include "widgets/FormUtil.h"
 
 #include <QComboBox>
@@ -85,7 +86,7 @@ bool LineGrid::removeCurrentLine()
     const int row = currentIndex().row();
     if (row < 0)
         return false;
-    const bool ok = runShowingErrors([&] { m_model->document().removeLine(m_model->lines(), row); });
+    const bool ok = ErrorPresenter::run([&] { m_model->document().removeLine(m_model->lines(), row); });
     if (!ok)
         return false;
     m_model->reload();

@@ -130,8 +130,7 @@ TFormCariHrk::TFormCariHrk(const QString& cariKod, QWidget* parent) : ListWindow
     aylik->setAutoDefault(false);
     connect(aylik, &QPushButton::clicked, this, [this] {
         if (const WindowEntry* e = WindowRegistry::instance().find(QStringLiteral("TFormAylikCariHrk"))) {
-            QWidget* w = e->create(this);
-            w->setProperty("cariKod", m_kod);
+            QWidget* w = e->create(this, {{QStringLiteral("CARI_KOD"), m_kod}});
             w->setAttribute(Qt::WA_DeleteOnClose);
             w->setWindowFlag(Qt::Window, true);
             w->show();

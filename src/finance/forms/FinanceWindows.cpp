@@ -9,10 +9,10 @@ namespace nimbo {
 void registerFinanceWindows(WindowRegistry& r)
 {
     r.add({QStringLiteral("Kasa Tanımları"), QStringLiteral("TFormKasaBr"),
-           [](QWidget* p) -> QWidget* { return new TFormKasaBr(p); }});
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormKasaBr(p); }});
     // Opened from the list; by name alone it shows the first desk.
     r.add({QStringLiteral("Kasa Tanım Kayıt"), QStringLiteral("TFormKasaSakla"),
-           [](QWidget* p) -> QWidget* {
+           [](QWidget* p, const WindowArgs&) -> QWidget* {
                const QString kod = toText(SessionContext::current().db().scalar(
                    QStringLiteral("SELECT MIN(KASAKOD) FROM KASA WHERE KASAKOD<>'PK'")));
                return new TFormKasaSakla(kod, p);
