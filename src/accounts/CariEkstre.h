@@ -1,6 +1,6 @@
 #pragma once
 #include "accounts/CariBakiye.h"
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
 
 #include <QDate>
 #include <QHash>
