@@ -67,7 +67,7 @@ double advance(const Db& c, const QString& table)
     return 1;
 }
 
-double takeOnce(const Db& c, const QString& table)
+void runOnce(const Db& c, const std::function<void(const Db&)>& fn)
 {
     const bool pg = c.dialect().isPostgres();
     if (pg) {
@@ -78,9 +78,8 @@ double takeOnce(const Db& c, const QString& table)
         c.exec(QStringLiteral("BEGIN IMMEDIATE"));
     }
     try {
-        const double number = advance(c, table);
+        fn(c);
         c.exec(QStringLiteral("COMMIT"));
-        return number;
     } catch (...) {
         try {
             c.exec(QStringLiteral("ROLLBACK"));
@@ -99,23 +98,21 @@ void closeCounterConnection(const Db& yearDb) { Db::close(counterConnectionName(
 
 double YeniKayitNo(const QString& counterTable) { return YeniKayitNo(SessionContext::current().db(), counterTable); }
 
-double YeniKayitNo(const Db& yearDb, const QString& counterTable)
+void withCounterLock(const Db& yearDb, const std::function<void(const Db&)>& fn, bool joinOpenTransaction)
 {
-    // The name goes into the statement text: only counter table names pass.
-    static const QRegularExpression valid(QStringLiteral("^NEW[A-Z0-9_]{1,27}$"));
-    const QString table = counterTable.trimmed().toUpper();
-    if (!valid.match(table).hasMatch())
-        throw UserError(QStringLiteral("Geçersiz sayaç tablosu: %1").arg(counterTable));
     if (!yearDb.isValid())
         throw UserError(QStringLiteral("Yıl veritabanı açık değil"));
     for (;;) {
         // SQLite has one writer per file: inside the caller's write transaction a second
         // connection could never get in, and nobody else can either, so the counter is
         // advanced right there.
-        const bool joinCaller = yearDb.dialect().isSqlite() && yearDb.inTransaction();
-        const Db c = joinCaller ? yearDb : counterConnection(yearDb);
+        const bool joinCaller = (joinOpenTransaction || yearDb.dialect().isSqlite()) && yearDb.inTransaction();
         try {
-            return joinCaller ? advance(c, table) : takeOnce(c, table);
+            if (joinCaller)
+                fn(yearDb);
+            else
+                runOnce(counterConnection(yearDb), fn);
+            return;
         } catch (const DbError& e) {
             if (!isLockConflict(e))
                 throw;
@@ -123,6 +120,18 @@ double YeniKayitNo(const Db& yearDb, const QString& counterTable)
                 QStringLiteral("Diğer Kullanıcı Dosyaya Yazıyor.2-3 saniye sonra OK tuşuna basın."));
         }
     }
+}
+
+double YeniKayitNo(const Db& yearDb, const QString& counterTable)
+{
+    // The name goes into the statement text: only counter table names pass.
+    static const QRegularExpression valid(QStringLiteral("^NEW[A-Z0-9_]{1,27}$"));
+    const QString table = counterTable.trimmed().toUpper();
+    if (!valid.match(table).hasMatch())
+        throw UserError(QStringLiteral("Geçersiz sayaç tablosu: %1").arg(counterTable));
+    double number = 0;
+    withCounterLock(yearDb, [&](const Db& c) { number = advance(c, table); });
+    return number;
 }
 
 } // namespace nimbo

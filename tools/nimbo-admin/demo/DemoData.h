@@ -13,5 +13,6 @@ void fillMenuDemo(const Db& db, int year);
 void fillPrintingDemo(const Db& db, int year);
 void fillAccountsDemo(const Db& db, int year);
 void fillStockDemo(const Db& db, int year);
+void fillLedgerDemo(const Db& db, int year);
 
 } // namespace nimbo::demo

@@ -1,0 +1,66 @@
+#include "ledger/Mizan.h"
+#include "ledger/HesapKodu.h"
+
+#include <QMap>
+#include <QSqlQuery>
+
+namespace nimbo {
+
+void MizanSatiri::ekle(const MizanSatiri& o)
+{
+    acilisBorc += o.acilisBorc;
+    acilisAlacak += o.acilisAlacak;
+    donemBorc += o.donemBorc;
+    donemAlacak += o.donemAlacak;
+}
+
+QList<MizanSatiri> Mizan::hesapla(int seviye, const QDate& bas, const QDate& bit)
+{
+    const Params p{{QStringLiteral("bas"), QDateTime(bas, QTime(0, 0))},
+                   {QStringLiteral("son"), QDateTime(bit.addDays(1), QTime(0, 0))}};
+    QSqlQuery q = m_db.exec(
+        QStringLiteral("SELECT HSPKODU, "
+                       "SUM(CASE WHEN TARIH < :bas THEN BORC ELSE 0 END), SUM(CASE WHEN TARIH < :bas THEN ALACAK ELSE 0 END), "
+                       "SUM(CASE WHEN TARIH >= :bas THEN BORC ELSE 0 END), SUM(CASE WHEN TARIH >= :bas THEN ALACAK ELSE 0 END) "
+                       "FROM FISAYR WHERE TARIH < :son GROUP BY HSPKODU"),
+        p);
+    QMap<QString, MizanSatiri> toplamlar; // by code, in code order
+    m_toplam = MizanSatiri{};
+    const auto ekle = [&](const QString& kod, const MizanSatiri& s) {
+        MizanSatiri& t = toplamlar[kod];
+        t.kod = kod;
+        t.ekle(s);
+    };
+    while (q.next()) {
+        MizanSatiri s;
+        const QString kod = toText(q.value(0));
+        s.acilisBorc = q.value(1).toDouble();
+        s.acilisAlacak = q.value(2).toDouble();
+        s.donemBorc = q.value(3).toDouble();
+        s.donemAlacak = q.value(4).toDouble();
+        m_toplam.ekle(s);
+        if (seviye < 0) {
+            ekle(kod, s);
+            for (const QString& ust : HesapKodu::ustKodlar(kod))
+                ekle(ust, s);
+        } else {
+            ekle(HesapKodu::seviyeKodu(kod, seviye), s);
+        }
+    }
+    q.finish();
+
+    QHash<QString, QString> adlar;
+    QSqlQuery a = m_db.exec(QStringLiteral("SELECT HKOD, HESAP_ADI FROM HSPLAN"));
+    while (a.next())
+        adlar.insert(toText(a.value(0)), toText(a.value(1)));
+
+    QList<MizanSatiri> out;
+    for (MizanSatiri s : toplamlar) {
+        s.ad = adlar.value(s.kod);
+        s.seviye = HesapKodu::seviye(s.kod);
+        out << s;
+    }
+    return out;
+}
+
+} // namespace nimbo
