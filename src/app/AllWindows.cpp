@@ -1,5 +1,6 @@
 #include "app/AllWindows.h"
 #include "accounts/forms/AccountsWindows.h"
+#include "ledger/forms/LedgerWindows.h"
 #include "printing/forms/PrintingWindows.h"
 #include "services/forms/ServicesWindows.h"
 #include "session/forms/SessionWindows.h"
@@ -20,6 +21,7 @@ void registerAllWindows()
     registerPrintingWindows(r);
     registerAccountsWindows(r);
     registerStockWindows(r);
+    registerLedgerWindows(r);
 }
 
 } // namespace nimbo

@@ -66,23 +66,29 @@ bool HesapKart::tasimaSor()
     return true;
 }
 
+void HesapKart::kontrolEt() const
+{
+    if (text(QStringLiteral("HESAP_ADI")).isEmpty())
+        throw FieldError(QStringLiteral("Hesap Adı Verilmeden Kayıt Saklanamaz."), QStringLiteral("HESAP_ADI"));
+    if (!isNew())
+        return;
+    const QString k = value(QStringLiteral("HKOD")).toString();
+    const auto rakam = [&](int i, QChar from) { return i >= k.size() || (k.at(i) >= from && k.at(i) <= QLatin1Char('9')); };
+    if (k.isEmpty() || !rakam(0, QLatin1Char('1')) || !rakam(1, QLatin1Char('0')) || !rakam(2, QLatin1Char('0')))
+        throw FieldError(kebirMesaji(), QStringLiteral("HKOD"));
+    if (HesapKodu::bicimHatali(k))
+        throw FieldError(QStringLiteral("Hesap Kodunda Boşluk veya Art Arda Ayraç Olamaz."), QStringLiteral("HKOD"));
+    if (m_db.any(QStringLiteral("SELECT HKOD FROM HSPLAN WHERE HKOD = :k"), {{QStringLiteral("k"), k}}))
+        throw FieldError(QStringLiteral("Aynı Kodlu Kayıt Var."), QStringLiteral("HKOD"));
+}
+
 void HesapKart::save()
 {
     m_kaydedildi = false;
-    if (text(QStringLiteral("HESAP_ADI")).isEmpty())
-        throw FieldError(QStringLiteral("Hesap Adı Verilmeden Kayıt Saklanamaz."), QStringLiteral("HESAP_ADI"));
+    kontrolEt();
     const QString k = value(QStringLiteral("HKOD")).toString();
-    if (isNew()) {
-        const auto rakam = [&](int i, QChar from) { return i >= k.size() || (k.at(i) >= from && k.at(i) <= QLatin1Char('9')); };
-        if (k.isEmpty() || !rakam(0, QLatin1Char('1')) || !rakam(1, QLatin1Char('0')) || !rakam(2, QLatin1Char('0')))
-            throw FieldError(kebirMesaji(), QStringLiteral("HKOD"));
-        if (HesapKodu::bicimHatali(k))
-            throw FieldError(QStringLiteral("Hesap Kodunda Boşluk veya Art Arda Ayraç Olamaz."), QStringLiteral("HKOD"));
-        if (m_db.any(QStringLiteral("SELECT HKOD FROM HSPLAN WHERE HKOD = :k"), {{QStringLiteral("k"), k}}))
-            throw FieldError(QStringLiteral("Aynı Kodlu Kayıt Var."), QStringLiteral("HKOD"));
-        if (!m_tasi.has_value() && !tasimaSor())
-            return;
-    }
+    if (isNew() && !m_tasi.has_value() && !tasimaSor())
+        return;
     setValue(QStringLiteral("SEVIYE"), HesapKodu::seviye(k));
     setValue(QStringLiteral("SON_SEVIYE"), HesapPlani(m_db).altHesabiVar(k) ? 0 : 1);
     setValue(QStringLiteral("KEBIR"), HesapKodu::kebir(k));

@@ -22,6 +22,9 @@ public:
     QString anaHesap() const;
     QString sonAltHesap() const;
 
+    // The checks of the save before anything is asked: name, main-account digits, the
+    // code's shape and, for a new code, that it is not taken (FieldError).
+    void kontrolEt() const;
     // Asks whether the first sub-account of a posting account takes over its lines (only
     // when that is the case). False when the user cancels: nothing is to be saved.
     bool tasimaSor();

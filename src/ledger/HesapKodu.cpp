@@ -55,4 +55,54 @@ bool bicimHatali(const QString& kod)
     return false;
 }
 
+QStringList duzeyAdlari()
+{
+    return {QStringLiteral("Hesap Sınıfı"), QStringLiteral("Hesap Grubu"), QStringLiteral("Kebir"),
+            QStringLiteral("Muavin"),       QStringLiteral("Tali"),        QStringLiteral("Detay"),
+            QStringLiteral("Tümü")};
+}
+
+QString duzeyKodu(const QString& kod, Duzey d)
+{
+    switch (d) {
+    case Duzey::Sinif: return kod.left(1);
+    case Duzey::Grup: return kod.size() > 2 && ayracMi(kod.at(1)) ? kod.left(1) : kod.left(2);
+    case Duzey::Kebir: return seviyeKodu(kod, 0);
+    case Duzey::Muavin: return seviyeKodu(kod, 1);
+    case Duzey::Tali: return seviyeKodu(kod, 2);
+    case Duzey::Detay: return seviyeKodu(kod, 3);
+    case Duzey::Tumu: break;
+    }
+    return kod;
+}
+
+QStringList tumDuzeyKodlari(const QString& kod)
+{
+    QStringList out{kod};
+    for (const QString& u : ustKodlar(kod))
+        if (!out.contains(u))
+            out << u;
+    for (Duzey d : {Duzey::Grup, Duzey::Sinif}) {
+        const QString u = duzeyKodu(kod, d);
+        if (!out.contains(u))
+            out << u;
+    }
+    return out;
+}
+
+bool duzeydeMi(const QString& kod, Duzey d)
+{
+    const int s = seviye(kod);
+    switch (d) {
+    case Duzey::Sinif: return s == 0 && kod.size() == 1;
+    case Duzey::Grup: return s == 0 && kod.size() == 2;
+    case Duzey::Kebir: return s == 0 && kod.size() >= 3;
+    case Duzey::Muavin: return s == 1;
+    case Duzey::Tali: return s == 2;
+    case Duzey::Detay: return s >= 3;
+    case Duzey::Tumu: break;
+    }
+    return true;
+}
+
 } // namespace nimbo::HesapKodu

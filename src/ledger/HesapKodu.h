@@ -23,6 +23,19 @@ bool altindaMi(const QString& kod, const QString& ust);
 // Leading or trailing blanks, a separator at either end or two in a row.
 bool bicimHatali(const QString& kod);
 
+// The levels the chart screens and the trial balance offer: class (first digit), group
+// (first two), main account, then one per separator.
+enum class Duzey { Sinif, Grup, Kebir, Muavin, Tali, Detay, Tumu };
+// "Hesap Sınıfı", "Hesap Grubu", "Kebir", "Muavin", "Tali", "Detay", "Tümü" in that order.
+QStringList duzeyAdlari();
+// The code of the level a code is summed into (the code itself when it is not that deep).
+QString duzeyKodu(const QString& kod, Duzey d);
+// Every code a line on kod counts for in the all-levels view: class, group, each
+// separator level and the code itself.
+QStringList tumDuzeyKodlari(const QString& kod);
+// True when a chart code belongs to the level (a class has one digit, a group two).
+bool duzeydeMi(const QString& kod, Duzey d);
+
 } // namespace HesapKodu
 
 } // namespace nimbo

@@ -14,7 +14,7 @@ void MizanSatiri::ekle(const MizanSatiri& o)
     donemAlacak += o.donemAlacak;
 }
 
-QList<MizanSatiri> Mizan::hesapla(int seviye, const QDate& bas, const QDate& bit)
+QList<MizanSatiri> Mizan::hesapla(HesapKodu::Duzey duzey, const QDate& bas, const QDate& bit)
 {
     const Params p{{QStringLiteral("bas"), QDateTime(bas, QTime(0, 0))},
                    {QStringLiteral("son"), QDateTime(bit.addDays(1), QTime(0, 0))}};
@@ -39,12 +39,11 @@ QList<MizanSatiri> Mizan::hesapla(int seviye, const QDate& bas, const QDate& bit
         s.donemBorc = q.value(3).toDouble();
         s.donemAlacak = q.value(4).toDouble();
         m_toplam.ekle(s);
-        if (seviye < 0) {
-            ekle(kod, s);
-            for (const QString& ust : HesapKodu::ustKodlar(kod))
-                ekle(ust, s);
+        if (duzey == HesapKodu::Duzey::Tumu) {
+            for (const QString& k : HesapKodu::tumDuzeyKodlari(kod))
+                ekle(k, s);
         } else {
-            ekle(HesapKodu::seviyeKodu(kod, seviye), s);
+            ekle(HesapKodu::duzeyKodu(kod, duzey), s);
         }
     }
     q.finish();
@@ -55,9 +54,14 @@ QList<MizanSatiri> Mizan::hesapla(int seviye, const QDate& bas, const QDate& bit
         adlar.insert(toText(a.value(0)), toText(a.value(1)));
 
     QList<MizanSatiri> out;
+    m_bakiyeBorc = m_bakiyeAlacak = 0;
     for (MizanSatiri s : toplamlar) {
         s.ad = adlar.value(s.kod);
         s.seviye = HesapKodu::seviye(s.kod);
+        if (duzey != HesapKodu::Duzey::Tumu || s.kod == HesapKodu::duzeyKodu(s.kod, HesapKodu::Duzey::Sinif)) {
+            m_bakiyeBorc += s.bakiyeBorc();
+            m_bakiyeAlacak += s.bakiyeAlacak();
+        }
         out << s;
     }
     return out;

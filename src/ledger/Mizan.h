@@ -1,5 +1,6 @@
 #pragma once
 #include "db/Db.h"
+#include "ledger/HesapKodu.h"
 
 #include <QDate>
 #include <QList>
@@ -26,15 +27,20 @@ class Mizan {
 public:
     explicit Mizan(const Db& db) : m_db(db) {}
 
-    // seviye: 0 main accounts, 1, 2, ... deeper levels (posting accounts above that level
-    // stand for themselves); -1 every level. Only accounts with lines are listed.
-    QList<MizanSatiri> hesapla(int seviye, const QDate& bas, const QDate& bit);
+    // One row per code of the level (accounts not that deep stand for themselves); Tumu
+    // lists every level from the class down. Only accounts with lines are listed.
+    QList<MizanSatiri> hesapla(HesapKodu::Duzey duzey, const QDate& bas, const QDate& bit);
     // Totals of every line in the range (the same on every level).
     const MizanSatiri& toplam() const { return m_toplam; }
+    // The balance columns summed over the rows of the level (in the all-levels view over
+    // the classes), so that each line counts once.
+    double bakiyeBorcToplami() const { return m_bakiyeBorc; }
+    double bakiyeAlacakToplami() const { return m_bakiyeAlacak; }
 
 private:
     Db m_db;
     MizanSatiri m_toplam;
+    double m_bakiyeBorc = 0, m_bakiyeAlacak = 0;
 };
 
 } // namespace nimbo

@@ -46,26 +46,28 @@ protected:
 // Every level gives equal debit and credit totals; opening, period and closing split by date.
 TEST_F(LedgerReports, TrialBalanceBalancesOnEveryLevel)
 {
+    using D = HesapKodu::Duzey;
     Mizan m(db);
-    for (int seviye : {0, 1, -1}) {
+    for (D seviye : {D::Sinif, D::Grup, D::Kebir, D::Muavin, D::Detay, D::Tumu}) {
         const auto rows = m.hesapla(seviye, {2026, 3, 1}, {2026, 3, 31});
         double ab = 0, aa = 0, db_ = 0, da = 0;
         for (const MizanSatiri& r : rows)
-            if (seviye >= 0 || r.seviye == 0) {
+            if (seviye != D::Tumu || r.kod.size() == 1) {
                 ab += r.acilisBorc;
                 aa += r.acilisAlacak;
                 db_ += r.donemBorc;
                 da += r.donemAlacak;
             }
-        EXPECT_DOUBLE_EQ(ab, aa) << seviye;
-        EXPECT_DOUBLE_EQ(db_, da) << seviye;
-        EXPECT_DOUBLE_EQ(ab, 1200) << seviye;
-        EXPECT_DOUBLE_EQ(db_, 1300) << seviye;
+        EXPECT_DOUBLE_EQ(ab, aa) << int(seviye);
+        EXPECT_DOUBLE_EQ(db_, da) << int(seviye);
+        EXPECT_DOUBLE_EQ(ab, 1200) << int(seviye);
+        EXPECT_DOUBLE_EQ(db_, 1300) << int(seviye);
+        EXPECT_DOUBLE_EQ(m.bakiyeBorcToplami(), m.bakiyeAlacakToplami()) << int(seviye);
     }
     EXPECT_DOUBLE_EQ(m.toplam().kapanisBorc(), 2500);
     EXPECT_DOUBLE_EQ(m.toplam().kapanisAlacak(), 2500);
 
-    const auto ana = m.hesapla(0, {2026, 3, 1}, {2026, 3, 31});
+    const auto ana = m.hesapla(D::Kebir, {2026, 3, 1}, {2026, 3, 31});
     QStringList kodlar;
     for (const auto& r : ana)
         kodlar << r.kod;
@@ -77,8 +79,13 @@ TEST_F(LedgerReports, TrialBalanceBalancesOnEveryLevel)
     EXPECT_DOUBLE_EQ(alici.bakiyeBorc(), 700);
     EXPECT_DOUBLE_EQ(alici.bakiyeAlacak(), 0);
 
+    const auto siniflar = m.hesapla(D::Sinif, {2026, 3, 1}, {2026, 3, 31});
+    ASSERT_EQ(siniflar.size(), 3);
+    EXPECT_EQ(siniflar[0].kod, QStringLiteral("1"));
+    EXPECT_DOUBLE_EQ(siniflar[0].kapanisBorc(), 2500);
+
     // "Tümü" lists parents and children; June is outside the range.
-    const auto hepsi = m.hesapla(-1, {2026, 1, 1}, {2026, 3, 31});
+    const auto hepsi = m.hesapla(D::Tumu, {2026, 1, 1}, {2026, 3, 31});
     auto bul = [&](const QString& k) {
         for (const auto& r : hepsi)
             if (r.kod == k)
@@ -88,6 +95,9 @@ TEST_F(LedgerReports, TrialBalanceBalancesOnEveryLevel)
     EXPECT_DOUBLE_EQ(bul("600").donemAlacak, 1000);
     EXPECT_DOUBLE_EQ(bul("600.01").donemAlacak, 1000);
     EXPECT_EQ(bul("600.01").seviye, 1);
+    EXPECT_DOUBLE_EQ(bul("60").donemAlacak, 1000);
+    EXPECT_DOUBLE_EQ(bul("6").donemAlacak, 1000);
+    EXPECT_DOUBLE_EQ(bul("1").donemBorc, 2500);
 }
 
 // The extract brings the balance forward and runs it line by line; sub-accounts count.
