@@ -96,9 +96,9 @@ QList<ReportModel> FisDokum::raporlar(const FisDokumSecimi& s) const
     const QString tur = turKosulu(s.tur);
     if (!tur.isEmpty())
         sql += QLatin1Char(' ') + tur;
-    if (s.iptal == QLatin1String("Hariç"))
+    if (s.iptal == QStringLiteral("Hariç"))
         sql += QStringLiteral(" AND (IPTAL IS NULL OR IPTAL='H')");
-    else if (s.iptal == QLatin1String("Yalnız İpt."))
+    else if (s.iptal == QStringLiteral("Yalnız İpt."))
         sql += QStringLiteral(" AND (IPTAL='E')");
     const int sira = int(siralar().indexOf(s.sira));
     sql += sira == 1 ? QStringLiteral(" ORDER BY ENT_REF_NO, FISNO")

@@ -139,7 +139,7 @@ bool TFormFisDok::yazdir(const QString& cikti)
             ok = true;
             return;
         }
-        const QString hedef = cikti == QLatin1String("Ön İzleme") ? QStringLiteral("Önizleme") : cikti;
+        const QString hedef = cikti == QStringLiteral("Ön İzleme") ? QStringLiteral("Önizleme") : cikti;
         ok = ReportOutput::send(FisDokum::birlesik(raporlar), hedef, QStringLiteral("FisDok"), QStringLiteral("QuickRep1"),
                                 this);
     });
