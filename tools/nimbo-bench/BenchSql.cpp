@@ -1,4 +1,5 @@
 #include "BenchSql.h"
+#include "model/ListPager.h"
 
 #include <QDate>
 #include <QSqlQuery>
@@ -25,8 +26,10 @@ QString literal(const QVariant& v)
 }
 } // namespace
 
-void explain(const Db& db, const QString& what, const ListQuery& q)
+void explain(const Db& db, const QString& what, const ListQuery& list)
 {
+    // A keyed list is read a page at a time: its first page is what the user waits for.
+    const ListQuery q = list.isKeyed() ? list.page(db.dialect(), ListPager::kPageSize, nullptr) : list;
     QString text = (db.dialect().isPostgres() ? QStringLiteral("EXPLAIN (ANALYZE, TIMING OFF) ")
                                               : QStringLiteral("EXPLAIN QUERY PLAN "))
                    + q.sql;

@@ -1,6 +1,6 @@
 #pragma once
 #include "db/Db.h"
-#include "widgets/CardModel.h"
+#include "model/ListQuery.h"
 
 namespace nimbo::bench {
 
