@@ -62,14 +62,8 @@ bool ElleFis::save()
             Prompter::instance().warn(QStringLiteral("Hatalı Hesap Kodları Var. Fiş Kaydı Yapılamaz"));
             return false;
         }
-        if (const auto& h = hesaplar.hesap(s.HSPKODU)) {
-            s.HSINIF = h->value(QStringLiteral("HSINIF")).toInt();
-            s.HGRUBU = h->value(QStringLiteral("HGRUBU")).toInt();
-            s.KEBIR = h->value(QStringLiteral("KEBIR")).toInt();
-            s.MUAVIN = toText(h->value(QStringLiteral("MUAVIN")));
-            s.TALI = toText(h->value(QStringLiteral("TALI")));
-            s.DETAY = toText(h->value(QStringLiteral("DETAY")));
-        }
+        if (const auto& h = hesaplar.hesap(s.HSPKODU))
+            HesapPlani::satiraKopyala(*h, s);
         if (s.DOVIZ_KOD.isEmpty())
             s.DOVIZ_KOD = QStringLiteral("TL");
         f.satirlar << s;

@@ -13,7 +13,12 @@ ListQuery sorgu(const QDate& bas, const QDate& bit, const QString& tur)
         q.sql += QStringLiteral(" AND TUR = :tur");
         q.params.insert(QStringLiteral("tur"), tur);
     }
-    q.sql += QStringLiteral(" ORDER BY TARIH, FISNO");
+    // Read a page at a time in date order: a busy year holds tens of thousands of vouchers.
+    q.keyExpr = q.keyField = QStringLiteral("FISNO");
+    q.sortExpr = q.sortField = QStringLiteral("TARIH");
+    q.sortNullable = false;
+    q.sortable = {{QStringLiteral("TARIH"), QStringLiteral("TARIH")}, {QStringLiteral("FISNUMARA"), QStringLiteral("FISNUMARA")},
+                  {QStringLiteral("YEVMIYE_NO"), QStringLiteral("YEVMIYE_NO")}};
     return q;
 }
 

@@ -29,11 +29,14 @@ ListQuery sorgu(const Db& db, HesapKodu::Duzey duzey, const QString& alan, const
             p.insert(QStringLiteral("ara"), desen + QLatin1Char('%'));
         }
     }
-    QString sql = QStringLiteral("SELECT HKOD, HESAP_ADI, SEVIYE, SON_SEVIYE, BAKIYETIP, BILANCOTIP, BIRIM FROM HSPLAN");
-    if (!kosul.isEmpty())
-        sql += QStringLiteral(" WHERE ") + kosul.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY HKOD");
-    return {sql, p};
+    ListQuery q;
+    q.sql = QStringLiteral("SELECT HKOD, HESAP_ADI, SEVIYE, SON_SEVIYE, BAKIYETIP, BILANCOTIP, BIRIM FROM HSPLAN WHERE 1=1");
+    for (const QString& k : kosul)
+        q.sql += QStringLiteral(" AND ") + k;
+    q.params = p;
+    q.keyExpr = q.keyField = QStringLiteral("HKOD");
+    q.sortable = {{QStringLiteral("HESAP_ADI"), QStringLiteral("HESAP_ADI")}};
+    return q;
 }
 
 } // namespace nimbo::HesapListesi

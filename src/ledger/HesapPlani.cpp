@@ -74,6 +74,16 @@ QString HesapPlani::kodKosulu(const QStringList& kodlar, Params& params)
     return QStringLiteral("HSPKODU IN (%1)").arg(h.join(QStringLiteral(", ")));
 }
 
+void HesapPlani::satiraKopyala(const QSqlRecord& h, FisSatiri& s)
+{
+    s.HSINIF = h.value(QStringLiteral("HSINIF")).toInt();
+    s.HGRUBU = h.value(QStringLiteral("HGRUBU")).toInt();
+    s.KEBIR = h.value(QStringLiteral("KEBIR")).toInt();
+    s.MUAVIN = toText(h.value(QStringLiteral("MUAVIN")));
+    s.TALI = toText(h.value(QStringLiteral("TALI")));
+    s.DETAY = toText(h.value(QStringLiteral("DETAY")));
+}
+
 QPair<double, double> HesapPlani::toplamlar(const QString& kod) const
 {
     Params p;

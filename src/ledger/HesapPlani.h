@@ -1,5 +1,6 @@
 #pragma once
 #include "db/Db.h"
+#include "ledger/Fis.h"
 
 #include <QHash>
 #include <QPair>
@@ -26,6 +27,8 @@ public:
     QStringList altKodlarIle(const QString& kod) const;
     // "HSPKODU IN (:c0, :c1, ...)" for the codes, their values added to params.
     static QString kodKosulu(const QStringList& kodlar, Params& params);
+    // The account's class columns a voucher line carries (HSINIF ... DETAY).
+    static void satiraKopyala(const QSqlRecord& hesap, FisSatiri& satir);
     // Debit and credit sums of every voucher line on the code or below it.
     QPair<double, double> toplamlar(const QString& kod) const;
 

@@ -130,14 +130,8 @@ void TDMuh::AyrHesapGir(const QString& kod, const QString& taraf, double tutar, 
         s.HSPKODU = kod;
         s.ENT_REF_NO = belgeNo;
         s.ENT_REF_TIP = QString(belgeTuru);
-        if (const auto& h = m_hesaplar.hesap(kod)) {
-            s.HSINIF = h->value(QStringLiteral("HSINIF")).toInt();
-            s.HGRUBU = h->value(QStringLiteral("HGRUBU")).toInt();
-            s.KEBIR = h->value(QStringLiteral("KEBIR")).toInt();
-            s.MUAVIN = toText(h->value(QStringLiteral("MUAVIN")));
-            s.TALI = toText(h->value(QStringLiteral("TALI")));
-            s.DETAY = toText(h->value(QStringLiteral("DETAY")));
-        }
+        if (const auto& h = m_hesaplar.hesap(kod))
+            HesapPlani::satiraKopyala(*h, s);
         s.DOVIZ_KOD = QStringLiteral("TL");
         m_fis.satirlar << s;
         satir = &m_fis.satirlar.last();

@@ -1,6 +1,7 @@
 #include "BenchRunner.h"
 #include "BenchSql.h"
 #include "db/DbTransaction.h"
+#include "db/Errors.h"
 #include "db/SchemaManager.h"
 #include "ledger/ElleFis.h"
 #include "ledger/HesapEkstresi.h"
