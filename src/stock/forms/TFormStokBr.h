@@ -11,6 +11,7 @@ class TFormStokBr : public ListWindow {
 public:
     explicit TFormStokBr(QWidget* parent = nullptr);
     StockFilter filter() const;
+    void sortByColumn(const QString& field, bool descending) override;
 
 protected:
     ListQuery query() const override;
@@ -21,7 +22,7 @@ protected:
 
 private:
     void declareFilter();
-    FilterField::Choices choices(const QString& sql, const Params& p = {}) const;
+    FilterField::Choices choices(const QString& field) const;
     void narrow(const QString& changed);
     void openCard(double stokNo);
 };
