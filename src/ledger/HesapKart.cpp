@@ -1,5 +1,5 @@
 #include "ledger/HesapKart.h"
-#include "accounts/RecordWriter.h"
+#include "db/RecordWriter.h"
 #include "db/DbTransaction.h"
 #include "ledger/HesapKodu.h"
 #include "ledger/HesapPlani.h"
@@ -21,7 +21,7 @@ void HesapKart::yeni(const QString& kod)
 
 bool HesapKart::ac(const QString& k)
 {
-    const QVariantMap row = RecordWriter::readRow(m_db, QStringLiteral("SELECT * FROM HSPLAN WHERE HKOD = :k"),
+    const QVariantMap row = readRow(m_db, QStringLiteral("SELECT * FROM HSPLAN WHERE HKOD = :k"),
                                                   {{QStringLiteral("k"), k}});
     if (row.isEmpty())
         return false;
@@ -82,13 +82,13 @@ void HesapKart::kontrolEt() const
         throw FieldError(QStringLiteral("Aynı Kodlu Kayıt Var."), QStringLiteral("HKOD"));
 }
 
-void HesapKart::save()
+void HesapKart::store()
 {
     m_kaydedildi = false;
     kontrolEt();
     const QString k = value(QStringLiteral("HKOD")).toString();
     if (isNew() && !m_tasi.has_value() && !tasimaSor())
-        return;
+        throw Vazgecildi();
     setValue(QStringLiteral("SEVIYE"), HesapKodu::seviye(k));
     setValue(QStringLiteral("SON_SEVIYE"), HesapPlani(m_db).altHesabiVar(k) ? 0 : 1);
     setValue(QStringLiteral("KEBIR"), HesapKodu::kebir(k));
@@ -98,7 +98,7 @@ void HesapKart::save()
     if (isNew())
         w.insert(values());
     else
-        w.update(values(), {{QStringLiteral("HKOD"), k}});
+        w.update(values(), loaded(), {{QStringLiteral("HKOD"), k}});
     if (isNew() && m_tasi.value_or(false) && !m_tasinacakAna.isEmpty()) {
         m_db.exec(QStringLiteral("UPDATE HSPLAN SET SON_SEVIYE = 0 WHERE HKOD = :a"), {{QStringLiteral("a"), m_tasinacakAna}});
         m_db.exec(QStringLiteral("UPDATE FISAYR SET HSPKODU = :y WHERE HSPKODU = :a"),

@@ -1,9 +1,16 @@
 #pragma once
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
 
 #include <optional>
+#include <stdexcept>
 
 namespace nimbo {
+
+// The user cancelled the save at a question; nothing was stored.
+class Vazgecildi : public std::runtime_error {
+public:
+    Vazgecildi() : std::runtime_error("cancelled") {}
+};
 
 // The account card of the chart (HSPLAN): defaults, the main-account checks, the level
 // columns worked out from the code, and the first sub-account under a posting account,
@@ -28,8 +35,6 @@ public:
     // Asks whether the first sub-account of a posting account takes over its lines (only
     // when that is the case). False when the user cancels: nothing is to be saved.
     bool tasimaSor();
-    // Runs the checks and stores the card; a cancelled question stores nothing (kaydedildi() false).
-    void save() override;
     bool kaydedildi() const { return m_kaydedildi; }
 
     // Deletes an account that has neither lines nor sub-accounts (asks "Kayıt Silinsin mi?").
@@ -41,6 +46,12 @@ public:
         return QStringLiteral("Ana Hesabın Başka alt hesabı yok Bu alt hesabı açmak ve Buna ait işlemleri taşımak "
                               "istiyor musunuz?");
     }
+
+protected:
+    // The checks, then the card (and, for the first sub-account the user agreed to, the
+    // parent's lines) in one transaction. Unanswered, the question is asked here; Cancel
+    // throws Vazgecildi and stores nothing.
+    void store() override;
 
 private:
     QString kod() const { return text(QStringLiteral("HKOD")); }

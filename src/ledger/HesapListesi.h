@@ -1,6 +1,6 @@
 #pragma once
 #include "ledger/HesapKodu.h"
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
 
 namespace nimbo {
 

@@ -84,8 +84,9 @@ TEST_F(LedgerTest, FirstSubAccountTakesOverParentLines)
     k.yeni(QStringLiteral("102.01"));
     k.setValue(QStringLiteral("HESAP_ADI"), QStringLiteral("ZİRAAT"));
     (*prompter)->expect(ScriptedPrompter::Kind::AskYesNoCancel, HesapKart::tasimaSorusu(), Prompter::Answer::Cancel);
-    k.save();
+    EXPECT_THROW(k.save(), Vazgecildi);
     EXPECT_FALSE(k.kaydedildi());
+    EXPECT_TRUE(k.isNew());
     EXPECT_EQ(say(QStringLiteral("SELECT COUNT(*) FROM HSPLAN WHERE HKOD = '102.01'")), 0);
 
     (*prompter)->expect(ScriptedPrompter::Kind::AskYesNoCancel, HesapKart::tasimaSorusu(), Prompter::Answer::Yes);

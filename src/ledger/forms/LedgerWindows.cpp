@@ -25,22 +25,22 @@ double sonFis()
 void registerLedgerWindows(WindowRegistry& r)
 {
     r.add({QStringLiteral("Hesap Planı"), QStringLiteral("TFormHspBr"),
-           [](QWidget* p) -> QWidget* { return new TFormHspBr(p); }});
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormHspBr(p); }});
     r.add({QStringLiteral("Hesap Kodları Tanımı"), QStringLiteral("TFormHesap"),
-           [](QWidget* p) -> QWidget* { return new TFormHesap({}, true, p); }, true});
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormHesap({}, true, p); }, true});
     r.add({QStringLiteral("Hesap Aylık Dökümü"), QStringLiteral("TFormHspAylik"),
-           [](QWidget* p) -> QWidget* { return new TFormHspAylik({}, p); }});
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormHspAylik({}, p); }});
     r.add({QStringLiteral("Muhasebe Fişleri"), QStringLiteral("TFormFisBr"),
-           [](QWidget* p) -> QWidget* { return new TFormFisBr(p); }});
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormFisBr(p); }});
     r.add({QStringLiteral("Muhasebe Fişi"), QStringLiteral("TFormFis"),
-           [](QWidget* p) -> QWidget* { return new TFormFis(0, false, p); }, true});
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormFis(0, false, p); }, true});
     r.add({QStringLiteral("Muhasebe Fişi Görüntüleme"), QStringLiteral("TFormFisBak"),
-           [](QWidget* p) -> QWidget* { return new TFormFis(sonFis(), true, p); }, true});
-    r.add({QStringLiteral("Mizan"), QStringLiteral("TFormMizan"), [](QWidget* p) -> QWidget* { return new TFormMizan(p); }});
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormFis(sonFis(), true, p); }, true});
+    r.add({QStringLiteral("Mizan"), QStringLiteral("TFormMizan"), [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormMizan(p); }});
     r.add({QStringLiteral("Hesap Ekstresi"), QStringLiteral("TFormHspEkstre"),
-           [](QWidget* p) -> QWidget* { return new TFormHspEkstre({}, p); }});
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormHspEkstre({}, p); }});
     r.add({QStringLiteral("Fiş Dökumleri"), QStringLiteral("TFormFisDok"),
-           [](QWidget* p) -> QWidget* { return new TFormFisDok(sonFis(), p); }, true});
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormFisDok(sonFis(), p); }, true});
 
     TDMuh::fisGoruntuleyici() = [](QChar tur, double belgeNo) {
         const double fisNo = SessionContext::current()

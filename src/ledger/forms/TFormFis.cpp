@@ -5,6 +5,7 @@
 #include "printing/forms/ReportOutput.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
+#include "widgets/ErrorPresenter.h"
 #include "widgets/FormUtil.h"
 
 #include <QComboBox>
@@ -212,7 +213,7 @@ bool TFormFis::sakla()
 {
     baslikOku();
     bool ok = false;
-    runShowingErrors([&] { ok = m_fis.save(); });
+    ErrorPresenter::run([&] { ok = m_fis.save(); });
     basligiGoster();
     satirlariGoster();
     return ok;
@@ -222,7 +223,7 @@ void TFormFis::sil()
 {
     if (m_fis.fis().yeni() || !Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
         return;
-    if (runShowingErrors([&] { m_fis.sil(); }))
+    if (ErrorPresenter::run([&] { m_fis.sil(); }))
         accept();
 }
 
@@ -230,7 +231,7 @@ void TFormFis::yazdir(const QString& cikti)
 {
     if (m_fis.fis().yeni())
         return;
-    runShowingErrors([&] {
+    ErrorPresenter::run([&] {
         FisDokumSecimi s;
         s.fisNoBas = s.fisNoBit = m_fis.fis().FISNO;
         const auto raporlar = FisDokum(SessionContext::current().db()).raporlar(s);

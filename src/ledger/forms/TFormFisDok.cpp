@@ -4,6 +4,7 @@
 #include "printing/forms/ReportOutput.h"
 #include "printing/forms/SayfaAyarla.h"
 #include "services/SessionContext.h"
+#include "widgets/ErrorPresenter.h"
 #include "widgets/FormUtil.h"
 
 #include <QCheckBox>
@@ -121,7 +122,7 @@ FisDokumSecimi TFormFisDok::secim() const
 bool TFormFisDok::yazdir(const QString& cikti)
 {
     bool ok = false;
-    runShowingErrors([&] {
+    ErrorPresenter::run([&] {
         const FisDokumSecimi s = secim();
         const auto raporlar = FisDokum(SessionContext::current().db()).raporlar(s);
         if (cikti == QLatin1String("Text") || cikti == QLatin1String("DOS")) {
