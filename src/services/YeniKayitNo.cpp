@@ -1,4 +1,5 @@
 #include "services/YeniKayitNo.h"
+#include "db/DbTransaction.h"
 #include "db/Errors.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
@@ -59,18 +60,59 @@ bool isLockConflict(const DbError& e)
 // Hands out the stored number and stores the next one.
 double advance(const Db& c, const QString& table)
 {
-    QSqlQuery q = c.exec(QStringLiteral("UPDATE %1 SET YENINO = COALESCE(YENINO, 1) + 1 RETURNING YENINO").arg(table));
-    if (q.next())
-        return q.value(0).toDouble() - 1;
-    q.finish();
+    const QVariant next = c.scalar(QStringLiteral("UPDATE %1 SET YENINO = COALESCE(YENINO, 1) + 1 RETURNING YENINO").arg(table));
+    if (next.isValid())
+        return next.toDouble() - 1;
     c.exec(QStringLiteral("INSERT INTO %1 (YENINO) VALUES (2)").arg(table));
     return 1;
 }
 
-void runOnce(const Db& c, const std::function<void(const Db&)>& fn)
+// The counter stands at least past the number handed out (a rollback may have set it back).
+void keepPast(const Db& c, const QString& table, double handedOut)
+{
+    const Params p{{QStringLiteral("n"), handedOut + 1}};
+    if (c.execAffected(QStringLiteral("UPDATE %1 SET YENINO = :n WHERE COALESCE(YENINO, 1) < :n").arg(table), p) == 0
+        && !c.any(QStringLiteral("SELECT 1 FROM %1").arg(table)))
+        c.exec(QStringLiteral("INSERT INTO %1 (YENINO) VALUES (:n)").arg(table), p);
+}
+
+// SQLite has one writer per file: inside the caller's write transaction no second connection
+// can get in (nor can anybody else), so the counter is advanced right there, and the advance
+// is replayed should the caller roll back, before the write lock is let go.
+double advanceInCallersTransaction(const Db& c, const QString& table)
+{
+    const double number = advance(c, table);
+    DbTransaction::keepOnRollback(c, [table, number](const Db& d) { keepPast(d, table, number); });
+    return number;
+}
+
+double takeOnce(const Db& c, const QString& table)
 {
     const bool pg = c.dialect().isPostgres();
     if (pg) {
+        c.exec(QStringLiteral("BEGIN"));
+        c.exec(QStringLiteral("SET LOCAL lock_timeout = %1").arg(g_lockTimeoutMs));
+    } else {
+        c.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(g_lockTimeoutMs));
+        c.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    try {
+        const double number = advance(c, table);
+        c.exec(QStringLiteral("COMMIT"));
+        return number;
+    } catch (...) {
+        try {
+            c.exec(QStringLiteral("ROLLBACK"));
+        } catch (const DbError&) {
+        }
+        throw;
+    }
+}
+
+// fn in a short transaction of its own on the counter connection, under the lock timeout.
+void runOnce(const Db& c, const std::function<void(const Db&)>& fn)
+{
+    if (c.dialect().isPostgres()) {
         c.exec(QStringLiteral("BEGIN"));
         c.exec(QStringLiteral("SET LOCAL lock_timeout = %1").arg(g_lockTimeoutMs));
     } else {
@@ -91,21 +133,11 @@ void runOnce(const Db& c, const std::function<void(const Db&)>& fn)
 
 } // namespace
 
-void setCounterLockTimeout(int ms) { g_lockTimeoutMs = qMax(1, ms); }
-int counterLockTimeout() { return g_lockTimeoutMs; }
-
-void closeCounterConnection(const Db& yearDb) { Db::close(counterConnectionName(yearDb)); }
-
-double YeniKayitNo(const QString& counterTable) { return YeniKayitNo(SessionContext::current().db(), counterTable); }
-
 void withCounterLock(const Db& yearDb, const std::function<void(const Db&)>& fn, bool joinOpenTransaction)
 {
     if (!yearDb.isValid())
         throw UserError(QStringLiteral("Yıl veritabanı açık değil"));
     for (;;) {
-        // SQLite has one writer per file: inside the caller's write transaction a second
-        // connection could never get in, and nobody else can either, so the counter is
-        // advanced right there.
         const bool joinCaller = (joinOpenTransaction || yearDb.dialect().isSqlite()) && yearDb.inTransaction();
         try {
             if (joinCaller)
@@ -122,6 +154,13 @@ void withCounterLock(const Db& yearDb, const std::function<void(const Db&)>& fn,
     }
 }
 
+void setCounterLockTimeout(int ms) { g_lockTimeoutMs = qMax(1, ms); }
+int counterLockTimeout() { return g_lockTimeoutMs; }
+
+void closeCounterConnection(const Db& yearDb) { Db::close(counterConnectionName(yearDb)); }
+
+double YeniKayitNo(const QString& counterTable) { return YeniKayitNo(SessionContext::current().db(), counterTable); }
+
 double YeniKayitNo(const Db& yearDb, const QString& counterTable)
 {
     // The name goes into the statement text: only counter table names pass.
@@ -129,9 +168,20 @@ double YeniKayitNo(const Db& yearDb, const QString& counterTable)
     const QString table = counterTable.trimmed().toUpper();
     if (!valid.match(table).hasMatch())
         throw UserError(QStringLiteral("Geçersiz sayaç tablosu: %1").arg(counterTable));
-    double number = 0;
-    withCounterLock(yearDb, [&](const Db& c) { number = advance(c, table); });
-    return number;
+    if (!yearDb.isValid())
+        throw UserError(QStringLiteral("Yıl veritabanı açık değil"));
+    for (;;) {
+        const bool joinCaller = yearDb.dialect().isSqlite() && yearDb.inTransaction();
+        const Db c = joinCaller ? yearDb : counterConnection(yearDb);
+        try {
+            return joinCaller ? advanceInCallersTransaction(c, table) : takeOnce(c, table);
+        } catch (const DbError& e) {
+            if (!isLockConflict(e))
+                throw;
+            Prompter::instance().error(
+                QStringLiteral("Diğer Kullanıcı Dosyaya Yazıyor.2-3 saniye sonra OK tuşuna basın."));
+        }
+    }
 }
 
 } // namespace nimbo

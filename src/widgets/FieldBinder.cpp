@@ -1,5 +1,6 @@
 #include "widgets/FieldBinder.h"
 #include "printing/ReportModel.h"
+#include "services/MoneyFormat.h"
 #include "widgets/FormUtil.h"
 
 #include <QCheckBox>
@@ -16,17 +17,9 @@ QString numberText(const QVariant& v, int decimals)
 {
     if (v.isNull() || v.toString().isEmpty())
         return {};
-    QLocale tr(QLocale::Turkish, QLocale::Turkey);
-    tr.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString s = tr.toString(v.toDouble(), 'f', decimals);
-    // 12,50 reads better as 12,5 in an editor; keep whole numbers whole.
-    if (s.contains(QLatin1Char(','))) {
-        while (s.endsWith(QLatin1Char('0')))
-            s.chop(1);
-        if (s.endsWith(QLatin1Char(',')))
-            s.chop(1);
-    }
-    return s;
+    // The edit text of amounts everywhere: no grouping, 12,50 as 12,5, whole numbers whole.
+    const QString picture = decimals > 0 ? QStringLiteral("#.") + QString(decimals, QLatin1Char('#')) : QStringLiteral("#");
+    return MoneyFormat(QStringLiteral("0"), picture).editText(v.toDouble());
 }
 
 // Delete (or Backspace with the whole date selected) empties a date field.
