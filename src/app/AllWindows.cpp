@@ -1,6 +1,7 @@
 #include "app/AllWindows.h"
 #include "accounts/forms/AccountsWindows.h"
 #include "finance/forms/FinanceWindows.h"
+#include "ledger/forms/LedgerWindows.h"
 #include "printing/forms/PrintingWindows.h"
 #include "services/forms/ServicesWindows.h"
 #include "session/forms/SessionWindows.h"
@@ -22,6 +23,7 @@ void registerAllWindows()
     registerAccountsWindows(r);
     registerStockWindows(r);
     registerFinanceWindows(r);
+    registerLedgerWindows(r);
 }
 
 } // namespace nimbo

@@ -59,6 +59,7 @@ SchemaPart printingSchema();
 SchemaPart accountsSchema();
 SchemaPart stockSchema();
 SchemaPart financeSchema();
+SchemaPart ledgerSchema();
 
 // Every part of a year database, in creation order.
 QList<SchemaPart> yearSchema();

@@ -108,4 +108,15 @@ int SP_SET_STOKFYT(const Db& db, const QDateTime& trh, const QString& askur)
     return updated;
 }
 
+int SP_GET_NEWFISAYR(const Db& db)
+{
+    // SQLite has one writer at a time, so the greatest id plus one is free until the caller commits.
+    QSqlQuery q = db.exec(db.dialect().isPostgres()
+                              ? QStringLiteral("SELECT CAST(nextval('SEQ_FISAYR') AS INTEGER) AS YENINO")
+                              : QStringLiteral("SELECT COALESCE(MAX(FA_ID), 0) + 1 AS YENINO FROM FISAYR"));
+    if (!q.next())
+        throw UserError(QStringLiteral("SP_GET_NEWFISAYR: sonuç yok"));
+    return q.value(QStringLiteral("YENINO")).toInt();
+}
+
 } // namespace nimbo::ServerObjects

@@ -24,6 +24,10 @@ int SP_INS_FINHRK(const Db& db, const Params& params);
 // the date. Returns the number of items updated.
 int SP_SET_STOKFYT(const Db& db, const QDateTime& trh, const QString& askur);
 
+// A voucher-line id (FISAYR.FA_ID) that no other line has (the procedure's result column
+// YENINO). Call it inside the transaction that inserts the line.
+int SP_GET_NEWFISAYR(const Db& db);
+
 } // namespace ServerObjects
 
 } // namespace nimbo

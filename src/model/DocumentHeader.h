@@ -11,7 +11,7 @@ class DocumentHeader : public CardModel {
 public:
     explicit DocumentHeader(const QString& table) : m_table(table) {}
     QString table() const override { return m_table; }
-    void save() override { throw std::logic_error("a document header is saved with its document"); }
+    void store() override { throw std::logic_error("a document header is saved with its document"); }
 
     void load(const QVariantMap& values, bool isNew) { reset(values, isNew); }
     void markSaved()

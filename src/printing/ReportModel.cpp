@@ -99,4 +99,9 @@ double ReportModel::parseAmount(const QVariant& v)
     return ok ? d : 0.0;
 }
 
+QString ReportModel::grandTotalText() const
+{
+    return grandTotalLabel.isEmpty() ? QStringLiteral("Genel Toplam") : grandTotalLabel;
+}
+
 } // namespace nimbo

@@ -57,6 +57,7 @@ public:
     bool pageTotals = true;         // "Sayfa Toplamı" at the foot of each page
     bool carriedTotals = true;      // "Nakli Yekün" at page breaks
     bool grandTotal = true;         // "Genel Toplam" after the last row
+    QString grandTotalLabel;        // another caption for it (e.g. "Fiş Toplamı"); empty: "Genel Toplam"
     QList<ReportSummaryLine> summary;
     QString amountInWords;          // printed after "YALNIZ "
     QStringList signatures;         // e.g. "DÜZENLEYEN", "KONTROL", "YETKİLİ"
@@ -65,6 +66,7 @@ public:
     PageGeometry page;              // the report's own design; a page-setup row overrides it
 
     bool hasTotals() const;
+    QString grandTotalText() const;
     QList<int> visibleColumns() const;
     QString cellText(int row, int column) const;
     QString valueText(int column, const QVariant& v) const;

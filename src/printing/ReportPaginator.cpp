@@ -44,7 +44,7 @@ public:
         // The closing bands take what room is left; the page total above was reserved.
         footReserve = 0;
         if (totals && m.grandTotal)
-            placeBody(Band{BandKind::GrandTotal, -1, ReportPaginator::grandTotalLabel(), cumulative}, false);
+            placeBody(Band{BandKind::GrandTotal, -1, m.grandTotalText(), cumulative}, false);
         for (int i = 0; i < m.summary.size(); ++i)
             placeBody(Band{BandKind::Summary, i, m.summary[i].label}, false);
         if (!m.amountInWords.isEmpty())

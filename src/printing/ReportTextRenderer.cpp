@@ -26,7 +26,7 @@ ReportTextRenderer::ReportTextRenderer(const ReportModel& model) : m_model(model
     }
     // The labels of total lines stand in the columns before the first total column.
     if (model.hasTotals()) {
-        int label = ReportPaginator::grandTotalLabel().size();
+        int label = model.grandTotalText().size();
         label = qMax(label, ReportPaginator::pageTotalLabel().size());
         label = qMax(label, ReportPaginator::carriedLabel().size());
         if (model.groupColumn >= 0)

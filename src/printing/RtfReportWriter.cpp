@@ -151,7 +151,7 @@ QByteArray RtfReportWriter::toRtf(const ReportModel& m)
     if (m.groupColumn >= 0 && !m.rows.isEmpty() && m.hasTotals())
         out += rowOf(m, t, totalsTexts(ReportPaginator::groupTotalLabel(groupKey), group), true, false, true);
     if (m.hasTotals() && m.grandTotal)
-        out += rowOf(m, t, totalsTexts(ReportPaginator::grandTotalLabel(), grand), true, false, true);
+        out += rowOf(m, t, totalsTexts(m.grandTotalText(), grand), true, false, true);
     out += "\\pard\\par\n";
     for (const ReportSummaryLine& s : m.summary)
         out += paragraph("\\ql", s.label + QStringLiteral(": ") + s.value);

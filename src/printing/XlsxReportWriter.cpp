@@ -122,7 +122,7 @@ public:
         if (m.groupColumn >= 0 && !m.rows.isEmpty() && m.hasTotals())
             totals(row++, ReportPaginator::groupTotalLabel(key), group);
         if (m.hasTotals() && m.grandTotal)
-            totals(row++, ReportPaginator::grandTotalLabel(), grand);
+            totals(row++, m.grandTotalText(), grand);
         ++row;
         for (const ReportSummaryLine& s : m.summary) {
             text(row, 0, s.label, bold);

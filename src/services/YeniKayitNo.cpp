@@ -109,7 +109,50 @@ double takeOnce(const Db& c, const QString& table)
     }
 }
 
+// fn in a short transaction of its own on the counter connection, under the lock timeout.
+void runOnce(const Db& c, const std::function<void(const Db&)>& fn)
+{
+    if (c.dialect().isPostgres()) {
+        c.exec(QStringLiteral("BEGIN"));
+        c.exec(QStringLiteral("SET LOCAL lock_timeout = %1").arg(g_lockTimeoutMs));
+    } else {
+        c.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(g_lockTimeoutMs));
+        c.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    try {
+        fn(c);
+        c.exec(QStringLiteral("COMMIT"));
+    } catch (...) {
+        try {
+            c.exec(QStringLiteral("ROLLBACK"));
+        } catch (const DbError&) {
+        }
+        throw;
+    }
+}
+
 } // namespace
+
+void withCounterLock(const Db& yearDb, const std::function<void(const Db&)>& fn, bool joinOpenTransaction)
+{
+    if (!yearDb.isValid())
+        throw UserError(QStringLiteral("Yıl veritabanı açık değil"));
+    for (;;) {
+        const bool joinCaller = (joinOpenTransaction || yearDb.dialect().isSqlite()) && yearDb.inTransaction();
+        try {
+            if (joinCaller)
+                fn(yearDb);
+            else
+                runOnce(counterConnection(yearDb), fn);
+            return;
+        } catch (const DbError& e) {
+            if (!isLockConflict(e))
+                throw;
+            Prompter::instance().error(
+                QStringLiteral("Diğer Kullanıcı Dosyaya Yazıyor.2-3 saniye sonra OK tuşuna basın."));
+        }
+    }
+}
 
 void setCounterLockTimeout(int ms) { g_lockTimeoutMs = qMax(1, ms); }
 int counterLockTimeout() { return g_lockTimeoutMs; }

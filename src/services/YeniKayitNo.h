@@ -1,6 +1,8 @@
 #pragma once
 #include "db/Db.h"
 
+#include <functional>
+
 namespace nimbo {
 
 // The next number of a series kept in a one-row counter table (NEWSATIS, NEWCARI, ...).
@@ -11,6 +13,13 @@ namespace nimbo {
 // tuşuna basın." is shown and the counter is tried again after OK, without limit.
 double YeniKayitNo(const QString& counterTable);                 // on the session's year database
 double YeniKayitNo(const Db& yearDb, const QString& counterTable);
+
+// Runs fn on the counter connection in a short transaction of its own, with the same lock
+// timeout, busy message and retry as YeniKayitNo; for counters with more than one number
+// (NEWFIS). fn locks its row itself (UPDATE first, or SELECT ... FOR UPDATE on PostgreSQL).
+// With joinOpenTransaction a caller that already has a transaction open (a batch writing
+// many documents at once) advances the counter inside it, holding the row until it commits.
+void withCounterLock(const Db& yearDb, const std::function<void(const Db&)>& fn, bool joinOpenTransaction = false);
 
 // How long one attempt waits for a counter held by someone else (milliseconds).
 void setCounterLockTimeout(int ms);

@@ -25,6 +25,8 @@ QList<MenuRight> buildTable()
 {
     QList<MenuRight> t;
     t << MenuRight{QStringLiteral("Genel Muhasebe"), {}, Test::None, Target::LedgerProgram, false};
+    // The ledger's own windows, also reachable from the main program.
+    t << rows({"Hesap Planı", "Muhasebe Fişleri", "Mizan", "Hesap Ekstresi", "Hesap Aylık Dökümü", "Fiş Dökumleri"});
     t << MenuRight{QStringLiteral("Sistem Yönetimi"), QStringLiteral("BAKIM"), Test::ViewOrFull,
                    Target::MaintenanceProgram, false};
     t << row("Finans Hareketleri Listesi", "MUHPRG", Test::NotDash);

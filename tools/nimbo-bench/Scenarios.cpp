@@ -7,6 +7,7 @@ void registerServicesScenarios();
 void registerAccountsScenarios();
 void registerStockScenarios();
 void registerStatementScenarios();
+void registerLedgerScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -16,6 +17,7 @@ void registerAllScenarios()
     registerAccountsScenarios();
     registerStockScenarios();
     registerStatementScenarios();
+    registerLedgerScenarios();
 }
 
 } // namespace nimbo::bench

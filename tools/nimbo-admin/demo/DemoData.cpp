@@ -12,6 +12,7 @@ void fillDemoYear(const Db& db, int year)
     fillPrintingDemo(db, year);
     fillAccountsDemo(db, year);
     fillStockDemo(db, year);
+    fillLedgerDemo(db, year);
     tx.commit();
 }
 

@@ -17,5 +17,6 @@ void fillStockDemo(const Db& db, int year);
 // document itself (its own transactions and numbers): run on the session's year
 // connection after the year is filled.
 void fillAccountMovementsDemo(const Db& db, int year, int count = 180);
+void fillLedgerDemo(const Db& db, int year);
 
 } // namespace nimbo::demo

@@ -1,0 +1,76 @@
+#include "db/Db.h"
+#include "db/SchemaDef.h"
+
+namespace nimbo {
+
+namespace {
+
+// Columns a voucher line copies from its account.
+const char* const kHesapKopyaKolonlari =
+    "HSINIF SMALLINT, HGRUBU SMALLINT, KEBIR SMALLINT, MUAVIN VARCHAR(8), TALI VARCHAR(8), DETAY VARCHAR(8)";
+
+QString hsplanBody()
+{
+    return QStringLiteral("HKOD VARCHAR(30) NOT NULL, HESAP_ADI VARCHAR(79), SEVIYE SMALLINT, SON_SEVIYE SMALLINT, ")
+           + QString::fromLatin1(kHesapKopyaKolonlari)
+           + QStringLiteral(", ACIKLAMA VARCHAR(65), BAKIYETIP CHAR(1), BILANCOTIP CHAR(1), KURFHSP_KOD VARCHAR(30), "
+                            "ENFARK_HSP VARCHAR(30), BAGLI_HSP VARCHAR(30), MASRAFM_KOD VARCHAR(17), BIRIM VARCHAR(5), "
+                            "DEP1 SMALLINT, DEP2 SMALLINT, DEP3 SMALLINT, DEP4 SMALLINT, DEP5 SMALLINT, "
+                            "PRIMARY KEY (HKOD)");
+}
+
+QString fisBody()
+{
+    return QStringLiteral(
+        "FISNO FLOAT NOT NULL, TARIH DATETIME, AY SMALLINT, TUR CHAR(1), BORC FLOAT, ALACAK FLOAT, ENT_TIP CHAR(1), "
+        "ENT_REF_NO FLOAT, YEVMIYE_NO FLOAT, FISNUMARA VARCHAR(15), BELGENO VARCHAR(10), ACIKLAMA VARCHAR(95), "
+        "MASRAFM_KOD VARCHAR(17), MIKTAR FLOAT, IPTAL CHAR(1), PRIMARY KEY (FISNO)");
+}
+
+QString fisayrBody()
+{
+    return QStringLiteral(
+               "FISNO FLOAT NOT NULL, FA_ID INTEGER NOT NULL, SIRANO INTEGER, HSPKODU VARCHAR(30), "
+               "ACIKLAMA VARCHAR(95), BORC FLOAT, ALACAK FLOAT, DOVIZ_KOD VARCHAR(5), DVZ_BORC FLOAT, "
+               "DVZ_ALACAK FLOAT, TL_DEGERI FLOAT, TARIH DATETIME, AY SMALLINT, TUR CHAR(1), YEVMIYE_NO FLOAT, "
+               "FISNUMARA VARCHAR(15), ENT_REF_NO FLOAT, ENT_REF_TIP CHAR(1), ")
+           + QString::fromLatin1(kHesapKopyaKolonlari)
+           + QStringLiteral(", MASRAFM_KOD VARCHAR(17), MIKTAR FLOAT, GRUP1_KOD VARCHAR(15), PRIMARY KEY (FISNO, FA_ID)");
+}
+
+void seedLineIds(const Db& db)
+{
+    // Line ids on PostgreSQL come from a sequence, so concurrent vouchers never wait on each other.
+    if (db.dialect().isPostgres())
+        db.exec(QStringLiteral("CREATE SEQUENCE IF NOT EXISTS SEQ_FISAYR"));
+}
+
+} // namespace
+
+SchemaPart ledgerSchema()
+{
+    SchemaPart p;
+    p.subsystem = QStringLiteral("ledger");
+
+    p.tables << TableDef{QStringLiteral("HSPLAN"), hsplanBody()};
+    // The chart list filters by level in code order.
+    p.indexes << IndexDef{QStringLiteral("HSPLAN"), QStringLiteral("IX_HSPLAN_SEVIYE"), QStringLiteral("SEVIYE, HKOD")};
+
+    p.tables << TableDef{QStringLiteral("FIS"), fisBody()};
+    p.indexes << IndexDef{QStringLiteral("FIS"), QStringLiteral("IX_FIS_TARIH"), QStringLiteral("TARIH, FISNO")};
+    p.indexes << IndexDef{QStringLiteral("FIS"), QStringLiteral("IX_FIS_KAYNAK"), QStringLiteral("ENT_TIP, ENT_REF_NO")};
+
+    p.tables << TableDef{QStringLiteral("FISAYR"), fisayrBody()};
+    // Trial balance, extract and monthly view read one account's amounts by date from the index alone.
+    p.indexes << IndexDef{QStringLiteral("FISAYR"), QStringLiteral("IX_FISAYR_HSP"),
+                          QStringLiteral("HSPKODU, TARIH, BORC, ALACAK, MIKTAR")};
+    p.indexes << IndexDef{QStringLiteral("FISAYR"), QStringLiteral("IX_FISAYR_FAID"), QStringLiteral("FA_ID"), true};
+
+    p.tables << TableDef{QStringLiteral("CARI_KIRILKOD"),
+                         QStringLiteral("DVZ_KOD VARCHAR(5) NOT NULL, KIR_KOD VARCHAR(3), PRIMARY KEY (DVZ_KOD)")};
+
+    p.seeds << seedLineIds;
+    return p;
+}
+
+} // namespace nimbo

@@ -1,0 +1,49 @@
+#pragma once
+#include "db/Db.h"
+#include "ledger/Fis.h"
+#include "ledger/HesapPlani.h"
+
+#include <functional>
+
+namespace nimbo {
+
+// Stores a voucher after the checks every voucher passes, in this order: the date lock
+// (PARAMETRE.TRHKILIT, read once), the date moved into the working year, the journal and
+// printed numbers, then the balance (0.001 tolerance) and posting-account checks. Header
+// and lines are written in one transaction; a re-stored voucher keeps its numbers and its
+// lines are replaced. A refusal shows its message, stores nothing and returns false.
+class FisSaklayici {
+public:
+    explicit FisSaklayici(const Db& db);
+
+    // The working year (Part of the login); 0 leaves dates as they are.
+    void setCalismaYili(int yil) { m_calismaYili = yil; }
+    // The "D" start argument: the imbalance message is followed by a diagnostic one.
+    void setTanilama(bool on) { m_tanilama = on; }
+
+    // inTransaction runs inside the store's transaction after the voucher is written
+    // (a posting marks its source document there).
+    bool sakla(Fis& fis, const std::function<void(const Db&, const Fis&)>& inTransaction = {});
+
+    // The voucher as stored (lines in FA_ID order); false when there is none.
+    static bool yukle(const Db& db, double fisNo, Fis& fis);
+    // Deletes a voucher and its lines; a voucher dated before the lock is refused.
+    void sil(double fisNo);
+
+    static constexpr double kTolerans = 0.001;
+    static QString dengesizMesaji(double borc, double alacak);
+    static QString kilitMesaji(const QDate& kilit);
+    static QString tutarMetni(double v);
+
+private:
+    bool kontrol(Fis& fis);
+    void yaz(const Fis& fis);
+
+    Db m_db;
+    QDate m_kilit;
+    int m_calismaYili = 0;
+    bool m_tanilama = false;
+    HesapOnbellegi m_hesaplar;
+};
+
+} // namespace nimbo

@@ -1,0 +1,42 @@
+#include "ledger/HesapListesi.h"
+
+namespace nimbo::HesapListesi {
+
+ListQuery sorgu(const Db& db, HesapKodu::Duzey duzey, const QString& alan, const QString& metin)
+{
+    using D = HesapKodu::Duzey;
+    QStringList kosul;
+    switch (duzey) {
+    case D::Sinif: kosul << QStringLiteral("SEVIYE = 0 AND LENGTH(HKOD) = 1"); break;
+    case D::Grup: kosul << QStringLiteral("SEVIYE = 0 AND LENGTH(HKOD) = 2"); break;
+    case D::Kebir: kosul << QStringLiteral("SEVIYE = 0 AND LENGTH(HKOD) >= 3"); break;
+    case D::Muavin: kosul << QStringLiteral("SEVIYE = 1"); break;
+    case D::Tali: kosul << QStringLiteral("SEVIYE = 2"); break;
+    case D::Detay: kosul << QStringLiteral("SEVIYE >= 3"); break;
+    case D::Tumu: break;
+    }
+    Params p;
+    const QString t = metin.trimmed();
+    if (!t.isEmpty()) {
+        QString desen = t;
+        desen.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('%'), QStringLiteral("\\%"))
+            .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+        if (alan == QLatin1String("HESAP_ADI")) {
+            kosul << QStringLiteral("UPPER(HESAP_ADI) %1 :ara ESCAPE '\\'").arg(db.dialect().ilike());
+            p.insert(QStringLiteral("ara"), QLatin1Char('%') + desen.toUpper() + QLatin1Char('%'));
+        } else {
+            kosul << QStringLiteral("HKOD LIKE :ara ESCAPE '\\'");
+            p.insert(QStringLiteral("ara"), desen + QLatin1Char('%'));
+        }
+    }
+    ListQuery q;
+    q.sql = QStringLiteral("SELECT HKOD, HESAP_ADI, SEVIYE, SON_SEVIYE, BAKIYETIP, BILANCOTIP, BIRIM FROM HSPLAN WHERE 1=1");
+    for (const QString& k : kosul)
+        q.sql += QStringLiteral(" AND ") + k;
+    q.params = p;
+    q.keyExpr = q.keyField = QStringLiteral("HKOD");
+    q.sortable = {{QStringLiteral("HESAP_ADI"), QStringLiteral("HESAP_ADI")}};
+    return q;
+}
+
+} // namespace nimbo::HesapListesi

@@ -1,0 +1,191 @@
+#include "ledger/TDMuh.h"
+#include "db/Errors.h"
+#include "ledger/FisSaklayici.h"
+#include "ledger/MuhKodIzi.h"
+#include "services/Prompter.h"
+#include "services/SessionContext.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QRegularExpression>
+
+namespace nimbo {
+
+namespace {
+
+QHash<QChar, TDMuh::Rutin>& rutinler()
+{
+    static QHash<QChar, TDMuh::Rutin> r;
+    return r;
+}
+
+bool baslangicTanilama()
+{
+    const QStringList a = QCoreApplication::instance() ? QCoreApplication::arguments() : QStringList();
+    return a.size() > 1 && a.at(1) == QLatin1String("D");
+}
+
+void kimlikKontrol(const QString& ad)
+{
+    static const QRegularExpression ok(QStringLiteral("^[A-Z][A-Z0-9_]{0,29}$"));
+    if (!ok.match(ad).hasMatch())
+        throw UserError(QStringLiteral("Geçersiz tablo veya kolon adı: %1").arg(ad));
+}
+
+} // namespace
+
+TDMuh::TDMuh(const Db& db) : m_db(db), m_hesaplar(db)
+{
+    m_kirilTakip = toText(db.scalar(QStringLiteral("SELECT KIRIL_TAKIP FROM PARAMET"))).trimmed();
+}
+
+QString TDMuh::eksikKodMesaji()
+{
+    return QStringLiteral("Eksik Muhasebe Kodları Var. Öncelikle Kodları Kartlardan Tanımlayın. Aksi Takdirde "
+                          "Muhasabe Fişi Oluşturulamaz.");
+}
+
+void TDMuh::rutinKaydet(QChar tur, Rutin rutin) { rutinler().insert(tur, std::move(rutin)); }
+void TDMuh::rutinSil(QChar tur) { rutinler().remove(tur); }
+
+std::function<void(QChar, double)>& TDMuh::fisGoruntuleyici()
+{
+    static std::function<void(QChar, double)> f;
+    return f;
+}
+
+bool& TDMuh::tanilama()
+{
+    static bool d = baslangicTanilama();
+    return d;
+}
+
+void TDMuh::MuhasebeKayit(bool bayrak)
+{
+    const auto it = rutinler().constFind(belgeTuru);
+    if (it == rutinler().constEnd()) {
+        basarili = false;
+        if (interaktif)
+            Prompter::instance().warn(QStringLiteral("Bu belge türü için muhasebe kaydı tanımlı değil: ") + belgeTuru);
+        return;
+    }
+    it.value()(*this, bayrak);
+    if (fisNo >= 0 && interaktif && fisGoruntuleyici()
+        && Prompter::instance().ask(QStringLiteral("Fiş görüntülensinmi?")))
+        fisGoruntuleyici()(belgeTuru, belgeNo);
+}
+
+Fis& TDMuh::fisAc(const QDate& tarih, const QString& tur, const QString& belgeNoMetni, const QString& aciklama)
+{
+    m_fis = Fis{};
+    if (mevcutFisNo > 0 && FisSaklayici::yukle(m_db, mevcutFisNo, m_fis))
+        m_fis.satirlar.clear();
+    m_fis.TARIH = tarih;
+    m_fis.TUR = tur;
+    m_fis.ENT_TIP = QString(belgeTuru);
+    m_fis.ENT_REF_NO = belgeNo;
+    m_fis.BELGENO = belgeNoMetni;
+    m_fis.ACIKLAMA = aciklama;
+    return m_fis;
+}
+
+bool TDMuh::SeviyeKontroluYap(const QString& kod) { return m_hesaplar.SeviyeKontroluYap(kod); }
+
+QString TDMuh::MuhKodDondur(const QString& kirilimli, const QString& dvzKod) const
+{
+    if (m_kirilTakip != QLatin1String("E") || kirilimli.trimmed() != QLatin1String("E"))
+        return {};
+    return toText(m_db.scalar(QStringLiteral("SELECT KIR_KOD FROM CARI_KIRILKOD WHERE DVZ_KOD = :d"),
+                              {{QStringLiteral("d"), dvzKod.trimmed()}}))
+        .trimmed();
+}
+
+void TDMuh::AyrHesapGir(const QString& kod, const QString& taraf, double tutar, const QString& aciklama,
+                        const QString& grupKod, double dvzTutar, const QString& dvzKod, double kur)
+{
+    MuhKodIzi::yaz(kod, tutar, taraf);
+    if (kod.trimmed().isEmpty() || !SeviyeKontroluYap(kod))
+        hataliKod = true;
+    if (tutar <= 0)
+        return;
+    const bool alacak = taraf == QLatin1String("A");
+    const bool dovizli = !dvzKod.isEmpty() && dvzKod != QLatin1String("TL") && dvzKod != QLatin1String("YTL");
+
+    FisSatiri* satir = nullptr;
+    if (birlestirme == QLatin1String("B")) {
+        for (FisSatiri& s : m_fis.satirlar) {
+            if (s.HSPKODU != kod || (alacak ? s.ALACAK <= 0 : s.BORC <= 0))
+                continue;
+            if (!dvzKod.isEmpty() && (s.DOVIZ_KOD != dvzKod || s.TL_DEGERI != kur))
+                continue;
+            if (!grupKod.isEmpty() && s.GRUP1_KOD != grupKod)
+                continue;
+            satir = &s;
+            break;
+        }
+    }
+    if (!satir) {
+        FisSatiri s;
+        s.SIRANO = int(m_fis.satirlar.size()) + 1;
+        s.HSPKODU = kod;
+        s.ENT_REF_NO = belgeNo;
+        s.ENT_REF_TIP = QString(belgeTuru);
+        if (const auto& h = m_hesaplar.hesap(kod))
+            HesapPlani::satiraKopyala(*h, s);
+        s.DOVIZ_KOD = QStringLiteral("TL");
+        m_fis.satirlar << s;
+        satir = &m_fis.satirlar.last();
+    }
+    (alacak ? satir->ALACAK : satir->BORC) += tutar;
+    if (dovizli) {
+        (alacak ? satir->DVZ_ALACAK : satir->DVZ_BORC) += dvzTutar;
+        satir->TL_DEGERI = kur;
+        satir->DOVIZ_KOD = dvzKod;
+    }
+    satir->GRUP1_KOD = grupKod;
+    satir->ACIKLAMA = grupKod.isEmpty() ? aciklama : QLatin1Char('(') + grupKod + QLatin1Char(')') + aciklama;
+}
+
+bool TDMuh::FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon)
+{
+    if (hataliKod || m_fis.satirlar.isEmpty()) {
+        m_fis = Fis{};
+        if (interaktif)
+            Prompter::instance().warn(eksikKodMesaji());
+        basarili = false;
+        return false;
+    }
+    kimlikKontrol(kaynakTablo);
+    kimlikKontrol(anahtarKolon);
+    FisSaklayici saklayici(m_db);
+    saklayici.setCalismaYili(SessionContext::current().CalismaYiliNo);
+    saklayici.setTanilama(tanilama());
+    const bool ok = saklayici.sakla(m_fis, [&](const Db& db, const Fis& f) {
+        db.exec(QStringLiteral("UPDATE %1 SET FIS_NO = :FisNosu WHERE %2 = :Nosu").arg(kaynakTablo, anahtarKolon),
+                {{QStringLiteral("FisNosu"), f.FISNO}, {QStringLiteral("Nosu"), belgeNo}});
+    });
+    if (!ok) {
+        fisGecerli = false;
+        basarili = false;
+        return false;
+    }
+    fisNo = m_fis.FISNO;
+    return true;
+}
+
+bool BelgeMuhasebelestir(QChar tur, bool iade, double belgeNo, double mevcutFisNo, bool interaktif)
+{
+    TDMuh m(SessionContext::current().db());
+    m.belgeTuru = tur;
+    m.iade = iade;
+    m.belgeNo = belgeNo;
+    m.mevcutFisNo = mevcutFisNo;
+    m.interaktif = interaktif;
+    m.basarili = true;
+    m.fisGecerli = true;
+    m.hataliKod = false;
+    m.MuhasebeKayit(false);
+    return m.basarili;
+}
+
+} // namespace nimbo

@@ -1,0 +1,77 @@
+#pragma once
+#include "db/Db.h"
+#include "ledger/Fis.h"
+#include "ledger/HesapPlani.h"
+
+#include <QChar>
+#include <functional>
+
+namespace nimbo {
+
+// The posting module: lives for one posting of one source document. A posting routine
+// (one per document kind, registered with rutinKaydet) opens the voucher with fisAc,
+// writes its lines with AyrHesapGir and ends with FisiSakla. The voucher is held in memory
+// until then, so it is stored whole with its source marked posted, or not at all.
+class TDMuh {
+public:
+    explicit TDMuh(const Db& db);
+
+    // Set by the entry point before MuhasebeKayit.
+    QChar belgeTuru;
+    bool iade = false;
+    double belgeNo = 0;
+    double mevcutFisNo = 0; // the document's FIS_NO when it was posted before
+    bool interaktif = true; // false for batch runs: no display prompt, no missing-code message
+    QString birlestirme;    // "B": lines of the same account and side are added up
+
+    // State the entry point reads back.
+    bool basarili = true;
+    bool fisGecerli = true;
+    bool hataliKod = false;
+    double fisNo = -1; // the stored voucher, -1 until one is stored
+
+    // Dispatches on belgeTuru to the registered routine; then offers the voucher display.
+    void MuhasebeKayit(bool bayrak = false);
+
+    // A rebuilt voucher when mevcutFisNo names a stored one (its lines dropped, its numbers
+    // kept), else a new header. Returns the voucher for the routine to fill.
+    Fis& fisAc(const QDate& tarih, const QString& tur, const QString& belgeNoMetni, const QString& aciklama);
+    Fis& fis() { return m_fis; }
+
+    // Writes one line. side "A" credit, "B" debit; amounts <= 0 are skipped; an empty or
+    // non-posting code marks the voucher as having a bad code.
+    void AyrHesapGir(const QString& kod, const QString& taraf, double tutar, const QString& aciklama,
+                     const QString& grupKod = {}, double dvzTutar = 0, const QString& dvzKod = {}, double kur = 0);
+    bool SeviyeKontroluYap(const QString& kod);
+    // The currency suffix of a current-account ledger code (CARI_KIRILKOD) when breakdown
+    // by currency is on (PARAMET.KIRIL_TAKIP) and the card asks for it (KIRILIMLI "E").
+    QString MuhKodDondur(const QString& kirilimli, const QString& dvzKod) const;
+
+    // Common end of every routine: stores the voucher when no bad code was written and it
+    // has lines, then sets the source's FIS_NO (UPDATE <tablo> SET FIS_NO = :FisNosu
+    // WHERE <anahtar> = :Nosu). Otherwise discards it, shows the missing-codes message
+    // (interactive runs) and clears the success flag.
+    bool FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon);
+
+    // Posting routines by document kind; the routine receives the module and MuhasebeKayit's flag.
+    using Rutin = std::function<void(TDMuh&, bool)>;
+    static void rutinKaydet(QChar tur, Rutin rutin);
+    static void rutinSil(QChar tur);
+    // Opens the voucher display for (kind, document number); installed by the windows.
+    static std::function<void(QChar, double)>& fisGoruntuleyici();
+    // The "D" start argument turns on the balance diagnostic (tests set it directly).
+    static bool& tanilama();
+
+    static QString eksikKodMesaji();
+
+private:
+    Db m_db;
+    HesapOnbellegi m_hesaplar;
+    QString m_kirilTakip;
+    Fis m_fis;
+};
+
+// The single entry point of the document windows: true when the posting succeeded.
+bool BelgeMuhasebelestir(QChar tur, bool iade, double belgeNo, double mevcutFisNo, bool interaktif = true);
+
+} // namespace nimbo

@@ -1,0 +1,56 @@
+#include "ledger/forms/LedgerWindows.h"
+#include "ledger/TDMuh.h"
+#include "ledger/forms/TFormFis.h"
+#include "ledger/forms/TFormFisBr.h"
+#include "ledger/forms/TFormFisDok.h"
+#include "ledger/forms/TFormHesap.h"
+#include "ledger/forms/TFormHspAylik.h"
+#include "ledger/forms/TFormHspBr.h"
+#include "ledger/forms/TFormHspEkstre.h"
+#include "ledger/forms/TFormMizan.h"
+#include "services/SessionContext.h"
+#include "widgets/WindowRegistry.h"
+
+#include <QApplication>
+
+namespace nimbo {
+
+namespace {
+double sonFis()
+{
+    return SessionContext::current().db().scalar(QStringLiteral("SELECT MAX(FISNO) FROM FIS")).toDouble();
+}
+} // namespace
+
+void registerLedgerWindows(WindowRegistry& r)
+{
+    r.add({QStringLiteral("Hesap Planı"), QStringLiteral("TFormHspBr"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormHspBr(p); }});
+    r.add({QStringLiteral("Hesap Kodları Tanımı"), QStringLiteral("TFormHesap"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormHesap({}, true, p); }, true});
+    r.add({QStringLiteral("Hesap Aylık Dökümü"), QStringLiteral("TFormHspAylik"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormHspAylik({}, p); }});
+    r.add({QStringLiteral("Muhasebe Fişleri"), QStringLiteral("TFormFisBr"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormFisBr(p); }});
+    r.add({QStringLiteral("Muhasebe Fişi"), QStringLiteral("TFormFis"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormFis(0, false, p); }, true});
+    r.add({QStringLiteral("Muhasebe Fişi Görüntüleme"), QStringLiteral("TFormFisBak"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormFis(sonFis(), true, p); }, true});
+    r.add({QStringLiteral("Mizan"), QStringLiteral("TFormMizan"), [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormMizan(p); }});
+    r.add({QStringLiteral("Hesap Ekstresi"), QStringLiteral("TFormHspEkstre"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormHspEkstre({}, p); }});
+    r.add({QStringLiteral("Fiş Dökumleri"), QStringLiteral("TFormFisDok"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormFisDok(sonFis(), p); }, true});
+
+    TDMuh::fisGoruntuleyici() = [](QChar tur, double belgeNo) {
+        const double fisNo = SessionContext::current()
+                                 .db()
+                                 .scalar(QStringLiteral("SELECT MAX(FISNO) FROM FIS WHERE ENT_TIP = :t AND ENT_REF_NO = :n"),
+                                         {{QStringLiteral("t"), QString(tur)}, {QStringLiteral("n"), belgeNo}})
+                                 .toDouble();
+        if (fisNo > 0)
+            TFormFis(fisNo, true, QApplication::activeWindow()).exec();
+    };
+}
+
+} // namespace nimbo

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace nimbo {
+
+class WindowRegistry;
+
+// Registers the ledger windows with the main form's dispatch and installs the voucher
+// display the posting module offers after a posting.
+void registerLedgerWindows(WindowRegistry& r);
+
+} // namespace nimbo

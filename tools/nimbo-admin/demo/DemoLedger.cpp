@@ -1,0 +1,116 @@
+#include "demo/DemoData.h"
+#include "ledger/ElleFis.h"
+#include "ledger/HesapKart.h"
+
+#include <QDate>
+#include <algorithm>
+#include <vector>
+
+namespace nimbo::demo {
+
+namespace {
+
+struct Hesap {
+    const char* kod;
+    const char* ad;
+    const char* birim = "";
+};
+
+// The uniform chart's classes, groups and the main accounts a trading firm uses, with
+// sub-accounts per cash desk, bank, VAT rate and customer or supplier group.
+const Hesap kPlan[] = {
+    {"1", "DÖNEN VARLIKLAR"}, {"10", "HAZIR DEĞERLER"}, {"100", "KASA"}, {"100.01", "MERKEZ KASA"},
+    {"100.02", "DÖVİZ KASASI (USD)"}, {"100.03", "EURO KASASI"}, {"101", "ALINAN ÇEKLER"},
+    {"101.01", "PORTFÖYDEKİ ÇEKLER"}, {"102", "BANKALAR"}, {"102.01", "T.C. ZİRAAT BANKASI"},
+    {"102.02", "TÜRKİYE İŞ BANKASI"}, {"102.03", "GARANTİ BBVA"}, {"103", "VERİLEN ÇEKLER VE ÖDEME EMİRLERİ (-)"},
+    {"108", "DİĞER HAZIR DEĞERLER"}, {"12", "TİCARİ ALACAKLAR"}, {"120", "ALICILAR"},
+    {"120.01", "PERAKENDE MÜŞTERİLER"}, {"120.02", "TOPTAN MÜŞTERİLER"}, {"120.03", "KAMU KURUMLARI"},
+    {"120.04", "BAYİLER"}, {"121", "ALACAK SENETLERİ"}, {"126", "VERİLEN DEPOZİTO VE TEMİNATLAR"},
+    {"128", "ŞÜPHELİ TİCARİ ALACAKLAR"}, {"15", "STOKLAR"}, {"153", "TİCARİ MALLAR"},
+    {"153.01", "TİCARİ MALLAR", "ADET"}, {"159", "VERİLEN SİPARİŞ AVANSLARI"}, {"19", "DİĞER DÖNEN VARLIKLAR"},
+    {"191", "İNDİRİLECEK KDV"}, {"191.01", "İNDİRİLECEK KDV %20"}, {"191.02", "İNDİRİLECEK KDV %10"},
+    {"191.03", "İNDİRİLECEK KDV %1"}, {"2", "DURAN VARLIKLAR"}, {"25", "MADDİ DURAN VARLIKLAR"},
+    {"253", "TESİS MAKİNE VE CİHAZLAR"}, {"254", "TAŞITLAR"}, {"255", "DEMİRBAŞLAR"},
+    {"257", "BİRİKMİŞ AMORTİSMANLAR (-)"}, {"3", "KISA VADELİ YABANCI KAYNAKLAR"}, {"30", "MALİ BORÇLAR"},
+    {"300", "BANKA KREDİLERİ"}, {"32", "TİCARİ BORÇLAR"}, {"320", "SATICILAR"},
+    {"320.01", "HAMMADDE TEDARİKÇİLERİ"}, {"320.02", "HİZMET TEDARİKÇİLERİ"}, {"321", "BORÇ SENETLERİ"},
+    {"335", "PERSONELE BORÇLAR"}, {"36", "ÖDENECEK VERGİ VE DİĞER YÜKÜMLÜLÜKLER"},
+    {"360", "ÖDENECEK VERGİ VE FONLAR"}, {"361", "ÖDENECEK SOSYAL GÜVENLİK KESİNTİLERİ"},
+    {"39", "DİĞER KISA VADELİ YABANCI KAYNAKLAR"}, {"391", "HESAPLANAN KDV"}, {"391.01", "HESAPLANAN KDV %20"},
+    {"391.02", "HESAPLANAN KDV %10"}, {"391.03", "HESAPLANAN KDV %1"}, {"4", "UZUN VADELİ YABANCI KAYNAKLAR"},
+    {"40", "MALİ BORÇLAR"}, {"400", "BANKA KREDİLERİ"}, {"5", "ÖZKAYNAKLAR"}, {"50", "ÖDENMİŞ SERMAYE"},
+    {"500", "SERMAYE"}, {"57", "GEÇMİŞ YILLAR KARLARI"}, {"570", "GEÇMİŞ YILLAR KARLARI"},
+    {"59", "DÖNEM NET KARI (ZARARI)"}, {"590", "DÖNEM NET KARI"}, {"591", "DÖNEM NET ZARARI (-)"},
+    {"6", "GELİR TABLOSU HESAPLARI"}, {"60", "BRÜT SATIŞLAR"}, {"600", "YURTİÇİ SATIŞLAR"},
+    {"600.01", "TİCARİ MAL SATIŞLARI"}, {"600.02", "HİZMET SATIŞLARI"}, {"601", "YURTDIŞI SATIŞLAR"},
+    {"61", "SATIŞ İNDİRİMLERİ (-)"}, {"610", "SATIŞTAN İADELER (-)"}, {"611", "SATIŞ İSKONTOLARI (-)"},
+    {"62", "SATIŞLARIN MALİYETİ (-)"}, {"621", "SATILAN TİCARİ MALLAR MALİYETİ (-)"},
+    {"64", "DİĞER FAALİYETLERDEN OLAĞAN GELİR VE KARLAR"}, {"642", "FAİZ GELİRLERİ"}, {"646", "KAMBİYO KARLARI"},
+    {"65", "DİĞER FAALİYETLERDEN OLAĞAN GİDER VE ZARARLAR (-)"}, {"656", "KAMBİYO ZARARLARI (-)"},
+    {"66", "FİNANSMAN GİDERLERİ (-)"}, {"660", "KISA VADELİ BORÇLANMA GİDERLERİ (-)"}, {"7", "MALİYET HESAPLARI"},
+    {"76", "PAZARLAMA SATIŞ VE DAĞITIM GİDERLERİ"}, {"760", "PAZARLAMA SATIŞ VE DAĞITIM GİDERLERİ"},
+    {"77", "GENEL YÖNETİM GİDERLERİ"}, {"770", "GENEL YÖNETİM GİDERLERİ"}, {"770.01", "KİRA GİDERLERİ"},
+    {"770.02", "ELEKTRİK SU DOĞALGAZ"}, {"770.03", "PERSONEL GİDERLERİ"}, {"8", "SERBEST HESAPLAR"},
+    {"9", "NAZIM HESAPLAR"}, {"900", "BORÇLU NAZIM HESAPLAR"}, {"901", "ALACAKLI NAZIM HESAPLAR"},
+};
+
+struct Fis {
+    int ay, gun;
+    const char* tur;
+    const char* aciklama;
+    std::initializer_list<std::tuple<const char*, double, double>> satirlar;
+};
+
+const Fis kFisler[] = {
+    {1, 2, "A", "Açılış fişi", {{"100.01", 25000, 0}, {"102.01", 180000, 0}, {"153.01", 95000, 0},
+                               {"320.01", 0, 60000}, {"500", 0, 240000}}},
+    {1, 15, "M", "Toptan satış faturası", {{"120.02", 36000, 0}, {"600.01", 0, 30000}, {"391.01", 0, 6000}}},
+    {1, 20, "C", "Tahsilat", {{"100.01", 12000, 0}, {"120.02", 0, 12000}}},
+    {2, 3, "M", "Mal alışı", {{"153.01", 40000, 0}, {"191.01", 8000, 0}, {"320.01", 0, 48000}}},
+    {2, 28, "E", "Kira ödemesi", {{"770.01", 15000, 0}, {"191.01", 3000, 0}, {"102.01", 0, 18000}}},
+    {3, 10, "M", "Perakende satış", {{"120.01", 12000, 0}, {"600.01", 0, 10000}, {"391.01", 0, 2000}}},
+    {3, 25, "E", "Satıcı ödemesi", {{"320.01", 30000, 0}, {"102.02", 0, 30000}}},
+};
+
+} // namespace
+
+void fillLedgerDemo(const Db& db, int year)
+{
+    // Children before parents: the card then finds no posting parent to ask about, and each
+    // parent is saved as a non-posting account.
+    std::vector<const Hesap*> sira;
+    for (const Hesap& h : kPlan)
+        sira.push_back(&h);
+    std::sort(sira.begin(), sira.end(), [](const Hesap* a, const Hesap* b) { return qstrcmp(a->kod, b->kod) > 0; });
+    HesapKart kart(db);
+    for (const Hesap* h : sira) {
+        kart.yeni(QString::fromUtf8(h->kod));
+        kart.setValue(QStringLiteral("HESAP_ADI"), QString::fromUtf8(h->ad));
+        kart.setValue(QStringLiteral("BIRIM"), QString::fromUtf8(h->birim));
+        kart.kebirDegisti();
+        kart.save();
+    }
+
+    db.exec(QStringLiteral("UPDATE NEWFIS SET TIP = 'A', TAHSIL_SB = 'TH', TEDIYE_SB = 'TD', MAHSUP_SB = 'MH', "
+                           "OZEL_SB = 'OZ', ORTAK_SB = 'GN'"));
+    for (const auto& [dvz, kir] : {std::pair{"USD", ".02"}, std::pair{"EUR", ".03"}})
+        db.exec(QStringLiteral("INSERT INTO CARI_KIRILKOD (DVZ_KOD, KIR_KOD) VALUES (:d, :k)"),
+                {{QStringLiteral("d"), QString::fromLatin1(dvz)}, {QStringLiteral("k"), QString::fromLatin1(kir)}});
+
+    for (const Fis& f : kFisler) {
+        ElleFis fis(db);
+        fis.fis().TARIH = QDate(year, f.ay, f.gun);
+        fis.fis().TUR = QString::fromLatin1(f.tur);
+        fis.fis().ACIKLAMA = QString::fromUtf8(f.aciklama);
+        for (const auto& [kod, borc, alacak] : f.satirlar) {
+            FisSatiri& s = fis.fis().satirlar[fis.satirEkle()];
+            s.HSPKODU = QString::fromLatin1(kod);
+            s.BORC = borc;
+            s.ALACAK = alacak;
+            s.ACIKLAMA = QString::fromUtf8(f.aciklama);
+        }
+        fis.save();
+    }
+}
+
+} // namespace nimbo::demo
