@@ -3,6 +3,7 @@
 #include "printing/forms/PrintingWindows.h"
 #include "services/forms/ServicesWindows.h"
 #include "session/forms/SessionWindows.h"
+#include "stock/forms/SlipWindows.h"
 #include "stock/forms/StockWindows.h"
 #include "widgets/WindowRegistry.h"
 
@@ -20,6 +21,7 @@ void registerAllWindows()
     registerPrintingWindows(r);
     registerAccountsWindows(r);
     registerStockWindows(r);
+    registerSlipWindows(r);
 }
 
 } // namespace nimbo

@@ -5,6 +5,7 @@ namespace nimbo::bench {
 void registerServicesScenarios();
 void registerAccountsScenarios();
 void registerStockScenarios();
+void registerSlipScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -12,6 +13,7 @@ void registerAllScenarios()
     registerServicesScenarios();
     registerAccountsScenarios();
     registerStockScenarios();
+    registerSlipScenarios();
 }
 
 } // namespace nimbo::bench

@@ -13,6 +13,7 @@ void fillDemoYear(const Db& db, int year)
     fillAccountsDemo(db, year);
     fillStockDemo(db, year);
     tx.commit();
+    fillSlipDemo(db, year);
 }
 
 } // namespace nimbo::demo

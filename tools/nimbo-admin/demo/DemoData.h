@@ -13,5 +13,8 @@ void fillMenuDemo(const Db& db, int year);
 void fillPrintingDemo(const Db& db, int year);
 void fillAccountsDemo(const Db& db, int year);
 void fillStockDemo(const Db& db, int year);
+// Stock slips go through the slip's own save, each in its own transaction, after the rest
+// is committed.
+void fillSlipDemo(const Db& db, int year);
 
 } // namespace nimbo::demo

@@ -1,0 +1,37 @@
+#include "stock/Depolar.h"
+#include "db/Errors.h"
+#include "db/DbTransaction.h"
+#include "services/Prompter.h"
+#include "stock/StockSql.h"
+
+namespace nimbo {
+
+ListQuery Depolar::sorgu(const QString& adAra)
+{
+    ListQuery q;
+    q.sql = QStringLiteral("SELECT DEPO_KODU, DEPO_ADI, DEPO_YERI FROM DEPO");
+    if (!adAra.trimmed().isEmpty()) {
+        q.sql += QStringLiteral(" WHERE UPPER(DEPO_ADI) LIKE :A ESCAPE '\\'");
+        q.params.insert(QStringLiteral("A"), StockSql::escapeLike(adAra.trimmed().toUpper()) + QLatin1Char('%'));
+    }
+    q.sql += QStringLiteral(" ORDER BY DEPO_KODU");
+    return q;
+}
+
+bool Depolar::sil(int depoKodu) const
+{
+    if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
+        return false;
+    const Params p = {{"D", depoKodu}};
+    const Params p2 = {{"D", depoKodu}, {"D2", depoKodu}};
+    if (m_db.any(QStringLiteral("SELECT 1 FROM STOKHRK WHERE DEPO_KODU = :D"), p)
+        || m_db.any(QStringLiteral("SELECT 1 FROM FISTKAYR WHERE DEPO_KODU = :D"), p)
+        || m_db.any(QStringLiteral("SELECT 1 FROM FISTK WHERE CIKDEPO = :D OR GIRDEPO = :D2"), p2))
+        throw UserError(QStringLiteral("Bu Depoya Ait Hareketler Var. Silinemez."));
+    DbTransaction tx(m_db);
+    m_db.exec(QStringLiteral("DELETE FROM DEPO WHERE DEPO_KODU = :D"), p);
+    tx.commit();
+    return true;
+}
+
+} // namespace nimbo

@@ -1,0 +1,43 @@
+#include "stock/forms/SlipWindows.h"
+#include "services/SessionContext.h"
+#include "stock/forms/TFormDepoBr.h"
+#include "stock/forms/TFormDepoSakla.h"
+#include "stock/forms/TFormDepoStoklari.h"
+#include "stock/forms/TFormStkFis.h"
+#include "stock/forms/TFormStokDepoHareketleri.h"
+#include "stock/forms/TFormStokFisBak.h"
+#include "widgets/WindowRegistry.h"
+
+namespace nimbo {
+
+void registerSlipWindows(WindowRegistry& r)
+{
+    WindowEntry list{QStringLiteral("Stok Fişleri"), QStringLiteral("TFormStokFisBak"),
+                     [](QWidget* p) -> QWidget* { return new TFormStokFisBak(p); }};
+    list.rightColumn = QStringLiteral("STKFIS");
+    list.rightTest = WindowEntry::RightTest::FullOnly;
+    r.add(list);
+    r.add({QStringLiteral("Depo Tanımları"), QStringLiteral("TFormDepoBr"),
+           [](QWidget* p) -> QWidget* { return new TFormDepoBr(p); }});
+    r.add({QStringLiteral("Depo Stokları"), QStringLiteral("TFormDepoStoklari"),
+           [](QWidget* p) -> QWidget* { return new TFormDepoStoklari(p); }});
+
+    // Not menu entries: the lists open these. By name alone the slip form starts a new
+    // opening slip, the card shows the first warehouse and the history the first item.
+    auto ilk = [](const char* sql) { return SessionContext::current().db().scalar(QLatin1String(sql)); };
+    r.add({QStringLiteral("Stok Fişi Kayıt Formu"), QStringLiteral("TFormStkFis"),
+           [](QWidget* p) -> QWidget* { return new TFormStkFis(0, QStringLiteral("D"), p); }, true});
+    r.add({QStringLiteral("Depo Kartı"), QStringLiteral("TFormDepoSakla"),
+           [ilk](QWidget* p) -> QWidget* {
+               return new TFormDepoSakla(ilk("SELECT MIN(DEPO_KODU) FROM DEPO").toInt(), p);
+           },
+           true});
+    r.add({QStringLiteral("Stok Depo Hareketleri"), QStringLiteral("TFormStokDepoHareketleri"),
+           [ilk](QWidget* p) -> QWidget* {
+               return new TFormStokDepoHareketleri(
+                   ilk("SELECT MIN(STOK_NO) FROM STOKHRK").toDouble(), p);
+           },
+           true});
+}
+
+} // namespace nimbo
