@@ -26,9 +26,9 @@ StokArama::Sonuc StokArama::bul(const Db& db, const QString& text)
         s.nasil = Bulunan::Barkod;
         return s;
     }
-    s.stokNo = db.scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE STOK_ADI_TR LIKE :T ESCAPE '\\' "
+    s.stokNo = db.scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE UPPER(STOK_ADI_TR) LIKE :T ESCAPE '\\' "
                                         "ORDER BY STOK_ADI_TR"),
-                         {{"T", StockSql::escapeLike(t) + QLatin1Char('%')}})
+                         {{"T", StockSql::escapeLike(t.toUpper()) + QLatin1Char('%')}})
                    .toDouble();
     if (s.stokNo != 0)
         s.nasil = Bulunan::Ad;

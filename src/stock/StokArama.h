@@ -12,7 +12,7 @@ public:
         Bulunan nasil = Bulunan::Yok;
     };
     // By code, then by barcode (the card's or one of its barcode rows), then the first item
-    // whose name starts with the text.
+    // whose name starts with the text (in any case).
     static Sonuc bul(const Db& db, const QString& text);
     // The item's total on hand less the quantity going out falls below its KRITIK_SEV.
     static bool kritikAltina(const Db& db, double stokNo, double cikanMiktar);

@@ -10,7 +10,8 @@ namespace nimbo {
 class StokDepoHareketleri {
 public:
     // Fields: TARIH, TIP, SATISNO, SIRANO, DEPO_KODU, DEPO_ADI, GIRMIK, CIKMIK, FIYAT, CARIKOD,
-    // BELGE ("Satış", "Alış" or "Stok Fişi"); ordered by date, document and line.
+    // BELGE ("Satış", "Alış" or "Stok Fişi"), FISTIP (the slip type of a slip's row, else
+    // empty); ordered by date, document and line.
     static ListQuery sorgu(double stokNo, const QDate& ilk, const QDate& son);
 };
 

@@ -110,7 +110,7 @@ TEST_F(StokFisWindows, RefusalKeepsTheWindowAndCloseAsks)
     TFormStkFis f(0, "F");
     f.show();
     choose(&f, "CmbDEPO", 2);
-    type(&f, "EditARA", "VİDA");
+    type(&f, "EditARA", "vida");
     click(&f, "BtnEKLE");
     ASSERT_EQ(f.satirModeli()->rowCount(), 1);
     (*prompter)->expectWarn("Lütfen İşlem Sorumlusunu Boş Bırakmayın");

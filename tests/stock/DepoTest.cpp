@@ -126,6 +126,8 @@ TEST_F(DepoTest, MovementHistoryBetweenDates)
     EXPECT_EQ(sqlText(h[0].value("BELGE")), "Stok Fişi");
     EXPECT_EQ(sqlText(h[0].value("DEPO_ADI")), "Merkez");
     EXPECT_DOUBLE_EQ(h[0].value("CIKMIK").toDouble(), 1);
+    EXPECT_EQ(sqlText(h[0].value("FISTIP")), "F");
     EXPECT_EQ(sqlText(h[1].value("BELGE")), "Satış");
+    EXPECT_EQ(sqlText(h[1].value("FISTIP")), "");
     EXPECT_EQ(rows(StokDepoHareketleri::sorgu(a, QDate(2026, 1, 1), QDate(2026, 12, 31))).size(), 4);
 }

@@ -155,10 +155,10 @@ TFormStkFis::TFormStkFis(double hrkNo, const QString& tip, QWidget* parent)
     lay->addWidget(m_toplam);
 
     auto* alt = new QHBoxLayout;
-    auto* sakla = dugme(QStringLiteral("Sakla"), "BtnSAKLA");
+    auto* saklaDugme = dugme(QStringLiteral("Sakla"), "BtnSAKLA");
     auto* vazgec = dugme(QStringLiteral("Vazgeç"), "BtnVAZGEC");
     alt->addStretch();
-    alt->addWidget(sakla);
+    alt->addWidget(saklaDugme);
     alt->addWidget(vazgec);
     lay->addLayout(alt);
 
@@ -200,7 +200,7 @@ TFormStkFis::TFormStkFis(double hrkNo, const QString& tip, QWidget* parent)
         if (!f.isEmpty())
             sayimAktar(f);
     });
-    connect(sakla, &QPushButton::clicked, this, [this] {
+    connect(saklaDugme, &QPushButton::clicked, this, [this] {
         if (sakla())
             accept();
     });

@@ -19,15 +19,11 @@ TFormStokDepoHareketleri::TFormStokDepoHareketleri(double stokNo, QWidget* paren
         setWindowTitle(QStringLiteral("Stok Depo Hareketleri - %1 %2")
                            .arg(toText(rows.first().value(0)).trimmed(), toText(rows.first().value(1)).trimmed()));
     using K = ListColumn::Kind;
-    const auto tipAdi = [](const QVariant& v) {
-        const QString t = toText(v).trimmed();
-        const QString ad = StokFisTipi::ad(t);
-        return ad.isEmpty() ? t : ad;
-    };
+    const auto tipAdi = [](const QVariant& v) { return StokFisTipi::ad(toText(v).trimmed()); };
     setColumns({{QStringLiteral("TARIH"), QStringLiteral("Tarih"), 85, K::Date},
                 {QStringLiteral("BELGE"), QStringLiteral("Belge"), 80},
                 {QStringLiteral("SATISNO"), QStringLiteral("Belge No"), 80, K::Integer},
-                {QStringLiteral("TIP"), QStringLiteral("Hareket"), 190, K::Text, tipAdi},
+                {QStringLiteral("FISTIP"), QStringLiteral("Fiş Tipi"), 190, K::Text, tipAdi},
                 {QStringLiteral("CARIKOD"), QStringLiteral("Cari Kod"), 110},
                 {QStringLiteral("DEPO_ADI"), QStringLiteral("Depo"), 130},
                 {QStringLiteral("GIRMIK"), QStringLiteral("Giren"), 80, K::Amount, {}, true},

@@ -28,12 +28,12 @@ TFormStokFisBak::TFormStokFisBak(QWidget* parent) : ListWindow(QStringLiteral("S
     setColumns({{QStringLiteral("HRKNO"), QStringLiteral("Fiş No"), 80, K::Integer},
                 {QStringLiteral("TIP"), QStringLiteral("Fiş Tipi"), 200, K::Text, tipAdi},
                 {QStringLiteral("TARIH"), QStringLiteral("Tarih"), 85, K::Date},
-                {QStringLiteral("NETTUT"), QStringLiteral("Net Tutar"), 100, K::Amount, {}, true},
-                {QStringLiteral("CIKDEPO"), QStringLiteral("Çıkış Deposu"), 80, K::Integer},
-                {QStringLiteral("GIRDEPO"), QStringLiteral("Giriş Deposu"), 80, K::Integer},
+                {QStringLiteral("NETTUT"), QStringLiteral("Net Tutar"), 130, K::Amount, {}, true},
+                {QStringLiteral("CIKDEPO"), QStringLiteral("Çıkış Deposu"), 95, K::Integer},
+                {QStringLiteral("GIRDEPO"), QStringLiteral("Giriş Deposu"), 95, K::Integer},
                 {QStringLiteral("HRKDURUM"), QStringLiteral("Durum"), 110, K::Text, durumAdi},
                 {QStringLiteral("KULLANICI"), QStringLiteral("Kullanıcı"), 90},
-                {QStringLiteral("PERSON_KOD"), QStringLiteral("İşlem Sorumlusu"), 100},
+                {QStringLiteral("PERSON_KOD"), QStringLiteral("İşlem Sorumlusu"), 115},
                 {QStringLiteral("FIS_NO"), QStringLiteral("Muh.Fiş No"), 80, K::Integer},
                 {QStringLiteral("ACIKLAMA1"), QStringLiteral("Açıklama"), 180}});
     setKeyField(QStringLiteral("HRKNO"));
