@@ -54,6 +54,17 @@ protected:
     {
         return db.scalar("SELECT COUNT(*) FROM STOKHRK WHERE SATISNO = :N", {{"N", hrkNo}}).toInt();
     }
+    // A saved transfer of one line between two warehouses, done ('T') or planned ('E').
+    double transfer(double stokNo, double miktar, int from, int to, const QString& durum = QStringLiteral("T"))
+    {
+        StokFisi f(db);
+        f.yeni(QStringLiteral("O"));
+        f.baslik().cikDepo = from;
+        f.baslik().girDepo = to;
+        f.baslik().hrkDurum = durum;
+        f.satirEkle(stokNo, miktar);
+        return f.kaydet().hrkNo;
+    }
     // A saved slip of the type with one line per (item, quantity, price) in the warehouse.
     double slip(const QString& tip, const QList<std::tuple<double, double, double>>& lines, int depoKodu = 1,
                 const QDate& tarih = QDate(2026, 3, 1))

@@ -235,13 +235,7 @@ TEST_F(StokFisiTest, DeleteRefusalsAndCleanUp)
 {
     const double item = saveItem(db, "DL-1");
     const double opening = slip("D", {{item, 5, 1}});
-    StokFisi t(db);
-    t.yeni("O");
-    t.baslik().cikDepo = 1;
-    t.baslik().girDepo = 2;
-    t.baslik().hrkDurum = "T";
-    t.satirEkle(item, 2);
-    const double transfer = t.kaydet().hrkNo;
+    const double moved = transfer(item, 2, 1, 2);
 
     db.exec("UPDATE FISTK SET FIS_NO = 77 WHERE HRKNO = :N", {{"N", opening}});
     StokFisSilici s(db);
@@ -270,13 +264,13 @@ TEST_F(StokFisiTest, DeleteRefusalsAndCleanUp)
     SessionContext::current().setHak("STKFISDEPTR", "H");
 
     (*prompter)->expectAsk("Kayıt Silnsin mi?", false);
-    EXPECT_FALSE(s.sil(transfer));
-    EXPECT_EQ(movementRows(transfer), 2);
+    EXPECT_FALSE(s.sil(moved));
+    EXPECT_EQ(movementRows(moved), 2);
     (*prompter)->expectAsk("Kayıt Silnsin mi?", true);
-    EXPECT_TRUE(s.sil(transfer));
-    EXPECT_EQ(movementRows(transfer), 0);
-    EXPECT_FALSE(db.any("SELECT 1 FROM FISTK WHERE HRKNO = :N", {{"N", transfer}}));
-    EXPECT_FALSE(db.any("SELECT 1 FROM FISTKAYR WHERE HRKNO = :N", {{"N", transfer}}));
+    EXPECT_TRUE(s.sil(moved));
+    EXPECT_EQ(movementRows(moved), 0);
+    EXPECT_FALSE(db.any("SELECT 1 FROM FISTK WHERE HRKNO = :N", {{"N", moved}}));
+    EXPECT_FALSE(db.any("SELECT 1 FROM FISTKAYR WHERE HRKNO = :N", {{"N", moved}}));
     EXPECT_DOUBLE_EQ(onHand(item, 1), 5);
     EXPECT_EQ(movementRows(opening), 1);
 }
@@ -292,14 +286,8 @@ TEST_F(StokFisiTest, DepomikEqualsTheMovementSums)
     slip("D", {{a, 3, 1}}, 5);
     slip("F", {{a, 1, 1}}, 1);
     slip("Z", {{b, 2, 1}}, 1);
-    StokFisi t(db);
-    t.yeni("O");
-    t.baslik().cikDepo = 1;
-    t.baslik().girDepo = 2;
-    t.baslik().hrkDurum = "T";
-    t.satirEkle(a, 4);
-    t.satirEkle(b, 1);
-    t.kaydet();
+    transfer(a, 4, 1, 2);
+    transfer(b, 1, 1, 2);
 
     for (double item : {a, b}) {
         const QVector<double> row = DepoMiktarlari::depomik(db, item);

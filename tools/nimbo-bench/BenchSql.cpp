@@ -1,4 +1,7 @@
 #include "BenchSql.h"
+#include "db/Errors.h"
+#include "db/SchemaManager.h"
+#include "services/SessionContext.h"
 
 #include <QDate>
 #include <QSqlQuery>
@@ -12,6 +15,33 @@ QString numbers(const Db& db, int n)
     return db.dialect().isPostgres()
                ? QStringLiteral("WITH G(I) AS (SELECT generate_series(1, %1)) ").arg(n)
                : QStringLiteral("WITH RECURSIVE G(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM G WHERE I < %1) ").arg(n);
+}
+
+Db freshYear(const ConnectionParams& p)
+{
+    if (Db::databaseExists(p))
+        Db::dropDatabase(p);
+    Db::createDatabase(p);
+    Db db = Db::open(kOrbita, p);
+    SchemaManager::createYear(db);
+    return db;
+}
+
+qint64 readRows(const Db& db, const ListQuery& q, qint64 limit)
+{
+    QSqlQuery r(db.sql());
+    r.setForwardOnly(true);
+    r.prepare(q.sql);
+    for (auto it = q.params.begin(); it != q.params.end(); ++it)
+        r.bindValue(QLatin1Char(':') + it.key(), it.value());
+    if (!r.exec())
+        throw DbError(r.lastError(), q.sql);
+    qint64 n = 0;
+    while (n < limit && r.next()) {
+        r.value(0);
+        ++n;
+    }
+    return n;
 }
 
 namespace {

@@ -69,34 +69,13 @@ double saveSlip(const Db& db, const QString& tip, int first, int items)
     return f.kaydet().hrkNo;
 }
 
-qint64 readRows(const Db& db, const ListQuery& q, qint64 limit)
-{
-    QSqlQuery r(db.sql());
-    r.setForwardOnly(true);
-    r.prepare(q.sql);
-    for (auto it = q.params.begin(); it != q.params.end(); ++it)
-        r.bindValue(QLatin1Char(':') + it.key(), it.value());
-    if (!r.exec())
-        throw DbError(r.lastError(), q.sql);
-    qint64 n = 0;
-    while (n < limit && r.next()) {
-        r.value(0);
-        ++n;
-    }
-    return n;
-}
-
 QList<Timing> slipScenario(const BenchContext& ctx)
 {
     QList<Timing> out;
     const int items = 200000 * ctx.size;
     const int movements = 2000000 * ctx.size;
     const ConnectionParams p = ctx.year(QStringLiteral("BENCHFIS2026"));
-    if (Db::databaseExists(p))
-        Db::dropDatabase(p);
-    Db::createDatabase(p);
-    Db db = Db::open(kOrbita, p);
-    SchemaManager::createYear(db);
+    Db db = freshYear(p);
     out << Timing{QStringLiteral("generate STOK + STOKHRK"), 1, timeIt([&] { generate(db, items, movements); }),
                   items + movements};
     loginBenchUser(db);

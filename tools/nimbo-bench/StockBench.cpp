@@ -54,35 +54,13 @@ void generate(const Db& db, int items, int movements)
 }
 
 
-// What the list does: run the query and read up to `limit` rows (the grid fetches 256 at a time).
-qint64 readRows(const Db& db, const ListQuery& q, qint64 limit)
-{
-    QSqlQuery r(db.sql());
-    r.setForwardOnly(true);
-    r.prepare(q.sql);
-    for (auto it = q.params.begin(); it != q.params.end(); ++it)
-        r.bindValue(QLatin1Char(':') + it.key(), it.value());
-    if (!r.exec())
-        throw DbError(r.lastError(), q.sql);
-    qint64 n = 0;
-    while (n < limit && r.next()) {
-        r.value(0);
-        ++n;
-    }
-    return n;
-}
-
 QList<Timing> stockScenario(const BenchContext& ctx)
 {
     QList<Timing> out;
     const int items = 200000 * ctx.size;
     const int movements = 2000000 * ctx.size;
     const ConnectionParams p = ctx.year(QStringLiteral("BENCHSTOK2026"));
-    if (Db::databaseExists(p))
-        Db::dropDatabase(p);
-    Db::createDatabase(p);
-    Db db = Db::open(kOrbita, p);
-    SchemaManager::createYear(db);
+    Db db = freshYear(p);
     out << Timing{QStringLiteral("generate STOK + STOKHRK"), 1, timeIt([&] { generate(db, items, movements); }),
                   items + movements};
 
