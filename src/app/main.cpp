@@ -1,14 +1,19 @@
 #include "app/AllWindows.h"
+#include "app/CommandLineInfo.h"
 #include "app/Shot.h"
 #include "services/Prompter.h"
 #include "session/forms/StartupFlow.h"
 #include "widgets/MessageBoxPrompter.h"
+
+#include "NimboVersion.h"
 
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
+    if (const auto code = nimbo::answerInfoOption(argc, argv))
+        return *code;
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
@@ -19,6 +24,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("NimboSoft"));
     QApplication::setOrganizationName(QStringLiteral("NimboSoft"));
     QApplication::setApplicationDisplayName(QStringLiteral("NimboSoft"));
+    QApplication::setApplicationVersion(QStringLiteral(NIMBO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("com.nimbosoft.NimboSoft"));
     nimbo::registerAllWindows();
 
     const QStringList args = QApplication::arguments();

@@ -2,7 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
+#include <QFile>
+#include <QFileInfo>
 
 namespace nimbo {
 
@@ -10,13 +11,62 @@ namespace {
 QString g_programDir;
 QString g_configDir;
 
+const QString kHelpIndex = QStringLiteral("help/index.html");
+
 QString withSlash(QString d)
 {
     if (!d.isEmpty() && !d.endsWith(QLatin1Char('/')))
         d += QLatin1Char('/');
     return d;
 }
+
+QString appDir()
+{
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+}
+
+QString installedDataDir(const QString& appDir)
+{
+    return withSlash(QDir::cleanPath(appDir + QStringLiteral("/../share/nimbosoft")));
+}
+
 } // namespace
+
+bool Paths::isInstalled(const QString& appDir)
+{
+    return !QFileInfo::exists(withSlash(appDir) + kHelpIndex) &&
+           QFileInfo::exists(installedDataDir(appDir) + kHelpIndex);
+}
+
+QString Paths::dataDirFor(const QString& appDir)
+{
+    return isInstalled(appDir) ? installedDataDir(appDir) : withSlash(QDir::cleanPath(appDir));
+}
+
+QString Paths::dataDir()
+{
+    const QString env = qEnvironmentVariable("NIMBO_DATA_DIR");
+    return env.isEmpty() ? dataDirFor(appDir()) : withSlash(env);
+}
+
+QString Paths::systemSettingsFileFor(const QString& appDir)
+{
+    const QString prefix = QDir::cleanPath(appDir + QStringLiteral("/.."));
+    const QString etc = prefix == QLatin1String("/usr") ? QStringLiteral("/etc") : prefix + QStringLiteral("/etc");
+    return etc + QStringLiteral("/nimbosoft/NIMBO.ini");
+}
+
+QString Paths::installedSettingsFor(const QString& appDir)
+{
+    const QString file = configDir() + QStringLiteral("NIMBO.ini");
+    const QString system = systemSettingsFileFor(appDir);
+    if (!QFileInfo::exists(file) && QFileInfo::exists(system)) {
+        QDir().mkpath(configDir());
+        if (QFile::copy(system, file))
+            QFile(file).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    return file;
+}
 
 QString Paths::programDir()
 {
@@ -25,9 +75,8 @@ QString Paths::programDir()
     const QString env = qEnvironmentVariable("NIMBO_PROGRAM_DIR");
     if (!env.isEmpty())
         return withSlash(env);
-    if (QCoreApplication::instance())
-        return withSlash(QCoreApplication::applicationDirPath());
-    return withSlash(QDir::currentPath());
+    const QString dir = appDir();
+    return isInstalled(dir) ? configDir() : withSlash(dir);
 }
 
 void Paths::setProgramDir(const QString& dir) { g_programDir = withSlash(dir); }
@@ -49,7 +98,12 @@ QString Paths::defaultDataDir()
     return QDir::homePath() + QStringLiteral("/.local/share/NimboSoft");
 }
 
-QString Paths::settingsFile() { return programDir() + QStringLiteral("NIMBO.ini"); }
+QString Paths::settingsFile()
+{
+    if (g_programDir.isEmpty() && qEnvironmentVariableIsEmpty("NIMBO_PROGRAM_DIR") && isInstalled(appDir()))
+        return installedSettingsFor(appDir());
+    return programDir() + QStringLiteral("NIMBO.ini");
+}
 QString Paths::aliasFile() { return configDir() + QStringLiteral("aliases.ini"); }
 QString Paths::userFile() { return configDir() + QStringLiteral("user.ini"); }
 

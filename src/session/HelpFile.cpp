@@ -7,22 +7,48 @@
 
 namespace nimbo {
 
-QString HelpFile::path()
+namespace {
+const QString kIndex = QStringLiteral("index.html");
+
+bool hasIndex(const QString& dir) { return !dir.isEmpty() && QFileInfo(QDir(dir).filePath(kIndex)).isFile(); }
+
+QString helpFolder()
 {
-    const QString rel = QStringLiteral("help/index.html");
-    for (const QString& d : {Paths::programDir(), QCoreApplication::applicationDirPath()}) {
-        const QFileInfo f(QDir(d).filePath(rel));
-        if (f.isFile())
-            return f.absoluteFilePath();
-    }
-    // A build folder inside the source tree: walk up to the tree's docs/.
-    QDir d(QCoreApplication::applicationDirPath());
+    const QString env = qEnvironmentVariable("NIMBO_DATA_DIR");
+    if (!env.isEmpty())
+        return hasIndex(env + QStringLiteral("/help")) ? QDir(env).absoluteFilePath(QStringLiteral("help")) : QString();
+    return HelpFile::folderFor(QCoreApplication::applicationDirPath());
+}
+} // namespace
+
+QString HelpFile::folderFor(const QString& appDir)
+{
+    const QString shipped = Paths::dataDirFor(appDir) + QStringLiteral("help");
+    if (hasIndex(shipped))
+        return QFileInfo(shipped).absoluteFilePath();
+    // A build folder inside the source tree that has not copied the guide yet.
+    QDir d(appDir);
     for (int i = 0; i < 4 && d.cdUp(); ++i) {
-        const QFileInfo f(d.filePath(QStringLiteral("docs/") + rel));
-        if (f.isFile())
-            return f.absoluteFilePath();
+        const QString src = d.filePath(QStringLiteral("docs/help"));
+        if (hasIndex(src))
+            return QFileInfo(src).absoluteFilePath();
     }
     return {};
+}
+
+QString HelpFile::path()
+{
+    const QString dir = helpFolder();
+    return dir.isEmpty() ? QString() : QDir(dir).filePath(kIndex);
+}
+
+QString HelpFile::pageFor(const QString& className)
+{
+    const QString dir = helpFolder();
+    if (dir.isEmpty())
+        return {};
+    const QFileInfo page(QDir(dir).filePath(className + QStringLiteral(".html")));
+    return !className.isEmpty() && page.isFile() ? page.absoluteFilePath() : QDir(dir).filePath(kIndex);
 }
 
 } // namespace nimbo

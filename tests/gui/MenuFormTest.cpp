@@ -5,14 +5,17 @@
 #include "session/Shortcuts.h"
 #include "session/forms/MainForm.h"
 #include "session/forms/TMenuTree.h"
+#include "gui/UrlRecorder.h"
 #include "support/TestEnv.h"
 #include "widgets/WindowRegistry.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -348,4 +351,43 @@ TEST_F(MenuForm, LedgerEntryStartsTheCompanionWithParameters)
     EXPECT_EQ(started.at(1), QStringLiteral("DEMO2026"));
     EXPECT_EQ(started.at(2), QStringLiteral("YONETICI"));
     EXPECT_EQ(started.at(6), QStringLiteral("2026"));
+}
+
+// "Yardım" opens the guide's index; F1 in any window, a modal one too, opens the page of that
+// window (found by class name or by the caption the menu names it with), else the index.
+TEST_F(MenuForm, HelpOpensTheGuideAndF1ThePageOfTheWindowInFront)
+{
+    MainForm& f = show(QStringLiteral("YONETICI"));
+    UrlRecorder desktop(QStringLiteral("file"));
+    const auto lastPage = [&desktop] {
+        return desktop.opened.isEmpty() ? QString() : desktop.opened.last().toLocalFile().section(QLatin1Char('/'), -2);
+    };
+    f.findChild<QAction*>(QStringLiteral("btnYardim"))->trigger();
+    EXPECT_EQ(lastPage(), QStringLiteral("help/index.html"));
+
+    QTest::keyClick(f.menuTree(), Qt::Key_F1);
+    EXPECT_EQ(lastPage(), QStringLiteral("help/MainForm.html"));
+
+    registry.add({QStringLiteral("Günlük Kurlar"), QStringLiteral("TFormDoviz"), nullptr});
+    QWidget rates;
+    rates.setObjectName(QStringLiteral("Günlük Kurlar"));
+    auto* edit = new QLineEdit(&rates);
+    rates.show();
+    QTest::keyClick(edit, Qt::Key_F1);
+    EXPECT_EQ(lastPage(), QStringLiteral("help/TFormDoviz.html"));
+
+    QDialog card;
+    card.setObjectName(QStringLiteral("TFormCariSakla"));
+    card.setModal(true);
+    card.show();
+    QTest::keyClick(&card, Qt::Key_F1);
+    EXPECT_EQ(lastPage(), QStringLiteral("help/TFormCariSakla.html"));
+    card.close();
+
+    QWidget unknown;
+    unknown.setObjectName(QStringLiteral("TFormYardimiYok"));
+    unknown.show();
+    QTest::keyClick(&unknown, Qt::Key_F1);
+    EXPECT_EQ(lastPage(), QStringLiteral("help/index.html"));
+    EXPECT_EQ(desktop.opened.size(), 5);
 }

@@ -1,10 +1,14 @@
 #include "FirmAdmin.h"
 #include "db/Errors.h"
 #include "db/Paths.h"
+#include "session/NimboSettings.h"
+
+#include "NimboVersion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <iostream>
 
 using namespace nimbo;
 
@@ -12,6 +16,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nimbo-admin"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NIMBO_VERSION));
 
     // Started by the main form's "Sistem Yönetimi" with the launch parameter string. Its
     // values are data (a password may begin with "-"), so they bypass the option parser;
@@ -20,7 +25,6 @@ int main(int argc, char** argv)
     const QStringList commands{QStringLiteral("init"), QStringLiteral("create-year"), QStringLiteral("upgrade"),
                                QStringLiteral("demo")};
     if (raw.size() >= 6 && !commands.contains(raw.first()) && !raw.first().startsWith(QLatin1Char('-'))) {
-        Paths::setProgramDir(QCoreApplication::applicationDirPath());
         try {
             if (raw.value(6) == QLatin1String("upgrade"))
                 std::printf("Şema sürümü: %d\n", admin::upgradeYearOf(raw));
@@ -44,8 +48,11 @@ int main(int argc, char** argv)
         "  upgrade                   kayıtlı tüm yıl veritabanlarının şemasını günceller\n"
         "  demo                      DEMO TİCARET firmasını (2025, 2026) oluşturur\n"
         "  TAKMAAD KULLANICI ŞİFRE VTKULLANICI VTŞİFRE YIL [upgrade]\n"
-        "                            ana formun başlatma parametreleri: yılın bakım durumu"));
+        "                            ana formun başlatma parametreleri: yılın bakım durumu\n"
+        "--driver ve --server verilmezse init ve demo yerel SQLite klasörünü, upgrade ve\n"
+        "create-year bu iş istasyonunun NIMBO.ini ayarını kullanır."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("komut"), QStringLiteral("init | create-year | upgrade | demo"));
     QCommandLineOption driver(QStringLiteral("driver"), QStringLiteral("SQLITE veya PGSQL"), QStringLiteral("sürücü"));
     QCommandLineOption server(QStringLiteral("server"), QStringLiteral("SQLite: klasör; PostgreSQL: host[:port]"),
@@ -53,25 +60,40 @@ int main(int argc, char** argv)
     QCommandLineOption programDir(QStringLiteral("program-dir"), QStringLiteral("NIMBO.ini klasörü"),
                                   QStringLiteral("klasör"));
     QCommandLineOption alias(QStringLiteral("alias"), QStringLiteral("yıl veritabanı takma adı"), QStringLiteral("ad"));
-    parser.addOptions({driver, server, programDir, alias});
+    QCommandLineOption wait(QStringLiteral("bekle"), QStringLiteral("bitince Enter tuşunu bekler (masaüstü menüsü)"));
+    parser.addOptions({driver, server, programDir, alias, wait});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         parser.showHelp(1);
 
+    // Without --program-dir NIMBO.ini is the one the program itself reads: beside the
+    // binaries of a build, in the user's configuration folder when installed.
     if (parser.isSet(programDir))
         Paths::setProgramDir(parser.value(programDir));
-    else
-        Paths::setProgramDir(QCoreApplication::applicationDirPath());
 
+    const QString cmd = args.first();
+    const bool workstation = !parser.isSet(driver) && !parser.isSet(server) &&
+                             (cmd == QLatin1String("upgrade") || cmd == QLatin1String("create-year")) &&
+                             !NimboSettings::serverAdi().isEmpty();
     admin::Server srv;
-    srv.driver = parser.isSet(driver) ? parser.value(driver).toUpper() : QStringLiteral("SQLITE");
+    srv.driver = parser.isSet(driver) ? parser.value(driver).toUpper()
+                 : workstation        ? NimboSettings::surucu()
+                                      : QStringLiteral("SQLITE");
     srv.server = parser.isSet(server) ? parser.value(server)
+                 : workstation        ? NimboSettings::serverAdi()
                  : srv.driver == QLatin1String("SQLITE") ? Paths::defaultDataDir() + QStringLiteral("/data")
                                                          : QStringLiteral("127.0.0.1");
+    const auto done = [&parser, &wait](int code) {
+        if (parser.isSet(wait)) {
+            std::printf("Kapatmak için Enter tuşuna basın.\n");
+            std::fflush(stdout);
+            std::cin.get();
+        }
+        return code;
+    };
     try {
-        const QString cmd = args.first();
         if (cmd == QLatin1String("init")) {
             admin::writeWorkstationSettings(srv);
             admin::initFirms(srv);
@@ -91,10 +113,10 @@ int main(int argc, char** argv)
         }
     } catch (const UserError& e) {
         std::fprintf(stderr, "%s\n", e.message().toUtf8().constData());
-        return 1;
+        return done(1);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Hata: %s\n", e.what());
-        return 1;
+        return done(1);
     }
-    return 0;
+    return done(0);
 }

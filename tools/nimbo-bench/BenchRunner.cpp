@@ -71,6 +71,7 @@ int run(const QStringList& args)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("NimboSoft ölçüm programı"));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("senaryo"), QStringLiteral("senaryo adları (boş: hepsi)"));
     QCommandLineOption driver(QStringLiteral("driver"), QStringLiteral("SQLITE veya PGSQL"), QStringLiteral("d"),
                               QStringLiteral("SQLITE"));

@@ -9,10 +9,12 @@
 #include "session/forms/MenuIcons.h"
 #include "session/forms/TFormHakkinda.h"
 #include "session/forms/TMenuTree.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
@@ -179,6 +181,9 @@ void MainForm::buildMenus()
     QMenu* yardim = menuBar()->addMenu(QStringLiteral("Yardım"));
     connect(yardim->addAction(QStringLiteral("Yardım")), &QAction::triggered, this, &MainForm::showHelp);
     connect(yardim->addAction(QStringLiteral("Hakkında")), &QAction::triggered, this, &MainForm::showAbout);
+
+    // F1 anywhere in the program, modal cards included, opens the guide's page of its window.
+    qApp->installEventFilter(this);
 }
 
 void MainForm::editCommand(const char* slot)
@@ -305,9 +310,29 @@ MenuDispatch::Result MainForm::runEntry(const QString& caption) { return m_runne
 
 QWidget* MainForm::openWindow(const QString& name) { return m_runner.openWindow(name); }
 
-void MainForm::showHelp()
+void MainForm::showHelp() { openHelp(HelpFile::path()); }
+
+bool MainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    const QString file = HelpFile::path();
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        watched->isWidgetType()) {
+        showHelpFor(static_cast<QWidget*>(watched)->window());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainForm::showHelpFor(const QWidget* window)
+{
+    // Windows opened from the menu are named by their caption; the guide names pages by class.
+    QString name = window ? window->objectName() : QString();
+    if (const WindowEntry* e = m_runner.registry().find(name))
+        name = e->className;
+    openHelp(HelpFile::pageFor(name));
+}
+
+void MainForm::openHelp(const QString& file)
+{
     if (file.isEmpty()) {
         Prompter::instance().warn(QStringLiteral("Yardım dosyası bulunamadı (help/index.html)."));
         return;

@@ -47,6 +47,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildToolBar();
@@ -57,6 +58,8 @@ private:
     void applyRights();
     QAction* toolAction(const QString& caption, const QString& name, const QString& symbol, const QColor& colour);
     void showHelp();
+    void showHelpFor(const QWidget* window);
+    void openHelp(const QString& file);
     void showAbout();
     void editCommand(const char* slot);
 

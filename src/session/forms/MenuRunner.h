@@ -29,10 +29,10 @@ public:
     QWidget* lastOpened() const { return m_last; }
     // Tests use their own registry and program starter.
     void setRegistry(WindowRegistry* r) { m_registry = r; }
+    WindowRegistry& registry() const;
     CompanionProgram& companions() { return m_companions; }
 
 private:
-    WindowRegistry& registry() const;
 
     SessionContext& m_s;
     QWidget* m_host;
