@@ -1,4 +1,5 @@
 #include "accounts/CariBakiye.h"
+#include "services/MoneyFormat.h"
 
 #include <QLocale>
 #include <cmath>
@@ -33,18 +34,8 @@ QList<CariToplam> CariBakiye::dovizToplamlari(const QString& kod) const
     return out;
 }
 
-QString CariBakiye::tutar(double v)
-{
-    static const QLocale tr(QLocale::Turkish, QLocale::Turkey);
-    return tr.toString(v, 'f', 2);
-}
+QString CariBakiye::tutar(double v) { return MoneyFormat::current().format(v); }
 
-QString CariBakiye::metin(double borc, double alacak)
-{
-    const double b = alacak - borc;
-    if (std::abs(b) < 0.005)
-        return QStringLiteral("---   ");
-    return tutar(std::abs(b)) + (b > 0 ? QStringLiteral(" (A)") : QStringLiteral(" (B)"));
-}
+QString CariBakiye::metin(double borc, double alacak) { return MoneyFormat::current().balance(alacak - borc); }
 
 } // namespace nimbo

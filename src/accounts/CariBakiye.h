@@ -20,9 +20,10 @@ public:
     // "Döviz Cinsine Göre Toplamları": row-currency sums per currency.
     QList<CariToplam> dovizToplamlari(const QString& kod) const;
 
-    // Absolute balance ",0.00" with " (A)" (credit) or " (B)" (debit); zero is "---   ".
+    // Absolute balance in the year's money format with " (A)" (credit) or " (B)" (debit);
+    // zero is "---   ".
     static QString metin(double borc, double alacak);
-    static QString tutar(double v); // 1.234,56
+    static QString tutar(double v); // the year's money format, e.g. 1.234,56
 
 private:
     Db m_db;

@@ -1,6 +1,7 @@
 #include "accounts/CariListe.h"
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
+#include "services/SessionContext.h"
 
 namespace nimbo {
 
@@ -98,12 +99,24 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
             add(QStringLiteral("AND (%1 %2 :ARANAN ESCAPE '\\')").arg(f.aramaAlani, m_db.dialect().ilike()),
                 QStringLiteral("ARANAN"), escapeLike(f.aramaDegeri) + QLatin1Char('%'));
     }
-    s += QStringLiteral(" ORDER BY CARI_KOD");
+    q.keyExpr = QStringLiteral("CARI.CARI_KOD");
+    q.keyField = QStringLiteral("CARI_KOD");
+    for (const QString& c : {"FIRMA_ADI", "YETKILI_ADI", "MAKSVADEGUN", "YETKILI_SOYAD", "PASIF", "SEMT", "ILCE", "ILI",
+                             "FAT_ISK", "TEL1", "ALT_GRUP", "CARI_GRP_KOD", "ACILISTRH", "ANA_GRUP", "OZEL_GRUP",
+                             "ISCI_KOD", "DOVIZ_KODU", "TCKIMLIKNO"})
+        q.sortable.insert(c, QStringLiteral("CARI.") + c);
+    q.sortable.insert(QStringLiteral("GRUP_ADI"), QStringLiteral("CANAGRUP.GRUP_ADI"));
     return q;
 }
 
 bool CariListe::sil(const QString& kod) const
 {
+    // Only a user who may change account cards deletes one; a view-only list offers no
+    // delete, and this holds for every other road too.
+    if (SessionContext::current().hak(QStringLiteral("CARIKDUZEL")).trimmed().toUpper() != QLatin1String("H")) {
+        Prompter::instance().warn(QStringLiteral("Cari Kartı Değiştirme Yetkiniz Yok..!"));
+        return false;
+    }
     if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
         return false;
     const Params p{{QStringLiteral("CKod"), kod}};

@@ -1,6 +1,6 @@
 #pragma once
 #include "accounts/CariFiltre.h"
-#include "widgets/CardModel.h"
+#include "model/ListQuery.h"
 
 #include <QDate>
 
@@ -11,12 +11,13 @@ class CariListe {
 public:
     explicit CariListe(const Db& db) : m_db(db) {}
 
-    // today decides the instalment filters (due after / before today).
+    // Keyed by CARI_KOD, sortable by every list column. today decides the instalment
+    // filters (due after / before today).
     ListQuery sorgu(const CariFiltre& f, const QDate& today = QDate::currentDate()) const;
     // The quick-search choices: caption and column.
     static QList<QPair<QString, QString>> aramaAlanlari();
 
-    // Asks "Kayıt Silinsin mi?", then inside one transaction checks finance movements, use
+    // Refused unless the user's CARIKDUZEL right is "H". Asks "Kayıt Silinsin mi?", then inside one transaction checks finance movements, use
     // as a carrier, contact persons and dispatch addresses; deletes only when all are empty,
     // else shows "Bu Cari Kod ile ilgili işlem var.Silinemez!". True when deleted.
     bool sil(const QString& kod) const;

@@ -1,4 +1,5 @@
 #include "printing/ReportFromModel.h"
+#include "services/MoneyFormat.h"
 #include "services/SessionContext.h"
 
 #include <QAbstractItemModel>
@@ -62,6 +63,7 @@ ReportModel reportFromModel(const QAbstractItemModel* model, const QString& titl
         if (o.amountColumns.contains(c) || o.totalColumns.contains(c))
             col.kind = ColumnKind::Amount;
         col.total = o.totalColumns.isEmpty() ? allFloat : o.totalColumns.contains(c);
+        col.decimals = MoneyFormat::current().decimals();
         rep.columns << col;
         if (c == o.groupColumn)
             rep.groupColumn = rep.columns.size() - 1;

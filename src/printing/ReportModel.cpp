@@ -1,4 +1,5 @@
 #include "printing/ReportModel.h"
+#include "services/MoneyFormat.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -70,19 +71,7 @@ void ReportModel::addRow(const QVariantList& values, QVector<double>& sums) cons
             sums[c] += parseAmount(values[c]);
 }
 
-QString ReportModel::formatAmount(double v, int decimals)
-{
-    const bool negative = v < 0 && std::fabs(v) >= 0.5 * std::pow(10.0, -decimals);
-    const QString plain = QString::number(std::fabs(v), 'f', decimals);
-    const int dot = plain.indexOf(QLatin1Char('.'));
-    QString whole = dot < 0 ? plain : plain.left(dot);
-    for (int i = whole.size() - 3; i > 0; i -= 3)
-        whole.insert(i, QLatin1Char('.'));
-    QString out = negative ? QStringLiteral("-") + whole : whole;
-    if (dot >= 0)
-        out += QLatin1Char(',') + plain.mid(dot + 1);
-    return out;
-}
+QString ReportModel::formatAmount(double v, int decimals) { return MoneyFormat::formatNumber(v, decimals); }
 
 double ReportModel::parseAmount(const QVariant& v)
 {

@@ -18,6 +18,7 @@ struct ReportColumn {
     int decimals = 2;     // Amount only
     bool total = false;   // summed into group, page and grand totals
     bool visible = true;
+    bool noCut = false;   // a code: its column is made wide enough for its longest text
 };
 
 struct ReportFont {

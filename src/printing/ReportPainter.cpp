@@ -65,15 +65,17 @@ double ReportPainter::bandHeightMm(const Band& b, QPaintDevice* device) const
 QList<double> ReportPainter::columnWidthsMm() const
 {
     QList<double> w;
-    double sum = 0;
-    for (int c : m_model.visibleColumns()) {
+    double cut = 0, kept = 0; // widths that may shrink, widths of codes that may not
+    const QList<int> cols = m_model.visibleColumns();
+    for (int c : cols) {
         w << qMax(5.0, m_model.columns[c].widthMm);
-        sum += w.last();
+        (m_model.columns[c].noCut ? kept : cut) += w.last();
     }
-    const double room = m_model.page.printableWidthMm();
-    if (sum > room && sum > 0)
-        for (double& x : w)
-            x *= room / sum;
+    const double room = m_model.page.printableWidthMm() - kept;
+    if (cut > room && cut > 0)
+        for (int i = 0; i < cols.size(); ++i)
+            if (!m_model.columns[cols[i]].noCut)
+                w[i] *= qMax(0.0, room) / cut;
     return w;
 }
 

@@ -25,11 +25,13 @@ public:
     QList<ReportPage> layout(QPaintDevice* device) const;
 
     static QFont fontOf(const ReportFont& f, double scale = 1.0);
+    // The printed width of each visible column: as declared, codes (noCut) kept whole and
+    // the others narrowed together when the page is too narrow for all.
+    QList<double> columnWidthsMm() const;
 
 private:
     double bandHeightMm(const Band& b, QPaintDevice* device) const;
     double lineMm(const QFont& f, QPaintDevice* device) const;
-    QList<double> columnWidthsMm() const;
 
     const ReportModel& m_model;
 };

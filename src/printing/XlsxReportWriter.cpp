@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <xlsxwriter.h>
 
 namespace nimbo {
@@ -42,12 +43,6 @@ public:
         format_set_bold(heading);
         format_set_bottom(heading, LXW_BORDER_THIN);
         format_set_bg_color(heading, 0xE6E6E6);
-        money = workbook_add_format(wb);
-        format_set_num_format(money, "#,##0.00");
-        moneyBold = workbook_add_format(wb);
-        format_set_num_format(moneyBold, "#,##0.00");
-        format_set_bold(moneyBold);
-        format_set_top(moneyBold, LXW_BORDER_THIN);
         date = workbook_add_format(wb);
         format_set_num_format(date, "dd.mm.yyyy");
     }
@@ -62,7 +57,8 @@ public:
         text(row, 0, label, bold);
         for (int i = 0; i < cols.size(); ++i)
             if (m.columns[cols[i]].total)
-                worksheet_write_number(ws, lxw_row_t(row), lxw_col_t(i), sums.value(cols[i]), moneyBold);
+                worksheet_write_number(ws, lxw_row_t(row), lxw_col_t(i), sums.value(cols[i]),
+                                       moneyOf(m.columns[cols[i]].decimals, true));
     }
 
     void cell(int row, int i, int r)
@@ -73,7 +69,8 @@ public:
             return;
         switch (m.columns[c].kind) {
         case ColumnKind::Amount:
-            worksheet_write_number(ws, lxw_row_t(row), lxw_col_t(i), ReportModel::parseAmount(v), money);
+            worksheet_write_number(ws, lxw_row_t(row), lxw_col_t(i), ReportModel::parseAmount(v),
+                                   moneyOf(m.columns[c].decimals, false));
             return;
         case ColumnKind::Number:
             worksheet_write_number(ws, lxw_row_t(row), lxw_col_t(i), ReportModel::parseAmount(v), nullptr);
@@ -140,7 +137,25 @@ private:
     lxw_workbook* wb;
     lxw_worksheet* ws;
     QList<int> cols;
-    lxw_format *bold, *title, *heading, *money, *moneyBold, *date;
+    // Amounts with the column's decimals (the year's money format), plain or as a total.
+    lxw_format* moneyOf(int decimals, bool total)
+    {
+        const int key = decimals * 2 + (total ? 1 : 0);
+        if (lxw_format* f = moneyFormats.value(key))
+            return f;
+        lxw_format* f = workbook_add_format(wb);
+        const QByteArray pattern = decimals > 0 ? "#,##0." + QByteArray(decimals, '0') : QByteArray("#,##0");
+        format_set_num_format(f, pattern.constData());
+        if (total) {
+            format_set_bold(f);
+            format_set_top(f, LXW_BORDER_THIN);
+        }
+        moneyFormats.insert(key, f);
+        return f;
+    }
+
+    lxw_format *bold, *title, *heading, *date;
+    QHash<int, lxw_format*> moneyFormats;
 };
 
 } // namespace

@@ -39,6 +39,17 @@ bool StockFilter::isEmpty() const
            && temsilci.trimmed().isEmpty() && text.trimmed().isEmpty() && stock == InStock::All;
 }
 
+QString StockListQuery::sortExpression(const QString& column)
+{
+    const QString c = column.toUpper();
+    if (c == QLatin1String("DEGISEN"))
+        return QStringLiteral("CASE WHEN COALESCE(TRIM(S.YENI_KOD_SON), '') <> '' THEN 'D' ELSE '' END");
+    static const QHash<QString, QString> joined = {{"ANAGRUP_ADI", "AG.GRUP_ADI"}, {"GRUP_ADI", "G.GRUP_ADI"},
+                                                   {"ALTGRUP_ADI", "AL.GRUP_ADI"}, {"FIRMA_ADI", "F.FIRMA_ADI"},
+                                                   {"MODEL_ADI", "M.MODEL_ADI"},   {"RENK_ADI", "R.RENK_ADI"}};
+    return joined.value(c, QStringLiteral("S.") + c);
+}
+
 QStringList StockListQuery::columns()
 {
     return {"STOK_NO",       "STOK_KOD_NO",   "STOK_ADI_TR",   "STOK_ADI_ING",  "BARKOD",        "URET_STK_KOD",
@@ -52,21 +63,16 @@ QStringList StockListQuery::columns()
 ListQuery StockListQuery::build(const Dialect& d, const StockFilter& f)
 {
     ListQuery q;
-    QString order = QStringLiteral(" ORDER BY S.STOK_KOD_NO");
-    if (!f.orderBy.isEmpty() && columns().contains(f.orderBy.toUpper())) {
-        const QString c = f.orderBy.toUpper();
-        // Joined names and computed columns sort by their alias; STOK columns by the table's.
-        const bool own = !c.endsWith(QLatin1String("_ADI")) || c.startsWith(QLatin1String("STOK_ADI"));
-        // Empty values sort lowest on every engine (PostgreSQL would put them highest).
-        const QString nulls = !d.isPostgres() ? QString()
-                              : f.descending  ? QStringLiteral(" NULLS LAST")
-                                              : QStringLiteral(" NULLS FIRST");
-        order = QStringLiteral(" ORDER BY %1%2%3%4")
-                    .arg(own && c != QLatin1String("DEGISEN") ? QStringLiteral("S.") : QString(), c,
-                         f.descending ? QStringLiteral(" DESC") : QString(), nulls);
-    }
+    q.keyExpr = QStringLiteral("S.STOK_NO");
+    q.keyField = QStringLiteral("STOK_NO");
+    for (const QString& c : columns())
+        q.sortable.insert(c, sortExpression(c));
+    q.sortBy(QStringLiteral("STOK_KOD_NO"), false);
+    if (!f.orderBy.isEmpty())
+        q.sortBy(f.orderBy, f.descending);
     if (f.isEmpty()) {
-        q.sql = d.limit(QLatin1String(kSelect) + order, kUnfilteredRows);
+        q.sql = QLatin1String(kSelect) + QStringLiteral(" WHERE 1=1");
+        q.maxRows = kUnfilteredRows;
         return q;
     }
     QString w = QStringLiteral(" WHERE 1=1");
@@ -119,7 +125,7 @@ ListQuery StockListQuery::build(const Dialect& d, const StockFilter& f)
         if (!in)
             w += QStringLiteral(" AND H.STOK_NO IS NULL");
     }
-    q.sql = with + QLatin1String(kSelect) + join + w + order;
+    q.sql = with + QLatin1String(kSelect) + join + w;
     return q;
 }
 

@@ -3,6 +3,7 @@
 // widgets/ bind to them. Nothing here may include Qt Widgets.
 #include "db/Db.h"
 #include "db/Errors.h"
+#include "model/ListQuery.h"
 
 #include <QString>
 #include <QVariantMap>
@@ -24,13 +25,6 @@ public:
 private:
     QString m_column;
     Kind m_kind;
-};
-
-// A list query with its bound values: filters assembled from user fields go in params,
-// never into the text.
-struct ListQuery {
-    QString sql;
-    Params params;
 };
 
 // The values of one card by column name, with what was loaded so that a window can tell

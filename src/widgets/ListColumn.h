@@ -13,8 +13,9 @@ struct ListColumn {
     int width = 100;
     Kind kind = Kind::Text;
     // Optional display text for a stored value, e.g. "A" -> "Aktif".
-    std::function<QString(const QVariant&)> display;
+    std::function<QString(const QVariant&)> display = {};
     bool total = false; // summed on the printed list
+    bool code = false;  // a code: printed whole, never cut (the list's key column always is)
 };
 
 } // namespace nimbo

@@ -1,9 +1,5 @@
 #include "widgets/ListGridModel.h"
-#include "printing/ReportModel.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include "services/MoneyFormat.h"
 
 namespace nimbo {
 
@@ -11,63 +7,94 @@ void ListGridModel::setColumns(const QList<ListColumn>& columns)
 {
     beginResetModel();
     m_columns = columns;
-    m_fieldIndex.clear();
     endResetModel();
 }
 
 void ListGridModel::run(const Db& db, const ListQuery& q)
 {
-    QSqlQuery query(db.sql());
-    if (!query.prepare(q.sql))
-        throw DbError(query.lastError(), q.sql);
-    for (auto it = q.params.begin(); it != q.params.end(); ++it)
-        query.bindValue(it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key(), it.value());
-    if (!query.exec())
-        throw DbError(query.lastError(), q.sql);
     beginResetModel();
-    setQuery(std::move(query));
-    m_fieldIndex.clear();
-    const QSqlRecord r = record();
-    for (const ListColumn& c : m_columns)
-        m_fieldIndex << r.indexOf(c.field);
+    try {
+        m_pager.run(db, q);
+    } catch (...) {
+        endResetModel();
+        throw;
+    }
     endResetModel();
-    if (lastError().isValid())
-        throw DbError(lastError(), q.sql);
 }
+
+bool ListGridModel::canFetchMore(const QModelIndex& parent) const { return !parent.isValid() && !m_pager.atEnd(); }
+
+void ListGridModel::fetchMore(const QModelIndex& parent)
+{
+    if (parent.isValid() || m_pager.atEnd())
+        return;
+    const QVector<QSqlRecord> page = m_pager.nextPage();
+    if (page.isEmpty()) {
+        m_pager.append(page);
+        return;
+    }
+    const int n = rowCount();
+    beginInsertRows({}, n, n + int(page.size()) - 1);
+    m_pager.append(page);
+    endInsertRows();
+}
+
+int ListGridModel::fetchBefore()
+{
+    const QVector<QSqlRecord> page = m_pager.previousPage();
+    if (page.isEmpty()) {
+        m_pager.prepend(page);
+        return 0;
+    }
+    beginInsertRows({}, 0, int(page.size()) - 1);
+    m_pager.prepend(page);
+    endInsertRows();
+    return int(page.size());
+}
+
+void ListGridModel::fetchAll()
+{
+    while (canFetchBefore())
+        fetchBefore();
+    while (canFetchMore())
+        fetchMore();
+}
+
+int ListGridModel::locate(const QVariant& key)
+{
+    if (const int r = m_pager.indexOf(key); r >= 0 || !m_pager.query().isKeyed())
+        return r;
+    if (m_pager.atStart() && m_pager.atEnd())
+        return -1;
+    const ListPager::Window w = m_pager.seek(key);
+    if (w.row < 0)
+        return -1;
+    beginResetModel();
+    m_pager.setWindow(w);
+    endResetModel();
+    return w.row;
+}
+
+QSqlRecord ListGridModel::record(int row) const
+{
+    return row >= 0 && row < m_pager.rows().size() ? m_pager.rows().at(row) : QSqlRecord();
+}
+
+int ListGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_pager.rows().size()); }
 
 int ListGridModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
-QSqlRecord ListGridModel::record(int row) const
+QString ListGridModel::displayText(const ListColumn& c, const QVariant& v)
 {
-    QSqlRecord rec = QSqlQueryModel::record();
-    for (int i = 0; i < rec.count(); ++i)
-        rec.setValue(i, QSqlQueryModel::data(createIndex(row, i), Qt::DisplayRole));
-    return rec;
-}
-
-QVariant ListGridModel::fieldValue(int row, const QString& field) const
-{
-    const int i = QSqlQueryModel::record().indexOf(field);
-    return i < 0 ? QVariant() : QSqlQueryModel::data(createIndex(row, i), Qt::DisplayRole);
-}
-
-QString ListGridModel::displayText(int row, int column) const
-{
-    const ListColumn& c = m_columns.at(column);
-    const int fi = column < m_fieldIndex.size() ? m_fieldIndex.at(column) : -1;
-    if (fi < 0)
-        return {};
-    // Query columns beyond the declared ones are not reachable through index(): make it here.
-    const QVariant v = QSqlQueryModel::data(createIndex(row, fi), Qt::DisplayRole);
     if (c.display)
         return c.display(v);
     if (v.isNull())
         return {};
     switch (c.kind) {
-    case ListColumn::Kind::Amount: return ReportModel::formatAmount(v.toDouble());
+    case ListColumn::Kind::Amount: return MoneyFormat::current().format(v.toDouble());
     case ListColumn::Kind::Integer: return QString::number(v.toLongLong());
     case ListColumn::Kind::Date: {
         const QDate d = toDate(v);
@@ -78,9 +105,14 @@ QString ListGridModel::displayText(int row, int column) const
     return toText(v);
 }
 
+QString ListGridModel::displayText(int row, int column) const
+{
+    return displayText(m_columns.at(column), fieldValue(row, m_columns.at(column).field));
+}
+
 QVariant ListGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.column() >= m_columns.size())
+    if (!index.isValid() || index.column() >= m_columns.size() || index.row() >= rowCount())
         return {};
     if (role == Qt::DisplayRole)
         return displayText(index.row(), index.column());
@@ -96,7 +128,7 @@ QVariant ListGridModel::headerData(int section, Qt::Orientation o, int role) con
 {
     if (o == Qt::Horizontal && role == Qt::DisplayRole && section < m_columns.size())
         return m_columns.at(section).title;
-    return QSqlQueryModel::headerData(section, o, role);
+    return QAbstractTableModel::headerData(section, o, role);
 }
 
 } // namespace nimbo

@@ -1,16 +1,19 @@
 #pragma once
-#include "widgets/CardModel.h"
+#include "widgets/FilterField.h"
 #include "widgets/ListColumn.h"
 #include "widgets/ListGridModel.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QSqlRecord>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QTimer;
 class QVBoxLayout;
 class QHBoxLayout;
 
@@ -18,8 +21,8 @@ namespace nimbo {
 
 class ReportModel;
 
-// Base of every list window ("...Br"): a filter area on top, the grid over a query with
-// bound values, quick search ("Aranan Değer" in one chosen column), a command row (new,
+// Base of every list window ("...Br"): a filter area on top, the grid over a keyed query
+// read in pages, quick search ("Aranan Değer" in one chosen column), a command row (new,
 // change, delete, copy, print, export, and "Seç" in pick mode) and a footer for row totals.
 //
 // A subclass supplies the query and the commands; the rules sit in domain classes:
@@ -30,11 +33,13 @@ class ReportModel;
 //       bool deleteRecord(const QSqlRecord& r) override { return guard([&]{ XListe(db()).sil(...); }); }
 //   };
 //
-// Call setColumns() and setKeyField() in the constructor, then refresh() once.
+// Call setColumns(), setKeyField(), setEditRight() and addFilterFields() in the constructor,
+// then refresh() once.
 class ListWindow : public QDialog {
     Q_OBJECT
 public:
     enum Command { New = 1, Change = 2, Delete = 4, Copy = 8, Print = 16, Export = 32 };
+    static constexpr int kEditCommands = New | Change | Delete | Copy;
 
     explicit ListWindow(const QString& caption, QWidget* parent = nullptr);
 
@@ -44,23 +49,39 @@ public:
     // a choice exists; the subclass's query reads searchField() and searchText()).
     void addSearchField(const QString& caption, const QString& field);
     void setCommands(int commands);
-    // Pick mode: "Seç" (and double-click, Enter) closes with the current row as the result.
-    void setPickMode(bool on);
+    // The right flag that guards changes: unless it is "H" the list is view only and offers
+    // none of Yeni, Değiştir, Sil and Kopyala.
+    void setEditRight(const QString& rightColumn);
+    bool viewOnly() const { return m_viewOnly; }
+    // Pick mode: "Seç" (and double-click, Enter) closes with the current row as the result;
+    // with multi, every selected row in list order.
+    void setPickMode(bool on, bool multi = false);
     bool pickMode() const { return m_pick; }
-    QSqlRecord selectedRecord() const { return m_selected; }
+    QSqlRecord selectedRecord() const { return m_selected.value(0); }
+    QList<QSqlRecord> selectedRecords() const { return m_selected; }
 
-    // Re-runs the query, then puts the cursor on the row whose key equals keepKey
-    // (or on the same row number when the key is gone).
+    // Re-runs the query, then puts the cursor on the row whose key equals keepKey (seeking
+    // it in the list), or on the same row number when the key is gone.
     void refresh(const QVariant& keepKey = {});
     QSqlRecord currentRecord() const;
     QVariant currentKey() const;
+    // Every row of the list (reads the rest of it).
     int rowCount() const;
     bool locate(const QVariant& key);
+    // Orders the list by a column (clicking its heading does the same).
+    void sortByColumn(const QString& field, bool descending);
 
     QTableView* grid() const { return m_grid; }
     ListGridModel* gridModel() const { return m_model; }
-    // Filter editors (above the grid): the widget goes left of the "Filtrele" button, which
-    // re-runs the query; the area shows once something is added.
+    // Declared filter fields, laid out in a box above the grid, perColumn fields a column.
+    void addFilterFields(const QList<FilterField>& fields, int perColumn = 4);
+    // A field's value: trimmed text, number, or the choice's value; invalid when empty.
+    QVariant filterValue(const QString& name) const;
+    QString filterText(const QString& name) const { return filterValue(name).toString(); }
+    // New choices for a choice field, keeping the chosen value when it is still offered.
+    void setFilterChoices(const QString& name, const FilterField::Choices& choices);
+    QWidget* filterEditor(const QString& name) const { return m_filterEditors.value(name); }
+    // Other filter editors (above the grid): the widget goes left of the "Filtrele" button.
     void addFilterWidget(QWidget* w);
     QWidget* filterArea() const { return m_filterArea; }
     // Row totals and other lines go here (below the grid).
@@ -70,16 +91,24 @@ public:
 
     QString searchField() const;
     QString searchText() const;
-    // The rows of the current query as a report (all rows, not only those fetched).
+    // The columns printed: the chosen ones (remembered per window), else those shown.
+    QList<int> printColumns() const;
+    void setPrintColumns(const QList<int>& columns);
+    // Every row of the list as a report, read by a query of its own.
     virtual ReportModel report();
 
+Q_SIGNALS:
+    // A filter field changed (before the list follows): narrow dependent choices here.
+    void filterEdited(const QString& name);
+
 public Q_SLOTS:
-    void runNew() { newRecord(); }
+    void runNew();
     void runChange();
     void runDelete();
     void runCopy();
     void runPrint();
     void runExport();
+    void chooseColumns();
 
 protected:
     virtual ListQuery query() const = 0;
@@ -92,26 +121,39 @@ protected:
     virtual void currentChanged(const QSqlRecord& row) {}
     virtual Db db() const;
     // Runs a domain call and shows its failure (UserError text, or the database message).
-    bool guard(const std::function<void()>& f);
+    bool guard(const std::function<void()>& f) const;
 
 private:
     void emitCurrent();
     void select();
+    void fetchBeforeAtTop();
+    QString printUnit() const;
 
     QString m_keyField;
     ListGridModel* m_model;
     QTableView* m_grid;
     QWidget* m_filterArea;
     QHBoxLayout* m_filterLay;
+    QGridLayout* m_fieldGrid = nullptr;
+    int m_fieldCount = 0;
+    QHash<QString, QWidget*> m_filterEditors;
+    QHash<QString, FilterField::Kind> m_filterKinds;
+    QTimer* m_typingDelay;
     QVBoxLayout* m_footerLay;
     QHBoxLayout* m_commandLay;
     QWidget* m_searchRow;
     QComboBox* m_searchField;
     QLineEdit* m_searchText;
     QList<QPushButton*> m_buttons; // New, Change, Delete, Copy, Print, Export
+    QPushButton* m_columnsButton;
     QPushButton* m_select;
+    int m_commands = New | Change | Delete | Copy | Print | Export;
+    bool m_viewOnly = false;
     bool m_pick = false;
-    QSqlRecord m_selected;
+    bool m_seeking = false;
+    QList<QSqlRecord> m_selected;
+    QString m_sortField;
+    bool m_sortDescending = false;
 };
 
 } // namespace nimbo

@@ -111,12 +111,12 @@ TEST_F(StokWindows, ListFiltersAndDeletes)
     br.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&br));
     EXPECT_EQ(br.rowCount(), 2);
-    type(&br, "EditARANAN", QStringLiteral("fırça"));
-    QTest::keyClick(child<QLineEdit>(&br, "EditARANAN"), Qt::Key_Return);
+    type(&br, "EditMETIN", QStringLiteral("fırça"));
+    QTest::keyClick(child<QLineEdit>(&br, "EditMETIN"), Qt::Key_Return);
     ASSERT_EQ(br.rowCount(), 1);
     EXPECT_EQ(br.currentKey().toDouble(), 2);
-    type(&br, "EditARANAN", QString());
-    child<QLineEdit>(&br, "EditARANAN")->clear();
+    type(&br, "EditMETIN", QString());
+    child<QLineEdit>(&br, "EditMETIN")->clear();
     br.refresh(1);
     ASSERT_TRUE(br.locate(1));
     (*prompter)->expectAsk(QStringLiteral("Kayıt Silinsin mi?"), true);

@@ -12,7 +12,7 @@ class StockListQueryTest : public YearDbTest {
 protected:
     QStringList codes(const StockFilter& f)
     {
-        const ListQuery q = StockListQuery::build(db.dialect(), f);
+        const ListQuery q = StockListQuery::build(db.dialect(), f).whole(db.dialect());
         QStringList out;
         QSqlQuery r = db.exec(q.sql, q.params);
         while (r.next())
@@ -88,7 +88,7 @@ TEST_F(StockListQueryTest, FilterClausesAndOrder)
     byBrand.pasif = "A";
     EXPECT_EQ(codes(byBrand).first(), "A-1");
 
-    const ListQuery q = StockListQuery::build(db.dialect(), StockFilter{.kod = "C-1"});
+    const ListQuery q = StockListQuery::build(db.dialect(), StockFilter{.kod = "C-1"}).whole(db.dialect());
     QSqlQuery r = db.exec(q.sql, q.params);
     ASSERT_TRUE(r.next());
     EXPECT_EQ(toText(r.value("DEGISEN")).trimmed(), "D");
@@ -145,7 +145,7 @@ TEST_F(StockListQueryTest, ChangedFlagOnlyForARealSuccessorCode)
     StockFilter f;
     f.text = "Y-";
     f.orderBy = "STOK_KOD_NO";
-    const ListQuery q = StockListQuery::build(db.dialect(), f);
+    const ListQuery q = StockListQuery::build(db.dialect(), f).whole(db.dialect());
     QSqlQuery r = db.exec(q.sql, q.params);
     QStringList flags;
     while (r.next())

@@ -2,6 +2,7 @@
 #include "BenchSql.h"
 #include "accounts/CariBakiye.h"
 #include "accounts/CariListe.h"
+#include "model/ListPager.h"
 #include "db/DbTransaction.h"
 #include "db/SchemaManager.h"
 #include "services/SessionContext.h"
@@ -51,41 +52,26 @@ void generate(const Db& db, int accounts, int movements)
 }
 
 
-// What the list window does when it opens or filters: run the query, read the first page
-// of rows (256, the grid's fetch size) and the first row's totals.
-// forwardOnly: the rows streamed as read; on PostgreSQL the scrollable query (the one the
-// grid model needs) receives the whole result before the first row.
-qint64 openPage(const Db& db, const ListQuery& q, bool forwardOnly = false)
+// What the list window does when it opens or filters: run the query, read its first page
+// (each page read completely) and show the first row's totals.
+qint64 openPage(const Db& db, const ListQuery& q)
 {
-    QSqlQuery r(db.sql());
-    r.setForwardOnly(forwardOnly);
-    r.prepare(q.sql);
-    for (auto it = q.params.begin(); it != q.params.end(); ++it)
-        r.bindValue(QLatin1Char(':') + it.key(), it.value());
-    if (!r.exec())
-        throw DbError(r.lastError(), q.sql);
-    qint64 n = 0;
-    QString first;
-    while (n < 256 && r.next()) {
-        if (n == 0)
-            first = r.value(0).toString();
-        ++n;
-    }
-    if (!first.isEmpty()) {
+    ListPager pager;
+    pager.run(db, q);
+    if (!pager.rows().isEmpty()) {
+        const QString first = pager.rows().first().value(0).toString();
         const CariBakiye b(db);
         b.toplam(first);
         b.dovizToplamlari(first);
     }
-    return n;
+    return pager.rows().size();
 }
 
 qint64 countAll(const Db& db, const ListQuery& q)
 {
-    QSqlQuery r = db.exec(q.sql, q.params);
-    qint64 n = 0;
-    while (r.next())
-        ++n;
-    return n;
+    ListPager pager;
+    pager.run(db, q);
+    return pager.all().size();
 }
 
 QList<Timing> accountsScenario(const BenchContext& ctx)
@@ -157,15 +143,39 @@ QList<Timing> accountsScenario(const BenchContext& ctx)
         }
     }
     {
-        // What fetching the grid incrementally would save; the grid cannot use it while the
-        // row totals run on the same connection (they discard a streamed result).
-        const ListQuery q = list.sorgu({});
+        // Scrolling: the next pages of the unfiltered list, one keyed read each.
+        ListPager pager;
+        pager.run(db, list.sorgu({}));
+        const int pages = 50;
         qint64 rows = 0;
         const double t = timeIt([&] {
-            for (int i = 0; i < reps; ++i)
-                rows += openPage(db, q, true);
+            for (int i = 0; i < pages; ++i) {
+                const auto page = pager.nextPage();
+                rows += page.size();
+                pager.append(page);
+            }
         });
-        out << Timing{QStringLiteral("open list (no filter) (first page, forward-only)"), reps, t, rows};
+        out << Timing{QStringLiteral("scroll the list (next page)"), pages, t, rows};
+        // A card saved somewhere in the list: the list seeks its row instead of reading up to it.
+        const int seeks = 200;
+        qint64 found = 0;
+        const double ts = timeIt([&] {
+            for (int i = 0; i < seeks; ++i) {
+                ListPager p;
+                p.run(db, list.sorgu({}));
+                found += p.seek(QStringLiteral("120.%1").arg(1000000 + 1 + (i * 7919) % accounts)).row >= 0;
+            }
+        });
+        out << Timing{QStringLiteral("locate a saved row (first page + seek)"), seeks, ts, found};
+        CariFiltre byName;
+        ListQuery q = list.sorgu(byName);
+        q.sortBy(QStringLiteral("FIRMA_ADI"), true);
+        qint64 n = 0;
+        const double tn = timeIt([&] {
+            for (int i = 0; i < reps; ++i)
+                n += openPage(db, q);
+        });
+        out << Timing{QStringLiteral("open list sorted by name desc (first page)"), reps, tn, n};
     }
     const CariBakiye b(db);
     const int n = 2000;

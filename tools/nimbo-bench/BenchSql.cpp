@@ -1,6 +1,7 @@
 #include "BenchSql.h"
 #include "db/Errors.h"
 #include "db/SchemaManager.h"
+#include "model/ListPager.h"
 #include "services/SessionContext.h"
 
 #include <QDate>
@@ -27,21 +28,11 @@ Db freshYear(const ConnectionParams& p)
     return db;
 }
 
-qint64 readRows(const Db& db, const ListQuery& q, qint64 limit)
+qint64 readRows(const Db& db, const ListQuery& q, bool all)
 {
-    QSqlQuery r(db.sql());
-    r.setForwardOnly(true);
-    r.prepare(q.sql);
-    for (auto it = q.params.begin(); it != q.params.end(); ++it)
-        r.bindValue(QLatin1Char(':') + it.key(), it.value());
-    if (!r.exec())
-        throw DbError(r.lastError(), q.sql);
-    qint64 n = 0;
-    while (n < limit && r.next()) {
-        r.value(0);
-        ++n;
-    }
-    return n;
+    ListPager pager;
+    pager.run(db, q);
+    return all ? pager.all().size() : pager.rows().size();
 }
 
 namespace {
@@ -55,8 +46,10 @@ QString literal(const QVariant& v)
 }
 } // namespace
 
-void explain(const Db& db, const QString& what, const ListQuery& q)
+void explain(const Db& db, const QString& what, const ListQuery& list)
 {
+    // A keyed list is read a page at a time: its first page is what the user waits for.
+    const ListQuery q = list.isKeyed() ? list.page(db.dialect(), ListPager::kPageSize, nullptr) : list;
     QString text = (db.dialect().isPostgres() ? QStringLiteral("EXPLAIN (ANALYZE, TIMING OFF) ")
                                               : QStringLiteral("EXPLAIN QUERY PLAN "))
                    + q.sql;

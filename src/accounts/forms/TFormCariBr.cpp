@@ -37,7 +37,7 @@ TFormCariBr::TFormCariBr(QWidget* parent) : ListWindow(QStringLiteral("Cari Kay�
         {QStringLiteral("FIRMA_ADI"), QStringLiteral("Cari Adı"), 260},
         {QStringLiteral("YETKILI_ADI"), QStringLiteral("Yetkili Adı"), 100},
         {QStringLiteral("YETKILI_SOYAD"), QStringLiteral("Yetkili Soyadı"), 100},
-        {QStringLiteral("TEL1"), QStringLiteral("Telefon"), 110},
+        {QStringLiteral("TEL1"), QStringLiteral("Telefon"), 110, K::Text, {}, false, true},
         {QStringLiteral("SEMT"), QStringLiteral("Semt"), 90},
         {QStringLiteral("ILCE"), QStringLiteral("İlçe"), 90},
         {QStringLiteral("ILI"), QStringLiteral("İl"), 90},
@@ -50,13 +50,14 @@ TFormCariBr::TFormCariBr(QWidget* parent) : ListWindow(QStringLiteral("Cari Kay�
         {QStringLiteral("OZEL_GRUP"), QStringLiteral("Özel Grup"), 70},
         {QStringLiteral("DOVIZ_KODU"), QStringLiteral("Döviz"), 50},
         {QStringLiteral("ISCI_KOD"), QStringLiteral("Satış Temsilcisi"), 90},
-        {QStringLiteral("TCKIMLIKNO"), QStringLiteral("TC Kimlik No"), 100},
+        {QStringLiteral("TCKIMLIKNO"), QStringLiteral("TC Kimlik No"), 100, K::Text, {}, false, true},
         {QStringLiteral("ACILISTRH"), QStringLiteral("Açılış Tarihi"), 90, K::Date},
     });
     setKeyField(QStringLiteral("CARI_KOD"));
     for (const auto& a : CariListe::aramaAlanlari())
         addSearchField(a.first, a.second);
     setCommands(New | Change | Delete | Copy | Print | Export);
+    setEditRight(QStringLiteral("CARIKDUZEL"));
     addFilterWidget(buildFilter());
     buildTotals();
     buildShortcuts();

@@ -2,6 +2,7 @@
 #include "db/Errors.h"
 #include "printing/PageSetupStore.h"
 #include "printing/PaperSizes.h"
+#include "printing/ReportFit.h"
 #include "printing/ReportPainter.h"
 #include "printing/RtfReportWriter.h"
 #include "printing/TextReportWriter.h"
@@ -99,6 +100,13 @@ bool SayfaYazdir(ReportModel& report, const QString& unit, const QString& report
                         report.bodyFont.color = row->FONTRENK;
                 }
         }
+        // A list with codes is laid out to be read: codes whole, landscape or a smaller font
+        // when its columns do not fit.
+        for (const ReportColumn& c : report.columns)
+            if (c.noCut) {
+                ReportFit::fit(report);
+                break;
+            }
         if (output == QLatin1String("*"))
             return true;
 
