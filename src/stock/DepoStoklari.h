@@ -15,7 +15,7 @@ public:
         QString stokKodu;  // code prefix
     };
     // Fields: DEPO_KODU, DEPO_ADI, STOK_NO, STOK_KOD_NO, STOK_ADI_TR, GIRMIK, CIKMIK, MIKTAR,
-    // GIRTUTAR, CIKTUTAR; ordered by warehouse and item code.
+    // GIRTUTAR, CIKTUTAR and the key DEPOSTOK; a keyed list ordered by warehouse and item.
     static ListQuery sorgu(const Filtre& f);
 };
 

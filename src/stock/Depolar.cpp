@@ -9,12 +9,13 @@ namespace nimbo {
 ListQuery Depolar::sorgu(const QString& adAra)
 {
     ListQuery q;
-    q.sql = QStringLiteral("SELECT DEPO_KODU, DEPO_ADI, DEPO_YERI FROM DEPO");
-    if (!adAra.trimmed().isEmpty()) {
-        q.sql += QStringLiteral(" WHERE UPPER(DEPO_ADI) LIKE :A ESCAPE '\\'");
-        q.params.insert(QStringLiteral("A"), StockSql::escapeLike(adAra.trimmed().toUpper()) + QLatin1Char('%'));
-    }
-    q.sql += QStringLiteral(" ORDER BY DEPO_KODU");
+    q.sql = QStringLiteral("SELECT DEPO_KODU, DEPO_ADI, DEPO_YERI FROM DEPO WHERE 1=1");
+    q.keyExpr = q.keyField = QStringLiteral("DEPO_KODU");
+    q.sortable = {{QStringLiteral("DEPO_ADI"), QStringLiteral("DEPO_ADI")},
+                  {QStringLiteral("DEPO_YERI"), QStringLiteral("DEPO_YERI")}};
+    if (!adAra.trimmed().isEmpty())
+        q.addWhere(QStringLiteral("UPPER(DEPO_ADI) LIKE :A ESCAPE '\\'"), QStringLiteral("A"),
+                   StockSql::escapeLike(adAra.trimmed().toUpper()) + QLatin1Char('%'));
     return q;
 }
 

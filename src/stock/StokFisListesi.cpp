@@ -8,7 +8,7 @@ namespace nimbo {
 QStringList StokFisListesi::siraAdlari()
 {
     return {QStringLiteral("Fiş No"),           QStringLiteral("Fiş Tipi"),          QStringLiteral("Tarih"),
-            QStringLiteral("Net Tutar"),        QStringLiteral("Çıkış Deposu, Tarih"), QStringLiteral("Giriş Deposu, Tarih"),
+            QStringLiteral("Net Tutar"),        QStringLiteral("Çıkış Deposu"),      QStringLiteral("Giriş Deposu"),
             QStringLiteral("Kullanıcı"),        QStringLiteral("İşlem Sorumlusu")};
 }
 
@@ -37,13 +37,16 @@ ListQuery StokFisListesi::sorgu(const Filtre& f)
     if (!f.stokAdi.trimmed().isEmpty())
         add(QStringLiteral("HRKNO IN (SELECT L.HRKNO FROM FISTKAYR L WHERE UPPER(L.STOK_ADI) LIKE :fstok ESCAPE '\\')"),
             "fstok", QLatin1Char('%') + StockSql::escapeLike(f.stokAdi.trimmed().toUpper()) + QLatin1Char('%'));
-    static const char* orders[] = {"HRKNO DESC",          "TIP, HRKNO DESC",        "TARIH, HRKNO",
-                                   "NETTUT, HRKNO",       "CIKDEPO, TARIH, HRKNO",  "GIRDEPO, TARIH, HRKNO",
-                                   "KULLANICI, HRKNO",    "PERSON_KOD, HRKNO"};
     q.sql = QStringLiteral("SELECT HRKNO, TIP, TARIH, NETTUT, NET_USD, CIKDEPO, GIRDEPO, HRKDURUM, KULLANICI, "
-                           "PERSON_KOD, FIS_NO, ACIKLAMA1 FROM FISTK%1 ORDER BY %2")
-                .arg(w.isEmpty() ? QString() : QStringLiteral(" WHERE ") + w.join(QStringLiteral(" AND ")),
-                     QLatin1String(orders[int(f.sira)]));
+                           "PERSON_KOD, FIS_NO, ACIKLAMA1 FROM FISTK WHERE 1=1%1")
+                .arg(w.isEmpty() ? QString() : QStringLiteral(" AND ") + w.join(QStringLiteral(" AND ")));
+    q.keyExpr = q.keyField = QStringLiteral("HRKNO");
+    for (const char* c : {"TIP", "TARIH", "NETTUT", "CIKDEPO", "GIRDEPO", "KULLANICI", "PERSON_KOD"})
+        q.sortable.insert(QLatin1String(c), QLatin1String(c));
+    static const char* const siralar[] = {"HRKNO", "TIP", "TARIH", "NETTUT", "CIKDEPO", "GIRDEPO", "KULLANICI",
+                                          "PERSON_KOD"};
+    // Newest first by default; every other order ascending, then by number.
+    q.sortBy(QLatin1String(siralar[int(f.sira)]), f.sira == Sira::NoAzalan);
     return q;
 }
 

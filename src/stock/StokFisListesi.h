@@ -19,7 +19,7 @@ public:
         Sira sira = Sira::NoAzalan;
     };
     // Fields: HRKNO, TIP, TARIH, NETTUT, NET_USD, CIKDEPO, GIRDEPO, HRKDURUM, KULLANICI,
-    // PERSON_KOD, FIS_NO, ACIKLAMA1.
+    // PERSON_KOD, FIS_NO, ACIKLAMA1; a keyed list (HRKNO) in the chosen order.
     static ListQuery sorgu(const Filtre& f);
     static QStringList siraAdlari(); // in the order of Sira
 };

@@ -12,7 +12,7 @@ namespace {
 
 class DepoTest : public SlipTest {
 protected:
-    QVector<QSqlRecord> rows(const ListQuery& q) { return db.records(q.sql, q.params); }
+    QVector<QSqlRecord> rows(const ListQuery& q) { return db.records(q.orderedSql(db.dialect()), q.params); }
 };
 
 } // namespace
