@@ -4,12 +4,15 @@
 #include "services/SessionContext.h"
 
 #include <QDate>
+#include <QLocale>
 
 namespace nimbo {
 
 namespace {
 bool blank(const QVariant& v) { return toText(v).trimmed().isEmpty(); }
 const QString kKod = QStringLiteral("CARI_KOD");
+const QStringList kBankaKolonlari = {QStringLiteral("BANKA_KOD"), QStringLiteral("TEM_BANK"),
+                                     QStringLiteral("TEM_TUTAR"), QStringLiteral("VADE_TAR"), QStringLiteral("CTIP")};
 } // namespace
 
 CariKart::CariKart(const Db& db) : m_db(db) {}
@@ -54,9 +57,6 @@ void CariKart::yeni(const QString& kaynakKod)
         for (auto it = src.begin(); it != src.end(); ++it)
             if (it.key() != kKod && !keep.contains(it.key()))
                 v.insert(it.key(), it.value());
-        // The copy is a new account: it opens today and has not been exported yet.
-        v.insert(QStringLiteral("ACILISTRH"), QDate::currentDate());
-        v.remove(QStringLiteral("AKTARILDI"));
     }
     v.insert(kKod, QString());
     reset(v, true);
@@ -176,6 +176,49 @@ void CariKart::save()
     setNew(false);
     markClean();
     m_yuklenenBankalar = bankalar;
+}
+
+QVariantMap CariKart::bankaSatiri(const QStringList& hucreler, int satirNo)
+{
+    auto cell = [&](int i) { return i < hucreler.size() ? hucreler.at(i).trimmed() : QString(); };
+    auto refuse = [&](const QString& what, const QString& column) {
+        throw FieldError(QStringLiteral("Bankalar %1. satır: %2 okunamadı (\"%3\").")
+                             .arg(satirNo)
+                             .arg(what, cell(kBankaKolonlari.indexOf(column))),
+                         column);
+    };
+    QVariantMap b;
+    b.insert(QStringLiteral("BANKA_KOD"), cell(0).left(22));
+    b.insert(QStringLiteral("TEM_BANK"), cell(1).left(22));
+    QVariant tutar;
+    if (!cell(2).isEmpty()) {
+        bool ok = false;
+        double v = QLocale(QLocale::Turkish).toDouble(cell(2), &ok);
+        if (!ok)
+            v = QLocale::c().toDouble(cell(2), &ok);
+        if (!ok)
+            refuse(QStringLiteral("Tem.Tutarı"), QStringLiteral("TEM_TUTAR"));
+        tutar = v;
+    }
+    b.insert(QStringLiteral("TEM_TUTAR"), tutar);
+    QVariant vade;
+    if (!cell(3).isEmpty()) {
+        const QDate d = QDate::fromString(cell(3), QStringLiteral("d.M.yyyy"));
+        if (!d.isValid())
+            refuse(QStringLiteral("Vade tarihi (gg.aa.yyyy)"), QStringLiteral("VADE_TAR"));
+        vade = d;
+    }
+    b.insert(QStringLiteral("VADE_TAR"), vade);
+    QVariant tip;
+    if (!cell(4).isEmpty()) {
+        bool ok = false;
+        const int t = cell(4).toInt(&ok);
+        if (!ok)
+            refuse(QStringLiteral("İşlem tipi"), QStringLiteral("CTIP"));
+        tip = t;
+    }
+    b.insert(QStringLiteral("CTIP"), tip);
+    return b;
 }
 
 CariKartHaklari CariKartHaklari::of(const SessionContext& s)

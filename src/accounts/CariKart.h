@@ -34,8 +34,16 @@ public:
     void setAnaGrup(const QVariant& anaGrup);
     void setGrup(const QVariant& grup);
 
+    // "Riski Uyar": a check box over RISKRITER, "E" ticked and "H" not.
+    bool riskiUyar() const { return text(QStringLiteral("RISKRITER")) == QLatin1String("E"); }
+    void setRiskiUyar(bool on) { setValue(QStringLiteral("RISKRITER"), on ? QStringLiteral("E") : QStringLiteral("H")); }
+
     // The account's banks (CARIBANKA rows), written with the card.
     QList<QVariantMap> bankalar;
+    // One bank row from the texts of the grid (Banka, Teminat Bak, Tem.Tutarı, Vade, İşlem Tipi);
+    // a date, amount or type that cannot be read is refused (FieldError naming the row), never
+    // stored as empty.
+    static QVariantMap bankaSatiri(const QStringList& hucreler, int satirNo);
 
     void save() override;
     bool isModified() const override { return CardModel::isModified() || bankalar != m_yuklenenBankalar; }

@@ -14,7 +14,8 @@ QString escapeLike(QString s)
     return s;
 }
 
-// Balances are money: anything under half a kuruş counts as zero.
+// Balances are money held as doubles: anything under half a kuruş counts as zero, so that
+// 0,10 + 0,20 against 0,30 is settled here as it is on the card ("---   ").
 // Sums skip nulls by themselves; coalescing the sums, not every row, is a quarter faster.
 const QString kBakiye = QStringLiteral("COALESCE(SUM(BORC), 0) - COALESCE(SUM(ALACAK), 0)");
 } // namespace
@@ -67,10 +68,8 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
         s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING %1 < -0.005)").arg(kBakiye);
         break;
     case CariFiltre::Bakiye::Bakiyesiz:
-        // An account without movements has no balance either. A NOT IN over every balance is
-        // not hashed by PostgreSQL at this size (seconds per look); the set difference is.
-        s += QStringLiteral(" AND CARI_KOD IN (SELECT CARI_KOD FROM CARI EXCEPT SELECT KODU FROM FINHRK "
-                            "GROUP BY KODU HAVING ABS(%1) >= 0.005)")
+        // Accounts whose movements sum to zero; one that never moved has no group to compare.
+        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING ABS(%1) < 0.005)")
                  .arg(kBakiye);
         break;
     }

@@ -1,4 +1,5 @@
 #include "accounts/SehirIlce.h"
+#include "services/TurkishCollation.h"
 
 namespace nimbo {
 
@@ -7,6 +8,7 @@ QList<QPair<int, QString>> SehirIlce::iller() const
     QList<QPair<int, QString>> out;
     for (const QSqlRecord& r : m_db.records(QStringLiteral("SELECT SEHIR_KODU, SEHIR_ADI FROM SEHIR ORDER BY SEHIR_ADI")))
         out.append({r.value(0).toInt(), toText(r.value(1))});
+    TurkishCollation::sort(out, [](const QPair<int, QString>& p) -> const QString& { return p.second; });
     return out;
 }
 
@@ -23,6 +25,7 @@ QStringList SehirIlce::ilceler(int plaka) const
                                                            "ORDER BY ILCE_ADI"),
                                             {{QStringLiteral("P"), plaka}}))
         out << toText(r.value(0));
+    TurkishCollation::sort(out);
     return out;
 }
 

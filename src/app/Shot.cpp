@@ -9,7 +9,9 @@
 #include "session/forms/TPassWordDlg.h"
 #include "widgets/WindowRegistry.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QPixmap>
 #include <QTimer>
 #include <cstdio>
@@ -18,11 +20,22 @@
 namespace nimbo {
 
 namespace {
-int save(QWidget* w, const QString& file)
+int save(QWidget* w, const QString& file, const QString& click = {}, int waitMs = 0)
 {
     w->show();
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
+    if (!click.isEmpty()) {
+        auto* b = w->findChild<QAbstractButton*>(click);
+        if (!b) {
+            std::fprintf(stderr, "Düğme bulunamadı: %s\n", click.toUtf8().constData());
+            return 1;
+        }
+        b->click();
+        QEventLoop loop;
+        QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     QTimer::singleShot(50, [] {});
     QApplication::processEvents();
     const QPixmap pix = w->grab();
@@ -35,7 +48,8 @@ int save(QWidget* w, const QString& file)
 }
 } // namespace
 
-int takeShot(const QString& window, const QString& file, const QString& user, const QString& password)
+int takeShot(const QString& window, const QString& file, const QString& user, const QString& password,
+             const QString& click, int waitMs)
 {
     SessionContext& s = SessionContext::current();
     AliasStore aliases;
@@ -73,7 +87,7 @@ int takeShot(const QString& window, const QString& file, const QString& user, co
     std::unique_ptr<QWidget> w(e->create(nullptr));
     if (!w)
         return 1;
-    return save(w.get(), file);
+    return save(w.get(), file, click, waitMs);
 }
 
 } // namespace nimbo

@@ -1,6 +1,7 @@
 #include "app/AllWindows.h"
 #include "app/CommandLineInfo.h"
 #include "app/Shot.h"
+#include "app/TurkishLocale.h"
 #include "services/Prompter.h"
 #include "session/forms/StartupFlow.h"
 #include "widgets/MessageBoxPrompter.h"
@@ -26,13 +27,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QStringLiteral("NimboSoft"));
     QApplication::setApplicationVersion(QStringLiteral(NIMBO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("com.nimbosoft.NimboSoft"));
+    nimbo::useTurkishLocale();
     nimbo::registerAllWindows();
 
     const QStringList args = QApplication::arguments();
     const int shot = args.indexOf(QLatin1String("--shot"));
     if (shot >= 0) {
         if (shot + 2 >= args.size()) {
-            std::fprintf(stderr, "kullanım: nimbo --shot PENCERE DOSYA.png [--user K --password S]\n");
+            std::fprintf(stderr, "kullanım: nimbo --shot PENCERE DOSYA.png [--user K --password S] [--click DÜĞME [--wait MS]]\n");
             return 2;
         }
         auto opt = [&args](const char* name, const char* fallback) {
@@ -40,7 +42,7 @@ int main(int argc, char** argv)
             return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString::fromUtf8(fallback);
         };
         return nimbo::takeShot(args.at(shot + 1), args.at(shot + 2), opt("--user", "YONETICI"),
-                               opt("--password", "1234"));
+                               opt("--password", "1234"), opt("--click", ""), opt("--wait", "3000").toInt());
     }
     nimbo::Prompter::install(std::make_unique<nimbo::MessageBoxPrompter>());
     return nimbo::runProgram(args);

@@ -42,6 +42,8 @@ QList<Migration> buildMigrations()
         // IX_FINHRK_KODU_DVZ covers the per-currency balance too and replaces it.
         {2, QStringLiteral("FINHRK hesap indeksi döviz kodunu da kapsar"),
          [](const Db& db) { db.exec(QStringLiteral("DROP INDEX IF EXISTS IX_FINHRK_KODU")); }},
+        // STOKDEPOYER and STOKPARCA come from the declarations; the step marks the years that lack them.
+        {3, QStringLiteral("Stok kartının depo yerleri ve parçaları"), [](const Db&) {}},
     };
 }
 

@@ -70,6 +70,14 @@ void insertRow(const Db& db, const PageSetupRow& row)
 }
 } // namespace
 
+QList<PageSetupRow> PageSetupStore::all() const
+{
+    QList<PageSetupRow> out;
+    for (const QSqlRecord& r : m_db.records(QStringLiteral("SELECT * FROM MSAYFA ORDER BY PASADI, QUIKAD")))
+        out << fromRecord(r);
+    return out;
+}
+
 std::optional<PageSetupRow> PageSetupStore::find(const QString& pasadi, const QString& quikad) const
 {
     const auto recs = m_db.records(QStringLiteral("SELECT * FROM MSAYFA WHERE (PASADI=:pasad) AND (QUIKAD=:qadi)"),

@@ -2,6 +2,7 @@
 #include "db/Db.h"
 #include "printing/PageSetupRow.h"
 
+#include <QList>
 #include <QMargins>
 #include <optional>
 
@@ -12,6 +13,8 @@ class PageSetupStore {
 public:
     explicit PageSetupStore(const Db& db) : m_db(db) {}
 
+    // Every stored setup, by window and report; a failed read throws DbError.
+    QList<PageSetupRow> all() const;
     std::optional<PageSetupRow> find(const QString& pasadi, const QString& quikad) const;
     // The row, inserted first with A4, the given orientation and margins when missing.
     // Margins are left, top, right, bottom in mm.

@@ -115,12 +115,18 @@ SayfaAktarimSonucu DovizKurlari::sayfaKurlariniYaz(const KurSayfasiSonucu& sayfa
 {
     SayfaAktarimSonucu r;
     r.okunamayan = sayfa.okunamayan;
+    if (!sayfa.hata.isEmpty()) {
+        r.sorunVar = true;
+        r.mesaj = sayfa.hata;
+        return r;
+    }
     const QDateTime gun(bugun, QTime(0, 0));
     const Params gunAraligi{{QStringLiteral("b"), gun}, {QStringLiteral("s"), QDateTime(bugun.addDays(1), QTime(0, 0))}};
     DbTransaction tx(m_db);
     for (const SayfaKuru& k : sayfa.kurlar) {
         if (!m_db.any(QStringLiteral("SELECT 1 FROM DOVIZ WHERE DOVIZ_KODU = :d"), {{QStringLiteral("d"), k.dovizKodu}})) {
-            r.tanimsiz << k.dovizKodu;
+            if (!sayfa.tumDovizler)
+                r.tanimsiz << k.dovizKodu;
             continue;
         }
         Params p = gunAraligi;
@@ -168,6 +174,29 @@ SayfaAktarimSonucu DovizKurlari::sayfaKurlariniYaz(const KurSayfasiSonucu& sayfa
         r.sorunVar = true;
     r.mesaj = parts.join(QLatin1Char('\n'));
     return r;
+}
+
+QDate DovizKurlari::sonKurGunu() const
+{
+    return toDate(m_db.scalar(QStringLiteral("SELECT MAX(TARIH) FROM KURDEGER WHERE DOVIZ_KODU IN "
+                                             "(SELECT DOVIZ_KODU FROM DOVIZ)")));
+}
+
+QList<QDate> DovizKurlari::eksikGunler(const QDate& bugun) const
+{
+    auto isWorkingDay = [](const QDate& d) { return d.dayOfWeek() <= 5; };
+    QList<QDate> out;
+    const QDate son = sonKurGunu();
+    if (!son.isValid()) {
+        QDate d = bugun;
+        while (!isWorkingDay(d))
+            d = d.addDays(-1);
+        return {d};
+    }
+    for (QDate d = son.addDays(1); d <= bugun; d = d.addDays(1))
+        if (isWorkingDay(d))
+            out << d;
+    return out;
 }
 
 int DovizKurlari::stokFiyatlariniGuncelle(const QDate& kurTarihi, bool alisKuru) const

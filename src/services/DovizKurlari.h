@@ -47,9 +47,17 @@ public:
     void degistir(const QDateTime& eskiTarih, const KurSatiri& k) const;
     void sil(const QString& dovizKodu, const QDateTime& tarih) const;
 
-    // Writes the rates read from the page as the rows of bugun (updated when the day has a
+    // Writes the rates read from the page as the rows of bugun; a file that could not be read
+    // at all (sayfa.hata) writes nothing and says why (updated when the day has a
     // row, appended otherwise), for the currencies DOVIZ holds.
     SayfaAktarimSonucu sayfaKurlariniYaz(const KurSayfasiSonucu& sayfa, const QDate& bugun) const;
+
+    // The day of the latest stored rate of a currency the firm keeps (invalid when none).
+    QDate sonKurGunu() const;
+    // Working days (Monday to Friday) after the latest stored rate up to bugun; with no rate at
+    // all, the last working day up to bugun. Weekends need no row: the rate look-up takes the
+    // last earlier day.
+    QList<QDate> eksikGunler(const QDate& bugun) const;
 
     // Every rate row is written again unchanged, then SP_SET_STOKFYT recomputes the item
     // prices at the rates of the day (buying rates when alisKuru). Returns items updated.

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,11 @@ struct SayfaKuru {
 struct KurSayfasiSonucu {
     QList<SayfaKuru> kurlar;
     QStringList okunamayan; // the currency lines that could not be read ("JPY/TRY", ...)
+    // The bank's XML file lists every currency it quotes; those the firm does not keep are
+    // passed over without a word. The fixed-column page names four, so a missing one is told.
+    bool tumDovizler = false;
+    QDate bultenTarihi;     // the bulletin's own date, when the file gives it
+    QString hata;           // the file could not be read at all; nothing of it may be written
     bool bos() const { return kurlar.isEmpty(); }
 };
 

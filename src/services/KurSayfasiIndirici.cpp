@@ -11,11 +11,18 @@ KurSayfasiIndirici::KurSayfasiIndirici(QObject* parent) : QObject(parent), m_nam
 
 KurSayfasiIndirici::~KurSayfasiIndirici() { iptal(); }
 
-QString KurSayfasiIndirici::varsayilanAdres() { return QStringLiteral("https://www.tcmb.gov.tr/kurlar/kurlar_tr.html"); }
+QString KurSayfasiIndirici::varsayilanAdres() { return QStringLiteral("https://www.tcmb.gov.tr/kurlar/today.xml"); }
+
+QUrl KurSayfasiIndirici::gunAdresi(const QUrl& adres, const QDate& gun)
+{
+    return adres.resolved(QUrl(gun.toString(QStringLiteral("yyyyMM")) + QLatin1Char('/')
+                               + gun.toString(QStringLiteral("ddMMyyyy")) + QStringLiteral(".xml")));
+}
 
 void KurSayfasiIndirici::baslat(const QUrl& adres, int zamanAsimiMs)
 {
     iptal();
+    m_status = 0;
     if (!adres.isValid() || adres.scheme().isEmpty()) {
         Q_EMIT hata(QStringLiteral("TCMB kur sayfası adresi geçersiz: ") + adres.toString());
         return;
@@ -47,6 +54,7 @@ void KurSayfasiIndirici::bitti()
     m_reply = nullptr;
     r->deleteLater();
     const int status = r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    m_status = status;
     if (r->error() == QNetworkReply::OperationCanceledError || r->error() == QNetworkReply::TimeoutError) {
         Q_EMIT hata(QStringLiteral("TCMB kur sayfası zaman aşımına uğradı. Bağlantınızı kontrol edip tekrar deneyin."));
         return;

@@ -166,10 +166,20 @@ bool FirmSelection::accept(const QString& firm, const FirmYear& year)
         params.insert(QStringLiteral("PASSWORD"), QString());
         m_aliases.add(year.aliasAdi, driver, params);
         m_aliases.save();
+        s_yearParams = params;
         return take();
     }
     Prompter::instance().warn(QStringLiteral("Firmalardan server ve veritabanı bilgilerini doldurunuz."));
     return false;
+}
+
+QMap<QString, QString> FirmSelection::s_yearParams;
+
+QMap<QString, QString> FirmSelection::yearAliasParams(const SessionContext& s, const AliasStore& aliases)
+{
+    if (!s.YilAliasi.isEmpty() && aliases.exists(s.YilAliasi))
+        return aliases.read(s.YilAliasi).params;
+    return s_yearParams;
 }
 
 void FirmSelection::close()

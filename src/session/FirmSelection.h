@@ -53,6 +53,10 @@ public:
     bool accept(const QString& firm, const FirmYear& year);
 
     Db firmsDb() const { return m_db; }
+
+    // The year-alias parameter list: the stored parameters of the session's year alias, or
+    // the list "Tamam" last built when that alias is not stored.
+    static QMap<QString, QString> yearAliasParams(const SessionContext& s, const AliasStore& aliases);
     void close();
 
 private:
@@ -65,6 +69,7 @@ private:
     bool m_rewrite = false;
     QMap<QString, QString> m_firmParams;
     Db m_db;
+    static QMap<QString, QString> s_yearParams;
 };
 
 } // namespace nimbo

@@ -57,9 +57,14 @@ void StockCard::startNew()
     if (blank(v.value(QStringLiteral("DOVIZ_KODU"))))
         v.insert(QStringLiteral("DOVIZ_KODU"), QStringLiteral("TL"));
     reset(v, true);
+    m_pricesSeen = values();
     m_savedCode.clear();
     m_barcodes.clear();
     m_supplier.clear();
+    m_pictures.clear();
+    m_removedPictures.clear();
+    m_locations.clear();
+    m_savedLocations.clear();
     m_savedBarcodeCount = m_savedSupplierCount = 0;
     loadSatellites(); // the STOKMUH row of the new number: edit when present, insert when not
 }
@@ -70,6 +75,7 @@ void StockCard::open(double stokNo)
     if (rows.isEmpty())
         throw UserError(QStringLiteral("Diğer Kullanıcı bu kaydı değiştiriyor."));
     reset(recordMap(rows.first()), false);
+    m_pricesSeen = values();
     m_savedCode = text(kKod);
     m_barcodes.clear();
     for (const QSqlRecord& r :
@@ -82,6 +88,7 @@ void StockCard::open(double stokNo)
         b.birim = toText(r.value(2)).trimmed();
         b.fiyat = r.value(3).toDouble();
         b.savedBarkod = b.barkod;
+        b.checkedBarkod = b.barkod;
         m_barcodes << b;
     }
     m_supplier.clear();
@@ -91,6 +98,14 @@ void StockCard::open(double stokNo)
         m_supplier << SupplierPrice{r.value(0).toInt(), r.value(1).toDouble(), toText(r.value(2)).trimmed()};
     m_savedBarcodeCount = m_barcodes.size();
     m_savedSupplierCount = m_supplier.size();
+    m_pictures = StockPictures::of(m_db, stokNo);
+    m_removedPictures.clear();
+    m_locations.clear();
+    for (const QSqlRecord& r : m_db.records(QStringLiteral("SELECT DEPO_KODU, RAF_YERI FROM STOKDEPOYER WHERE "
+                                                           "STOK_NO = :S ORDER BY DEPO_KODU"),
+                                            {{QStringLiteral("S"), stokNo}}))
+        m_locations << StockLocation{r.value(0).toInt(), toText(r.value(1)).trimmed()};
+    m_savedLocations = m_locations;
     loadSatellites();
 }
 
@@ -105,8 +120,15 @@ void StockCard::loadSatellites()
 
 bool StockCard::isModified() const
 {
-    if (CardModel::isModified() || m_barcodes.size() != m_savedBarcodeCount || m_supplier.size() != m_savedSupplierCount)
+    if (CardModel::isModified() || m_barcodes.size() != m_savedBarcodeCount || m_supplier.size() != m_savedSupplierCount
+        || !m_removedPictures.isEmpty() || m_locations.size() != m_savedLocations.size())
         return true;
+    for (int i = 0; i < m_locations.size(); ++i)
+        if (m_locations[i].depoKodu != m_savedLocations[i].depoKodu || m_locations[i].rafYeri != m_savedLocations[i].rafYeri)
+            return true;
+    for (const StockPictures::Picture& p : m_pictures)
+        if (p.sira == 0)
+            return true;
     for (const StockBarcode& b : m_barcodes)
         if (b.savedBarkod != b.barkod)
             return true;
@@ -146,12 +168,25 @@ bool StockCard::fillLastCode(const QString& prefix)
     return true;
 }
 
-void StockCard::applyMargin(StockPricing::Margin m)
+QVariantMap StockCard::syncedPrices()
 {
     QVariantMap row = values();
-    StockPricing::applyMargin(row, m);
+    StockPricing::syncOwnCurrency(row, m_pricesSeen, StockRates::localCurrency(m_db));
+    return row;
+}
+
+void StockCard::takePrices(const QVariantMap& row)
+{
     for (auto it = row.cbegin(); it != row.cend(); ++it)
         setValue(it.key(), it.value());
+    m_pricesSeen = values();
+}
+
+void StockCard::applyMargin(StockPricing::Margin m)
+{
+    QVariantMap row = syncedPrices();
+    StockPricing::applyMargin(row, m);
+    takePrices(row);
 }
 
 double StockCard::pricesFromLatestRate(const QDate& today)
@@ -166,13 +201,43 @@ double StockCard::pricesFromLatestRate(const QDate& today)
         r.own = r.eur;
     else
         r.own = StockRates::rate(m_db, dvz, today);
-    QVariantMap row = values();
+    QVariantMap row = syncedPrices();
     StockPricing::pricesFromRates(row, r, StockRates::localCurrency(m_db));
     row.insert(QStringLiteral("FYT_TRH"), today);
     row.insert(QStringLiteral("DVZKUR"), r.own);
-    for (auto it = row.cbegin(); it != row.cend(); ++it)
-        setValue(it.key(), it.value());
+    takePrices(row);
     return r.own;
+}
+
+void StockCard::takeHistoryPrice(const QString& kind, const StockPriceHistory::Row& r)
+{
+    takePrices(syncedPrices()); // what was typed before counts as seen
+    setValue(kind + QStringLiteral("_TL"), r.tl);
+    setValue(kind + QStringLiteral("_USD"), r.usd);
+    setValue(kind + QStringLiteral("_EUR"), r.eur);
+    takePrices(syncedPrices());
+}
+
+void StockCard::checkLocationRow(int index) const
+{
+    const StockLocation& row = m_locations.at(index);
+    if (row.depoKodu == 0)
+        throw FieldError(QStringLiteral("Lütfen Bir Depo Seçiniz."), QStringLiteral("DEPO_KODU"));
+    for (int i = 0; i < m_locations.size(); ++i)
+        if (i != index && m_locations[i].depoKodu == row.depoKodu)
+            throw FieldError(QStringLiteral("Bu Depoyu Daha Önce Seçtiniz.Lütfen Başka Bir Depo Seçiniz... "),
+                             QStringLiteral("DEPO_KODU"));
+}
+
+void StockCard::addPicture(const QString& file) { m_pictures << StockPictures::read(text(kKod), file); }
+
+void StockCard::removePicture(int index)
+{
+    if (index < 0 || index >= m_pictures.size())
+        return;
+    if (m_pictures.at(index).sira > 0)
+        m_removedPictures << m_pictures.at(index).sira;
+    m_pictures.removeAt(index);
 }
 
 StockBarcode StockCard::newBarcodeRow() const
@@ -201,6 +266,7 @@ void StockCard::checkBarcodeRow(StockBarcode& row) const
             QStringLiteral("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz."));
         row.birim = text(QStringLiteral("BIRIM1"));
     }
+    row.checkedBarkod = row.barkod;
     if (row.barkod != row.savedBarkod
         && m_db.any(QStringLiteral("SELECT BARKOD FROM STOKBARK WHERE BARKOD=:barkod"),
                     {{QStringLiteral("barkod"), row.barkod}}))
@@ -223,16 +289,36 @@ void StockCard::save()
                          kKod);
     if (text(QStringLiteral("STOK_ADI_TR")).isEmpty())
         throw FieldError(QStringLiteral("Stok Adı Bilgisini Vermeden Kayıt Saklanamaz."), QStringLiteral("STOK_ADI_TR"));
+    for (StockBarcode& b : m_barcodes)
+        if (b.barkod.trimmed() != b.checkedBarkod || b.checkedBarkod.isEmpty())
+            checkBarcodeRow(b);
     for (const StockBarcode& b : m_barcodes)
         if (b.barkod.trimmed().isEmpty())
             throw FieldError(QStringLiteral("Barkod Alanını Lüften Giriniz."), QStringLiteral("BARKOD"));
+    for (int i = 0; i < m_locations.size(); ++i)
+        checkLocationRow(i);
 
+    takePrices(syncedPrices());
     setValue(QStringLiteral("AKTARILDI"), QStringLiteral("H"));
     const QString newCode = text(kKod);
     DbTransaction tx(m_db);
     writeCard();
     writeSatellites(m_savedCode, newCode);
+    m_db.exec(QStringLiteral("DELETE FROM STOKDEPOYER WHERE STOK_NO = :S"), {{QStringLiteral("S"), stokNo()}});
+    for (const StockLocation& l : m_locations)
+        m_db.exec(QStringLiteral("INSERT INTO STOKDEPOYER (STOK_NO, DEPO_KODU, RAF_YERI) VALUES (:S, :D, :R)"),
+                  {{QStringLiteral("S"), stokNo()}, {QStringLiteral("D"), l.depoKodu},
+                   {QStringLiteral("R"), l.rafYeri.trimmed().left(10)}});
+    for (int sira : m_removedPictures)
+        StockPictures::remove(m_db, stokNo(), sira);
+    QList<StockPictures::Picture> pictures = m_pictures;
+    for (StockPictures::Picture& p : pictures)
+        if (p.sira == 0)
+            StockPictures::insert(m_db, stokNo(), p);
     tx.commit();
+    m_pictures = pictures;
+    m_removedPictures.clear();
+    m_savedLocations = m_locations;
 
     m_savedCode = newCode;
     m_muhExists = true;

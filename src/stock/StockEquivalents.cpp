@@ -1,5 +1,6 @@
 #include "stock/StockEquivalents.h"
 #include "db/DbTransaction.h"
+#include "db/Errors.h"
 #include "services/Prompter.h"
 
 #include <QSqlRecord>
@@ -26,6 +27,24 @@ bool StockEquivalents::add(const Db& db, double stokNo, double muStokNo)
     db.exec(QStringLiteral("INSERT INTO MUADIL (STOK_NO, MUSTOK_NO) VALUES(:stkno,:mustkno)"), p);
     tx.commit();
     return true;
+}
+
+bool StockEquivalents::addByCode(const Db& db, double stokNo, const QString& stokKod)
+{
+    const QVariant no = db.scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE STOK_KOD_NO = :K"),
+                                  {{QStringLiteral("K"), stokKod.trimmed()}});
+    if (!no.isValid() || no.isNull())
+        throw UserError(QStringLiteral("Stok Bulunamadı."));
+    return no.toDouble() != stokNo && add(db, stokNo, no.toDouble());
+}
+
+QString StockEquivalents::heading(const Db& db, double stokNo)
+{
+    const auto row = db.records(QStringLiteral("SELECT STOK_KOD_NO, STOK_ADI_TR FROM STOK WHERE STOK_NO = :S"),
+                                {{QStringLiteral("S"), stokNo}});
+    if (row.isEmpty())
+        return {};
+    return toText(row.first().value(0)).trimmed() + QStringLiteral("  ") + toText(row.first().value(1)).trimmed();
 }
 
 bool StockEquivalents::remove(const Db& db, double stokNo, double muStokNo)

@@ -44,8 +44,6 @@ double StockItems::copy(const Db& db, double stokNo)
                     .arg(table, list),
                 {{QStringLiteral("YENI"), newNo}, {QStringLiteral("ESKI"), stokNo}});
     }
-    db.exec(QStringLiteral("UPDATE STOK SET ACILIS_TRH = :T, AKTARILDI = 'H' WHERE STOK_NO = :N"),
-            {{QStringLiteral("T"), QDate::currentDate()}, {QStringLiteral("N"), newNo}});
     tx.commit();
     return newNo;
 }

@@ -1,4 +1,5 @@
 #include "stock/StockMasterData.h"
+#include "stock/StockChoices.h"
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
 #include "stock/StockNumbers.h"
@@ -257,26 +258,20 @@ bool StockMasterData::remove(const QVariant& key) const
 
 QList<QPair<QVariant, QString>> StockMasterData::choices(const QString& column, const QVariant& narrow) const
 {
-    QString sql;
-    Params p;
-    if (column == QLatin1String("ANA_GRUP_KODU")) {
-        sql = QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM ANAGRUP ORDER BY GRUP_ADI");
-    } else if (column == QLatin1String("ALT_GRUP_KODU")) {
-        sql = QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM GRUP");
-        if (!blank(narrow)) {
-            sql += QStringLiteral(" WHERE ANA_GRUP_KODU = :N");
-            p.insert(QStringLiteral("N"), narrow);
-        }
-        sql += QStringLiteral(" ORDER BY GRUP_ADI");
-    } else if (column == QLatin1String("MARKA_NO")) {
-        sql = QStringLiteral("SELECT FIRMANO, FIRMA_ADI FROM FIRMA ORDER BY FIRMA_ADI");
-    } else {
+    // The same lists as the stock card's, under this table's column names.
+    QString cardColumn;
+    if (column == QLatin1String("ANA_GRUP_KODU"))
+        cardColumn = QStringLiteral("ANAGRUPNO");
+    else if (column == QLatin1String("ALT_GRUP_KODU"))
+        cardColumn = QStringLiteral("GRUPNO");
+    else if (column == QLatin1String("MARKA_NO"))
+        cardColumn = QStringLiteral("FIRMANO");
+    else
         return {};
-    }
-    QList<QPair<QVariant, QString>> out;
-    for (const QSqlRecord& r : m_db.records(sql, p))
-        out.append({r.value(0), toText(r.value(1)).trimmed()});
-    return out;
+    QVariantMap card;
+    if (!blank(narrow))
+        card.insert(StockChoices::narrowedBy(cardColumn), narrow);
+    return StockChoices::of(m_db, cardColumn, card);
 }
 
 } // namespace nimbo

@@ -1,5 +1,4 @@
 #include "stock/StockPictures.h"
-#include "db/DbTransaction.h"
 #include "db/Errors.h"
 
 #include <QFile>
@@ -18,7 +17,7 @@ QList<StockPictures::Picture> StockPictures::of(const Db& db, double stokNo)
     return out;
 }
 
-int StockPictures::add(const Db& db, double stokNo, const QString& stokKod, const QString& file)
+StockPictures::Picture StockPictures::read(const QString& stokKod, const QString& file)
 {
     if (stokKod.trimmed().isEmpty())
         throw UserError(QStringLiteral("Resim Yüklemeden Önce Stok Kodunu Yazmalısınız... "));
@@ -28,24 +27,23 @@ int StockPictures::add(const Db& db, double stokNo, const QString& stokKod, cons
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         throw UserError(QStringLiteral("Dosya okunamadı: %1").arg(file));
-    const QByteArray data = f.readAll();
-    DbTransaction tx(db);
-    const int sira = db.scalar(QStringLiteral("SELECT COALESCE(MAX(SIRA), 0) + 1 FROM STOKRESIM WHERE STOK_NO = :S"),
-                               {{QStringLiteral("S"), stokNo}})
-                         .toInt();
+    return Picture{0, QFileInfo(file).fileName(), f.readAll()};
+}
+
+void StockPictures::insert(const Db& db, double stokNo, Picture& p)
+{
+    p.sira = db.scalar(QStringLiteral("SELECT COALESCE(MAX(SIRA), 0) + 1 FROM STOKRESIM WHERE STOK_NO = :S"),
+                       {{QStringLiteral("S"), stokNo}})
+                 .toInt();
     db.exec(QStringLiteral("INSERT INTO STOKRESIM (STOK_NO, SIRA, DOSYA_ADI, RESIM) VALUES (:S, :N, :D, :R)"),
-            {{QStringLiteral("S"), stokNo}, {QStringLiteral("N"), sira}, {QStringLiteral("D"), QFileInfo(file).fileName()},
-             {QStringLiteral("R"), data}});
-    tx.commit();
-    return sira;
+            {{QStringLiteral("S"), stokNo}, {QStringLiteral("N"), p.sira}, {QStringLiteral("D"), p.dosyaAdi},
+             {QStringLiteral("R"), p.data}});
 }
 
 void StockPictures::remove(const Db& db, double stokNo, int sira)
 {
-    DbTransaction tx(db);
     db.exec(QStringLiteral("DELETE FROM STOKRESIM WHERE STOK_NO = :S AND SIRA = :N"),
             {{QStringLiteral("S"), stokNo}, {QStringLiteral("N"), sira}});
-    tx.commit();
 }
 
 } // namespace nimbo

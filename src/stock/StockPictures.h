@@ -15,8 +15,11 @@ public:
         QByteArray data;
     };
     static QList<Picture> of(const Db& db, double stokNo);
-    // Needs the item's code first; only .jpg and .jpeg files. Returns the new row's number.
-    static int add(const Db& db, double stokNo, const QString& stokKod, const QString& file);
+    // A picture file read for the card (sira 0 until stored): needs the item's code first,
+    // only .jpg and .jpeg files (UserError otherwise).
+    static Picture read(const QString& stokKod, const QString& file);
+    // Writes inside the caller's transaction (the card's save); sets the picture's number.
+    static void insert(const Db& db, double stokNo, Picture& p);
     static void remove(const Db& db, double stokNo, int sira);
 };
 

@@ -11,7 +11,42 @@ QString ownColumn(const QString& kind)
 {
     return kind == QLatin1String("MINSATFYT") ? QStringLiteral("MINSATFYT_DVZ") : kind + QStringLiteral("_DOVIZ");
 }
+
+const char* const kKinds[] = {"ALIS_FYT", "SAT_SKFYT", "SAT_ABFYT", "SAT_BFYT", "MINSATFYT", "MALIYET_FYT"};
+
+// The column of the currency an item is priced in: TL for the local currency.
+QString currencySuffix(const QVariantMap& row, const QString& localCurrency)
+{
+    const QString dvz = toText(row.value(QStringLiteral("DOVIZ_KODU"))).trimmed().toUpper();
+    const QString local = localCurrency.isEmpty() ? QStringLiteral("TL") : localCurrency.toUpper();
+    if (dvz.isEmpty() || dvz == local || dvz == QLatin1String("TL"))
+        return QStringLiteral("_TL");
+    if (dvz == QLatin1String("USD") || dvz == QLatin1String("EUR"))
+        return QLatin1Char('_') + dvz;
+    return {};
+}
 } // namespace
+
+void StockPricing::syncOwnCurrency(QVariantMap& row, const QVariantMap& before, const QString& localCurrency)
+{
+    const QString suffix = currencySuffix(row, localCurrency);
+    if (suffix.isEmpty())
+        return;
+    for (const char* k : kKinds) {
+        const QString own = ownColumn(QLatin1String(k));
+        const QString mirror = QLatin1String(k) + suffix;
+        const double a = num(row, own), b = num(row, mirror);
+        const bool ownChanged = a != num(before, own), mirrorChanged = b != num(before, mirror);
+        if (mirrorChanged && !ownChanged)
+            row.insert(own, b);
+        else if (ownChanged)
+            row.insert(mirror, a);
+        else if (a == 0 && b != 0)
+            row.insert(own, b);
+        else if (b == 0 && a != 0)
+            row.insert(mirror, a);
+    }
+}
 
 QString StockPricing::marginColumn(Margin m)
 {
@@ -60,7 +95,7 @@ void StockPricing::pricesFromRates(QVariantMap& row, const Rates& r, const QStri
     // A missing or zero rate counts as 1, as everywhere rates are read.
     auto rate = [](double v) { return v == 0 ? 1.0 : v; };
     const double usd = rate(r.usd), eur = rate(r.eur), own = rate(r.own);
-    for (const char* k : {"ALIS_FYT", "SAT_SKFYT", "SAT_ABFYT", "SAT_BFYT", "MINSATFYT", "MALIYET_FYT"}) {
+    for (const char* k : kKinds) {
         const QString kind = QLatin1String(k);
         const double p = num(row, ownColumn(kind));
         double tl = 0, pUsd = 0, pEur = 0;

@@ -23,6 +23,13 @@ public:
     // Fills the TL, USD and EUR columns of the six price kinds from the own-currency column.
     static void pricesFromRates(QVariantMap& row, const Rates& r, const QString& localCurrency = QStringLiteral("TL"));
 
+    // An item priced in the local currency, USD or EUR has one price per kind in two columns:
+    // the own-currency column (P_DOVIZ) and that currency's column. Whichever the user changed
+    // since `before` is copied over the other; when neither changed, a filled one fills an
+    // empty one. Other own currencies are left alone.
+    static void syncOwnCurrency(QVariantMap& row, const QVariantMap& before,
+                                const QString& localCurrency = QStringLiteral("TL"));
+
     static QString marginColumn(Margin m);
     static QString salePrefix(Margin m);
 };

@@ -1,4 +1,5 @@
 #include "CariFixture.h"
+#include "accounts/SehirIlce.h"
 #include "accounts/CariGrupSecimi.h"
 
 namespace nimbo::test {
@@ -53,4 +54,38 @@ TEST_F(CariGrupSecimiTest, AChosenLevelNarrowsTheNextAndNothingChosenOffersAll)
     EXPECT_TRUE(s.altGruplar(QStringLiteral("TOP' OR '1'='1")).isEmpty());
 }
 
+// Pick lists read into memory come in Turkish order: ÇİĞLİ before KONAK, İZMİR after IĞDIR.
+TEST_F(CariGrupSecimiTest, PickListsComeInTurkishOrder)
+{
+    const CariFixture f{db};
+    f.insert(QStringLiteral("SEHIR"), {{QStringLiteral("SEHIR_KODU"), 35}, {QStringLiteral("SEHIR_ADI"), QStringLiteral("İZMİR")}});
+    f.insert(QStringLiteral("SEHIR"), {{QStringLiteral("SEHIR_KODU"), 76}, {QStringLiteral("SEHIR_ADI"), QStringLiteral("IĞDIR")}});
+    f.insert(QStringLiteral("SEHIR"), {{QStringLiteral("SEHIR_KODU"), 16}, {QStringLiteral("SEHIR_ADI"), QStringLiteral("BURSA")}});
+    f.insert(QStringLiteral("SEHIR"), {{QStringLiteral("SEHIR_KODU"), 63}, {QStringLiteral("SEHIR_ADI"), QStringLiteral("ŞANLIURFA")}});
+    for (const char* ilce : {"KONAK", "ÇİĞLİ", "URLA", "BORNOVA", "ÇEŞME", "ÖDEMİŞ"})
+        f.insert(QStringLiteral("ILCE"), {{QStringLiteral("SEHIR_KODU"), 35}, {QStringLiteral("ILCE_ADI"), QString::fromUtf8(ilce)}});
+    const SehirIlce s(db);
+    EXPECT_EQ(s.ilceler(35), (QStringList{"BORNOVA", "ÇEŞME", "ÇİĞLİ", "KONAK", "ÖDEMİŞ", "URLA"}));
+    QStringList iller;
+    for (const auto& il : s.iller())
+        iller << il.second;
+    EXPECT_EQ(iller, (QStringList{"BURSA", "IĞDIR", "İZMİR", "ŞANLIURFA"}));
+
+    f.insert(QStringLiteral("CANAGRUP"), {{QStringLiteral("GRUP_ADI"), QStringLiteral("ÇİFTÇİLER")}});
+    f.insert(QStringLiteral("CANAGRUP"), {{QStringLiteral("GRUP_ADI"), QStringLiteral("KOOPERATİFLER")}});
+    f.insert(QStringLiteral("CANAGRUP"), {{QStringLiteral("GRUP_ADI"), QStringLiteral("BAYİLER")}});
+    QStringList ana;
+    for (const auto& g : CariGrupSecimi(db).anaGruplar())
+        ana << g.second;
+    EXPECT_EQ(ana, (QStringList{"BAYİLER", "ÇİFTÇİLER", "KOOPERATİFLER"}));
+
+    f.cari(QStringLiteral("C1"), {{QStringLiteral("ISKGRUP"), QStringLiteral("ŞEHİR İÇİ")}});
+    f.cari(QStringLiteral("C2"), {{QStringLiteral("ISKGRUP"), QStringLiteral("ÇARŞI")}});
+    f.cari(QStringLiteral("C3"), {{QStringLiteral("ISKGRUP"), QStringLiteral("SANAYİ")}});
+    f.cari(QStringLiteral("C4"), {{QStringLiteral("ISKGRUP"), QStringLiteral("ÇARŞI")}});
+    f.cari(QStringLiteral("C5"), {{QStringLiteral("ISKGRUP"), QStringLiteral("CADDE")}});
+    EXPECT_EQ(CariGrupSecimi(db).iskontoGruplari(), (QStringList{"CADDE", "ÇARŞI", "SANAYİ", "ŞEHİR İÇİ"}));
+}
+
 } // namespace nimbo::test
+

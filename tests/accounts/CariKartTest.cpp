@@ -180,9 +180,14 @@ TEST_F(CariKartTest, CopyTakesEveryColumnButTheCodeAndTheExcludedOnes)
                                       {QStringLiteral("TCKIMLIKNO"), QStringLiteral("12345678901")},
                                       {QStringLiteral("ILCE"), QStringLiteral("BORNOVA")},
                                       {QStringLiteral("ABMFYTUYG"), QStringLiteral("E")},
-                                      {QStringLiteral("PASIF"), QStringLiteral("P")}});
+                                      {QStringLiteral("PASIF"), QStringLiteral("P")},
+                                      {QStringLiteral("ACILISTRH"), QDate(2019, 4, 1)},
+                                      {QStringLiteral("AKTARILDI"), QStringLiteral("E")}});
     CariKart k(db);
     k.yeni(QStringLiteral("SRC"));
+    // The opening date and the transfer flag are no exception: they come along too.
+    EXPECT_EQ(toDate(k.value(QStringLiteral("ACILISTRH"))), QDate(2019, 4, 1));
+    EXPECT_EQ(k.text(QStringLiteral("AKTARILDI")), QStringLiteral("E"));
     EXPECT_TRUE(k.isNew());
     EXPECT_EQ(k.text(QStringLiteral("CARI_KOD")), QString());
     EXPECT_EQ(k.text(QStringLiteral("FIRMA_ADI")), QStringLiteral("Firma SRC"));

@@ -11,7 +11,9 @@
 #include "widgets/CodeNameTable.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QTableWidget>
 #include <QFile>
 #include <QMenu>
 #include <QTimer>
@@ -340,4 +342,57 @@ TEST_F(CariWindows, ListPreviewsAndExportsThroughTheReportEngine)
     EXPECT_TRUE(text.contains(QStringLiteral("Cari Kayıtlar")));
     EXPECT_TRUE(text.contains(QStringLiteral("Bursa Ltd")));
     EXPECT_TRUE(text.contains(QStringLiteral("Pasif"))) << "the list shows the state as text";
+}
+
+// "Riski Uyar" is stored in RISKRITER as "E"/"H" and the criterion list follows it; a bank row
+// whose date cannot be read stops the save with a message instead of losing the date.
+TEST_F(CariWindows, RiskWarningBoxAndBankRowsAreStoredOrRefused)
+{
+    TFormCariSakla f({});
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    type(&f, QStringLiteral("EditCARI_KOD"), QStringLiteral("R1"));
+    type(&f, QStringLiteral("EditFIRMA_ADI"), QStringLiteral("Riskli Ticaret"));
+    type(&f, QStringLiteral("EditADRES_1"), QStringLiteral("Adres"));
+    type(&f, QStringLiteral("EditTEL1"), QStringLiteral("1"));
+    type(&f, QStringLiteral("EditVD"), QStringLiteral("Konak"));
+    type(&f, QStringLiteral("EditVN"), QStringLiteral("2"));
+    auto* uyar = child<QCheckBox>(&f, QStringLiteral("ChkRISKIUYAR"));
+    auto* kriter = child<QComboBox>(&f, QStringLiteral("CmbRISKRITER"));
+    EXPECT_FALSE(uyar->isChecked()); // a new card starts on "Kontrol Yok"
+    uyar->click();
+    EXPECT_EQ(f.kart().text(QStringLiteral("RISKRITER")), QStringLiteral("E"));
+    EXPECT_EQ(kriter->currentIndex(), -1);
+
+    QTest::mouseClick(child<QPushButton>(&f, QStringLiteral("BtnBANKAEKLE")), Qt::LeftButton);
+    auto* grid = child<QTableWidget>(&f, QStringLiteral("GridBANKA"));
+    ASSERT_EQ(grid->rowCount(), 1);
+    grid->setItem(0, 0, new QTableWidgetItem(QStringLiteral("ZİRAAT")));
+    grid->setItem(0, 2, new QTableWidgetItem(QStringLiteral("1.500,25")));
+    (*prompter)->expectWarn(QStringLiteral("Bankalar 1. satır: Vade tarihi (gg.aa.yyyy) okunamadı (\"31.02.2026\")."));
+    grid->setItem(0, 3, new QTableWidgetItem(QStringLiteral("31.02.2026")));
+    (*prompter)->expectWarn(QStringLiteral("Bankalar 1. satır: Vade tarihi (gg.aa.yyyy) okunamadı (\"31.02.2026\")."));
+    QTest::mouseClick(child<QPushButton>(&f, QStringLiteral("BtnSAKLA")), Qt::LeftButton);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(db.any(QStringLiteral("SELECT 1 FROM CARI WHERE CARI_KOD = 'R1'")));
+
+    grid->item(0, 3)->setText(QStringLiteral("28.2.2026"));
+    QTest::mouseClick(child<QPushButton>(&f, QStringLiteral("BtnSAKLA")), Qt::LeftButton);
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(sqlText(db.scalar(QStringLiteral("SELECT RISKRITER FROM CARI WHERE CARI_KOD = 'R1'"))), QStringLiteral("E"));
+    const auto banks = db.records(QStringLiteral("SELECT BANKA_KOD, TEM_TUTAR, VADE_TAR FROM CARIBANKA WHERE CARI_KOD = 'R1'"));
+    ASSERT_EQ(banks.size(), 1);
+    EXPECT_DOUBLE_EQ(banks[0].value(1).toDouble(), 1500.25);
+    EXPECT_EQ(toDate(banks[0].value(2)), QDate(2026, 2, 28));
+
+    // Reopened, the box is ticked; choosing a criterion unticks it.
+    TFormCariSakla g(QStringLiteral("R1"));
+    auto* uyar2 = child<QCheckBox>(&g, QStringLiteral("ChkRISKIUYAR"));
+    EXPECT_TRUE(uyar2->isChecked());
+    child<QComboBox>(&g, QStringLiteral("CmbRISKRITER"))->setCurrentIndex(1);
+    EXPECT_EQ(g.kart().text(QStringLiteral("RISKRITER")), QStringLiteral("B"));
+    EXPECT_FALSE(uyar2->isChecked());
+    uyar2->click();
+    uyar2->click();
+    EXPECT_EQ(g.kart().text(QStringLiteral("RISKRITER")), QStringLiteral("H"));
 }

@@ -3,7 +3,10 @@
 #include "services/SessionContext.h"
 #include "services/forms/TFormDoviz.h"
 #include "services/forms/TFormDovizBr.h"
+#include "services/KurSayfasiIndirici.h"
 #include "session/NimboSettings.h"
+#include "services/DovizKurlari.h"
+#include "support/FixtureHttpServer.h"
 #include "support/TestEnv.h"
 
 #include <QCheckBox>
@@ -66,6 +69,12 @@ protected:
         db.exec("INSERT INTO KURDEGER (TARIH, DOVIZ_KODU, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES (:t, 'USD', 40.1, "
                 "40.3)",
                 {{"t", QDateTime(QDate(2026, 3, 2), QTime(0, 0))}});
+        tx.commit();
+    }
+    void exec(const QString& sql, const Params& p = {})
+    {
+        DbTransaction tx(db);
+        db.exec(sql, p);
         tx.commit();
     }
     int rates(const QString& dvz) { return db.scalar("SELECT COUNT(*) FROM KURDEGER WHERE DOVIZ_KODU = :d", {{"d", dvz}}).toInt(); }
@@ -234,4 +243,54 @@ TEST_F(RatesWindow, CurrencyListRules)
     QTest::mouseClick(f.btnSil(), Qt::LeftButton);
     EXPECT_EQ(f.tablo()->rowCount(), 3);
     EXPECT_EQ(db.scalar("SELECT DOVIZ_ADI FROM DOVIZ WHERE DOVIZ_KODU = 'USD'").toString(), "USD");
+}
+
+// The bank's XML file at the default kind of address: the window writes today's rates of the
+// firm's currencies. "Eksik Günleri Doldur" then asks for every working day after the last
+// stored rate, with the progress bar counting the days.
+TEST_F(RatesWindow, CentralBankXmlFileAndMissingDays)
+{
+    FixtureHttpServer server;
+    server.serve("/kurlar/today.xml", FixtureHttpServer::fixture("tcmb_today.xml"));
+    NimboSettings::setValue("KUR", "TCMBAdres", server.url("/kurlar/today.xml").toString());
+    TFormDoviz f(db);
+    f.show();
+    QSignalSpy page(&f, &TFormDoviz::kurSayfasiIslendi);
+    (*prompter)->expectInfo("Kaydedilen kurlar: USD, EUR, JPY");
+    QTest::mouseClick(f.btnTcmb(), Qt::LeftButton);
+    EXPECT_FALSE(f.btnEksikGunler()->isEnabled());
+    ASSERT_TRUE(page.wait(30000));
+    const QDateTime today(QDate::currentDate(), QTime(0, 0));
+    EXPECT_DOUBLE_EQ(db.scalar("SELECT TLDEGERI_SATIS FROM KURDEGER WHERE DOVIZ_KODU = 'EUR' AND TARIH = :t",
+                               {{"t", today}}).toDouble(),
+                     50.3115);
+    EXPECT_DOUBLE_EQ(db.scalar("SELECT TLDEGERI_ALIS FROM KURDEGER WHERE DOVIZ_KODU = 'JPY' AND TARIH = :t",
+                               {{"t", today}}).toDouble(),
+                     0.034521);
+
+    // Ten days back: only the last working day has a file, the others are holidays (404).
+    exec("DELETE FROM KURDEGER");
+    exec("INSERT INTO KURDEGER (TARIH, DOVIZ_KODU, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES (:t, 'USD', 40, 41)",
+         {{"t", today.addDays(-10)}});
+    const QList<QDate> days = DovizKurlari(db).eksikGunler(QDate::currentDate());
+    ASSERT_FALSE(days.isEmpty());
+    server.serve(KurSayfasiIndirici::gunAdresi(QUrl("/kurlar/today.xml"), days.last()).toString(),
+                 FixtureHttpServer::fixture("tcmb_today.xml"));
+    QStringList holidays;
+    for (const QDate& d : days.mid(0, days.size() - 1))
+        holidays << d.toString("dd.MM.yyyy");
+    QSignalSpy filled(&f, &TFormDoviz::eksikGunlerIslendi);
+    (*prompter)->expectInfo(holidays.isEmpty()
+                                ? QString("Kurları kaydedilen gün sayısı: 1")
+                                : "Kurları kaydedilen gün sayısı: 1\nBülten yayımlanmayan günler (önceki günün kurları "
+                                  "geçerli): " + holidays.join(", "));
+    QTest::mouseClick(f.btnEksikGunler(), Qt::LeftButton);
+    EXPECT_TRUE(f.ilerleme()->isVisible());
+    ASSERT_TRUE(filled.wait(30000));
+    EXPECT_EQ(f.ilerleme()->maximum(), days.size());
+    EXPECT_FALSE(f.ilerleme()->isVisible());
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM KURDEGER WHERE TARIH = :t", {{"t", QDateTime(days.last(), QTime(0, 0))}})
+                  .toInt(),
+              3);
+    NimboSettings::setValue("KUR", "TCMBAdres", "");
 }

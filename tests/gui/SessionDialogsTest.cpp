@@ -4,6 +4,7 @@
 #include "session/FirmSelection.h"
 #include "session/NimboSettings.h"
 #include "session/forms/TFormFirmaSec.h"
+#include "session/forms/TFormVeriTabLogin.h"
 #include "session/forms/TPassWordDlg.h"
 #include "support/StartupFixture.h"
 
@@ -129,4 +130,26 @@ TEST_F(SessionDialogs, AutomaticReLoginAndCancel)
     EXPECT_FALSE(dlg.succeeded());
     EXPECT_TRUE(s.KullaniciAdi.isEmpty());
     EXPECT_FALSE(s.anyRight());
+}
+
+// The database-opening dialog's other mode shows the chosen year's server and database; mode 1
+// shows the firms database, read-only.
+TEST_F(SessionDialogs, DatabaseDialogOtherModeShowsTheYearAlias)
+{
+    AliasStore aliases;
+    aliases.add(QStringLiteral("YIL2026"), TestEnv::driver(),
+                {{QStringLiteral("SERVER NAME"), QStringLiteral("muhasebe-sunucu:5433")},
+                 {QStringLiteral("DATABASE NAME"), QStringLiteral("ALFA2026")}});
+    aliases.save();
+    s.YilAliasi = QStringLiteral("YIL2026");
+    TFormVeriTabLogin year(0, QStringLiteral("NIMB"), {});
+    EXPECT_EQ(year.windowTitle(), QStringLiteral("Veri Tabanı Açılışı"));
+    EXPECT_EQ(year.serverBox()->currentText(), QStringLiteral("muhasebe-sunucu:5433"));
+    EXPECT_EQ(year.databaseBox()->text(), QStringLiteral("ALFA2026"));
+    EXPECT_FALSE(year.databaseBox()->isReadOnly());
+
+    TFormVeriTabLogin firms(1, QStringLiteral("NIMB"), QStringLiteral("OrbitaSoft Veri Tabanı Açılışı"));
+    EXPECT_EQ(firms.databaseBox()->text(), kFirmsDatabase);
+    EXPECT_TRUE(firms.databaseBox()->isReadOnly());
+    EXPECT_EQ(firms.serverBox()->currentText(), s.ServerAdi);
 }

@@ -2,6 +2,7 @@
 #include "services/SessionContext.h"
 #include "stock/forms/TFormStok.h"
 #include "stock/forms/TFormStokBr.h"
+#include "stock/forms/TFormStokParca.h"
 #include "stock/forms/TFormStokTanim.h"
 #include "support/WindowTest.h"
 
@@ -180,4 +181,132 @@ TEST_F(StokWindows, SaklaWarnsOnceForABarcodeUsedElsewhere)
     click(&f, "BtnSAKLA");
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_TRUE(db.any("SELECT 1 FROM STOKBARK WHERE STOK_KOD_NO = 'K42' AND BARKOD = '8690005556667'"));
+}
+
+// A TL item with only its TL purchase price typed: the rate button keeps 12,50 and fills the
+// USD and EUR columns; a margin on the purchase price gives the sale price in TL and in the
+// item's own currency; the card stores both.
+TEST_F(StokWindows, PriceButtonsOnATlItemComputeFromWhatWasTyped)
+{
+    const QDateTime today(QDate::currentDate(), QTime(9, 0));
+    exec("INSERT INTO KURDEGER (TARIH, DOVIZ_KODU, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES (:t, 'USD', 39.9, 40)",
+         {{"t", today}});
+    exec("INSERT INTO KURDEGER (TARIH, DOVIZ_KODU, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES (:t, 'EUR', 49.9, 50)",
+         {{"t", today}});
+    TFormStok f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    type(&f, "EditSTOK_KOD_NO", QStringLiteral("TL-1"));
+    type(&f, "EditSTOK_ADI_TR", QStringLiteral("Menteşe"));
+    auto* ana = child<QComboBox>(&f, "CmbANAGRUPNO");
+    ana->setCurrentIndex(ana->findText(QStringLiteral("Hırdavat")));
+    child<QTabWidget>(&f, "PageControl")->setCurrentIndex(1);
+    EXPECT_EQ(f.model().text("DOVIZ_KODU"), QStringLiteral("TL"));
+    type(&f, "EditALIS_FYT_TL", QStringLiteral("12,50"));
+    click(&f, "BtnKURHESAPLA");
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_TL").toDouble(), 12.5);
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_DOVIZ").toDouble(), 12.5);
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_USD").toDouble(), 12.5 / 40);
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_EUR").toDouble(), 12.5 / 50);
+    EXPECT_EQ(child<QLineEdit>(&f, "EditALIS_FYT_USD")->text(), QStringLiteral("0,3125"));
+
+    auto* karTip = child<QComboBox>(&f, "CmbKAR_TIP");
+    karTip->setCurrentIndex(karTip->findData(QStringLiteral("A")));
+    type(&f, "EditKAR_ORAN", QStringLiteral("20"));
+    leave(&f, "EditKAR_ORAN");
+    EXPECT_EQ(child<QLineEdit>(&f, "EditSAT_SKFYT_TL")->text(), QStringLiteral("15"));
+    EXPECT_EQ(child<QLineEdit>(&f, "EditSAT_SKFYT_DOVIZ")->text(), QStringLiteral("15"));
+
+    // A changed TL price wins over the own-currency column it mirrors.
+    type(&f, "EditALIS_FYT_TL", QStringLiteral("20"));
+    click(&f, "BtnKURHESAPLA");
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_DOVIZ").toDouble(), 20.0);
+    EXPECT_DOUBLE_EQ(f.model().value("ALIS_FYT_USD").toDouble(), 0.5);
+
+    click(&f, "BtnSAKLA");
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    const auto rows = db.records("SELECT ALIS_FYT_TL, ALIS_FYT_DOVIZ, SAT_SKFYT_TL, SAT_SKFYT_DOVIZ FROM STOK "
+                                 "WHERE STOK_KOD_NO = 'TL-1'");
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_DOUBLE_EQ(rows[0].value(0).toDouble(), 20.0);
+    EXPECT_DOUBLE_EQ(rows[0].value(1).toDouble(), 20.0);
+    EXPECT_DOUBLE_EQ(rows[0].value(2).toDouble(), 15.0);
+    EXPECT_DOUBLE_EQ(rows[0].value(3).toDouble(), 15.0);
+}
+
+// The location grid refuses a warehouse chosen twice as it is chosen; the parts form refuses
+// to store an empty list and stores a typed one.
+TEST_F(StokWindows, LocationGridAndPartsForm)
+{
+    exec("INSERT INTO DEPO (DEPO_KODU, DEPO_ADI) VALUES (2, 'Şube Depo')");
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO) VALUES (7, 'K7', 'Kablo', 5)");
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO) VALUES (8, 'F8', 'Fiş', 5)");
+    TFormStok f(7);
+    f.show();
+    click(&f, "BtnDEPOEKLE");
+    click(&f, "BtnDEPOEKLE");
+    auto* grid = child<QTableWidget>(&f, "GridDEPOYER");
+    ASSERT_EQ(grid->rowCount(), 2);
+    auto* first = qobject_cast<QComboBox*>(grid->cellWidget(0, 0));
+    auto* second = qobject_cast<QComboBox*>(grid->cellWidget(1, 0));
+    ASSERT_TRUE(first && second);
+    first->setCurrentIndex(first->findText(QStringLiteral("Merkez Depo")));
+    (*prompter)->expectWarn(QStringLiteral("Bu Depoyu Daha Önce Seçtiniz.Lütfen Başka Bir Depo Seçiniz... "));
+    second->setCurrentIndex(second->findText(QStringLiteral("Merkez Depo")));
+    EXPECT_EQ(second->currentIndex(), 0);
+    second->setCurrentIndex(second->findText(QStringLiteral("Şube Depo")));
+    grid->item(1, 1)->setText(QStringLiteral("R-2"));
+    click(&f, "BtnSAKLA");
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(sqlText(db.scalar("SELECT RAF_YERI FROM STOKDEPOYER WHERE STOK_NO = 7 AND DEPO_KODU = 2")),
+              QStringLiteral("R-2"));
+
+    TFormStokParca parts(7);
+    parts.show();
+    EXPECT_EQ(parts.windowTitle(), QStringLiteral("İçindeki Parçalar"));
+    (*prompter)->expectWarn(QStringLiteral("İçindeki Parçalar Boş Olarak Saklanmamaz"));
+    click(&parts, "BtnSAKLA");
+    EXPECT_TRUE(parts.isVisible());
+    type(&parts, "EditPARCAKOD", QStringLiteral("F8"));
+    click(&parts, "BtnEKLE");
+    auto* pg = child<QTableWidget>(&parts, "GridPARCA");
+    ASSERT_EQ(pg->rowCount(), 1);
+    pg->item(0, 2)->setText(QStringLiteral("2,5"));
+    click(&parts, "BtnSAKLA");
+    EXPECT_EQ(parts.result(), QDialog::Accepted);
+    EXPECT_DOUBLE_EQ(db.scalar("SELECT MIKTAR FROM STOKPARCA WHERE STOK_NO = 7 AND PARCA_STOK_NO = 8").toDouble(), 2.5);
+
+    // Opened again, the quantity reads back as typed and survives another save.
+    TFormStokParca again(7);
+    again.show();
+    EXPECT_EQ(child<QTableWidget>(&again, "GridPARCA")->item(0, 2)->text(), QStringLiteral("2,5"));
+    click(&again, "BtnSAKLA");
+    EXPECT_DOUBLE_EQ(db.scalar("SELECT MIKTAR FROM STOKPARCA WHERE STOK_NO = 7 AND PARCA_STOK_NO = 8").toDouble(), 2.5);
+}
+
+// The list's filter offers the card's lists: groups of the chosen main group, in Turkish order.
+TEST_F(StokWindows, ListFilterGroupsFollowTheMainGroup)
+{
+    exec("INSERT INTO ANAGRUP (GRUP_KODU, GRUP_ADI) VALUES (6, 'Çay')");
+    exec("INSERT INTO GRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU) VALUES (61, 'Siyah', 6)");
+    exec("INSERT INTO GRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU) VALUES (62, 'Çiçek', 6)");
+    exec("INSERT INTO GRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU) VALUES (51, 'Vida', 5)");
+    exec("INSERT INTO ALTGRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU, ALT_GRUP_KODU) VALUES (611, 'Rize', 6, 61)");
+    exec("INSERT INTO ALTGRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU, ALT_GRUP_KODU) VALUES (511, 'M8', 5, 51)");
+    TFormStokBr br;
+    auto items = [&](const char* name) {
+        QStringList out;
+        auto* c = child<QComboBox>(&br, name);
+        for (int i = 1; i < c->count(); ++i)
+            out << c->itemText(i);
+        return out;
+    };
+    EXPECT_EQ(items("CmbANAGRUP"), (QStringList{"Çay", "Hırdavat"}));
+    EXPECT_EQ(items("CmbGRUP"), (QStringList{"Çiçek", "Siyah", "Vida"}));
+    auto* ana = child<QComboBox>(&br, "CmbANAGRUP");
+    ana->setCurrentIndex(ana->findText(QStringLiteral("Çay")));
+    EXPECT_EQ(items("CmbGRUP"), (QStringList{"Çiçek", "Siyah"}));
+    auto* grup = child<QComboBox>(&br, "CmbGRUP");
+    grup->setCurrentIndex(grup->findText(QStringLiteral("Siyah")));
+    EXPECT_EQ(items("CmbALTGRUP"), QStringList{"Rize"});
 }

@@ -1,3 +1,4 @@
+#include "db/Errors.h"
 #include "printing/PageSetupStore.h"
 #include "printing/PaperSizes.h"
 #include "support/TestEnv.h"
@@ -115,4 +116,22 @@ TEST_F(PageSetupStoreTest, MissingRowIsCreatedWithDefaultsAndKeptAfterwards)
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM MSAYFA")).toInt(), 1);
     // Another report of the same window has its own row.
     EXPECT_FALSE(store.find(QStringLiteral("FisDok"), QStringLiteral("QuickRep2")).has_value());
+}
+
+// The list of every setup comes in window and report order; a list that cannot be read is an
+// error, not an empty list.
+TEST_F(PageSetupStoreTest, ListOfAllSetupsAndItsFailure)
+{
+    const PageSetupStore store(db);
+    store.ensure(QStringLiteral("StokBr"), QStringLiteral("QuickRep2"), QStringLiteral("Y"), QMargins(5, 5, 5, 5));
+    store.ensure(QStringLiteral("CariBr"), QStringLiteral("QuickRep1"), QStringLiteral("D"), QMargins(10, 10, 10, 10));
+    store.ensure(QStringLiteral("StokBr"), QStringLiteral("QuickRep1"), QStringLiteral("D"), QMargins(10, 10, 10, 10));
+    const QList<PageSetupRow> rows = store.all();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].PASADI, QStringLiteral("CariBr"));
+    EXPECT_EQ(rows[2].QUIKAD, QStringLiteral("QuickRep2"));
+    EXPECT_EQ(rows[2].PRBICIMI, QStringLiteral("Y"));
+
+    db.exec(QStringLiteral("DROP TABLE MSAYFA"));
+    EXPECT_THROW(store.all(), DbError);
 }

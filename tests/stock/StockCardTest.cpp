@@ -1,8 +1,11 @@
 #include "StockTestUtil.h"
 #include "db/DbTransaction.h"
 #include "services/SessionContext.h"
+#include "stock/StockParts.h"
 #include "stock/StockRights.h"
 #include "support/TestEnv.h"
+
+#include <QFile>
 
 using namespace nimbo;
 using namespace nimbo::test;
@@ -269,4 +272,160 @@ TEST_F(StockCardTest, CodeIsStoredTrimmedSoSpacesCannotDuplicateIt)
     EXPECT_EQ(fieldErrorOf(c), "Aynı Stok Kod No başka bir Kayıda da Verilmiş. Kayıt Saklanamaz.Lütfen Kod Noyu "
                                "Değiştirin.@STOK_KOD_NO");
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOK").toInt(), 1);
+}
+
+// Pictures are written by the card's save, in its transaction: a card left without saving
+// leaves none behind, a removal is undone by leaving too.
+TEST_F(StockCardTest, PicturesAreWrittenOnlyWithTheCard)
+{
+    const QString file = TestEnv::tempDir() + "/vida.jpg";
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("\xFF\xD8\xFF\xE0 fake jpeg");
+    }
+    auto pictures = [&] { return db.scalar("SELECT COUNT(*) FROM STOKRESIM").toInt(); };
+    StockCard abandoned(db);
+    abandoned.startNew();
+    EXPECT_THROW(abandoned.addPicture(file), UserError); // no code yet
+    abandoned.setValue("STOK_KOD_NO", "R-1");
+    abandoned.addPicture(file);
+    EXPECT_TRUE(abandoned.isModified());
+    EXPECT_EQ(pictures(), 0); // "Vazgeç": nothing was written
+
+    StockCard c(db);
+    startCard(c, "R-2", "Resimli");
+    c.addPicture(file);
+    EXPECT_THROW(c.addPicture(TestEnv::tempDir() + "/vida.png"), UserError);
+    c.save();
+    EXPECT_EQ(pictures(), 1);
+    EXPECT_EQ(sqlText(db.scalar("SELECT DOSYA_ADI FROM STOKRESIM WHERE STOK_NO = :S", {{"S", c.stokNo()}})), "vida.jpg");
+
+    StockCard again(db);
+    again.open(c.stokNo());
+    ASSERT_EQ(again.pictures().size(), 1);
+    EXPECT_EQ(again.pictures()[0].data, QByteArray("\xFF\xD8\xFF\xE0 fake jpeg"));
+    again.removePicture(0);
+    EXPECT_TRUE(again.isModified());
+    EXPECT_EQ(pictures(), 1);
+    again.save();
+    EXPECT_EQ(pictures(), 0);
+}
+
+// A save without any window checks the barcode rows it has not checked: a unit that is not
+// the item's becomes BIRIM1 with its message, a barcode of another item warns once.
+TEST_F(StockCardTest, SaveChecksBarcodeRowsItself)
+{
+    StockCard other(db);
+    startCard(other, "B-1", "Diğer");
+    StockBarcode taken = other.newBarcodeRow();
+    taken.barkod = "8690000000011";
+    other.barcodes() << taken;
+    other.save();
+
+    StockCard c(db);
+    startCard(c, "B-2", "Barkodlu");
+    c.setValue("BIRIM2", "KOLI");
+    StockBarcode row = c.newBarcodeRow();
+    row.barkod = "8690000000011";
+    row.birim = "PAKET";
+    c.barcodes() << row;
+    (*prompter)->expectWarn("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz.");
+    (*prompter)->expectWarn("Dikkat Aynı Barkod Başka Bir Ürüne Atanmış.");
+    c.save();
+    EXPECT_EQ(sqlText(db.scalar("SELECT BIRIM FROM STOKBARK WHERE STOK_KOD_NO = 'B-2'")), "ADET");
+    c.save(); // checked rows are not checked (nor warned about) again
+
+    StockBarcode empty = c.newBarcodeRow();
+    c.barcodes() << empty;
+    EXPECT_EQ(fieldErrorOf(c), "Barkod alanı boş bırakılamaz.@BARKOD");
+}
+
+// An earlier purchase price picked into a price kind fills TL, USD and EUR, and the
+// own-currency column of a TL item with it.
+TEST_F(StockCardTest, PickedHistoryPriceFillsTheOwnCurrencyToo)
+{
+    StockCard c(db);
+    c.startNew();
+    ASSERT_EQ(c.text("DOVIZ_KODU"), "TL");
+    StockPriceHistory::Row r;
+    r.tl = 80;
+    r.usd = 2;
+    r.eur = 1.6;
+    c.takeHistoryPrice("MALIYET_FYT", r);
+    EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_TL").toDouble(), 80);
+    EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_USD").toDouble(), 2);
+    EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_EUR").toDouble(), 1.6);
+    EXPECT_DOUBLE_EQ(c.value("MALIYET_FYT_DOVIZ").toDouble(), 80);
+}
+
+// One row per warehouse: a second row on the same warehouse is refused by the row check and
+// by the save; the rows are stored with the card and read back.
+TEST_F(StockCardTest, WarehouseLocationsOncePerWarehouse)
+{
+    StockCard c(db);
+    startCard(c, "Y-1", "Raflı");
+    c.locations() << StockLocation{1, "A-01"} << StockLocation{2, "B-07"} << StockLocation{1, "C-03"};
+    EXPECT_NO_THROW(c.checkLocationRow(1));
+    const QString twice = "Bu Depoyu Daha Önce Seçtiniz.Lütfen Başka Bir Depo Seçiniz... @DEPO_KODU";
+    try {
+        c.checkLocationRow(2);
+        ADD_FAILURE() << "second row on warehouse 1 accepted";
+    } catch (const FieldError& e) {
+        EXPECT_EQ(e.message() + '@' + e.column(), twice);
+    }
+    EXPECT_EQ(fieldErrorOf(c), twice);
+    EXPECT_FALSE(db.any("SELECT 1 FROM STOK WHERE STOK_KOD_NO = 'Y-1'"));
+
+    c.locations().removeLast();
+    c.save();
+    StockCard again(db);
+    again.open(c.stokNo());
+    ASSERT_EQ(again.locations().size(), 2);
+    EXPECT_EQ(again.locations()[1].depoKodu, 2);
+    EXPECT_EQ(again.locations()[1].rafYeri, "B-07");
+    again.locations().removeFirst();
+    EXPECT_TRUE(again.isModified());
+    again.save();
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKDEPOYER WHERE STOK_NO = :S", {{"S", c.stokNo()}}).toInt(), 1);
+}
+
+// The parts list: added by code (an unknown code and the item itself refused, a repeat adds
+// one more), an empty list refused, the list stored whole and read back.
+TEST_F(StockCardTest, PartsListIsCheckedAndStoredWhole)
+{
+    const double set = saveItem(db, "SET-1");
+    saveItem(db, "VIDA");
+    saveItem(db, "SOMUN");
+    StockParts parts(db, set);
+    auto refusal = [&](auto f) {
+        try {
+            f();
+        } catch (const UserError& e) {
+            return e.message();
+        }
+        return QString();
+    };
+    EXPECT_EQ(refusal([&] { parts.save(); }), "İçindeki Parçalar Boş Olarak Saklanmamaz");
+    EXPECT_EQ(refusal([&] { parts.addByCode("YOK"); }), "Stok Bulunamadı.");
+    EXPECT_EQ(refusal([&] { parts.addByCode("SET-1"); }), "Bir Ürün Kendi Parçası Olamaz.");
+    parts.addByCode("VIDA");
+    parts.addByCode("SOMUN");
+    parts.addByCode(" VIDA ");
+    ASSERT_EQ(parts.rows().size(), 2);
+    EXPECT_DOUBLE_EQ(parts.rows()[0].miktar, 2);
+    parts.rows()[1].miktar = 0;
+    EXPECT_EQ(refusal([&] { parts.save(); }), "SOMUN için miktar sıfırdan büyük olmalı.");
+    parts.rows()[1].miktar = 4;
+    parts.save();
+
+    StockParts read(db, set);
+    read.load();
+    ASSERT_EQ(read.rows().size(), 2);
+    EXPECT_EQ(read.rows()[0].kod, "VIDA");
+    EXPECT_EQ(read.rows()[1].adi, "Ürün SOMUN");
+    EXPECT_DOUBLE_EQ(read.rows()[1].miktar, 4);
+    read.rows().clear();
+    EXPECT_EQ(refusal([&] { read.save(); }), "İçindeki Parçalar Boş Olarak Saklanmamaz");
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKPARCA").toInt(), 2); // the refused save changed nothing
 }

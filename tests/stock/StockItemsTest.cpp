@@ -55,7 +55,9 @@ TEST_F(StockItemsTest, CopyTakesEveryColumnAndTheStokmuhRow)
     c.setValue("SAT_SKFYT_USD", 12.25);
     c.setValue("YER3", "R-3");
     c.setMuh("MUH_A", "153.10");
+    c.setValue("ACILIS_TRH", QDate(2020, 2, 3));
     c.save();
+    db.exec("UPDATE STOK SET AKTARILDI = 'E' WHERE STOK_NO = :S", {{"S", c.stokNo()}});
     const double copy = StockItems::copy(db, c.stokNo());
     EXPECT_NE(copy, c.stokNo());
     StockCard k(db);
@@ -65,6 +67,9 @@ TEST_F(StockItemsTest, CopyTakesEveryColumnAndTheStokmuhRow)
     EXPECT_DOUBLE_EQ(k.value("SAT_SKFYT_USD").toDouble(), 12.25);
     EXPECT_EQ(k.value("ANAGRUPNO").toInt(), 4);
     EXPECT_EQ(k.muh("MUH_A").toString().trimmed(), "153.10");
+    // Every column means the opening date and the transfer flag as well.
+    EXPECT_EQ(toDate(k.value("ACILIS_TRH")), QDate(2020, 2, 3));
+    EXPECT_EQ(k.text("AKTARILDI"), "E");
     EXPECT_TRUE(k.muhExists());
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKMUH").toInt(), 2);
 }

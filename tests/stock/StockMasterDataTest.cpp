@@ -1,4 +1,5 @@
 #include "StockTestUtil.h"
+#include "stock/StockChoices.h"
 #include "stock/StockEquivalents.h"
 #include "stock/StockMasterData.h"
 #include "support/TestEnv.h"
@@ -160,6 +161,18 @@ TEST_F(StockMasterDataTest, EquivalentPairsAreKeptOnce)
     (*prompter)->expectAsk("Kayıt Silinsin mi?", true);
     EXPECT_TRUE(StockEquivalents::remove(db, a, b));
     EXPECT_TRUE(StockEquivalents::of(db, a).isEmpty());
+
+    // By the typed code, as the window adds them: unknown codes refused, the item itself skipped.
+    EXPECT_TRUE(StockEquivalents::addByCode(db, a, " E-2 "));
+    EXPECT_FALSE(StockEquivalents::addByCode(db, a, "E-1"));
+    try {
+        StockEquivalents::addByCode(db, a, "YOK-9");
+        ADD_FAILURE() << "unknown code accepted";
+    } catch (const UserError& e) {
+        EXPECT_EQ(e.message(), "Stok Bulunamadı.");
+    }
+    EXPECT_EQ(StockEquivalents::of(db, a).size(), 1);
+    EXPECT_EQ(StockEquivalents::heading(db, a), "E-1  Ürün E-1");
 }
 
 // Typed keys are stored trimmed, so the duplicate test looks for the trimmed key: a name
@@ -179,4 +192,41 @@ TEST_F(StockMasterDataTest, DuplicateKeysAreFoundWithSpacesAround)
     EXPECT_EQ(refusal(birim, {{"BIRIM_ADI", "KOLI "}}, false, "KOLI"), "");
     EXPECT_EQ(refusal(renk, {{"RENK_KOD", " KIR"}, {"RENK_ADI", "Al"}}, false, "KIR"), "");
     EXPECT_EQ(sqlText(db.scalar("SELECT RENK_ADI FROM RENKLER WHERE RENK_KOD = 'KIR'")), "Al");
+}
+
+// The card's lists: a main group narrows the groups, a group the sub-groups, a brand the
+// models; names in Turkish order (Ç after C, I before İ, Ş after S), which the byte order of
+// the database gets wrong. The group card's parent list is the same list.
+TEST_F(StockMasterDataTest, CardListsNarrowAndSortInTurkish)
+{
+    int n = 0;
+    for (const char* name : {"Zeytin", "Şarküteri", "Çay", "Sebze", "İçecek", "Cam", "Işık"})
+        db.exec("INSERT INTO ANAGRUP (GRUP_KODU, GRUP_ADI) VALUES (:k, :a)", {{"k", ++n}, {"a", name}});
+    db.exec("INSERT INTO GRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU) VALUES (21, 'Siyah çay', 3)");
+    db.exec("INSERT INTO GRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU) VALUES (22, 'Bitki çayı', 3)");
+    db.exec("INSERT INTO GRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU) VALUES (23, 'Domates', 4)");
+    db.exec("INSERT INTO ALTGRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU, ALT_GRUP_KODU) VALUES (31, 'Rize', 3, 21)");
+    db.exec("INSERT INTO ALTGRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU, ALT_GRUP_KODU) VALUES (32, 'Salkım', 4, 23)");
+    db.exec("INSERT INTO FIRMA (FIRMANO, FIRMA_ADI) VALUES (5, 'Çaykur')");
+    db.exec("INSERT INTO FIRMA (FIRMANO, FIRMA_ADI) VALUES (6, 'Doğuş')");
+    db.exec("INSERT INTO STKMODEL (MODEL_KOD, MODEL_ADI, MARKA_NO) VALUES ('T1', 'Tiryaki', 5)");
+    db.exec("INSERT INTO STKMODEL (MODEL_KOD, MODEL_ADI, MARKA_NO) VALUES ('K1', 'Karadeniz', 6)");
+    auto names = [](const QList<StockChoices::Choice>& list) {
+        QStringList out;
+        for (const auto& c : list)
+            out << c.second;
+        return out;
+    };
+    EXPECT_EQ(names(StockChoices::of(db, "ANAGRUPNO", {})),
+              (QStringList{"Cam", "Çay", "Işık", "İçecek", "Sebze", "Şarküteri", "Zeytin"}));
+    EXPECT_EQ(names(StockChoices::of(db, "GRUPNO", {})), (QStringList{"Bitki çayı", "Domates", "Siyah çay"}));
+    EXPECT_EQ(names(StockChoices::of(db, "GRUPNO", {{"ANAGRUPNO", 3}})), (QStringList{"Bitki çayı", "Siyah çay"}));
+    EXPECT_EQ(names(StockChoices::of(db, "ALTGRUPNO", {{"GRUPNO", 23}})), QStringList{"Salkım"});
+    EXPECT_EQ(names(StockChoices::of(db, "MODEL", {{"FIRMANO", 6}})), QStringList{"Karadeniz"});
+    EXPECT_EQ(StockChoices::narrows("ANAGRUPNO"), "GRUPNO");
+    EXPECT_EQ(StockChoices::narrowedBy("MODEL"), "FIRMANO");
+
+    const StockMasterData altGrup(db, StockMasterData::Kind::AltGrup);
+    EXPECT_EQ(names(altGrup.choices("ALT_GRUP_KODU", 4)), QStringList{"Domates"});
+    EXPECT_EQ(names(altGrup.choices("ANA_GRUP_KODU")).first(), "Cam");
 }

@@ -6,6 +6,15 @@
 
 namespace nimbo::test {
 
+// A new card with the code, name and main group, not saved yet.
+inline void startCard(StockCard& c, const QString& kod, const QString& ad)
+{
+    c.startNew();
+    c.setValue(QStringLiteral("STOK_KOD_NO"), kod);
+    c.setValue(QStringLiteral("STOK_ADI_TR"), ad);
+    c.setValue(QStringLiteral("ANAGRUPNO"), 1);
+}
+
 // Saves a new card with the code, name and main group, plus any other columns given.
 inline double saveItem(const Db& db, const QString& kod, const QVariantMap& extra = {})
 {

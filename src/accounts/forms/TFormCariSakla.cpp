@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -218,9 +219,7 @@ QWidget* TFormCariSakla::pageTicari()
     isk->setObjectName(QStringLiteral("CmbISKGRUP"));
     isk->setEditable(true);
     isk->addItem(QString());
-    for (const QSqlRecord& r : yearDb().records(QStringLiteral("SELECT DISTINCT ISKGRUP FROM CARI WHERE ISKGRUP IS NOT NULL "
-                                                               "ORDER BY ISKGRUP")))
-        isk->addItem(toText(r.value(0)));
+    guard([&] { isk->addItems(CariGrupSecimi(yearDb()).iskontoGruplari()); });
     bind(isk, QStringLiteral("ISKGRUP"));
     put(QStringLiteral("İskonto Grubu"), isk, 1);
     ++row;
@@ -262,8 +261,10 @@ QWidget* TFormCariSakla::pageTicari()
     auto* isci = new QComboBox;
     isci->setObjectName(QStringLiteral("CmbISCI_KOD"));
     isci->addItem(QString(), QVariant());
-    for (const QSqlRecord& r : yearDb().records(QStringLiteral("SELECT ISCI_KOD, ISCI_ADI FROM CALISAN ORDER BY ISCI_ADI")))
-        isci->addItem(toText(r.value(1)), toText(r.value(0)));
+    guard([&] {
+        for (const auto& t : CariGrupSecimi(yearDb()).temsilciler())
+            isci->addItem(t.second, t.first);
+    });
     bind(isci, QStringLiteral("ISCI_KOD"));
     put(QStringLiteral("Satış Temsilcisi"), isci, 1);
     ++row;
@@ -345,6 +346,19 @@ QWidget* TFormCariSakla::pageRisk()
                               {QStringLiteral("4"), QStringLiteral("Bak.+Çek/Senet(T.Edilmemiş)")}});
     bind(kriter, QStringLiteral("RISKRITER"));
     f->addRow(QStringLiteral("Risk Kontrol Kriteri"), kriter);
+    // "Riski Uyar" shares RISKRITER with the criterion list; each shows what the other set.
+    m_riskiUyar = new QCheckBox(QStringLiteral("Riski Uyar"));
+    m_riskiUyar->setObjectName(QStringLiteral("ChkRISKIUYAR"));
+    m_riskiUyar->setChecked(m_kart.riskiUyar());
+    connect(m_riskiUyar, &QCheckBox::toggled, this, [this](bool on) {
+        m_kart.setRiskiUyar(on);
+        showColumn(QStringLiteral("RISKRITER"));
+    });
+    connect(kriter, &QComboBox::currentIndexChanged, this, [this] {
+        const QSignalBlocker block(m_riskiUyar);
+        m_riskiUyar->setChecked(m_kart.riskiUyar());
+    });
+    f->addRow(QString(), m_riskiUyar);
     auto* taraf = codeCombo(QStringLiteral("CmbRISBAKTIP"), {{QStringLiteral("B"), QStringLiteral("Borç")},
                                                              {QStringLiteral("A"), QStringLiteral("Alacak")}});
     bind(taraf, QStringLiteral("RISBAKTIP"));
@@ -563,21 +577,18 @@ void TFormCariSakla::showBanks()
     m_banks->blockSignals(was);
 }
 
-void TFormCariSakla::readBanks()
+bool TFormCariSakla::readBanks()
 {
-    QList<QVariantMap> rows;
-    for (int r = 0; r < m_banks->rowCount(); ++r) {
-        QVariantMap b;
-        auto cell = [&](int c) { return m_banks->item(r, c) ? m_banks->item(r, c)->text().trimmed() : QString(); };
-        b.insert(QStringLiteral("BANKA_KOD"), cell(0).left(22));
-        b.insert(QStringLiteral("TEM_BANK"), cell(1).left(22));
-        b.insert(QStringLiteral("TEM_TUTAR"), cell(2).isEmpty() ? QVariant() : QVariant(ReportModel::parseAmount(cell(2))));
-        const QDate d = QDate::fromString(cell(3), QStringLiteral("dd.MM.yyyy"));
-        b.insert(QStringLiteral("VADE_TAR"), d.isValid() ? QVariant(d) : QVariant());
-        b.insert(QStringLiteral("CTIP"), cell(4).isEmpty() ? QVariant() : QVariant(cell(4).toInt()));
-        rows << b;
-    }
-    m_kart.bankalar = rows;
+    return guard([this] {
+        QList<QVariantMap> rows;
+        for (int r = 0; r < m_banks->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < kBankCols.size(); ++c)
+                cells << (m_banks->item(r, c) ? m_banks->item(r, c)->text() : QString());
+            rows << CariKart::bankaSatiri(cells, r + 1);
+        }
+        m_kart.bankalar = rows;
+    });
 }
 
 void TFormCariSakla::showRisk()
@@ -623,6 +634,7 @@ void TFormCariSakla::applyRights()
         m_banks->setEditTriggers(QAbstractItemView::NoEditTriggers);
         for (QPushButton* b : m_dataPanel->findChildren<QPushButton*>())
             b->setEnabled(false);
+        m_riskiUyar->setEnabled(false);
     }
     if (!h.riskDegistirir)
         setColumnsReadOnly(CariKartHaklari::riskKolonlari(), true);

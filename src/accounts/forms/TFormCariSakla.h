@@ -2,6 +2,7 @@
 #include "accounts/CariKart.h"
 #include "widgets/CardWindow.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +26,7 @@ public:
     CariKart& kart() { return m_kart; }
 
 protected:
+    bool beforeSave() override { return readBanks(); }
     void afterSave() override {}
 
 private:
@@ -42,7 +44,8 @@ private:
     void fillIlce();
     void pickGroup(int level);
     void showBanks();
-    void readBanks();
+    // The grid's texts into the card's banks; false (message shown) when a cell cannot be read.
+    bool readBanks();
     void showRisk();
     void applyRights();
 
@@ -60,6 +63,7 @@ private:
     QLineEdit* m_adres2 = nullptr;
     QTableWidget* m_banks = nullptr;
     QLabel* m_risk = nullptr;
+    QCheckBox* m_riskiUyar = nullptr;
 };
 
 } // namespace nimbo

@@ -118,6 +118,12 @@ SchemaPart stockSchema()
     t("MUADIL", QStringLiteral("STOK_NO FLOAT NOT NULL, MUSTOK_NO FLOAT NOT NULL, PRIMARY KEY (STOK_NO, MUSTOK_NO)"));
     t("STOKRESIM", QStringLiteral("STOK_NO FLOAT NOT NULL, SIRA INTEGER NOT NULL, DOSYA_ADI VARCHAR(255), "
                                   "RESIM BLOB, PRIMARY KEY (STOK_NO, SIRA)"));
+    // The item's places in the warehouses (one row per warehouse) and the parts it is made of.
+    t("STOKDEPOYER", QStringLiteral("STOK_NO FLOAT NOT NULL, DEPO_KODU SMALLINT NOT NULL, RAF_YERI VARCHAR(10), "
+                                    "PRIMARY KEY (STOK_NO, DEPO_KODU)"));
+    t("STOKPARCA", QStringLiteral("STOK_NO FLOAT NOT NULL, SIRANO INTEGER NOT NULL, PARCA_STOK_NO FLOAT NOT NULL, "
+                                  "MIKTAR FLOAT, PRIMARY KEY (STOK_NO, SIRANO)"));
+    ix("STOKPARCA", "IX_STOKPARCA_PARCA", "PARCA_STOK_NO");
     t("TEDARIKFIYAT", QStringLiteral("TED_KOD SMALLINT NOT NULL, STOK_KOD_NO VARCHAR(25) NOT NULL, ALIS_FYT FLOAT, "
                                      "DOVIZ_KOD VARCHAR(5), PRIMARY KEY (TED_KOD, STOK_KOD_NO)"));
     ix("TEDARIKFIYAT", "IX_TEDARIKFIYAT_STOK", "STOK_KOD_NO");

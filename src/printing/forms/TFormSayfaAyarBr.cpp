@@ -7,8 +7,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlQueryModel>
+#include "db/Errors.h"
+#include "printing/PageSetupStore.h"
+#include "services/Prompter.h"
+
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -19,7 +22,7 @@ TFormSayfaAyarBr::TFormSayfaAyarBr(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TFormSayfaAyarBr"));
     setWindowTitle(QStringLiteral("Sayfa Ayarları"));
     resize(900, 480);
-    m_model = new QSqlQueryModel(this);
+    m_model = new QStandardItemModel(this);
     m_grid = new QTableView;
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -51,16 +54,28 @@ void TFormSayfaAyarBr::refresh()
     const Db db = SessionContext::current().db();
     if (!db.isValid())
         return;
-    QSqlQuery q(db.sql());
-    q.exec(QStringLiteral("SELECT PASADI, QUIKAD, SAYFAISIM, PRBICIMI, SAYFAGEN, SAYFAYUK, SOL, SAG, UST, ALT "
-                          "FROM MSAYFA ORDER BY PASADI, QUIKAD"));
-    m_model->setQuery(std::move(q));
-    const QStringList titles = {QStringLiteral("Pencere"),  QStringLiteral("Rapor"),    QStringLiteral("Sayfa Boyutu"),
-                                QStringLiteral("Yön"),      QStringLiteral("Genişlik"), QStringLiteral("Yükseklik"),
-                                QStringLiteral("Sol"),      QStringLiteral("Sağ"),      QStringLiteral("Üst"),
-                                QStringLiteral("Alt")};
-    for (int i = 0; i < titles.size(); ++i)
-        m_model->setHeaderData(i, Qt::Horizontal, titles[i]);
+    QList<PageSetupRow> rows;
+    try {
+        rows = PageSetupStore(db).all();
+    } catch (const DbError& e) {
+        // An empty list would look like "nothing stored": say what went wrong instead.
+        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
+    }
+    m_model->clear();
+    m_model->setHorizontalHeaderLabels({QStringLiteral("Pencere"), QStringLiteral("Rapor"),
+                                        QStringLiteral("Sayfa Boyutu"), QStringLiteral("Yön"),
+                                        QStringLiteral("Genişlik"), QStringLiteral("Yükseklik"), QStringLiteral("Sol"),
+                                        QStringLiteral("Sağ"), QStringLiteral("Üst"), QStringLiteral("Alt")});
+    for (const PageSetupRow& r : rows) {
+        QList<QStandardItem*> items;
+        for (const QVariant& v : QVariantList{r.PASADI, r.QUIKAD, r.SAYFAISIM, r.PRBICIMI, r.SAYFAGEN, r.SAYFAYUK,
+                                              r.SOL, r.SAG, r.UST, r.ALT}) {
+            auto* it = new QStandardItem;
+            it->setData(v, Qt::DisplayRole);
+            items << it;
+        }
+        m_model->appendRow(items);
+    }
     m_grid->resizeColumnsToContents();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-class QSqlQueryModel;
+class QStandardItemModel;
 class QTableView;
 
 namespace nimbo {
@@ -21,7 +21,7 @@ public:
     ReportMenuButton* printButton() const { return m_print; }
 
 private:
-    QSqlQueryModel* m_model;
+    QStandardItemModel* m_model;
     QTableView* m_grid;
     ReportMenuButton* m_print;
 };

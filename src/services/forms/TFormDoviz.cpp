@@ -1,8 +1,9 @@
 #include "services/forms/TFormDoviz.h"
 #include "db/Errors.h"
 #include "services/DovizTanimlari.h"
-#include "services/KurSayfasi.h"
+#include "services/KurGunleriDoldurucu.h"
 #include "services/KurSayfasiIndirici.h"
+#include "services/KurXml.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "session/NimboSettings.h"
@@ -142,12 +143,17 @@ void TFormDoviz::build(bool kurSecici)
 
     auto* tcmb = new QHBoxLayout;
     m_btnTcmb = new QPushButton(QStringLiteral("TCMB'ndan Kurlari Al"), right);
+    m_btnTcmb->setObjectName(QStringLiteral("BtnTCMB"));
+    m_btnEksik = new QPushButton(QStringLiteral("Eksik Günleri Doldur"), right);
+    m_btnEksik->setObjectName(QStringLiteral("BtnEKSIKGUN"));
+    m_btnEksik->setToolTip(QStringLiteral("Son kayıtlı kurdan bugüne kadar her iş gününün TCMB kurlarını alır."));
     m_ilerleme = new QProgressBar(right);
     m_ilerleme->setMaximumWidth(180);
     m_ilerleme->setTextVisible(false);
     m_ilerleme->hide();
     m_durum = new QLabel(right);
     tcmb->addWidget(m_btnTcmb);
+    tcmb->addWidget(m_btnEksik);
     tcmb->addWidget(m_ilerleme);
     tcmb->addWidget(m_durum, 1);
     rl->addLayout(tcmb);
@@ -179,7 +185,7 @@ void TFormDoviz::build(bool kurSecici)
     m_btnSatisSec->setVisible(kurSecici);
 
     for (QWidget* w : {static_cast<QWidget*>(m_btnKaydet), static_cast<QWidget*>(m_btnDegistir),
-                       static_cast<QWidget*>(m_btnSil), static_cast<QWidget*>(m_btnTcmb),
+                       static_cast<QWidget*>(m_btnSil), static_cast<QWidget*>(m_btnTcmb), static_cast<QWidget*>(m_btnEksik),
                        static_cast<QWidget*>(m_btnStok)})
         w->setEnabled(!m_saltOkunur);
 
@@ -189,6 +195,7 @@ void TFormDoviz::build(bool kurSecici)
     connect(m_btnDegistir, &QPushButton::clicked, this, [this] { BtnDegistirClick(); });
     connect(m_btnSil, &QPushButton::clicked, this, [this] { BtnSilClick(); });
     connect(m_btnTcmb, &QPushButton::clicked, this, [this] { BtnTcmbClick(); });
+    connect(m_btnEksik, &QPushButton::clicked, this, [this] { BtnEksikGunlerClick(); });
     connect(m_btnStok, &QPushButton::clicked, this, [this] { BtnStokFiyatClick(); });
     connect(m_btnAlisSec, &QPushButton::clicked, this, [this] { kurSecildi(true); });
     connect(m_btnSatisSec, &QPushButton::clicked, this, [this] { kurSecildi(false); });
@@ -342,7 +349,10 @@ void TFormDoviz::BtnTcmbClick()
             }
         });
     }
+    if (m_doldurucu && m_doldurucu->calisiyor())
+        return;
     m_btnTcmb->setEnabled(false);
+    m_btnEksik->setEnabled(false);
     m_ilerleme->setRange(0, 0); // busy until the size is known
     m_ilerleme->show();
     m_durum->setText(QStringLiteral("TCMB kurları alınıyor..."));
@@ -354,13 +364,51 @@ void TFormDoviz::indirmeBitti()
     m_ilerleme->hide();
     m_durum->clear();
     m_btnTcmb->setEnabled(!m_saltOkunur);
+    m_btnEksik->setEnabled(!m_saltOkunur);
+}
+
+void TFormDoviz::BtnEksikGunlerClick()
+{
+    // While the days are fetched the same button stops the run.
+    if (m_doldurucu && m_doldurucu->calisiyor()) {
+        m_doldurucu->iptal();
+        return;
+    }
+    if (m_indirici && m_indirici->calisiyor())
+        return;
+    delete m_doldurucu;
+    m_doldurucu = new KurGunleriDoldurucu(m_db, QUrl(m_adres), this);
+    connect(m_doldurucu, &KurGunleriDoldurucu::ilerleme, this, [this](int done, int total) {
+        m_ilerleme->setRange(0, total);
+        m_ilerleme->setValue(done);
+        m_durum->setText(QStringLiteral("TCMB kurları alınıyor: %1 / %2 gün").arg(done).arg(total));
+    });
+    connect(m_doldurucu, &KurGunleriDoldurucu::bitti, this,
+            [this](const QString& m, bool sorun) { eksikGunlerBitti(m, sorun); });
+    m_btnTcmb->setEnabled(false);
+    m_btnEksik->setText(QStringLiteral("Durdur"));
+    m_ilerleme->setRange(0, 0);
+    m_ilerleme->show();
+    m_doldurucu->baslat(QDate::currentDate());
+}
+
+void TFormDoviz::eksikGunlerBitti(const QString& mesaj, bool sorunVar)
+{
+    m_btnEksik->setText(QStringLiteral("Eksik Günleri Doldur"));
+    indirmeBitti();
+    kurlariDoldur();
+    if (sorunVar)
+        Prompter::instance().warn(mesaj);
+    else
+        Prompter::instance().info(mesaj);
+    Q_EMIT eksikGunlerIslendi();
 }
 
 void TFormDoviz::sayfaGeldi(const QString& sayfa)
 {
     indirmeBitti();
     try {
-        const SayfaAktarimSonucu r = m_book.sayfaKurlariniYaz(kurSayfasiniOku(sayfa), QDate::currentDate());
+        const SayfaAktarimSonucu r = m_book.sayfaKurlariniYaz(kurBelgesiniOku(sayfa), QDate::currentDate());
         kurlariDoldur();
         if (r.sorunVar)
             Prompter::instance().warn(r.mesaj);

@@ -17,6 +17,7 @@ class QTableWidget;
 
 namespace nimbo {
 
+class KurGunleriDoldurucu;
 class KurSayfasiIndirici;
 
 // "Döviz Kur Değerleri Giriş Formu": the currencies on the left, the rates of the selected
@@ -50,6 +51,7 @@ public:
     QPushButton* btnDegistir() const { return m_btnDegistir; }
     QPushButton* btnSil() const { return m_btnSil; }
     QPushButton* btnTcmb() const { return m_btnTcmb; }
+    QPushButton* btnEksikGunler() const { return m_btnEksik; }
     QPushButton* btnStokFiyat() const { return m_btnStok; }
     QDateEdit* fiyatKurTarihi() const { return m_fiyatTarihi; }
     QCheckBox* alisKurundan() const { return m_alisKurundan; }
@@ -59,6 +61,7 @@ public:
 
 Q_SIGNALS:
     void kurSayfasiIslendi(); // the daily page was written, or its failure shown
+    void eksikGunlerIslendi(); // the missing days were fetched, or the run's failure shown
 
 private:
     void build(bool kurSecici);
@@ -75,6 +78,8 @@ private:
     void sayfaGeldi(const QString& sayfa);
     void sayfaHatasi(const QString& mesaj);
     void indirmeBitti();
+    void BtnEksikGunlerClick();
+    void eksikGunlerBitti(const QString& mesaj, bool sorunVar);
     void BtnStokFiyatClick();
     void kurSecildi(bool alis);
 
@@ -84,6 +89,7 @@ private:
     QString m_adres;
     double m_secilenKur = 0;
     KurSayfasiIndirici* m_indirici = nullptr;
+    KurGunleriDoldurucu* m_doldurucu = nullptr;
 
     QListWidget* m_dovizler = nullptr;
     QTableWidget* m_kurlar = nullptr;
@@ -91,7 +97,7 @@ private:
     QLineEdit *m_alis = nullptr, *m_satis = nullptr, *m_efAlis = nullptr, *m_efSatis = nullptr;
     QLineEdit *m_bankaSatis = nullptr, *m_ozelSatis = nullptr;
     QPushButton *m_btnKaydet = nullptr, *m_btnDegistir = nullptr, *m_btnSil = nullptr;
-    QPushButton *m_btnTcmb = nullptr, *m_btnStok = nullptr;
+    QPushButton *m_btnTcmb = nullptr, *m_btnEksik = nullptr, *m_btnStok = nullptr;
     QPushButton *m_btnAlisSec = nullptr, *m_btnSatisSec = nullptr;
     QDateEdit* m_fiyatTarihi = nullptr;
     QCheckBox* m_alisKurundan = nullptr;

@@ -61,6 +61,12 @@ TFormVeriTabLogin::TFormVeriTabLogin(int mode, const QString& user, const QStrin
                 m_server->setEnabled(true);
             }
         });
+    } else {
+        // The other mode opens a year database: server and database as its alias holds them.
+        const AliasStore aliases;
+        const QMap<QString, QString> year = FirmSelection::yearAliasParams(s, aliases);
+        m_server->setEditText(year.value(QStringLiteral("SERVER NAME")));
+        m_database->setText(year.value(QStringLiteral("DATABASE NAME")));
     }
 
     auto* buttons = new QDialogButtonBox;

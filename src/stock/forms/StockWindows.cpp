@@ -1,6 +1,7 @@
 #include "stock/forms/StockWindows.h"
 #include "services/SessionContext.h"
 #include "stock/forms/TFormMuadil.h"
+#include "stock/forms/TFormStokParca.h"
 #include "stock/forms/TFormStok.h"
 #include "stock/forms/TFormStokBr.h"
 #include "stock/forms/TFormStokTanim.h"
@@ -49,6 +50,8 @@ void registerStockWindows(WindowRegistry& r)
            [firstItem](QWidget* p) -> QWidget* { return new TFormStok(firstItem(), p); }, true});
     r.add({QStringLiteral("Muadil Kayıt"), QStringLiteral("TFormMuadil"),
            [firstItem](QWidget* p) -> QWidget* { return new TFormMuadil(firstItem(), p); }, true});
+    r.add({QStringLiteral("İçindeki Parçalar"), QStringLiteral("TFormStokParca"),
+           [firstItem](QWidget* p) -> QWidget* { return new TFormStokParca(firstItem(), p); }, true});
 }
 
 } // namespace nimbo

@@ -19,12 +19,7 @@ TFormMuadil::TFormMuadil(double stokNo, QWidget* parent) : QDialog(parent), m_st
     setObjectName(QStringLiteral("TFormMuadil"));
     setWindowTitle(QStringLiteral("Muadil Kayıt"));
     auto* lay = new QVBoxLayout(this);
-    const Db db = SessionContext::current().db();
-    const auto row = db.records(QStringLiteral("SELECT STOK_KOD_NO, STOK_ADI_TR FROM STOK WHERE STOK_NO = :S"),
-                                {{QStringLiteral("S"), stokNo}});
-    if (!row.isEmpty())
-        lay->addWidget(new QLabel(toText(row.first().value(0)).trimmed() + QStringLiteral("  ")
-                                  + toText(row.first().value(1)).trimmed()));
+    lay->addWidget(new QLabel(StockEquivalents::heading(SessionContext::current().db(), stokNo)));
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Muadil Stok Kodu")));
     m_kod = new QLineEdit;
@@ -64,18 +59,12 @@ void TFormMuadil::showRows()
 
 void TFormMuadil::add()
 {
-    const Db db = SessionContext::current().db();
     try {
-        const QVariant no = db.scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE STOK_KOD_NO = :K"),
-                                      {{QStringLiteral("K"), m_kod->text().trimmed()}});
-        if (!no.isValid() || no.isNull()) {
-            Prompter::instance().warn(QStringLiteral("Stok Bulunamadı."));
-            return;
-        }
-        if (no.toDouble() != m_stokNo)
-            StockEquivalents::add(db, m_stokNo, no.toDouble());
+        StockEquivalents::addByCode(SessionContext::current().db(), m_stokNo, m_kod->text());
         m_kod->clear();
         showRows();
+    } catch (const UserError& e) {
+        Prompter::instance().warn(e.message());
     } catch (const DbError& e) {
         Prompter::instance().error(QStringLiteral("Hata:") + e.text());
     }

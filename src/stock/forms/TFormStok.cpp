@@ -3,11 +3,13 @@
 #include "printing/ReportModel.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
+#include "stock/StockChoices.h"
 #include "stock/StockPictures.h"
 #include "stock/StockPriceHistory.h"
 #include "stock/StockQuantities.h"
 #include "stock/StockRights.h"
 #include "stock/forms/TFormMuadil.h"
+#include "stock/forms/TFormStokParca.h"
 #include "widgets/FormUtil.h"
 
 #include <QCheckBox>
@@ -27,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSqlRecord>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -52,6 +55,21 @@ private:
 };
 
 Db yearDb() { return SessionContext::current().db(); }
+
+// "<what> Ekle" and "<what> Sil" under a grid (objects BtnNAMEEKLE, BtnNAMESIL).
+std::pair<QPushButton*, QPushButton*> addRemoveRow(QBoxLayout* into, const QString& what, const QString& name)
+{
+    auto* row = new QHBoxLayout;
+    auto* add = new QPushButton(what + QStringLiteral(" Ekle"));
+    add->setObjectName(QStringLiteral("Btn%1EKLE").arg(name));
+    auto* remove = new QPushButton(what + QStringLiteral(" Sil"));
+    remove->setObjectName(QStringLiteral("Btn%1SIL").arg(name));
+    row->addWidget(add);
+    row->addWidget(remove);
+    row->addStretch();
+    into->addLayout(row);
+    return {add, remove};
+}
 
 QString money(double v) { return QLocale(QLocale::Turkish).toString(v, 'f', 2); }
 
@@ -95,21 +113,28 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
     tabs->addTab(pageGenel(), QStringLiteral("Genel Bilgiler"));
     tabs->addTab(pageFiyat(), QStringLiteral("Fiyatlar"));
     tabs->addTab(pageBarkod(), QStringLiteral("Barkod ve Tedarikçi"));
+    tabs->addTab(pageDepoYeri(), QStringLiteral("Depo Yerleri"));
     tabs->addTab(pageMuhasebe(), QStringLiteral("Muhasebe Kodları"));
     tabs->addTab(pageResim(), QStringLiteral("Resimler"));
     tabs->addTab(pageDiger(), QStringLiteral("Diğer Bilgiler"));
     left->addWidget(tabs);
     auto* bottom = new QHBoxLayout;
-    auto* muadil = new QPushButton(QStringLiteral("Muadiller"));
-    muadil->setObjectName(QStringLiteral("BtnMUADIL"));
-    connect(muadil, &QPushButton::clicked, this, [this] {
-        if (m_kart.isNew()) {
-            Prompter::instance().warn(QStringLiteral("Önce Kaydı Saklayınız."));
-            return;
-        }
-        TFormMuadil(m_kart.stokNo(), this).exec();
-    });
-    bottom->addWidget(muadil);
+    // Windows about a stored item: they need the card saved first.
+    auto savedItemButton = [&](const QString& text, const QString& name, auto open) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(name);
+        connect(b, &QPushButton::clicked, this, [this, open] {
+            if (m_kart.isNew())
+                Prompter::instance().warn(QStringLiteral("Önce Kaydı Saklayınız."));
+            else
+                open(m_kart.stokNo());
+        });
+        bottom->addWidget(b);
+    };
+    savedItemButton(QStringLiteral("Muadiller"), QStringLiteral("BtnMUADIL"),
+                    [this](double no) { TFormMuadil(no, this).exec(); });
+    savedItemButton(QStringLiteral("Parçalar"), QStringLiteral("BtnPARCA"),
+                    [this](double no) { TFormStokParca(no, this).exec(); });
     bottom->addStretch();
     bottom->addWidget(buttonRow());
     left->addLayout(bottom);
@@ -121,6 +146,7 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
     showModel();
     showBarcodes();
     showSupplierPrices();
+    showLocations();
     showPictures();
     resize(1180, 700);
 }
@@ -140,44 +166,13 @@ QComboBox* TFormStok::choiceCombo(const QString& column, bool editable)
 void TFormStok::fillChoices(const QString& column)
 {
     QComboBox* c = m_combos.value(column);
-    QString sql;
-    Params p;
-    auto narrowBy = [&](const QString& where, const QString& valueColumn) {
-        const QVariant v = m_kart.value(valueColumn);
-        if (!v.isNull() && !toText(v).trimmed().isEmpty()) {
-            sql += QStringLiteral(" WHERE ") + where;
-            p.insert(QStringLiteral("N"), v);
-        }
-    };
-    if (column == QLatin1String("ANAGRUPNO")) {
-        sql = QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM ANAGRUP");
-    } else if (column == QLatin1String("GRUPNO")) {
-        sql = QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM GRUP");
-        narrowBy(QStringLiteral("ANA_GRUP_KODU = :N"), QStringLiteral("ANAGRUPNO"));
-    } else if (column == QLatin1String("ALTGRUPNO")) {
-        sql = QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM ALTGRUP");
-        narrowBy(QStringLiteral("ALT_GRUP_KODU = :N"), QStringLiteral("GRUPNO"));
-    } else if (column == QLatin1String("FIRMANO")) {
-        sql = QStringLiteral("SELECT FIRMANO, FIRMA_ADI FROM FIRMA");
-    } else if (column == QLatin1String("MODEL")) {
-        sql = QStringLiteral("SELECT MODEL_KOD, MODEL_ADI FROM STKMODEL");
-        narrowBy(QStringLiteral("MARKA_NO = :N"), QStringLiteral("FIRMANO"));
-    } else if (column == QLatin1String("RENK")) {
-        sql = QStringLiteral("SELECT RENK_KOD, RENK_ADI FROM RENKLER");
-    } else if (column.startsWith(QLatin1String("BIRIM")) || column.endsWith(QLatin1String("_BIRIM"))) {
-        sql = QStringLiteral("SELECT BIRIM_ADI, BIRIM_ADI FROM BIRIM");
-    } else if (column == QLatin1String("DOVIZ_KODU")) {
-        sql = QStringLiteral("SELECT DOVIZ_KODU, DOVIZ_KODU FROM DOVIZ");
-    } else if (column == QLatin1String("KDV")) {
-        sql = QStringLiteral("SELECT KDV, ACIKLAMA FROM KDVLER");
-    }
-    sql += QStringLiteral(" ORDER BY 2");
     const bool was = c->blockSignals(true);
     c->clear();
     c->addItem(QString(), QVariant());
-    for (const QSqlRecord& r : yearDb().records(sql, p))
-        c->addItem(toText(r.value(1)).trimmed(), column == QLatin1String("KDV") ? QVariant(r.value(0).toDouble())
-                                                                                 : r.value(0));
+    guard([&] {
+        for (const StockChoices::Choice& ch : StockChoices::of(yearDb(), column, m_kart.values()))
+            c->addItem(ch.second, ch.first);
+    });
     c->blockSignals(was);
 }
 
@@ -238,15 +233,13 @@ QWidget* TFormStok::pageGenel()
     put(QStringLiteral("Modeli"), model);
     put(QStringLiteral("Rengi"), choiceCombo(QStringLiteral("RENK")));
     // A main group narrows the groups, a group the sub-groups, a brand the models.
-    auto narrow = [this](QComboBox* from, const QString& next) {
+    for (QComboBox* from : {ana, grup, marka}) {
+        const QString next = StockChoices::narrows(m_combos.key(from));
         connect(from, &QComboBox::currentIndexChanged, this, [this, next] {
             fillChoices(next);
             showColumn(next);
         });
-    };
-    narrow(ana, QStringLiteral("GRUPNO"));
-    narrow(grup, QStringLiteral("ALTGRUPNO"));
-    narrow(marka, QStringLiteral("MODEL"));
+    }
 
     put(QStringLiteral("Cinsi"), edit(QStringLiteral("CINS")));
     put(QStringLiteral("Model No"), edit(QStringLiteral("MODEL_NO")));
@@ -397,7 +390,7 @@ QWidget* TFormStok::pageFiyat()
     m_hazirAlan = new QComboBox;
     m_hazirAlan->setObjectName(QStringLiteral("CmbHAZIRALAN"));
     for (const auto& k : kPriceKinds)
-        m_hazirAlan->addItem(QString::fromUtf8(k[1]) + QStringLiteral(" TL"), QLatin1String(k[0]) + QStringLiteral("_TL"));
+        m_hazirAlan->addItem(QString::fromUtf8(k[1]) + QStringLiteral(" TL"), QLatin1String(k[0]));
     auto* hazir = new QPushButton(QStringLiteral("Hazır Değerlerden Seç"));
     hazir->setObjectName(QStringLiteral("BtnHAZIR"));
     connect(gecmis, &QPushButton::clicked, this, &TFormStok::pickHistoryPrice);
@@ -426,13 +419,7 @@ void TFormStok::pickHistoryPrice()
         QInputDialog::getItem(this, QStringLiteral("Alış/Maliyet Fiyatları"), QStringLiteral("Fiyat"), items, 0, false, &ok);
     if (!ok)
         return;
-    const auto& r = rows.at(items.indexOf(chosen));
-    // The chosen value goes into the chosen price kind, in the three currencies.
-    const QString tl = m_hazirAlan->currentData().toString();
-    const QString kind = tl.left(tl.size() - 3);
-    m_kart.setValue(kind + QStringLiteral("_TL"), r.tl);
-    m_kart.setValue(kind + QStringLiteral("_USD"), r.usd);
-    m_kart.setValue(kind + QStringLiteral("_EUR"), r.eur);
+    m_kart.takeHistoryPrice(m_hazirAlan->currentData().toString(), rows.at(items.indexOf(chosen)));
     showModel();
 }
 
@@ -448,15 +435,7 @@ QWidget* TFormStok::pageBarkod()
     m_barkod->horizontalHeader()->setStretchLastSection(true);
     m_barkod->setColumnWidth(0, 180);
     v->addWidget(m_barkod);
-    auto* bh = new QHBoxLayout;
-    auto* ekle = new QPushButton(QStringLiteral("Barkod Ekle"));
-    ekle->setObjectName(QStringLiteral("BtnBARKODEKLE"));
-    auto* sil = new QPushButton(QStringLiteral("Barkod Sil"));
-    sil->setObjectName(QStringLiteral("BtnBARKODSIL"));
-    bh->addWidget(ekle);
-    bh->addWidget(sil);
-    bh->addStretch();
-    v->addLayout(bh);
+    auto [ekle, sil] = addRemoveRow(v, QStringLiteral("Barkod"), QStringLiteral("BARKOD"));
     connect(ekle, &QPushButton::clicked, this, &TFormStok::addBarcode);
     connect(sil, &QPushButton::clicked, this, [this] {
         const int r = m_barkod->currentRow();
@@ -483,13 +462,7 @@ QWidget* TFormStok::pageBarkod()
         {QStringLiteral("Tedarikçi No"), QStringLiteral("Alış Fiyatı"), QStringLiteral("Döviz")});
     m_tedarik->horizontalHeader()->setStretchLastSection(true);
     v->addWidget(m_tedarik);
-    auto* th = new QHBoxLayout;
-    auto* tekle = new QPushButton(QStringLiteral("Tedarikçi Ekle"));
-    auto* tsil = new QPushButton(QStringLiteral("Tedarikçi Sil"));
-    th->addWidget(tekle);
-    th->addWidget(tsil);
-    th->addStretch();
-    v->addLayout(th);
+    auto [tekle, tsil] = addRemoveRow(v, QStringLiteral("Tedarikçi"), QStringLiteral("TEDARIK"));
     connect(tekle, &QPushButton::clicked, this, [this] {
         readSupplierPrices();
         m_kart.supplierPrices() << SupplierPrice{0, 0, m_kart.text(QStringLiteral("DOVIZ_KODU"))};
@@ -562,6 +535,73 @@ void TFormStok::readSupplierPrices()
     }
 }
 
+QWidget* TFormStok::pageDepoYeri()
+{
+    auto* w = new QWidget;
+    auto* v = new QVBoxLayout(w);
+    m_depoYeri = new QTableWidget(0, 2);
+    m_depoYeri->setObjectName(QStringLiteral("GridDEPOYER"));
+    m_depoYeri->setHorizontalHeaderLabels({QStringLiteral("Depo"), QStringLiteral("Raf Yeri")});
+    m_depoYeri->horizontalHeader()->setStretchLastSection(true);
+    m_depoYeri->setColumnWidth(0, 220);
+    v->addWidget(m_depoYeri);
+    auto [ekle, sil] = addRemoveRow(v, QStringLiteral("Depo"), QStringLiteral("DEPO"));
+    connect(ekle, &QPushButton::clicked, this, [this] {
+        readLocations();
+        m_kart.locations() << StockLocation{};
+        showLocations();
+    });
+    connect(sil, &QPushButton::clicked, this, [this] {
+        const int r = m_depoYeri->currentRow();
+        if (r < 0)
+            return;
+        readLocations();
+        m_kart.locations().removeAt(r);
+        showLocations();
+    });
+    connect(m_depoYeri, &QTableWidget::cellChanged, this, [this] { readLocations(); });
+    return w;
+}
+
+void TFormStok::showLocations()
+{
+    QList<StockChoices::Choice> depots;
+    guard([&] { depots = StockChoices::of(yearDb(), QStringLiteral("DEPO_KODU"), {}); });
+    const bool was = m_depoYeri->blockSignals(true);
+    const auto& rows = m_kart.locations();
+    m_depoYeri->setRowCount(rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        auto* c = new QComboBox;
+        c->setObjectName(QStringLiteral("CmbDEPO%1").arg(i));
+        c->addItem(QString(), 0);
+        for (const auto& d : depots)
+            c->addItem(d.second, d.first.toInt());
+        c->setCurrentIndex(qMax(0, c->findData(rows[i].depoKodu)));
+        // A warehouse chosen twice is refused as soon as it is chosen.
+        connect(c, &QComboBox::currentIndexChanged, this, [this, i, c] {
+            readLocations();
+            if (!guard([&] { m_kart.checkLocationRow(i); })) {
+                m_kart.locations()[i].depoKodu = 0;
+                const QSignalBlocker block(c);
+                c->setCurrentIndex(0);
+            }
+        });
+        m_depoYeri->setCellWidget(i, 0, c);
+        m_depoYeri->setItem(i, 1, new QTableWidgetItem(rows[i].rafYeri));
+    }
+    m_depoYeri->blockSignals(was);
+}
+
+void TFormStok::readLocations()
+{
+    auto& rows = m_kart.locations();
+    for (int i = 0; i < rows.size() && i < m_depoYeri->rowCount(); ++i) {
+        if (auto* c = qobject_cast<QComboBox*>(m_depoYeri->cellWidget(i, 0)))
+            rows[i].depoKodu = c->currentData().toInt();
+        rows[i].rafYeri = m_depoYeri->item(i, 1) ? m_depoYeri->item(i, 1)->text().trimmed() : QString();
+    }
+}
+
 QWidget* TFormStok::pageMuhasebe()
 {
     auto* w = new QWidget;
@@ -611,14 +651,14 @@ QWidget* TFormStok::pageResim()
                                                        QStringLiteral("Resim (*.jpg *.jpeg)"));
         if (f.isEmpty())
             return;
-        guard([&] { StockPictures::add(yearDb(), m_kart.stokNo(), m_kart.text(QStringLiteral("STOK_KOD_NO")), f); });
+        guard([&] { m_kart.addPicture(f); });
         showPictures();
     });
     connect(sil, &QPushButton::clicked, this, [this] {
         QListWidgetItem* it = m_resimler->currentItem();
         if (!it || !Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
             return;
-        guard([&] { StockPictures::remove(yearDb(), m_kart.stokNo(), it->data(Qt::UserRole).toInt()); });
+        m_kart.removePicture(m_resimler->row(it));
         showPictures();
     });
     connect(m_resimler, &QListWidget::currentRowChanged, this, [this](int r) {
@@ -635,7 +675,7 @@ QWidget* TFormStok::pageResim()
 void TFormStok::showPictures()
 {
     m_resimler->clear();
-    for (const auto& p : StockPictures::of(yearDb(), m_kart.stokNo())) {
+    for (const auto& p : m_kart.pictures()) {
         auto* it = new QListWidgetItem(p.dosyaAdi, m_resimler);
         it->setData(Qt::UserRole, p.sira);
         it->setData(Qt::UserRole + 1, p.data);
@@ -749,13 +789,7 @@ bool TFormStok::beforeSave()
 {
     readBarcodes();
     readSupplierPrices();
-    for (StockBarcode& b : m_kart.barcodes())
-        if (b.barkod != b.savedBarkod || b.savedBarkod.isEmpty())
-            if (!guard([&] { m_kart.checkBarcodeRow(b); })) {
-                showBarcodes();
-                return false;
-            }
-    showBarcodes();
+    readLocations();
     return true;
 }
 

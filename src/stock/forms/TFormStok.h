@@ -11,7 +11,7 @@ class QTableWidget;
 namespace nimbo {
 
 // "Stok Kartı": the item card with its prices, barcodes, supplier prices, ledger accounts,
-// pictures and, beside it, the on-hand quantities per warehouse.
+// warehouse locations, pictures and, beside it, the on-hand quantities per warehouse.
 class TFormStok : public CardWindow {
     Q_OBJECT
 public:
@@ -24,6 +24,7 @@ private:
     QWidget* pageGenel();
     QWidget* pageFiyat();
     QWidget* pageBarkod();
+    QWidget* pageDepoYeri();
     QWidget* pageMuhasebe();
     QWidget* pageResim();
     QWidget* pageDiger();
@@ -36,10 +37,12 @@ private:
     void addBarcode();
     void showSupplierPrices();
     void readSupplierPrices();
+    void showLocations();
+    void readLocations();
     void showPictures();
     void showQuantities();
     void pickHistoryPrice();
-    // Posts the barcode and supplier grids into the card and checks the changed barcode rows.
+    // Posts the barcode, supplier and location grids into the card (the card checks them).
     bool beforeSave() override;
 
     StockCard m_kart;
@@ -48,6 +51,7 @@ private:
     QTableWidget* m_barkod = nullptr;
     QTableWidget* m_tedarik = nullptr;
     QTableWidget* m_depo = nullptr;
+    QTableWidget* m_depoYeri = nullptr;
     QLabel* m_devir = nullptr;
     QListWidget* m_resimler = nullptr;
     QLabel* m_resim = nullptr;

@@ -1,4 +1,5 @@
 #include "stock/forms/TFormStokBr.h"
+#include "stock/StockChoices.h"
 #include "stock/StockItems.h"
 #include "stock/StockListQuery.h"
 #include "stock/StockRights.h"
@@ -11,9 +12,25 @@ namespace nimbo {
 namespace {
 QString durum(const QVariant& v) { return toText(v).trimmed() == QLatin1String("A") ? QStringLiteral("Aktif") : QStringLiteral("Pasif"); }
 
-const QString kGrupSql = QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM GRUP%1 ORDER BY GRUP_ADI");
-const QString kAltGrupSql = QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM ALTGRUP%1 ORDER BY GRUP_ADI");
-const QString kModelSql = QStringLiteral("SELECT MODEL_KOD, MODEL_ADI FROM STKMODEL%1 ORDER BY MODEL_ADI");
+// The filter's pick lists are the card's lists, under the filter's names.
+const QList<QPair<QString, QString>> kCardColumns = {
+    {QStringLiteral("ANAGRUP"), QStringLiteral("ANAGRUPNO")}, {QStringLiteral("GRUP"), QStringLiteral("GRUPNO")},
+    {QStringLiteral("ALTGRUP"), QStringLiteral("ALTGRUPNO")}, {QStringLiteral("MARKA"), QStringLiteral("FIRMANO")},
+    {QStringLiteral("MODEL"), QStringLiteral("MODEL")},       {QStringLiteral("RENK"), QStringLiteral("RENK")}};
+QString cardColumn(const QString& field)
+{
+    for (const auto& c : kCardColumns)
+        if (c.first == field)
+            return c.second;
+    return {};
+}
+QString filterField(const QString& column)
+{
+    for (const auto& c : kCardColumns)
+        if (c.second == column)
+            return c.first;
+    return {};
+}
 } // namespace
 
 TFormStokBr::TFormStokBr(QWidget* parent) : ListWindow(QStringLiteral("Stok Kayıtları"), parent)
@@ -56,12 +73,18 @@ TFormStokBr::TFormStokBr(QWidget* parent) : ListWindow(QStringLiteral("Stok Kay�
     refresh();
 }
 
-FilterField::Choices TFormStokBr::choices(const QString& sql, const Params& p) const
+FilterField::Choices TFormStokBr::choices(const QString& field) const
 {
+    // The value chosen in the field above narrows the list, as on the card.
+    QVariantMap card;
+    const QString column = cardColumn(field);
+    const QString parent = StockChoices::narrowedBy(column);
+    if (!parent.isEmpty())
+        card.insert(parent, filterValue(filterField(parent)));
     FilterField::Choices out{{QString(), QVariant()}};
     guard([&] {
-        for (const QSqlRecord& r : db().records(sql, p))
-            out.append({toText(r.value(1)).trimmed(), r.value(0)});
+        for (const StockChoices::Choice& c : StockChoices::of(db(), column, card))
+            out.append({c.second, c.first});
     });
     return out;
 }
@@ -78,16 +101,13 @@ void TFormStokBr::declareFilter()
         {QStringLiteral("KOD"), QStringLiteral("Stok Kodu"), F::Kind::Text, {}, 25},
         {QStringLiteral("KOD1"), QStringLiteral("Kod Aralığı"), F::Kind::Text, {}, 25},
         {QStringLiteral("KOD2"), QStringLiteral("... ile"), F::Kind::Text, {}, 25},
-        {QStringLiteral("ANAGRUP"), QStringLiteral("Ana Grup"), F::Kind::Choice,
-         choices(QStringLiteral("SELECT GRUP_KODU, GRUP_ADI FROM ANAGRUP ORDER BY GRUP_ADI"))},
-        {QStringLiteral("GRUP"), QStringLiteral("Grup"), F::Kind::Choice, choices(kGrupSql.arg(QString()))},
-        {QStringLiteral("ALTGRUP"), QStringLiteral("Alt Grup"), F::Kind::Choice, choices(kAltGrupSql.arg(QString()))},
+        {QStringLiteral("ANAGRUP"), QStringLiteral("Ana Grup"), F::Kind::Choice, choices(QStringLiteral("ANAGRUP"))},
+        {QStringLiteral("GRUP"), QStringLiteral("Grup"), F::Kind::Choice, choices(QStringLiteral("GRUP"))},
+        {QStringLiteral("ALTGRUP"), QStringLiteral("Alt Grup"), F::Kind::Choice, choices(QStringLiteral("ALTGRUP"))},
         {QStringLiteral("NO1"), QStringLiteral("Stok No"), F::Kind::Number},
-        {QStringLiteral("MARKA"), QStringLiteral("Marka"), F::Kind::Choice,
-         choices(QStringLiteral("SELECT FIRMANO, FIRMA_ADI FROM FIRMA ORDER BY FIRMA_ADI"))},
-        {QStringLiteral("MODEL"), QStringLiteral("Model"), F::Kind::Choice, choices(kModelSql.arg(QString()))},
-        {QStringLiteral("RENK"), QStringLiteral("Renk"), F::Kind::Choice,
-         choices(QStringLiteral("SELECT RENK_KOD, RENK_ADI FROM RENKLER ORDER BY RENK_ADI"))},
+        {QStringLiteral("MARKA"), QStringLiteral("Marka"), F::Kind::Choice, choices(QStringLiteral("MARKA"))},
+        {QStringLiteral("MODEL"), QStringLiteral("Model"), F::Kind::Choice, choices(QStringLiteral("MODEL"))},
+        {QStringLiteral("RENK"), QStringLiteral("Renk"), F::Kind::Choice, choices(QStringLiteral("RENK"))},
         {QStringLiteral("NO2"), QStringLiteral("... ile"), F::Kind::Number},
         {QStringLiteral("PASIF"), QStringLiteral("Durumu"), F::Kind::Choice,
          {{QStringLiteral("Tümü"), QString()}, {QStringLiteral("Aktif"), QStringLiteral("A")},
@@ -106,19 +126,12 @@ void TFormStokBr::declareFilter()
 // As on the card: a main group narrows the groups, a group the sub-groups, a brand the models.
 void TFormStokBr::narrow(const QString& changed)
 {
-    auto narrowed = [&](const QString& from, const QString& to, const QString& sql, const QString& column) {
-        const QVariant v = filterValue(from);
-        setFilterChoices(to, v.isValid() ? choices(sql.arg(QStringLiteral(" WHERE %1 = :N").arg(column)),
-                                                   {{QStringLiteral("N"), v}})
-                                         : choices(sql.arg(QString())));
-    };
-    if (changed == QLatin1String("ANAGRUP")) {
-        narrowed(QStringLiteral("ANAGRUP"), QStringLiteral("GRUP"), kGrupSql, QStringLiteral("ANA_GRUP_KODU"));
-        narrowed(QStringLiteral("GRUP"), QStringLiteral("ALTGRUP"), kAltGrupSql, QStringLiteral("ALT_GRUP_KODU"));
-    } else if (changed == QLatin1String("GRUP")) {
-        narrowed(QStringLiteral("GRUP"), QStringLiteral("ALTGRUP"), kAltGrupSql, QStringLiteral("ALT_GRUP_KODU"));
-    } else if (changed == QLatin1String("MARKA")) {
-        narrowed(QStringLiteral("MARKA"), QStringLiteral("MODEL"), kModelSql, QStringLiteral("MARKA_NO"));
+    // A main group narrows the groups (and so the sub-groups), a group the sub-groups, a brand the models.
+    for (QString field = changed; !field.isEmpty();) {
+        const QString next = filterField(StockChoices::narrows(cardColumn(field)));
+        if (!next.isEmpty())
+            setFilterChoices(next, choices(next));
+        field = next;
     }
 }
 

@@ -21,7 +21,7 @@ protected:
 
 private:
     void declareFilter();
-    FilterField::Choices choices(const QString& sql, const Params& p = {}) const;
+    FilterField::Choices choices(const QString& field) const;
     void narrow(const QString& changed);
     void openCard(double stokNo);
 };
