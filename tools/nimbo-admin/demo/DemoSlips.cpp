@@ -93,7 +93,7 @@ void fillSlipDemo(const Db& adminDb, int year)
     };
     // Transfers between warehouses over the year; the last one is still on its way.
     const struct { int month, from, to, first; } transfers[] = {
-        {2, 1, 4, 1}, {4, 2, 3, 31}, {6, 1, 2, 61}, {9, 3, 5, 91}, {10, 2, 1, 121}};
+        {2, 2, 4, 0}, {4, 2, 3, 31}, {6, 1, 2, 61}, {9, 3, 5, 91}, {10, 2, 1, 121}};
     for (const auto& t : transfers)
         w.save(QStringLiteral("O"), QDate(year, t.month, 10), pick(t.first, 6, 2, t.to), t.from, t.to,
                QStringLiteral("T"), QStringLiteral("Depolar arası sevk"));
