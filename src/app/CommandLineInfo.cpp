@@ -10,7 +10,7 @@ namespace nimbo {
 namespace {
 const char* const kHelp =
     "Kullanım: nimbo [-d]\n"
-    "       nimbo --shot PENCERE DOSYA.png [--user KULLANICI --password ŞİFRE]\n"
+    "       nimbo --shot PENCERE DOSYA.png [--user KULLANICI --password ŞİFRE] [--click DÜĞME [--wait MS]]\n"
     "\n"
     "NimboSoft ticari işletme yönetimi programı: cari hesaplar, stok, alış ve satış belgeleri,\n"
     "kasa, banka, çek ve senetler, genel muhasebe. Firma seçimi, şifre onayı ve ana form ile açılır.\n"
@@ -22,6 +22,8 @@ const char* const kHelp =
     "                     PENCERE: TFormFirmaSec, TPassWordDlg, MainForm veya menüdeki bir pencerenin\n"
     "                     sınıf adı ya da başlığı\n"
     "  --user, --password --shot için kullanıcı ve şifre (varsayılan YONETICI / 1234)\n"
+    "  --click DÜĞME      çizmeden önce bu nesne adlı düğmeye basar ve pencereyi --wait MS\n"
+    "                     milisaniye (varsayılan 3000) çalıştırır\n"
     "  -h, --help         bu yardımı gösterir\n"
     "  -v, --version      sürümü gösterir\n"
     "\n"

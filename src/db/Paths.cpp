@@ -43,12 +43,6 @@ QString Paths::dataDirFor(const QString& appDir)
     return isInstalled(appDir) ? installedDataDir(appDir) : withSlash(QDir::cleanPath(appDir));
 }
 
-QString Paths::dataDir()
-{
-    const QString env = qEnvironmentVariable("NIMBO_DATA_DIR");
-    return env.isEmpty() ? dataDirFor(appDir()) : withSlash(env);
-}
-
 QString Paths::systemSettingsFileFor(const QString& appDir)
 {
     const QString prefix = QDir::cleanPath(appDir + QStringLiteral("/.."));

@@ -16,7 +16,6 @@ public:
     static QString defaultDataDir();
     // Read-only files the program ships (help), with a trailing slash: <prefix>/share/nimbosoft/
     // for an installed program, the executable's folder in a build tree.
-    static QString dataDir();
     static QString dataDirFor(const QString& appDir);
     // An executable in <prefix>/bin with its files in <prefix>/share/nimbosoft. Its folder is
     // not the user's to write, so NIMBO.ini and the layout files move to configDir.

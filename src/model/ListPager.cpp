@@ -1,8 +1,47 @@
 #include "model/ListPager.h"
+#include "db/Errors.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
 #include <algorithm>
 
 namespace nimbo {
+
+QVector<QSqlRecord> ListPager::read(const ListQuery& q) const
+{
+    // One result read whole: PostgreSQL's driver fetches a forward-only result a row per
+    // round trip (100 000 rows in 12 s instead of 0.5 s). The statement ends with this call.
+    QSqlQuery r(m_db.sql());
+    r.setForwardOnly(false);
+    if (!r.prepare(q.sql))
+        throw DbError(r.lastError(), q.sql);
+    for (auto it = q.params.begin(); it != q.params.end(); ++it)
+        r.bindValue(it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key(), it.value());
+    if (!r.exec())
+        throw DbError(r.lastError(), q.sql);
+    QVector<QSqlRecord> out;
+    while (r.next())
+        out.push_back(r.record());
+    if (r.lastError().isValid())
+        throw DbError(r.lastError(), q.sql);
+    return out;
+}
+
+QVector<QSqlRecord> ListPager::readPage(const ListQuery& q, int n, const ListBoundary* after, bool backwards) const
+{
+    if (!q.hasNullableSort())
+        return read(q.page(m_db.dialect(), n, after, backwards));
+    // Empties come first ascending and last descending. Read apart, each part follows an index
+    // (one statement with NULLS FIRST would sort the whole table on PostgreSQL).
+    const bool desc = q.descending != backwards;
+    const ListQuery empties = q.part(true), values = q.part(false);
+    const ListQuery* parts[2] = {desc ? &values : &empties, desc ? &empties : &values};
+    const int start = after && after->sort.isNull() == desc ? 1 : 0;
+    QVector<QSqlRecord> out;
+    for (int i = start; i < 2 && out.size() < n; ++i)
+        out += read(parts[i]->page(m_db.dialect(), n - int(out.size()), i == start ? after : nullptr, backwards));
+    return out;
+}
 
 ListBoundary ListPager::boundary(const QSqlRecord& r) const
 {
@@ -23,11 +62,12 @@ void ListPager::run(const Db& db, const ListQuery& q)
     bool atEnd = true;
     if (q.isKeyed()) {
         const int n = q.maxRows > 0 ? qMin(m_pageSize, q.maxRows) : m_pageSize;
-        const ListQuery first = q.page(db.dialect(), n, nullptr);
-        rows = db.records(first.sql, first.params);
+        m_db = db;
+        rows = readPage(q, n, nullptr);
         atEnd = rows.size() < n || (q.maxRows > 0 && rows.size() >= q.maxRows);
     } else {
-        rows = db.records(q.sql, q.params);
+        m_db = db;
+        rows = read(q);
     }
     m_db = db;
     m_query = q;
@@ -48,7 +88,7 @@ QVector<QSqlRecord> ListPager::nextPage() const
     if (m_atEnd || n == 0 || m_rows.isEmpty())
         return {};
     const ListBoundary b = boundary(m_rows.last());
-    return read(m_query.page(m_db.dialect(), n, &b));
+    return readPage(m_query, n, &b);
 }
 
 void ListPager::append(const QVector<QSqlRecord>& page)
@@ -64,7 +104,7 @@ QVector<QSqlRecord> ListPager::previousPage() const
     if (m_atStart || m_rows.isEmpty())
         return {};
     const ListBoundary b = boundary(m_rows.first());
-    QVector<QSqlRecord> before = read(m_query.page(m_db.dialect(), m_pageSize, &b, true));
+    QVector<QSqlRecord> before = readPage(m_query, m_pageSize, &b, true);
     std::reverse(before.begin(), before.end());
     return before;
 }
@@ -100,8 +140,8 @@ ListPager::Window ListPager::seek(const QVariant& key) const
         return w;
     const ListBoundary b = {target.first().value(q.effectiveSortField()), target.first().value(q.keyField)};
     const int half = m_pageSize / 2;
-    QVector<QSqlRecord> before = read(q.page(m_db.dialect(), half, &b, true));
-    const QVector<QSqlRecord> after = read(q.page(m_db.dialect(), m_pageSize, &b));
+    QVector<QSqlRecord> before = readPage(q, half, &b, true);
+    const QVector<QSqlRecord> after = readPage(q, m_pageSize, &b);
     std::reverse(before.begin(), before.end());
     w.atStart = before.size() < half;
     w.atEnd = after.size() < m_pageSize;

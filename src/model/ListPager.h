@@ -52,7 +52,9 @@ public:
     QVector<QSqlRecord> all() const;
 
 private:
-    QVector<QSqlRecord> read(const ListQuery& q) const { return m_db.records(q.sql, q.params); }
+    QVector<QSqlRecord> read(const ListQuery& q) const;
+    // n rows of q after (or before) the boundary, in list order.
+    QVector<QSqlRecord> readPage(const ListQuery& q, int n, const ListBoundary* after, bool backwards = false) const;
     ListBoundary boundary(const QSqlRecord& r) const;
     int nextLimit() const;
 

@@ -82,6 +82,18 @@ ListQuery ListQuery::page(const Dialect& d, int n, const ListBoundary* after, bo
     return q;
 }
 
+ListQuery ListQuery::part(bool empties) const
+{
+    ListQuery q = *this;
+    q.sql += QStringLiteral(" AND (%1 IS %2NULL)").arg(sortExpr, empties ? QString() : QStringLiteral("NOT "));
+    if (empties) {
+        q.sortExpr.clear();
+        q.sortField.clear();
+    }
+    q.sortNullable = false;
+    return q;
+}
+
 ListQuery ListQuery::row(const QVariant& key) const
 {
     ListQuery q = *this;

@@ -37,6 +37,10 @@ struct ListQuery {
     QHash<QString, QString> sortable;
 
     bool isKeyed() const { return !keyExpr.isEmpty(); }
+    bool hasNullableSort() const { return isKeyed() && !sortExpr.isEmpty() && sortNullable; }
+    // The rows whose sort value is empty (ordered by the key alone) or the others (sorted by a
+    // value that is never empty): each part's pages can be read along an index.
+    ListQuery part(bool empties) const;
     // Appends "AND (condition)", binding value under name when a name is given.
     void addWhere(const QString& condition, const QString& name = {}, const QVariant& value = {});
     // Orders by another sortable column (or the key); false, and unchanged, when it is not one.

@@ -12,13 +12,7 @@ const QString kIndex = QStringLiteral("index.html");
 
 bool hasIndex(const QString& dir) { return !dir.isEmpty() && QFileInfo(QDir(dir).filePath(kIndex)).isFile(); }
 
-QString helpFolder()
-{
-    const QString env = qEnvironmentVariable("NIMBO_DATA_DIR");
-    if (!env.isEmpty())
-        return hasIndex(env + QStringLiteral("/help")) ? QDir(env).absoluteFilePath(QStringLiteral("help")) : QString();
-    return HelpFile::folderFor(QCoreApplication::applicationDirPath());
-}
+QString helpFolder() { return HelpFile::folderFor(QCoreApplication::applicationDirPath()); }
 } // namespace
 
 QString HelpFile::folderFor(const QString& appDir)

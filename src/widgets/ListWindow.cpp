@@ -79,7 +79,10 @@ ListWindow::ListWindow(const QString& caption, QWidget* parent) : QDialog(parent
         if (section < 0 || section >= m_model->columns().size())
             return;
         const QString field = m_model->columns().at(section).field;
-        sortByColumn(field, field == m_sortField ? !m_sortDescending : false);
+        // A second click on the same heading turns the order round.
+        m_headerDescending = field == m_headerField ? !m_headerDescending : false;
+        m_headerField = field;
+        sortByColumn(field, m_headerDescending);
     });
 
     auto* footer = new QWidget;

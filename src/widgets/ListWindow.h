@@ -69,7 +69,7 @@ public:
     int rowCount() const;
     bool locate(const QVariant& key);
     // Orders the list by a column (clicking its heading does the same).
-    void sortByColumn(const QString& field, bool descending);
+    virtual void sortByColumn(const QString& field, bool descending);
 
     QTableView* grid() const { return m_grid; }
     ListGridModel* gridModel() const { return m_model; }
@@ -154,6 +154,8 @@ private:
     QList<QSqlRecord> m_selected;
     QString m_sortField;
     bool m_sortDescending = false;
+    QString m_headerField; // the heading clicked last and its order
+    bool m_headerDescending = false;
 };
 
 } // namespace nimbo

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
 #include <QTest>
@@ -240,4 +241,14 @@ TEST_F(ListWindowTest, StockListFiltersAsYouTypeAndShowsASavedItem)
     br.refresh(515); // the card of item 515 was just saved
     EXPECT_EQ(br.currentKey().toDouble(), 515);
     EXPECT_EQ(toText(br.currentRecord().value("STOK_KOD_NO")), "K0515");
+
+    // Two clicks on the name heading: the filter's order shows it, the list follows it.
+    QHeaderView* header = grid(&br)->horizontalHeader();
+    Q_EMIT header->sectionClicked(1);
+    Q_EMIT header->sectionClicked(1);
+    EXPECT_EQ(child<QComboBox>(&br, "CmbSIRALAMA")->currentData().toString(), "STOK_ADI_TR");
+    EXPECT_EQ(child<QComboBox>(&br, "CmbAZALAN")->currentText(), QStringLiteral("Azalan"));
+    EXPECT_EQ(br.currentKey().toDouble(), 515);
+    br.rowCount();
+    EXPECT_EQ(br.gridModel()->fieldValue(0, "STOK_NO").toDouble(), 99); // "Matkap ucu 99" is last by text
 }

@@ -48,7 +48,13 @@ QString literal(const QVariant& v)
 
 void explain(const Db& db, const QString& what, const ListQuery& list)
 {
-    // A keyed list is read a page at a time: its first page is what the user waits for.
+    // A keyed list is read a page at a time: its first page is what the user waits for. A
+    // sort that may be empty reads its empty rows and the others apart, each with its plan.
+    if (list.hasNullableSort()) {
+        explain(db, what + QStringLiteral(" (empty sort values)"), list.part(true));
+        explain(db, what + QStringLiteral(" (the other rows)"), list.part(false));
+        return;
+    }
     const ListQuery q = list.isKeyed() ? list.page(db.dialect(), ListPager::kPageSize, nullptr) : list;
     QString text = (db.dialect().isPostgres() ? QStringLiteral("EXPLAIN (ANALYZE, TIMING OFF) ")
                                               : QStringLiteral("EXPLAIN QUERY PLAN "))

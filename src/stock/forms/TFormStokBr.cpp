@@ -5,6 +5,8 @@
 #include "stock/StockRights.h"
 #include "stock/forms/TFormStok.h"
 
+#include <QComboBox>
+#include <QSignalBlocker>
 #include <QSqlRecord>
 
 namespace nimbo {
@@ -104,23 +106,37 @@ void TFormStokBr::declareFilter()
         {QStringLiteral("ANAGRUP"), QStringLiteral("Ana Grup"), F::Kind::Choice, choices(QStringLiteral("ANAGRUP"))},
         {QStringLiteral("GRUP"), QStringLiteral("Grup"), F::Kind::Choice, choices(QStringLiteral("GRUP"))},
         {QStringLiteral("ALTGRUP"), QStringLiteral("Alt Grup"), F::Kind::Choice, choices(QStringLiteral("ALTGRUP"))},
-        {QStringLiteral("NO1"), QStringLiteral("Stok No"), F::Kind::Number},
+        {QStringLiteral("TEMSILCI"), QStringLiteral("Tedarikçi"), F::Kind::Text, {}, 15},
         {QStringLiteral("MARKA"), QStringLiteral("Marka"), F::Kind::Choice, choices(QStringLiteral("MARKA"))},
         {QStringLiteral("MODEL"), QStringLiteral("Model"), F::Kind::Choice, choices(QStringLiteral("MODEL"))},
         {QStringLiteral("RENK"), QStringLiteral("Renk"), F::Kind::Choice, choices(QStringLiteral("RENK"))},
-        {QStringLiteral("NO2"), QStringLiteral("... ile"), F::Kind::Number},
         {QStringLiteral("PASIF"), QStringLiteral("Durumu"), F::Kind::Choice,
          {{QStringLiteral("Tümü"), QString()}, {QStringLiteral("Aktif"), QStringLiteral("A")},
           {QStringLiteral("Pasif"), QStringLiteral("P")}}},
+        {QStringLiteral("NO1"), QStringLiteral("Stok No"), F::Kind::Number},
+        {QStringLiteral("NO2"), QStringLiteral("... ile"), F::Kind::Number},
         {QStringLiteral("STOK"), QStringLiteral("Stok Durumu"), F::Kind::Choice,
          {{QStringLiteral("Tümü"), int(StockFilter::InStock::All)},
           {QStringLiteral("Stokta Olanlar"), int(StockFilter::InStock::InStock)},
           {QStringLiteral("Stokta Olmayanlar"), int(StockFilter::InStock::NotInStock)}}},
-        {QStringLiteral("TEMSILCI"), QStringLiteral("Tedarikçi"), F::Kind::Text, {}, 15},
         {QStringLiteral("SIRALAMA"), QStringLiteral("Sıralama"), F::Kind::Choice, sira},
         {QStringLiteral("AZALAN"), QStringLiteral("Yön"), F::Kind::Choice,
          {{QStringLiteral("Artan"), 0}, {QStringLiteral("Azalan"), 1}}},
     });
+}
+
+// A click on a heading chooses the order in the filter, where the user sees it.
+void TFormStokBr::sortByColumn(const QString& field, bool descending)
+{
+    auto* sira = qobject_cast<QComboBox*>(filterEditor(QStringLiteral("SIRALAMA")));
+    auto* yon = qobject_cast<QComboBox*>(filterEditor(QStringLiteral("AZALAN")));
+    const int i = sira->findData(field);
+    if (i < 0)
+        return;
+    const QSignalBlocker b1(sira), b2(yon);
+    sira->setCurrentIndex(i);
+    yon->setCurrentIndex(descending ? 1 : 0);
+    refresh();
 }
 
 // As on the card: a main group narrows the groups, a group the sub-groups, a brand the models.

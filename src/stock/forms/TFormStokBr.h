@@ -11,6 +11,7 @@ class TFormStokBr : public ListWindow {
 public:
     explicit TFormStokBr(QWidget* parent = nullptr);
     StockFilter filter() const;
+    void sortByColumn(const QString& field, bool descending) override;
 
 protected:
     ListQuery query() const override;
