@@ -1,77 +1,69 @@
 #include "accounts/CariGruplar.h"
+#include "accounts/CariKart.h"
 
 namespace nimbo {
 
 namespace {
-CodeNameParent anaGrup(bool stored, const QString& message)
+using Type = CodeNameField::Type;
+
+CodeNameField text(const char* column, const char* caption)
 {
-    CodeNameParent p;
-    p.column = stored ? QStringLiteral("KODU") : QStringLiteral("ANA_GRUP");
-    p.caption = QStringLiteral("Ana Grup");
-    p.table = QStringLiteral("CANAGRUP");
-    p.keyColumn = QStringLiteral("KODU");
-    p.nameColumn = QStringLiteral("GRUP_ADI");
-    p.requiredMessage = message;
-    p.stored = stored;
-    return p;
+    return {QLatin1String(column), QString::fromUtf8(caption)};
+}
+
+// The main group a group belongs to, or that only narrows a subgroup's groups.
+CodeNameField anaGrup(const char* column, bool stored)
+{
+    CodeNameField f{QLatin1String(column), QStringLiteral("Ana Grup"), Type::Choice, QStringLiteral("CANAGRUP"),
+                    QStringLiteral("KODU"), QStringLiteral("GRUP_ADI")};
+    f.stored = stored;
+    return f;
+}
+
+CodeNameSpec base(const char* table, const char* caption, const char* className, const char* key)
+{
+    CodeNameSpec s;
+    s.table = QLatin1String(table);
+    s.caption = QString::fromUtf8(caption);
+    s.className = QLatin1String(className);
+    s.keyColumn = QLatin1String(key);
+    s.nameColumn = QStringLiteral("GRUP_ADI");
+    s.right = CariKart::accountRight();
+    return s;
 }
 } // namespace
 
 CodeNameSpec cariAnaGrupSpec()
 {
-    CodeNameSpec s;
-    s.table = QStringLiteral("CANAGRUP");
-    s.caption = QStringLiteral("Cari Ana Grup Tanımları");
-    s.className = QStringLiteral("TFormCariAnaGrup");
-    s.codeColumn = QStringLiteral("KODU");
-    s.codeCaption = QStringLiteral("Kodu");
-    s.codeAuto = true;
-    s.nameColumn = QStringLiteral("GRUP_ADI");
-    s.nameCaption = QStringLiteral("Ana Grup Adı");
-    s.nameRequired = QStringLiteral("Ana Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.!");
+    CodeNameSpec s = base("CANAGRUP", "Cari Ana Grup Tanımları", "TFormCariAnaGrup", "KODU");
+    s.key = CodeNameSpec::Key::Engine;
+    s.fields = {text("GRUP_ADI", "Ana Grup Adı")};
+    s.required = {{QStringLiteral("GRUP_ADI"), QStringLiteral("Ana Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.!")}};
     return s;
 }
 
 CodeNameSpec cariGrupSpec()
 {
-    CodeNameSpec s;
-    s.table = QStringLiteral("CARIGRUP");
-    s.caption = QStringLiteral("Cari Grup Tanımları");
-    s.className = QStringLiteral("TFormCariGrup");
-    s.codeColumn = QStringLiteral("GRUP_KOD");
-    s.codeCaption = QStringLiteral("Grup Kodu");
-    s.nameColumn = QStringLiteral("GRUP_ADI");
-    s.nameCaption = QStringLiteral("Grup Adı");
-    s.parents << anaGrup(true, QStringLiteral("Ana Grup Adı Bilgisini Vermeden Kayıt Saklanamaz."));
-    s.codeRequired = QStringLiteral("Grup Kodu Bilgisini Vermeden Kayıt Saklanamaz.");
-    s.nameRequired = QStringLiteral("Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.");
+    CodeNameSpec s = base("CARIGRUP", "Cari Grup Tanımları", "TFormCariGrup", "GRUP_KOD");
+    s.fields = {anaGrup("KODU", true), text("GRUP_KOD", "Grup Kodu"), text("GRUP_ADI", "Grup Adı")};
+    s.required = {{QStringLiteral("KODU"), QStringLiteral("Ana Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.")},
+                  {QStringLiteral("GRUP_KOD"), QStringLiteral("Grup Kodu Bilgisini Vermeden Kayıt Saklanamaz.")},
+                  {QStringLiteral("GRUP_ADI"), QStringLiteral("Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.")}};
     s.duplicate = QStringLiteral("Aynı Kodlu Kayıt Bulunmakta.");
     return s;
 }
 
 CodeNameSpec cariAltGrupSpec()
 {
-    CodeNameSpec s;
-    s.table = QStringLiteral("CALTGRUP");
-    s.caption = QStringLiteral("Cari Alt Grup Tanımları");
-    s.className = QStringLiteral("TFormCariAltGrup");
-    s.codeColumn = QStringLiteral("KODU");
-    s.codeCaption = QStringLiteral("Alt Grup Kodu");
-    s.nameColumn = QStringLiteral("GRUP_ADI");
-    s.nameCaption = QStringLiteral("Alt Grup Adı");
+    CodeNameSpec s = base("CALTGRUP", "Cari Alt Grup Tanımları", "TFormCariAltGrup", "KODU");
     // The main group is chosen only to narrow the groups offered; a subgroup stores its group.
-    s.parents << anaGrup(false, QStringLiteral("Ana Grup Seçmeden Kayıt Saklanamaz."));
-    CodeNameParent g;
-    g.column = QStringLiteral("GRUP_KOD");
-    g.caption = QStringLiteral("Grup");
-    g.table = QStringLiteral("CARIGRUP");
-    g.keyColumn = QStringLiteral("GRUP_KOD");
-    g.nameColumn = QStringLiteral("GRUP_ADI");
-    g.requiredMessage = QStringLiteral("Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.");
-    g.narrowedBy = QStringLiteral("KODU");
-    s.parents << g;
-    s.codeRequired = QStringLiteral("Alt Grup Kodu Bilgisini Vermeden Kayıt Saklanamaz.");
-    s.nameRequired = QStringLiteral("Alt Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.");
+    CodeNameField grup{QStringLiteral("GRUP_KOD"), QStringLiteral("Grup"), Type::Choice, QStringLiteral("CARIGRUP"),
+                       QStringLiteral("GRUP_KOD"), QStringLiteral("GRUP_ADI"), QStringLiteral("KODU")};
+    s.fields = {anaGrup("ANA_GRUP", false), grup, text("KODU", "Alt Grup Kodu"), text("GRUP_ADI", "Alt Grup Adı")};
+    s.required = {{QStringLiteral("ANA_GRUP"), QStringLiteral("Ana Grup Seçmeden Kayıt Saklanamaz.")},
+                  {QStringLiteral("GRUP_KOD"), QStringLiteral("Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.")},
+                  {QStringLiteral("KODU"), QStringLiteral("Alt Grup Kodu Bilgisini Vermeden Kayıt Saklanamaz.")},
+                  {QStringLiteral("GRUP_ADI"), QStringLiteral("Alt Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.")}};
     s.duplicate = QStringLiteral("Aynı Kodlu Kayıt Bulunmakta.");
     return s;
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "widgets/CodeNameSpec.h"
+#include "model/CodeNameSpec.h"
 
 namespace nimbo {
 

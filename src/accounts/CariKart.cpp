@@ -1,5 +1,6 @@
 #include "accounts/CariKart.h"
-#include "accounts/RecordWriter.h"
+#include "db/RecordWriter.h"
+#include "db/SqlValues.h"
 #include "db/DbTransaction.h"
 #include "services/SessionContext.h"
 
@@ -9,7 +10,6 @@
 namespace nimbo {
 
 namespace {
-bool blank(const QVariant& v) { return toText(v).trimmed().isEmpty(); }
 const QString kKod = QStringLiteral("CARI_KOD");
 const QStringList kBankaKolonlari = {QStringLiteral("BANKA_KOD"), QStringLiteral("TEM_BANK"),
                                      QStringLiteral("TEM_TUTAR"), QStringLiteral("VADE_TAR"), QStringLiteral("CTIP")};
@@ -28,7 +28,7 @@ QStringList CariKart::kopyalanmayanlar()
 QString CariKart::yerelDoviz(const Db& db)
 {
     const QVariant fromSession = SessionContext::current().param.values.value(QStringLiteral("PARAMETRE.YERELDOVIZ"));
-    if (!blank(fromSession))
+    if (!isBlank(fromSession))
         return toText(fromSession).trimmed();
     if (db.tableExists(QStringLiteral("PARAMETRE"))) {
         const QString v = toText(db.scalar(QStringLiteral("SELECT YERELDOVIZ FROM PARAMETRE"))).trimmed();
@@ -38,7 +38,7 @@ QString CariKart::yerelDoviz(const Db& db)
     return QStringLiteral("TL");
 }
 
-void CariKart::yeni(const QString& kaynakKod)
+void CariKart::startNew(const QString& kaynakKod)
 {
     QVariantMap v;
     v.insert(QStringLiteral("ACILISTRH"), QDate::currentDate());
@@ -51,7 +51,7 @@ void CariKart::yeni(const QString& kaynakKod)
     v.insert(QStringLiteral("RISBAKTIP"), QStringLiteral("B"));
     bankalar.clear();
     if (!kaynakKod.isEmpty()) {
-        const QVariantMap src = RecordWriter::readRow(m_db, QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD = :K"),
+        const QVariantMap src = readRow(m_db, QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD = :K"),
                                                       {{QStringLiteral("K"), kaynakKod}});
         const QStringList keep = kopyalanmayanlar();
         for (auto it = src.begin(); it != src.end(); ++it)
@@ -63,13 +63,13 @@ void CariKart::yeni(const QString& kaynakKod)
     m_yuklenenBankalar.clear();
 }
 
-bool CariKart::ac(const QString& kod)
+bool CariKart::open(const QString& kod)
 {
-    QVariantMap v = RecordWriter::readRow(m_db, QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD = :K"),
+    QVariantMap v = readRow(m_db, QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD = :K"),
                                           {{QStringLiteral("K"), kod}});
     if (v.isEmpty())
         return false;
-    if (blank(v.value(QStringLiteral("AVUKATVER"))))
+    if (isBlank(v.value(QStringLiteral("AVUKATVER"))))
         v.insert(QStringLiteral("AVUKATVER"), QStringLiteral("H"));
     reset(v, false);
     bankalar.clear();
@@ -85,7 +85,7 @@ bool CariKart::ac(const QString& kod)
     return true;
 }
 
-void CariKart::kodKontrol(const QString& kod) const
+void CariKart::checkCode(const QString& kod) const
 {
     if (kod.isEmpty())
         return;
@@ -138,7 +138,7 @@ void CariKart::setGrup(const QVariant& grup)
     setValue(QStringLiteral("ALT_GRUP"), QVariant());
 }
 
-void CariKart::save()
+void CariKart::store()
 {
     const struct { const char* column; const char* message; } required[] = {
         {"ADRES_1", "Lütfen Adres Bilgisini Giriniz."},
@@ -147,9 +147,9 @@ void CariKart::save()
         {"VN", "Lütfen VN Bilgisini Giriniz."},
     };
     for (const auto& r : required)
-        if (blank(value(QString::fromLatin1(r.column))))
+        if (isBlank(value(QString::fromLatin1(r.column))))
             throw FieldError(QString::fromUtf8(r.message), QString::fromLatin1(r.column));
-    if (blank(value(kKod)) || blank(value(QStringLiteral("FIRMA_ADI"))))
+    if (isBlank(value(kKod)) || isBlank(value(QStringLiteral("FIRMA_ADI"))))
         throw FieldError(QStringLiteral("Cari Kodu, Adı Bilgisini Vermeden Kayıt Saklanamaz."), {},
                          FieldError::Kind::Info);
 
@@ -162,11 +162,11 @@ void CariKart::save()
     if (isNew())
         cari.insert(values());
     else
-        cari.update(values(), {{kKod, kod}});
+        cari.update(values(), loaded(), {{kKod, loaded().value(kKod)}});
     m_db.exec(QStringLiteral("DELETE FROM CARIBANKA WHERE CARI_KOD = :K"), {{QStringLiteral("K"), kod}});
     RecordWriter banka(m_db, QStringLiteral("CARIBANKA"));
     for (QVariantMap b : bankalar) {
-        if (blank(b.value(QStringLiteral("BANKA_KOD"))) && blank(b.value(QStringLiteral("TEM_BANK"))))
+        if (isBlank(b.value(QStringLiteral("BANKA_KOD"))) && isBlank(b.value(QStringLiteral("TEM_BANK"))))
             continue;
         b.insert(kKod, kod);
         banka.insert(b);

@@ -1,5 +1,5 @@
 #pragma once
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
 
 #include <QList>
 
@@ -13,17 +13,20 @@ class CariKart : public CardModel {
 public:
     explicit CariKart(const Db& db);
     QString table() const override { return QStringLiteral("CARI"); }
+    // "O" makes the whole card view only; other letters than "H" lock its data panel alone.
+    EditRight right() const override { return accountRight(); }
+    static EditRight accountRight() { return {QStringLiteral("CARIKDUZEL"), EditRight::Policy::ViewOnlyBlocks}; }
 
     // A new card with its defaults; with a source code, every column of that card except
     // the code and the columns that keep their defaults (kopyalanmayanlar()).
-    void yeni(const QString& kaynakKod = {});
+    void startNew(const QString& kaynakKod = {});
     // An existing card; false when the code is not there.
-    bool ac(const QString& kod);
+    bool open(const QString& kod);
     static QStringList kopyalanmayanlar();
 
     // Leaving the code field: a cash-desk or bank with this code refuses it (FieldError,
     // the window empties the field).
-    void kodKontrol(const QString& kod) const;
+    void checkCode(const QString& kod) const;
     // Leaving the name field: true when another account carries the same name (warning only).
     bool ayniAdVar(const QString& kod, const QString& ad) const;
     static QString ayniAdUyarisi();
@@ -45,11 +48,13 @@ public:
     // stored as empty.
     static QVariantMap bankaSatiri(const QStringList& hucreler, int satirNo);
 
-    void save() override;
     bool isModified() const override { return CardModel::isModified() || bankalar != m_yuklenenBankalar; }
     QString kaydedilenKod() const { return m_kaydedilen; }
 
     static QString yerelDoviz(const Db& db);
+
+protected:
+    void store() override;
 
 private:
     Db m_db;

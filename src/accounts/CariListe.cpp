@@ -1,4 +1,5 @@
 #include "accounts/CariListe.h"
+#include "db/SqlValues.h"
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
@@ -6,13 +7,6 @@
 namespace nimbo {
 
 namespace {
-QString escapeLike(QString s)
-{
-    s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    s.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    s.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return s;
-}
 
 // Balances are money held as doubles: anything under half a kuruş counts as zero, so that
 // 0,10 + 0,20 against 0,30 is settled here as it is on the card ("---   ").

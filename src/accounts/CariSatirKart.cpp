@@ -1,5 +1,5 @@
 #include "accounts/CariSatirKart.h"
-#include "accounts/RecordWriter.h"
+#include "db/RecordWriter.h"
 #include "db/DbTransaction.h"
 
 namespace nimbo {
@@ -10,13 +10,13 @@ CariSatirKart::CariSatirKart(const Db& db, const QString& table, const QStringLi
 {
 }
 
-void CariSatirKart::yeni(const QString& cariKod)
+void CariSatirKart::startNew(const QString& cariKod)
 {
     reset({{m_account, cariKod}}, true);
     m_oldKey.clear();
 }
 
-bool CariSatirKart::ac(const QVariantMap& key)
+bool CariSatirKart::open(const QVariantMap& key)
 {
     QStringList where;
     Params p;
@@ -24,7 +24,7 @@ bool CariSatirKart::ac(const QVariantMap& key)
         where << QStringLiteral("%1 = :%1").arg(it.key());
         p.insert(it.key(), it.value());
     }
-    const QVariantMap row = RecordWriter::readRow(
+    const QVariantMap row = readRow(
         m_db, QStringLiteral("SELECT * FROM %1 WHERE %2").arg(m_table, where.join(QStringLiteral(" AND "))), p);
     if (row.isEmpty())
         return false;
@@ -33,7 +33,7 @@ bool CariSatirKart::ac(const QVariantMap& key)
     return true;
 }
 
-void CariSatirKart::save()
+void CariSatirKart::store()
 {
     kontrol();
     const bool numbered = m_keys.contains(QStringLiteral("ROW_ID"));
@@ -48,7 +48,7 @@ void CariSatirKart::save()
                      m_db.scalar(QStringLiteral("SELECT MAX(ROW_ID) FROM %1 WHERE %2 = :K").arg(m_table, m_account),
                                  {{QStringLiteral("K"), value(m_account)}}));
     } else {
-        w.update(values(), m_oldKey);
+        w.update(values(), loaded(), m_oldKey);
     }
     tx.commit();
     m_oldKey.clear();
@@ -58,8 +58,9 @@ void CariSatirKart::save()
     markClean();
 }
 
-void CariSatirKart::sil(const QVariantMap& key) const
+void CariSatirKart::remove(const QVariantMap& key) const
 {
+    right().requireDelete();
     QStringList where;
     Params p;
     for (auto it = key.begin(); it != key.end(); ++it) {

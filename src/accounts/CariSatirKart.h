@@ -1,5 +1,5 @@
 #pragma once
-#include "widgets/CardModel.h"
+#include "accounts/CariKart.h"
 
 namespace nimbo {
 
@@ -11,16 +11,17 @@ public:
     CariSatirKart(const Db& db, const QString& table, const QStringList& keyColumns,
                   const QString& accountColumn = QStringLiteral("CARIKOD"));
     QString table() const override { return m_table; }
+    EditRight right() const override { return CariKart::accountRight(); }
 
-    void yeni(const QString& cariKod);
-    bool ac(const QVariantMap& key);
-    void save() override;
+    void startNew(const QString& cariKod);
+    bool open(const QVariantMap& key);
     // Deletes one row by its key, in one transaction.
-    void sil(const QVariantMap& key) const;
+    void remove(const QVariantMap& key) const;
     // The rows of one account, for the satellite's list window.
     ListQuery liste(const QString& cariKod, const QString& orderBy) const;
 
 protected:
+    void store() override;
     // Checks before the row is written; throw FieldError to refuse.
     virtual void kontrol() {}
     Db m_db;

@@ -84,7 +84,7 @@ int takeShot(const QString& window, const QString& file, const QString& user, co
         std::fprintf(stderr, "Bilinmeyen pencere: %s\n", window.toUtf8().constData());
         return 1;
     }
-    std::unique_ptr<QWidget> w(e->create(nullptr));
+    std::unique_ptr<QWidget> w(e->create(nullptr, {}));
     if (!w)
         return 1;
     return save(w.get(), file, click, waitMs);

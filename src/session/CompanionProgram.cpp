@@ -97,13 +97,14 @@ bool CompanionProgram::run(Kind k, const QString& launchParameters) const
     const QString name = executable(k);
     const QString path = resolve(name, m_programPath);
     if (path.isEmpty()) {
-        Prompter::instance().warn(displayName(k) + QStringLiteral(" programı bulunamadı: ") + name
-                                  + QStringLiteral("\nNIMBO.ini dosyasının [") + kSection + QStringLiteral("] bölümündeki ")
-                                  + settingKey(k) + QStringLiteral(" ayarına programın adını veya tam yolunu yazınız."));
+        Prompter::instance().warn(displayName(k) + QStringLiteral(" programı bu bilgisayarda bulunamadı (") + name
+                                  + QStringLiteral(").\nProgramı bu bilgisayara kurunuz; başka bir klasöre kurulduysa "
+                                                   "sistem yöneticinizden programın yerini ayarlamasını isteyiniz."));
         return false;
     }
     if (!m_start(path, LaunchParameters::arguments(launchParameters))) {
-        Prompter::instance().warn(displayName(k) + QStringLiteral(" programı başlatılamadı: ") + path);
+        Prompter::instance().warn(displayName(k) + QStringLiteral(" programı başlatılamadı (") + path
+                                  + QStringLiteral(").\nProgramın kurulumu bozuk olabilir; yeniden kurunuz."));
         return false;
     }
     return true;

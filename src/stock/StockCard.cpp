@@ -3,7 +3,8 @@
 #include "services/Prompter.h"
 #include "stock/StockNumbers.h"
 #include "stock/StockRates.h"
-#include "stock/StockSql.h"
+#include "db/RecordWriter.h"
+#include "db/SqlValues.h"
 
 #include <QSqlRecord>
 
@@ -13,8 +14,6 @@ namespace {
 const QString kStokNo = QStringLiteral("STOK_NO");
 const QString kKod = QStringLiteral("STOK_KOD_NO");
 
-bool blank(const QVariant& v) { return StockSql::blank(v); }
-QVariantMap recordMap(const QSqlRecord& r) { return StockSql::recordMap(r); }
 } // namespace
 
 void StockCard::startNew()
@@ -50,11 +49,11 @@ void StockCard::startNew()
     }
     v.insert(QStringLiteral("ACILIS_TRH"), today);
     v.insert(QStringLiteral("BARK_TIP"), QStringLiteral("E"));
-    if (blank(v.value(QStringLiteral("KDV_DAHIL"))))
+    if (isBlank(v.value(QStringLiteral("KDV_DAHIL"))))
         v.insert(QStringLiteral("KDV_DAHIL"), QStringLiteral("H"));
-    if (blank(v.value(QStringLiteral("PARA_BAZ"))))
+    if (isBlank(v.value(QStringLiteral("PARA_BAZ"))))
         v.insert(QStringLiteral("PARA_BAZ"), QStringLiteral("T"));
-    if (blank(v.value(QStringLiteral("DOVIZ_KODU"))))
+    if (isBlank(v.value(QStringLiteral("DOVIZ_KODU"))))
         v.insert(QStringLiteral("DOVIZ_KODU"), QStringLiteral("TL"));
     reset(v, true);
     m_pricesSeen = values();
@@ -74,7 +73,7 @@ void StockCard::open(double stokNo)
     const auto rows = m_db.records(QStringLiteral("SELECT * FROM STOK WHERE STOK_NO=:STOK_NO"), {{kStokNo, stokNo}});
     if (rows.isEmpty())
         throw UserError(QStringLiteral("Diğer Kullanıcı bu kaydı değiştiriyor."));
-    reset(recordMap(rows.first()), false);
+    reset(rowMap(rows.first()), false);
     m_pricesSeen = values();
     m_savedCode = text(kKod);
     m_barcodes.clear();
@@ -113,7 +112,7 @@ void StockCard::loadSatellites()
 {
     const auto rows = m_db.records(QStringLiteral("SELECT * FROM STOKMUH WHERE STOK_NO=:STOK_NO"), {{kStokNo, stokNo()}});
     m_muhExists = !rows.isEmpty();
-    m_muh = m_muhExists ? recordMap(rows.first()) : QVariantMap{};
+    m_muh = m_muhExists ? rowMap(rows.first()) : QVariantMap{};
     m_muh.insert(kStokNo, stokNo());
     m_muhLoaded = m_muh;
 }
@@ -144,7 +143,7 @@ bool StockCard::codeTaken() const
                     {{QStringLiteral("StkKodu"), text(kKod)}, {QStringLiteral("SNO"), stokNo()}});
 }
 
-void StockCard::checkCodeOnLeave() const
+void StockCard::checkCode() const
 {
     if (!text(kKod).isEmpty() && codeTaken())
         Prompter::instance().warn(QStringLiteral("Dikkat Aynı Stok Kod No başka bir Kayıda da Verilmiş."));
@@ -157,10 +156,10 @@ bool StockCard::fillLastCode(const QString& prefix)
     const QString typed = prefix.trimmed();
     const QVariant v = m_db.scalar(QStringLiteral("SELECT MAX( STOK_KOD_NO ) AS NEW_KOD FROM STOK WHERE STOK_KOD_NO LIKE "
                                                   ":ANA_KOD ESCAPE '\\' AND SUBSTR(STOK_KOD_NO, 1, :UZUNLUK) = :ONEK"),
-                                   {{QStringLiteral("ANA_KOD"), StockSql::escapeLike(typed) + QLatin1Char('%')},
+                                   {{QStringLiteral("ANA_KOD"), escapeLike(typed) + QLatin1Char('%')},
                                     {QStringLiteral("UZUNLUK"), static_cast<int>(typed.size())},
                                     {QStringLiteral("ONEK"), typed}});
-    if (blank(v)) {
+    if (isBlank(v)) {
         Prompter::instance().warn(QStringLiteral("Verilen Ana Hesap Ait Alt Hesap Bulunamadı!"));
         return false;
     }
@@ -273,7 +272,7 @@ void StockCard::checkBarcodeRow(StockBarcode& row) const
         Prompter::instance().warn(QStringLiteral("Dikkat Aynı Barkod Başka Bir Ürüne Atanmış."));
 }
 
-void StockCard::save()
+void StockCard::store()
 {
     // The code is looked up trimmed, so it is stored trimmed: spaces typed around it cannot
     // make a second card with the same code.
@@ -281,7 +280,7 @@ void StockCard::save()
         setValue(kKod, text(kKod));
     if (text(kKod).isEmpty())
         throw FieldError(QStringLiteral("Stok Kod No Boş Geçilemez!"), kKod);
-    if (blank(value(QStringLiteral("ANAGRUPNO"))))
+    if (isBlank(value(QStringLiteral("ANAGRUPNO"))))
         throw FieldError(QStringLiteral("Ana Ürün Grubu seçmeden Kayıt Saklanamaz..."), QStringLiteral("ANAGRUPNO"));
     if (codeTaken())
         throw FieldError(QStringLiteral("Aynı Stok Kod No başka bir Kayıda da Verilmiş. Kayıt Saklanamaz.Lütfen Kod "
@@ -331,7 +330,14 @@ void StockCard::save()
     markClean();
 }
 
-void StockCard::writeCard() { StockSql::write(m_db, table(), kStokNo, values(), isNew()); }
+void StockCard::writeCard()
+{
+    RecordWriter w(m_db, table());
+    if (isNew())
+        w.insert(values());
+    else
+        w.update(values(), loaded(), {{kStokNo, loaded().value(kStokNo)}});
+}
 
 void StockCard::writeSatellites(const QString& oldCode, const QString& newCode)
 {
@@ -357,7 +363,11 @@ void StockCard::writeSatellites(const QString& oldCode, const QString& newCode)
 
     m_muh.insert(kStokNo, stokNo());
     const bool exists = m_db.any(QStringLiteral("SELECT 1 FROM STOKMUH WHERE STOK_NO = :STOK_NO"), {{kStokNo, stokNo()}});
-    StockSql::write(m_db, QStringLiteral("STOKMUH"), kStokNo, m_muh, !exists);
+    RecordWriter muh(m_db, QStringLiteral("STOKMUH"));
+    if (exists)
+        muh.update(m_muh, m_muhLoaded, {{kStokNo, stokNo()}});
+    else
+        muh.insert(m_muh);
 }
 
 } // namespace nimbo

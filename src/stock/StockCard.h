@@ -3,7 +3,7 @@
 #include "stock/StockPictures.h"
 #include "stock/StockPriceHistory.h"
 #include "stock/StockPricing.h"
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
 
 #include <QDate>
 #include <QList>
@@ -16,6 +16,9 @@ public:
     explicit StockCard(const Db& db) : m_db(db) {}
 
     QString table() const override { return QStringLiteral("STOK"); }
+    EditRight right() const override { return stockRight(); }
+    // Only "H" changes stock cards and their master data; "O" views them.
+    static EditRight stockRight() { return {QStringLiteral("STKART"), EditRight::Policy::Strict}; }
 
     // New-card defaults, in their fixed order, with a number from NEWSTOK.
     void startNew();
@@ -24,13 +27,12 @@ public:
     double stokNo() const { return value(QStringLiteral("STOK_NO")).toDouble(); }
 
     // Checks (FieldError at the first failure) and one transaction for the card and its rows.
-    void save() override;
     bool isModified() const override;
 
     // Another card uses the code.
     bool codeTaken() const;
     // Leaving the code field: only warns.
-    void checkCodeOnLeave() const;
+    void checkCode() const;
     // Last code that begins with the prefix into the code field; false (and the message) when none.
     bool fillLastCode(const QString& prefix);
 
@@ -73,6 +75,9 @@ public:
     void checkLocationRow(int index) const;
 
     const Db& db() const { return m_db; }
+
+protected:
+    void store() override;
 
 private:
     void loadSatellites();

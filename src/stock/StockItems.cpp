@@ -2,6 +2,7 @@
 #include "db/DbTransaction.h"
 #include "db/Errors.h"
 #include "services/Prompter.h"
+#include "stock/StockCard.h"
 #include "stock/StockNumbers.h"
 
 namespace nimbo {
@@ -17,6 +18,7 @@ bool StockItems::hasMovements(const Db& db, double stokNo)
 
 bool StockItems::remove(const Db& db, double stokNo)
 {
+    StockCard::stockRight().requireDelete();
     if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
         return false;
     DbTransaction tx(db);

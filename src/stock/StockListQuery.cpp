@@ -1,11 +1,9 @@
 #include "stock/StockListQuery.h"
-#include "stock/StockSql.h"
+#include "db/SqlValues.h"
 
 namespace nimbo {
 
 namespace {
-bool blank(const QVariant& v) { return StockSql::blank(v); }
-QString escapeLike(const QString& s) { return StockSql::escapeLike(s); }
 
 const char* const kSelect =
     "SELECT S.STOK_NO, S.STOK_KOD_NO, S.STOK_ADI_TR, S.STOK_ADI_ING, S.BARKOD, S.URET_STK_KOD, "
@@ -34,8 +32,8 @@ const char* const kOnHand = "WITH H AS %1(SELECT STOKHRK.STOK_NO FROM STOKHRK GR
 bool StockFilter::isEmpty() const
 {
     return kod.trimmed().isEmpty() && kodFrom.trimmed().isEmpty() && kodTo.trimmed().isEmpty()
-           && pasif.trimmed().isEmpty() && blank(stokNoFrom) && blank(stokNoTo) && blank(firmaNo) && blank(anaGrupNo)
-           && blank(grupNo) && blank(altGrupNo) && renk.trimmed().isEmpty() && model.trimmed().isEmpty()
+           && pasif.trimmed().isEmpty() && isBlank(stokNoFrom) && isBlank(stokNoTo) && isBlank(firmaNo) && isBlank(anaGrupNo)
+           && isBlank(grupNo) && isBlank(altGrupNo) && renk.trimmed().isEmpty() && model.trimmed().isEmpty()
            && temsilci.trimmed().isEmpty() && text.trimmed().isEmpty() && stock == InStock::All;
 }
 
@@ -91,17 +89,17 @@ ListQuery StockListQuery::build(const Dialect& d, const StockFilter& f)
         add(QStringLiteral("S.PASIF = :PASIF"), QStringLiteral("PASIF"), QStringLiteral("A"));
     else if (!f.pasif.trimmed().isEmpty())
         add(QStringLiteral("COALESCE(S.PASIF, '') <> :PASIF"), QStringLiteral("PASIF"), QStringLiteral("A"));
-    if (!blank(f.stokNoFrom))
+    if (!isBlank(f.stokNoFrom))
         add(QStringLiteral("S.STOK_NO >= :SNO1"), QStringLiteral("SNO1"), f.stokNoFrom.toDouble());
-    if (!blank(f.stokNoTo))
+    if (!isBlank(f.stokNoTo))
         add(QStringLiteral("S.STOK_NO <= :SNO2"), QStringLiteral("SNO2"), f.stokNoTo.toDouble());
-    if (!blank(f.firmaNo))
+    if (!isBlank(f.firmaNo))
         add(QStringLiteral("S.FIRMANO = :FIRMANO"), QStringLiteral("FIRMANO"), f.firmaNo.toInt());
-    if (!blank(f.anaGrupNo))
+    if (!isBlank(f.anaGrupNo))
         add(QStringLiteral("S.ANAGRUPNO = :ANAGRUPNO"), QStringLiteral("ANAGRUPNO"), f.anaGrupNo.toInt());
-    if (!blank(f.grupNo))
+    if (!isBlank(f.grupNo))
         add(QStringLiteral("S.GRUPNO = :GRUPNO"), QStringLiteral("GRUPNO"), f.grupNo.toInt());
-    if (!blank(f.altGrupNo))
+    if (!isBlank(f.altGrupNo))
         add(QStringLiteral("S.ALTGRUPNO = :ALTGRUPNO"), QStringLiteral("ALTGRUPNO"), f.altGrupNo.toInt());
     if (!f.renk.trimmed().isEmpty())
         add(QStringLiteral("S.RENK = :RENK"), QStringLiteral("RENK"), f.renk.trimmed());

@@ -1,7 +1,8 @@
 #include "stock/StockParts.h"
 #include "db/DbTransaction.h"
 #include "db/Errors.h"
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
+#include "stock/StockCard.h"
 
 #include <QSqlRecord>
 
@@ -41,6 +42,7 @@ void StockParts::addByCode(const QString& kod)
 
 void StockParts::save()
 {
+    StockCard::stockRight().requireChange();
     if (m_rows.isEmpty())
         throw FieldError(QStringLiteral("İçindeki Parçalar Boş Olarak Saklanmamaz"));
     for (int i = 0; i < m_rows.size(); ++i)

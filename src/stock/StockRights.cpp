@@ -20,11 +20,6 @@ bool StockRights::mayOpenCard()
     return false;
 }
 
-bool StockRights::mayEditCard()
-{
-    return SessionContext::current().hak(QStringLiteral("STKART")).trimmed().toUpper() == QLatin1String("H");
-}
-
 bool StockRights::maySeeQuantities()
 {
     if (viewOrFull(QStringLiteral("DEPSTK")))

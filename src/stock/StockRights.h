@@ -8,7 +8,6 @@ class StockRights {
 public:
     // STKART "H" or "O"; otherwise "Stok Kartı Yetkiniz Yok" is shown and false returned.
     static bool mayOpenCard();
-    static bool mayEditCard();   // STKART "H"
     // DEPSTK "H" or "O"; otherwise "Depo Stok Miktarlarını Görme Yetkiniz Yok..!" and false.
     static bool maySeeQuantities();
 };

@@ -1,5 +1,7 @@
 #include "widgets/CodeNameCard.h"
+#include "widgets/FormUtil.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -7,67 +9,99 @@
 
 namespace nimbo {
 
+namespace {
+using Type = CodeNameField::Type;
+}
+
 CodeNameCard::CodeNameCard(const CodeNameTable& table, const QVariant& key, const QVariantMap& presets,
                            QWidget* parent)
     : CardWindow(m_record, parent), m_table(table), m_record(table)
 {
     const CodeNameSpec& s = table.definition();
+    setObjectName(s.className + QStringLiteral("Kart"));
     setWindowTitle(s.caption);
-    if (key.isValid())
-        m_record.open(key);
-    else
+    const bool isNew = !key.isValid() || key.isNull();
+    if (isNew)
         m_record.startNew(presets);
+    else
+        m_record.open(key);
 
     auto* lay = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    for (int i = 0; i < s.parents.size(); ++i) {
-        auto* c = new QComboBox;
-        c->setObjectName(QStringLiteral("Cmb") + s.parents.at(i).column + QString::number(i));
-        form->addRow(s.parents.at(i).caption, c);
-        m_parents << c;
-    }
-    QLineEdit* code = nullptr;
-    if (!s.codeAuto) {
-        code = new QLineEdit;
-        code->setObjectName(QStringLiteral("Edit") + s.codeColumn);
-        form->addRow(s.codeCaption, code);
-    }
-    auto* name = new QLineEdit;
-    name->setObjectName(QStringLiteral("Edit") + s.nameColumn);
-    form->addRow(s.nameCaption, name);
     lay->addLayout(form);
-    lay->addWidget(buttonRow());
-
-    for (int i = 0; i < s.parents.size(); ++i) {
-        fillParent(i);
-        bind(m_parents[i], s.parents.at(i).column);
-        // A new choice narrows the next list and clears what was chosen there.
-        connect(m_parents[i], &QComboBox::currentIndexChanged, this, [this, i] {
-            for (int j = i + 1; j < m_parents.size(); ++j) {
-                m_record.setValue(m_table.definition().parents.at(j).column, QVariant());
-                fillParent(j);
-                showColumn(m_table.definition().parents.at(j).column);
-            }
+    QWidget* first = nullptr;
+    for (const CodeNameField& f : s.fields) {
+        QWidget* editor = nullptr;
+        if (f.type == Type::Choice) {
+            auto* c = new QComboBox;
+            c->setObjectName(QStringLiteral("Cmb") + f.column);
+            m_choices.insert(f.column, c);
+            fillChoices(f.column);
+            bind(c, f.column);
+            editor = c;
+        } else if (f.type == Type::Switch) {
+            auto* c = new QCheckBox;
+            c->setObjectName(QStringLiteral("Chk") + f.column);
+            bind(c, f.column);
+            editor = c;
+        } else {
+            auto* e = new QLineEdit;
+            e->setObjectName(QStringLiteral("Edit") + f.column);
+            if (f.type == Type::Text)
+                bind(e, f.column);
+            else
+                bindNumber(e, f.column, f.type == Type::Integer ? 0 : 2);
+            editor = e;
+        }
+        form->addRow(f.caption, editor);
+        const bool keyFixed = f.column == s.keyColumn
+                              && (s.key != CodeNameSpec::Key::Typed || (!m_record.isNew() && !s.keyRenamable));
+        if (keyFixed)
+            setColumnsReadOnly({f.column}, true);
+        else if (!first)
+            first = editor;
+    }
+    // A new choice narrows the next one and clears what was chosen there.
+    for (auto it = m_choices.begin(); it != m_choices.end(); ++it) {
+        const QString column = it.key();
+        connect(it.value(), &QComboBox::currentIndexChanged, this, [this, column] {
+            for (const CodeNameField& f : m_table.definition().fields)
+                if (f.type == Type::Choice && previousChoice(f.column) == column && !f.narrowedBy.isEmpty()) {
+                    m_record.setValue(f.column, QVariant());
+                    fillChoices(f.column);
+                    showColumn(f.column);
+                }
         });
     }
-    if (code) {
-        bind(code, s.codeColumn);
-        setColumnsReadOnly({s.codeColumn}, !m_record.isNew());
-    }
-    bind(name, s.nameColumn);
+    lay->addWidget(buttonRow());
     showModel();
-    (m_record.isNew() && code ? static_cast<QWidget*>(code) : name)->setFocus();
-    resize(420, sizeHint().height());
+    enterMovesFocus(this);
+    if (first)
+        first->setFocus();
+    resize(440, sizeHint().height());
 }
 
-void CodeNameCard::fillParent(int i)
+QString CodeNameCard::previousChoice(const QString& column) const
 {
-    QComboBox* c = m_parents[i];
+    QString previous;
+    for (const CodeNameField& f : m_table.definition().fields) {
+        if (f.column == column)
+            return previous;
+        if (f.type == Type::Choice)
+            previous = f.column;
+    }
+    return {};
+}
+
+void CodeNameCard::fillChoices(const QString& column)
+{
+    QComboBox* c = m_choices.value(column);
+    const QString previous = previousChoice(column);
+    const QVariant narrow = previous.isEmpty() ? QVariant() : m_record.value(previous);
     const bool was = c->blockSignals(true);
     c->clear();
-    const QVariant narrow = i > 0 ? m_record.value(m_table.definition().parents.at(i - 1).column) : QVariant();
     c->addItem(QString(), QVariant());
-    for (const auto& ch : m_table.choices(i, narrow))
+    for (const auto& ch : m_table.choices(column, narrow))
         c->addItem(ch.second, ch.first);
     c->blockSignals(was);
 }

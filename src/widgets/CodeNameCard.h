@@ -1,13 +1,16 @@
 #pragma once
+#include "model/CodeNameRecord.h"
 #include "widgets/CardWindow.h"
-#include "widgets/CodeNameRecord.h"
+
+#include <QHash>
 
 class QComboBox;
 
 namespace nimbo {
 
-// The card of one code/name row: a combo per parent (each narrowing the next), the code
-// (unless numbered by the database) and the name.
+// The card of one code/name row, built from its description: a combo per Choice field
+// (each narrowing the next), a check per switch, an edit per text or number field; the key
+// is read-only when numbered or once saved (unless the table renames through its key).
 class CodeNameCard : public CardWindow {
     Q_OBJECT
 public:
@@ -17,11 +20,12 @@ public:
     QVariant savedKey() const { return m_record.key(); }
 
 private:
-    void fillParent(int i);
+    void fillChoices(const QString& column);
+    QString previousChoice(const QString& column) const;
 
     const CodeNameTable& m_table;
     CodeNameRecord m_record;
-    QList<QComboBox*> m_parents;
+    QHash<QString, QComboBox*> m_choices;
 };
 
 } // namespace nimbo

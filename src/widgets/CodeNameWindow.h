@@ -1,5 +1,5 @@
 #pragma once
-#include "widgets/CodeNameTable.h"
+#include "model/CodeNameTable.h"
 #include "widgets/ListWindow.h"
 
 namespace nimbo {
@@ -13,11 +13,12 @@ class CodeNameWindow : public ListWindow {
     Q_OBJECT
 public:
     explicit CodeNameWindow(const CodeNameSpec& def, QWidget* parent = nullptr);
-    // Only rows whose parent column equals the value (a picker narrowed by the card).
+    // Only rows whose column equals the value (a picker narrowed by the card).
     void setParentFilter(const QString& column, const QVariant& value);
-    // Runs the list modally in pick mode; the chosen row's code, or invalid when cancelled.
+    // Runs the list modally in pick mode; the chosen row's key, or invalid when cancelled.
     static QVariant pick(const CodeNameSpec& def, QWidget* parent, const QString& parentColumn = {},
                          const QVariant& parentValue = {});
+    const CodeNameTable& table() const { return m_table; }
 
 protected:
     ListQuery query() const override;
@@ -26,6 +27,8 @@ protected:
     bool deleteRecord(const QSqlRecord& row) override;
 
 private:
+    void openCard(const QVariant& key);
+
     CodeNameTable m_table;
     QString m_parentColumn;
     QVariant m_parentValue;

@@ -1,6 +1,4 @@
 #include "widgets/FormUtil.h"
-#include "db/Errors.h"
-#include "services/Prompter.h"
 #include "db/SchemaDef.h"
 
 #include <QAbstractSpinBox>
@@ -100,17 +98,5 @@ void setEditorReadOnly(QWidget* editor, bool readOnly)
     editor->setFocusPolicy(readOnly ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
-bool runShowingErrors(const std::function<void()>& f)
-{
-    try {
-        f();
-        return true;
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
-    }
-    return false;
-}
 
 } // namespace nimbo

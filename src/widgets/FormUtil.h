@@ -1,8 +1,6 @@
 #pragma once
 #include <QString>
 
-#include <functional>
-
 class QWidget;
 class QLineEdit;
 
@@ -16,10 +14,6 @@ void enterMovesFocus(QWidget* window);
 int declaredLength(const QString& table, const QString& column);
 // Portable declared type of a column ("VARCHAR(22)", "FLOAT", ...), empty when unknown.
 QString declaredType(const QString& table, const QString& column);
-
-// Runs f; a refusal (UserError) is shown as a warning, a database error as "Hata:" with
-// its text. True when f ran through.
-bool runShowingErrors(const std::function<void()>& f);
 
 // Shows a read-only editor grey, as the cards do for fields the user may not change.
 void setEditorReadOnly(QWidget* editor, bool readOnly);

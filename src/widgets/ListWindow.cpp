@@ -2,6 +2,7 @@
 #include "printing/ListPrintColumns.h"
 #include "printing/ReportModel.h"
 #include "services/MoneyFormat.h"
+#include "widgets/ErrorPresenter.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "widgets/FormUtil.h"
@@ -270,7 +271,12 @@ void ListWindow::setCommands(int commands)
 
 void ListWindow::setEditRight(const QString& rightColumn)
 {
-    m_viewOnly = SessionContext::current().hak(rightColumn).trimmed().toUpper() != QLatin1String("H");
+    setEditRight(EditRight(rightColumn, EditRight::Policy::Strict));
+}
+
+void ListWindow::setEditRight(const EditRight& right)
+{
+    m_viewOnly = !right.mayChange();
     setCommands(m_commands);
 }
 
@@ -286,7 +292,7 @@ QString ListWindow::searchText() const { return m_searchText->text(); }
 
 Db ListWindow::db() const { return SessionContext::current().db(); }
 
-bool ListWindow::guard(const std::function<void()>& f) const { return runShowingErrors(f); }
+bool ListWindow::guard(const std::function<void()>& f) const { return ErrorPresenter::run(f); }
 
 void ListWindow::refresh(const QVariant& keepKey)
 {
@@ -375,8 +381,9 @@ void ListWindow::runNew()
 
 void ListWindow::runChange()
 {
+    // A view-only list still opens the row: its card shows read-only (the card's own right).
     const QSqlRecord r = currentRecord();
-    if (!r.isEmpty() && !m_viewOnly)
+    if (!r.isEmpty())
         changeRecord(r);
 }
 

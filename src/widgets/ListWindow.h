@@ -1,4 +1,6 @@
 #pragma once
+#include "model/EditRight.h"
+#include "model/ListQuery.h"
 #include "widgets/FilterField.h"
 #include "widgets/ListColumn.h"
 #include "widgets/ListGridModel.h"
@@ -52,6 +54,8 @@ public:
     // The right flag that guards changes: unless it is "H" the list is view only and offers
     // none of Yeni, Değiştir, Sil and Kopyala.
     void setEditRight(const QString& rightColumn);
+    // The same by a card's right (a list of code/name rows follows its cards' rule).
+    void setEditRight(const EditRight& right);
     bool viewOnly() const { return m_viewOnly; }
     // Pick mode: "Seç" (and double-click, Enter) closes with the current row as the result;
     // with multi, every selected row in list order.

@@ -1,21 +1,25 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <QVariantMap>
 #include <functional>
 
 class QWidget;
 
 namespace nimbo {
 
+// What a window is opened on, by name: "CARI_KOD" for the windows of one account,
+// "STOK_NO" for those of one item. Opened from the menu a window gets none.
+using WindowArgs = QVariantMap;
+
 // Every window the main form can open, registered by its caption by the subsystem
-// that owns it. The main form's dispatch and "nimbo --shot" look windows up here.
+// that owns it. The main form's dispatch and "nimbo --shot" look windows up here; who
+// may open it is decided by the dispatch table (MenuRights), not here.
 struct WindowEntry {
     QString caption;    // the menu caption, e.g. "Döviz Kurları"
     QString className;  // e.g. "TFormDoviz"
-    std::function<QWidget*(QWidget* parent)> create;
+    std::function<QWidget*(QWidget* parent, const WindowArgs& args)> create;
     bool modal = false;
-    QString rightColumn; // KIMKUL column that guards it (empty: none)
-    enum class RightTest { None, ViewOrFull, FullOnly, NotDash } rightTest = RightTest::None;
 };
 
 class WindowRegistry {

@@ -24,7 +24,7 @@ protected:
 TEST_F(CariKartTest, SaveChecksRunInOrderAndTheCardIsStoredWithItsDefaults)
 {
     CariKart k(db);
-    k.yeni();
+    k.startNew();
     const QString warn = QStringLiteral("|0");
     EXPECT_EQ(refusal(k), QStringLiteral("ADRES_1|Lütfen Adres Bilgisini Giriniz.") + warn);
     k.setValue(QStringLiteral("ADRES_1"), QStringLiteral("Atatürk Cad. No:1"));
@@ -65,7 +65,7 @@ TEST_F(CariKartTest, SaveChecksRunInOrderAndTheCardIsStoredWithItsDefaults)
     // Editing: the exported marker goes back to "H" and the banks are written again.
     db.exec(QStringLiteral("UPDATE CARI SET AKTARILDI = 'E'"));
     CariKart e(db);
-    ASSERT_TRUE(e.ac(QStringLiteral("120.01.001")));
+    ASSERT_TRUE(e.open(QStringLiteral("120.01.001")));
     ASSERT_EQ(e.bankalar.size(), 1);
     e.bankalar.clear();
     EXPECT_TRUE(e.isModified()) << "a removed bank is an unsaved change";
@@ -79,7 +79,7 @@ TEST_F(CariKartTest, PostFailuresMapToTheThreeCardMessages)
 {
     fx().cari(QStringLiteral("C1"));
     CariKart k(db);
-    k.yeni();
+    k.startNew();
     for (const char* c : {"ADRES_1", "TEL1", "VD", "VN", "FIRMA_ADI"})
         k.setValue(QString::fromLatin1(c), QStringLiteral("x"));
     k.setValue(QStringLiteral("CARI_KOD"), QStringLiteral("C1"));
@@ -93,7 +93,7 @@ TEST_F(CariKartTest, PostFailuresMapToTheThreeCardMessages)
 
     // The card was deleted by another workstation while open.
     CariKart e(db);
-    ASSERT_TRUE(e.ac(QStringLiteral("C1")));
+    ASSERT_TRUE(e.open(QStringLiteral("C1")));
     db.exec(QStringLiteral("DELETE FROM CARI"));
     for (const char* c : {"ADRES_1", "TEL1", "VD", "VN"})
         e.setValue(QString::fromLatin1(c), QStringLiteral("y"));
@@ -114,15 +114,15 @@ TEST_F(CariKartTest, CodeSharedWithCashDesksAndBanksIsRefusedOnLeavingTheField)
     CariKart k(db);
     for (const QString& taken : {QStringLiteral("MERKEZ"), QStringLiteral("ZIRAAT")}) {
         try {
-            k.kodKontrol(taken);
+            k.checkCode(taken);
             ADD_FAILURE() << taken.toStdString() << " was accepted";
         } catch (const FieldError& e) {
             EXPECT_EQ(e.message(), QStringLiteral("Aynı Cari Kodu, Başka Bir Kayda İşlenmiş.!!!"));
             EXPECT_EQ(e.column(), QStringLiteral("CARI_KOD"));
         }
     }
-    EXPECT_NO_THROW(k.kodKontrol(QStringLiteral("MERKEZ2")));
-    EXPECT_NO_THROW(k.kodKontrol(QStringLiteral("merkez"))) << "codes compare exactly";
+    EXPECT_NO_THROW(k.checkCode(QStringLiteral("MERKEZ2")));
+    EXPECT_NO_THROW(k.checkCode(QStringLiteral("merkez"))) << "codes compare exactly";
 }
 
 TEST_F(CariKartTest, SameNameIsOnlyAWarning)
@@ -132,7 +132,7 @@ TEST_F(CariKartTest, SameNameIsOnlyAWarning)
     EXPECT_TRUE(k.ayniAdVar(QStringLiteral("C2"), QStringLiteral("Öztürk Ticaret")));
     EXPECT_FALSE(k.ayniAdVar(QStringLiteral("C1"), QStringLiteral("Öztürk Ticaret"))) << "its own name";
     EXPECT_FALSE(k.ayniAdVar(QStringLiteral("C2"), QStringLiteral("Öztürk")));
-    k.yeni();
+    k.startNew();
     for (const char* c : {"ADRES_1", "TEL1", "VD", "VN"})
         k.setValue(QString::fromLatin1(c), QStringLiteral("x"));
     k.setValue(QStringLiteral("CARI_KOD"), QStringLiteral("C2"));
@@ -184,7 +184,7 @@ TEST_F(CariKartTest, CopyTakesEveryColumnButTheCodeAndTheExcludedOnes)
                                       {QStringLiteral("ACILISTRH"), QDate(2019, 4, 1)},
                                       {QStringLiteral("AKTARILDI"), QStringLiteral("E")}});
     CariKart k(db);
-    k.yeni(QStringLiteral("SRC"));
+    k.startNew(QStringLiteral("SRC"));
     // The opening date and the transfer flag are no exception: they come along too.
     EXPECT_EQ(toDate(k.value(QStringLiteral("ACILISTRH"))), QDate(2019, 4, 1));
     EXPECT_EQ(k.text(QStringLiteral("AKTARILDI")), QStringLiteral("E"));
@@ -206,7 +206,7 @@ TEST_F(CariKartTest, CopyTakesEveryColumnButTheCodeAndTheExcludedOnes)
 TEST_F(CariKartTest, GroupingClearsTheLowerLevels)
 {
     CariKart k(db);
-    k.yeni();
+    k.startNew();
     k.setValue(QStringLiteral("CARI_GRP_KOD"), QStringLiteral("TOP"));
     k.setValue(QStringLiteral("ALT_GRUP"), QStringLiteral("TOP01"));
     k.setGrup(QStringLiteral("PER"));
@@ -224,7 +224,7 @@ TEST_F(CariKartTest, CodesWithBlanksQuotesAndTurkishLettersAreStoredExactly)
     const QStringList codes = {QStringLiteral("ÇİĞ ÖŞÜ 1"), QStringLiteral("O'NEİL \"X\""), QStringLiteral("A;--%_")};
     for (const QString& kod : codes) {
         CariKart k(db);
-        k.yeni();
+        k.startNew();
         for (const char* c : {"ADRES_1", "TEL1", "VD", "VN"})
             k.setValue(QString::fromLatin1(c), QStringLiteral("x"));
         k.setValue(QStringLiteral("CARI_KOD"), kod);
@@ -233,11 +233,11 @@ TEST_F(CariKartTest, CodesWithBlanksQuotesAndTurkishLettersAreStoredExactly)
     }
     for (const QString& kod : codes) {
         CariKart k(db);
-        ASSERT_TRUE(k.ac(kod)) << kod.toStdString();
+        ASSERT_TRUE(k.open(kod)) << kod.toStdString();
         EXPECT_EQ(k.text(QStringLiteral("CARI_KOD")), kod);
         EXPECT_EQ(k.text(QStringLiteral("FIRMA_ADI")), QStringLiteral("Şirket ") + kod);
     }
-    EXPECT_FALSE(CariKart(db).ac(QStringLiteral("ÇIĞ ÖŞÜ 1"))) << "dotless I is another letter";
+    EXPECT_FALSE(CariKart(db).open(QStringLiteral("ÇIĞ ÖŞÜ 1"))) << "dotless I is another letter";
 }
 
 TEST_F(CariKartTest, RightFlagsDecideWhichPartsAreReadOnly)
@@ -253,8 +253,6 @@ TEST_F(CariKartTest, RightFlagsDecideWhichPartsAreReadOnly)
     h = CariKartHaklari::of(s);
     EXPECT_FALSE(h.riskDegistirir);
     EXPECT_FALSE(h.kartDegistirir);
-    EXPECT_EQ(CariKartHaklari::riskKolonlari(),
-              (QStringList{QStringLiteral("MAKSVADEGUN"), QStringLiteral("RISK_LIMITI"), QStringLiteral("FAT_ISK")}));
 }
 
 } // namespace nimbo::test

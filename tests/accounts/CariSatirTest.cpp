@@ -20,7 +20,7 @@ using CariSatirTest = YearDbTest;
 TEST_F(CariSatirTest, InvoiceAddressNeedsKindAndTheTaxOrIdentityFieldsOfThatKind)
 {
     CariFaturaKart k(db);
-    k.yeni(QStringLiteral("C1"));
+    k.startNew(QStringLiteral("C1"));
     EXPECT_EQ(refusal(k), QStringLiteral("CINSIYET|Lütfen Cinsiyet/Firma Bilgisini Seçiniz!"));
 
     // A company: tax office, then tax number; the identity number is not asked for.
@@ -35,7 +35,7 @@ TEST_F(CariSatirTest, InvoiceAddressNeedsKindAndTheTaxOrIdentityFieldsOfThatKind
 
     // A person: any other kind needs the identity number, tax fields or not.
     CariFaturaKart p(db);
-    p.yeni(QStringLiteral("C1"));
+    p.startNew(QStringLiteral("C1"));
     p.setValue(QStringLiteral("CINSIYET"), QStringLiteral("E"));
     p.setValue(QStringLiteral("VD"), QStringLiteral("Kadıköy"));
     p.setValue(QStringLiteral("VN"), QStringLiteral("1234567890"));
@@ -55,7 +55,7 @@ TEST_F(CariSatirTest, InvoiceAddressNeedsKindAndTheTaxOrIdentityFieldsOfThatKind
 TEST_F(CariSatirTest, DispatchAddressKeepsItsBranchKeyAndEmptyBranchIsARequiredField)
 {
     CariSatirKart k(db, QStringLiteral("CARISEVK"), {QStringLiteral("CARIKOD"), QStringLiteral("SUBE")});
-    k.yeni(QStringLiteral("C1"));
+    k.startNew(QStringLiteral("C1"));
     k.setValue(QStringLiteral("SEVKADR1"), QStringLiteral("Depo"));
     try {
         k.save();
@@ -67,7 +67,7 @@ TEST_F(CariSatirTest, DispatchAddressKeepsItsBranchKeyAndEmptyBranchIsARequiredF
     k.save();
     // Renaming the branch updates the same row.
     CariSatirKart e(db, QStringLiteral("CARISEVK"), {QStringLiteral("CARIKOD"), QStringLiteral("SUBE")});
-    ASSERT_TRUE(e.ac({{QStringLiteral("CARIKOD"), QStringLiteral("C1")}, {QStringLiteral("SUBE"), QStringLiteral("DEPO")}}));
+    ASSERT_TRUE(e.open({{QStringLiteral("CARIKOD"), QStringLiteral("C1")}, {QStringLiteral("SUBE"), QStringLiteral("DEPO")}}));
     e.setValue(QStringLiteral("SUBE"), QStringLiteral("ANA DEPO"));
     e.save();
     const auto rows = db.records(QStringLiteral("SELECT SUBE, SEVKADR1 FROM CARISEVK"));
@@ -85,7 +85,7 @@ TEST_F(CariSatirTest, ASavedRowSavedAgainUpdatesThatRowAndLeavesTheOthers)
     fx.insert(QStringLiteral("CARIPERS"), {{QStringLiteral("CARIKOD"), QStringLiteral("C1")},
                                            {QStringLiteral("ADI"), QStringLiteral("Eski")}});
     CariSatirKart k(db, QStringLiteral("CARIPERS"), {QStringLiteral("ROW_ID")});
-    k.yeni(QStringLiteral("C1"));
+    k.startNew(QStringLiteral("C1"));
     k.setValue(QStringLiteral("ADI"), QStringLiteral("Ayşe"));
     k.save();
     EXPECT_FALSE(k.isModified());
@@ -103,7 +103,7 @@ TEST_F(CariSatirTest, ASavedRowSavedAgainUpdatesThatRowAndLeavesTheOthers)
 
     // The same for an invoice address, and for a dispatch address whose branch was renamed.
     CariFaturaKart f(db);
-    f.yeni(QStringLiteral("C1"));
+    f.startNew(QStringLiteral("C1"));
     f.setValue(QStringLiteral("CINSIYET"), QStringLiteral("E"));
     f.setValue(QStringLiteral("TCKIMLIKNO"), QStringLiteral("12345678901"));
     f.save();
@@ -113,7 +113,7 @@ TEST_F(CariSatirTest, ASavedRowSavedAgainUpdatesThatRowAndLeavesTheOthers)
     EXPECT_EQ(sqlText(db.scalar(QStringLiteral("SELECT ADRES_TANIM FROM CARIFATURA"))), QStringLiteral("EV"));
 
     CariSatirKart s(db, QStringLiteral("CARISEVK"), {QStringLiteral("CARIKOD"), QStringLiteral("SUBE")});
-    s.yeni(QStringLiteral("C1"));
+    s.startNew(QStringLiteral("C1"));
     s.setValue(QStringLiteral("SUBE"), QStringLiteral("DEPO"));
     s.save();
     s.setValue(QStringLiteral("SUBE"), QStringLiteral("ANA DEPO"));

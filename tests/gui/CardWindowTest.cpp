@@ -14,13 +14,15 @@ namespace {
 class LogKart : public CardModel {
 public:
     QString table() const override { return QStringLiteral("CARI"); }
-    void save() override
+    QStringList log;
+
+protected:
+    void store() override
     {
         log << QStringLiteral("save:") + text(QStringLiteral("ACIKLAMA"));
         if (text(QStringLiteral("ACIKLAMA")) == QStringLiteral("ret"))
             throw FieldError(QStringLiteral("Reddedildi."), QStringLiteral("ACIKLAMA"));
     }
-    QStringList log;
 };
 
 // Holds a value in an unbound editor, as a grid holds an unposted row, until beforeSave().

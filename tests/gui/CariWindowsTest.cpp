@@ -8,7 +8,7 @@
 #include "services/SessionContext.h"
 #include "support/WindowTest.h"
 #include "widgets/CodeNameCard.h"
-#include "widgets/CodeNameTable.h"
+#include "model/CodeNameTable.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -43,7 +43,7 @@ protected:
         for (const char* c : {"Stok Kayıtları", "Döviz Kurları", "Stok Fişleri", "Cari Kayıtlar",
                               "Perakende Satış İşlemleri", "Finans Hareketleri Listesi", "Personel Listesi"}) {
             const QString caption = QString::fromUtf8(c);
-            registry.add({caption, QStringLiteral("T") + caption, [caption](QWidget* p) -> QWidget* {
+            registry.add({caption, QStringLiteral("T") + caption, [caption](QWidget* p, const WindowArgs&) -> QWidget* {
                               auto* w = new QWidget(p);
                               w->setObjectName(caption);
                               return w;
@@ -211,6 +211,38 @@ TEST_F(MenuForm, EntriesOpenFromTreeFavouritesAndShortcuts)
     EXPECT_EQ(opened()->windowModality(), Qt::ApplicationModal);
     closeOpened();
     EXPECT_EQ(f.runEntry(QStringLiteral("Olmayan Menü")), MenuDispatch::Result::Unknown);
+}
+
+// Entries whose windows are not built yet are listed, but disabled, in the access tree,
+// the favourites, the toolbar and the shortcut bar; companion programs stay enabled.
+TEST_F(MenuForm, EntriesWithoutWindowsAreShownDisabled)
+{
+    registry.add({QStringLiteral("Personel Listesi"), QStringLiteral("TPersonel"), {}}); // listed, nothing built
+    MainForm& f = show(QStringLiteral("YONETICI"));
+    TMenuTree* t = f.menuTree();
+    auto enabled = [&](const QString& caption) {
+        QListWidget* l = t->page() == TMenuTree::TumMenu ? t->entryList() : t->favouriteList();
+        const auto found = l->findItems(caption, Qt::MatchExactly);
+        EXPECT_FALSE(found.isEmpty()) << caption.toStdString();
+        return !found.isEmpty() && (found.first()->flags() & Qt::ItemIsEnabled);
+    };
+    ASSERT_TRUE(t->selectGroup(groupId(db, QStringLiteral("Alış / Satış"))));
+    EXPECT_TRUE(enabled(QStringLiteral("Perakende Satış İşlemleri")));
+    EXPECT_FALSE(enabled(QStringLiteral("Satış İşlemleri")));
+    EXPECT_FALSE(enabled(QStringLiteral("Alış İşlemleri")));
+    ASSERT_TRUE(t->selectGroup(groupId(db, QStringLiteral("Stok"))));
+    EXPECT_TRUE(enabled(QStringLiteral("Stok Kayıtları")));
+
+    EXPECT_EQ(f.shortcutButton(4)->text(), QStringLiteral("Satış İşlemleri"));
+    EXPECT_FALSE(f.shortcutButton(4)->isEnabled());
+    EXPECT_EQ(f.shortcutButton(3)->text(), QStringLiteral("Stok Kayıtları"));
+    EXPECT_TRUE(f.shortcutButton(3)->isEnabled());
+    EXPECT_TRUE(f.shortcutButton(9)->isEnabled()) << "an empty slot keeps its hint";
+    EXPECT_FALSE(f.findChild<QAction*>(QStringLiteral("btnListeRaporlar"))->isEnabled());
+    EXPECT_TRUE(f.findChild<QAction*>(QStringLiteral("btnMusteriler"))->isEnabled());
+    EXPECT_TRUE(f.findChild<QAction*>(QStringLiteral("btnSistemYonetimi"))->isEnabled());
+    EXPECT_TRUE(f.runner().available(QStringLiteral("Genel Muhasebe")));
+    EXPECT_FALSE(f.runner().available(QStringLiteral("Olmayan Menü")));
 }
 
 // View-only rights open the stock list and the rates but not the stock slips; the dashed

@@ -2,12 +2,15 @@
 #include "services/SessionContext.h"
 #include "stock/forms/TFormStok.h"
 #include "stock/forms/TFormStokBr.h"
+#include "stock/StockMasterSpecs.h"
 #include "stock/forms/TFormStokParca.h"
-#include "stock/forms/TFormStokTanim.h"
+#include "widgets/CodeNameWindow.h"
 #include "support/WindowTest.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +18,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace nimbo;
 using namespace nimbo::test;
@@ -136,7 +140,7 @@ TEST_F(StokWindows, BrandListRefusesDeletingABrandInUse)
 {
     exec("INSERT INTO FIRMA (FIRMANO, FIRMA_ADI) VALUES (3, 'Makita')");
     exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, FIRMANO) VALUES (1, 'A1', 'Matkap', 3)");
-    TFormStokTanim w(StockMasterData::Kind::Marka, QStringLiteral("Marka Tanımları"));
+    CodeNameWindow w(stockMasterSpec(StockMaster::Marka));
     ASSERT_EQ(w.rowCount(), 1);
     (*prompter)->expectAsk(QStringLiteral("Kayıt Silinsin mi?"), true);
     (*prompter)->expectWarn(QStringLiteral("Bu Firma Stok Listesine İşlenmiş.Silinemez!"));
@@ -181,6 +185,47 @@ TEST_F(StokWindows, SaklaWarnsOnceForABarcodeUsedElsewhere)
     click(&f, "BtnSAKLA");
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_TRUE(db.any("SELECT 1 FROM STOKBARK WHERE STOK_KOD_NO = 'K42' AND BARKOD = '8690005556667'"));
+}
+
+// Every page of the card speaks to people: no label is a stored column name, and a date
+// the item has not got shows empty.
+TEST_F(StokWindows, CardLabelsAreCaptionsAndEmptyDatesShowEmpty)
+{
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO) VALUES (51, 'K51', 'Kablo', 5)");
+    TFormStok f(51);
+    const QStringList columns = db.columns(QStringLiteral("STOK"));
+    int labels = 0;
+    for (QLabel* l : f.findChildren<QLabel*>()) {
+        EXPECT_FALSE(columns.contains(l->text().trimmed())) << l->text().toStdString();
+        ++labels;
+    }
+    EXPECT_GT(labels, 40);
+    auto* izin = child<QDateEdit>(&f, QStringLiteral("EditIZIN_TRH"));
+    EXPECT_TRUE(izin->text().trimmed().isEmpty()) << izin->text().toStdString();
+}
+
+// With "O" the stock list offers no editing, yet a double-click still opens the card:
+// read-only, Sakla grey from the start.
+TEST_F(StokWindows, ViewOnlyListOpensTheCardReadOnly)
+{
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, ANAGRUPNO, PASIF) VALUES (61, 'K61', 'Kablo', 5, 'A')");
+    SessionContext::current().setHak(QStringLiteral("STKART"), QStringLiteral("O"));
+    TFormStokBr list;
+    ASSERT_TRUE(list.locate(61.0));
+    bool seen = false;
+    QTimer::singleShot(0, &list, [&] {
+        auto* card = qobject_cast<TFormStok*>(QApplication::activeModalWidget());
+        ASSERT_NE(card, nullptr);
+        seen = true;
+        EXPECT_TRUE(card->viewOnly());
+        EXPECT_FALSE(child<QPushButton>(card, QStringLiteral("BtnSAKLA"))->isEnabled());
+        EXPECT_TRUE(child<QLineEdit>(card, QStringLiteral("EditSTOK_ADI_TR"))->isReadOnly());
+        EXPECT_EQ(child<QTableWidget>(card, QStringLiteral("GridBARKOD"))->editTriggers(),
+                  QAbstractItemView::NoEditTriggers);
+        card->close();
+    });
+    list.runChange();
+    EXPECT_TRUE(seen);
 }
 
 // A TL item with only its TL purchase price typed: the rate button keeps 12,50 and fills the

@@ -159,7 +159,9 @@ TEST_F(CompanionTest, FoundByTitleOrStartedWithParametersOrReportedMissing)
     EXPECT_EQ(started.last(), QDir(TestEnv::tempDir()).filePath(QStringLiteral("muhasebe-test")));
 
     NimboSettings::setValue(QStringLiteral("PROGRAMLAR"), QStringLiteral("Muhasebe"), QStringLiteral("yok-boyle-program"));
-    (*prompter)->expectWarn(QStringLiteral("Genel Muhasebe programı bulunamadı: yok-boyle-program*"));
+    // Said in plain words: what is missing and what to do, not which setting to edit.
+    (*prompter)->expectWarn(QStringLiteral("Genel Muhasebe programı bu bilgisayarda bulunamadı (yok-boyle-program).\n"
+                                           "Programı bu bilgisayara kurunuz*"));
     EXPECT_FALSE(c.run(CompanionProgram::Kind::Ledger, {}));
     EXPECT_EQ(started.size(), 2);
     EXPECT_EQ(asked, (QStringList{QStringLiteral("Muhasebe"), QStringLiteral("Barkod Etiketi"),

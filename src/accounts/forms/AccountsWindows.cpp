@@ -15,30 +15,33 @@ namespace nimbo {
 void registerAccountsWindows(WindowRegistry& r)
 {
     r.add({QStringLiteral("Cari Kayıtlar"), QStringLiteral("TFormCariBr"),
-           [](QWidget* p) -> QWidget* { return new TFormCariBr(p); }});
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormCariBr(p); }});
     for (const CodeNameSpec& s : {cariAnaGrupSpec(), cariGrupSpec(), cariAltGrupSpec()})
-        r.add({s.caption, s.className, [s](QWidget* p) -> QWidget* { return new CodeNameWindow(s, p); }});
+        r.add({s.caption, s.className, [s](QWidget* p, const WindowArgs&) -> QWidget* { return new CodeNameWindow(s, p); }});
 
-    // Not menu entries: the list opens these for its current account (through the "cariKod"
-    // property); opened by name alone they show the first account that has rows.
+    // Not menu entries: the list opens these for its current account (argument "CARI_KOD");
+    // opened by name alone they show the first account that has rows.
+    auto account = [](const WindowArgs& a, const char* table) {
+        const QString kod = a.value(QStringLiteral("CARI_KOD")).toString();
+        return kod.isEmpty() ? CariSatirListesi::ilkCari(QLatin1String(table)) : kod;
+    };
     r.add({QStringLiteral("Cari Kartı"), QStringLiteral("TFormCariSakla"),
-           [](QWidget* p) -> QWidget* {
-               const QString kod = toText(SessionContext::current().db().scalar(
-                   QStringLiteral("SELECT MIN(CARI_KOD) FROM CARI")));
+           [](QWidget* p, const WindowArgs& a) -> QWidget* {
+               QString kod = a.value(QStringLiteral("CARI_KOD")).toString();
+               if (kod.isEmpty())
+                   kod = toText(SessionContext::current().db().scalar(QStringLiteral("SELECT MIN(CARI_KOD) FROM CARI")));
                return new TFormCariSakla(kod, {}, p);
            },
            true});
     r.add({QStringLiteral("Şubeler ve Sevk Adresleri"), QStringLiteral("TFormCariSevk"),
-           [](QWidget* p) -> QWidget* {
-               return new TFormCariSevk(CariSatirListesi::ilkCari(QStringLiteral("CARISEVK")), p);
-           }});
+           [account](QWidget* p, const WindowArgs& a) -> QWidget* { return new TFormCariSevk(account(a, "CARISEVK"), p); }});
     r.add({QStringLiteral("Fatura Adresleri"), QStringLiteral("TFormCariFatura"),
-           [](QWidget* p) -> QWidget* {
-               return new TFormCariFatura(CariSatirListesi::ilkCari(QStringLiteral("CARIFATURA")), p);
+           [account](QWidget* p, const WindowArgs& a) -> QWidget* {
+               return new TFormCariFatura(account(a, "CARIFATURA"), p);
            }});
     r.add({QStringLiteral("Cari Yetkilileri"), QStringLiteral("TFormCariPersonel"),
-           [](QWidget* p) -> QWidget* {
-               return new TFormCariPersonel(CariSatirListesi::ilkCari(QStringLiteral("CARIPERS")), p);
+           [account](QWidget* p, const WindowArgs& a) -> QWidget* {
+               return new TFormCariPersonel(account(a, "CARIPERS"), p);
            }});
 }
 

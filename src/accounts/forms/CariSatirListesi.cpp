@@ -4,7 +4,6 @@
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 
-#include <QDynamicPropertyChangeEvent>
 #include <memory>
 
 namespace nimbo {
@@ -27,14 +26,6 @@ void CariSatirListesi::setCariKod(const QString& kod)
     m_cariKod = kod;
     setWindowTitle(windowTitle().section(QStringLiteral(" - "), 0, 0) + QStringLiteral(" - ") + kod);
     refresh();
-}
-
-bool CariSatirListesi::event(QEvent* e)
-{
-    if (e->type() == QEvent::DynamicPropertyChange
-        && static_cast<QDynamicPropertyChangeEvent*>(e)->propertyName() == "cariKod")
-        setCariKod(property("cariKod").toString());
-    return ListWindow::event(e);
 }
 
 ListQuery CariSatirListesi::query() const
@@ -74,8 +65,8 @@ CariSatirFormu* CariSatirListesi::satirFormu(std::unique_ptr<CariSatirKart> kart
                                              const QString& caption, QList<CariSatirFormu::Alan> alanlar)
 {
     if (key.isEmpty())
-        kart->yeni(cariKod());
-    else if (!kart->ac(key))
+        kart->startNew(cariKod());
+    else if (!kart->open(key))
         return nullptr;
     if (alanlar.isEmpty())
         for (const ListColumn& c : gridModel()->columns())
@@ -88,7 +79,7 @@ bool CariSatirListesi::deleteRecord(const QSqlRecord& row)
     if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
         return false;
     const QVariantMap key = anahtar(row);
-    return guard([&] { CariSatirKart(db(), m_table, {}).sil(key); });
+    return guard([&] { CariSatirKart(db(), m_table, {}).remove(key); });
 }
 
 } // namespace nimbo

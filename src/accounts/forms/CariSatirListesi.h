@@ -5,8 +5,8 @@
 namespace nimbo {
 
 // The rows of one account's satellite table, with new, change, delete and, in pick mode,
-// "Seç". The account comes with the constructor or, when opened through the window
-// registry, with the "cariKod" property.
+// "Seç". The account comes with the constructor (the window registry passes its
+// "CARI_KOD" argument).
 class CariSatirListesi : public ListWindow {
     Q_OBJECT
 public:
@@ -23,7 +23,6 @@ protected:
     void newRecord() override;
     void changeRecord(const QSqlRecord& row) override;
     bool deleteRecord(const QSqlRecord& row) override;
-    bool event(QEvent* e) override;
     // The card of a row: key empty for a new one.
     virtual CariSatirFormu* kartFormu(const QVariantMap& key) = 0;
     // The row's key: the values of the key columns.

@@ -233,11 +233,9 @@ void TFormCariBr::openShortcut(const QString& windowName, const QString& rightFl
                 return;
             }
     }
-    QWidget* w = e->create(this);
+    QWidget* w = e->create(this, {{QStringLiteral("CARI_KOD"), kod}});
     if (!w)
         return;
-    // A window opened for one account takes the code through its "cariKod" property.
-    w->setProperty("cariKod", kod);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowFlag(Qt::Window, true);
     if (auto* d = qobject_cast<QDialog*>(w); d && e->modal)

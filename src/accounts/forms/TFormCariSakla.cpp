@@ -53,9 +53,9 @@ TFormCariSakla::TFormCariSakla(const QString& kod, const QString& kaynak, QWidge
 {
     setObjectName(QStringLiteral("TFormCariSakla"));
     setWindowTitle(QStringLiteral("Cari Kartı"));
-    const bool edit = !kod.isEmpty() && m_kart.ac(kod);
+    const bool edit = !kod.isEmpty() && m_kart.open(kod);
     if (!edit)
-        m_kart.yeni(kaynak);
+        m_kart.startNew(kaynak);
 
     auto* lay = new QVBoxLayout(this);
     m_tabs = new QTabWidget;
@@ -456,7 +456,7 @@ void TFormCariSakla::kodAyrildi()
     if (!m_kart.isNew())
         return;
     const QString kod = m_kod->text();
-    if (!guard([&] { m_kart.kodKontrol(kod); })) {
+    if (!guard([&] { m_kart.checkCode(kod); })) {
         m_kart.setValue(QStringLiteral("CARI_KOD"), QString());
         m_kod->clear();
     }

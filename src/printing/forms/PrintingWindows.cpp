@@ -11,7 +11,7 @@ void registerPrintingWindows(WindowRegistry& r)
     WindowEntry e;
     e.caption = QStringLiteral("Sayfa Ayarları");
     e.className = QStringLiteral("TFormSayfaAyarBr");
-    e.create = [](QWidget* parent) -> QWidget* { return new TFormSayfaAyarBr(parent); };
+    e.create = [](QWidget* parent, const WindowArgs&) -> QWidget* { return new TFormSayfaAyarBr(parent); };
     r.add(e);
 }
 

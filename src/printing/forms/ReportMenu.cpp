@@ -6,6 +6,7 @@
 #include "printing/forms/TemplateDesigner.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QHash>
 
@@ -58,10 +59,7 @@ void ReportMenu::fillTemplates()
 {
     m_templates->clear();
     QStringList names;
-    try {
-        names = TemplateStore(SessionContext::current().db()).names(m_unit);
-    } catch (const DbError&) {
-    }
+    ErrorPresenter::run([&] { names = TemplateStore(SessionContext::current().db()).names(m_unit); });
     auto add = [this](const QString& caption, const QString& name) {
         QAction* a = m_templates->addAction(caption, this, [this, name] {
             setTemplateName(name);
@@ -100,10 +98,8 @@ void ReportMenu::run(const QString& output)
             return;
         }
         ReportOutput::send(report(), output, m_unit, kReportName, owner);
-    } catch (const UserError& e) {
-        Prompter::instance().error(e.message());
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata: ") + e.text());
+    } catch (...) {
+        ErrorPresenter::show(std::current_exception());
     }
 }
 

@@ -4,6 +4,7 @@
 #include "printing/PaperSizes.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -144,25 +145,20 @@ PageSetupRow SayfaAyarla::row() const
 
 void SayfaAyarla::BtnSAKLAClick()
 {
-    try {
-        PageSetupStore(m_db).save(row());
+    if (ErrorPresenter::run([this] { PageSetupStore(m_db).save(row()); }, ErrorPresenter::Store))
         accept();
-    } catch (const DbError& e) {
-        Prompter::instance().error(postErrorMessage(e.sqlError()));
-    }
 }
 
 bool SayfaAyarla::run(const QString& unit, const QString& reportName, const QString& caption1,
                       const QString& caption2, QWidget* parent)
 {
-    try {
+    bool accepted = false;
+    ErrorPresenter::run([&] {
         SayfaAyarla dlg(SessionContext::current().db(), unit, reportName, caption1, caption2, QStringLiteral("D"),
                         QMargins(10, 10, 10, 10), parent);
-        return dlg.exec() == QDialog::Accepted;
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata: ") + e.text());
-    }
-    return false;
+        accepted = dlg.exec() == QDialog::Accepted;
+    });
+    return accepted;
 }
 
 } // namespace nimbo

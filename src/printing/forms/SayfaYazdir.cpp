@@ -10,6 +10,7 @@
 #include "printing/forms/ReportOutput.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QFileInfo>
 #include <QPageLayout>
@@ -146,10 +147,8 @@ bool SayfaYazdir(ReportModel& report, const QString& unit, const QString& report
             path += QLatin1Char('.') + file->extension;
         writeFile(report, output, path);
         return true;
-    } catch (const UserError& e) {
-        Prompter::instance().error(e.message());
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata: ") + e.text());
+    } catch (...) {
+        ErrorPresenter::show(std::current_exception());
     }
     return false;
 }

@@ -10,6 +10,7 @@
 #include "db/Errors.h"
 #include "printing/PageSetupStore.h"
 #include "services/Prompter.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QStandardItemModel>
 #include <QTableView>
@@ -55,12 +56,8 @@ void TFormSayfaAyarBr::refresh()
     if (!db.isValid())
         return;
     QList<PageSetupRow> rows;
-    try {
-        rows = PageSetupStore(db).all();
-    } catch (const DbError& e) {
-        // An empty list would look like "nothing stored": say what went wrong instead.
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    }
+    // An empty list would look like "nothing stored": say what went wrong instead.
+    ErrorPresenter::run([&] { rows = PageSetupStore(db).all(); });
     m_model->clear();
     m_model->setHorizontalHeaderLabels({QStringLiteral("Pencere"), QStringLiteral("Rapor"),
                                         QStringLiteral("Sayfa Boyutu"), QStringLiteral("Yön"),

@@ -3,6 +3,7 @@
 #include "printing/TemplateStore.h"
 #include "printing/forms/ReportOutput.h"
 #include "services/Prompter.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -198,12 +199,9 @@ void TemplateDesigner::BtnSAKLAClick()
         Prompter::instance().warn(QStringLiteral("Şablon adını giriniz."));
         return;
     }
-    try {
-        TemplateStore(m_db).save(m_unit, templateName(), layout());
+    if (ErrorPresenter::run([this] { TemplateStore(m_db).save(m_unit, templateName(), layout()); },
+                            ErrorPresenter::Store))
         accept();
-    } catch (const DbError& e) {
-        Prompter::instance().error(postErrorMessage(e.sqlError()));
-    }
 }
 
 void TemplateDesigner::BtnONIZLEMEClick()

@@ -7,6 +7,7 @@
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "session/NimboSettings.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -207,14 +208,12 @@ void TFormDoviz::dovizleriDoldur()
 {
     const QString keep = seciliDoviz();
     m_dovizler->clear();
-    try {
+    ErrorPresenter::run([&] {
         for (const DovizTanimi& d : DovizTanimlari(m_db).liste()) {
             auto* item = new QListWidgetItem(d.kod + QStringLiteral("  ") + d.ad, m_dovizler);
             item->setData(Qt::UserRole, d.kod);
         }
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    }
+    });
     // Start on the first report currency, the one most rates are looked up for.
     dovizSec(keep.isEmpty() ? SessionContext::current().param.RDOVIZ1 : keep);
     if (!m_dovizler->currentItem() && m_dovizler->count() > 0)
@@ -243,12 +242,8 @@ void TFormDoviz::kurlariDoldur()
     if (dvz.isEmpty())
         return;
     QVector<KurSatiri> rows;
-    try {
-        rows = m_book.kurlar(dvz);
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
+    if (!ErrorPresenter::run([&] { rows = m_book.kurlar(dvz); }))
         return;
-    }
     m_kurlar->setRowCount(rows.size());
     for (int r = 0; r < rows.size(); ++r) {
         const KurSatiri& k = rows[r];
@@ -295,16 +290,8 @@ KurSatiri TFormDoviz::alanlardanSatir() const
 
 void TFormDoviz::uygula(const std::function<void()>& islem)
 {
-    try {
-        islem();
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
-        return;
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-        return;
-    }
-    kurlariDoldur();
+    if (ErrorPresenter::run(islem))
+        kurlariDoldur();
 }
 
 void TFormDoviz::BtnKaydetClick()
@@ -407,16 +394,14 @@ void TFormDoviz::eksikGunlerBitti(const QString& mesaj, bool sorunVar)
 void TFormDoviz::sayfaGeldi(const QString& sayfa)
 {
     indirmeBitti();
-    try {
+    ErrorPresenter::run([&] {
         const SayfaAktarimSonucu r = m_book.sayfaKurlariniYaz(kurBelgesiniOku(sayfa), QDate::currentDate());
         kurlariDoldur();
         if (r.sorunVar)
             Prompter::instance().warn(r.mesaj);
         else
             Prompter::instance().info(r.mesaj);
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    }
+    });
     Q_EMIT kurSayfasiIslendi();
 }
 
@@ -437,14 +422,10 @@ void TFormDoviz::BtnStokFiyatClick()
     if (!Prompter::instance().ask(QStringLiteral("Tüm Stokların Fiyatlarını Güncellemek İstiyormusunuz?")))
         return;
     m_btnStok->setEnabled(false);
-    try {
-        m_book.stokFiyatlariniGuncelle(d, m_alisKurundan->isChecked());
-    } catch (const DbError& e) {
-        m_btnStok->setEnabled(true);
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-        return;
-    }
+    const bool ok = ErrorPresenter::run([&] { m_book.stokFiyatlariniGuncelle(d, m_alisKurundan->isChecked()); });
     m_btnStok->setEnabled(true);
+    if (!ok)
+        return;
     kurlariDoldur();
     Prompter::instance().info(QStringLiteral("Stok Fiyatları Güncellemesi Tamamlandı."));
 }

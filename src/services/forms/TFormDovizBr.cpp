@@ -4,6 +4,7 @@
 #include "services/DovizTanimlari.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -72,12 +73,8 @@ void TFormDovizBr::doldur()
 {
     m_tablo->setRowCount(0);
     QVector<DovizTanimi> list;
-    try {
-        list = DovizTanimlari(m_db).liste();
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
+    if (!ErrorPresenter::run([&] { list = DovizTanimlari(m_db).liste(); }))
         return;
-    }
     m_tablo->setRowCount(list.size());
     for (int r = 0; r < list.size(); ++r) {
         m_tablo->setItem(r, 0, new QTableWidgetItem(list[r].kod));
@@ -118,15 +115,8 @@ DovizTanimi TFormDovizBr::alanlar() const
 
 bool TFormDovizBr::uygula(const std::function<void(const DovizTanimlari&)>& islem)
 {
-    try {
-        islem(DovizTanimlari(m_db));
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
+    if (!ErrorPresenter::run([&] { islem(DovizTanimlari(m_db)); }, ErrorPresenter::Store))
         return false;
-    } catch (const DbError& e) {
-        Prompter::instance().error(postErrorMessage(e.sqlError()));
-        return false;
-    }
     doldur();
     return true;
 }

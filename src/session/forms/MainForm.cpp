@@ -9,6 +9,7 @@
 #include "session/forms/MenuIcons.h"
 #include "session/forms/TFormHakkinda.h"
 #include "session/forms/TMenuTree.h"
+#include "widgets/ErrorPresenter.h"
 #include "widgets/WindowRegistry.h"
 
 #include <QApplication>
@@ -228,17 +229,16 @@ void MainForm::createAccessTree()
 {
     if (!m_s.db().isValid())
         return;
-    try {
+    ErrorPresenter::run([this] {
         m_ekim = ProgramEntry::readInstallation(m_s.db());
         ProgramEntry::enter(m_s.db(), m_s);
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    }
+    });
     setWindowTitle(ProgramEntry::mainTitle(m_ekim, m_s));
     m_lbSubekod->setText(m_s.SubeKoduMetni);
     m_runner.companions().setProgramPath(m_ekim.prgYolu);
 
     auto* tree = new TMenuTree(m_s);
+    tree->setAvailability([this](const QString& c) { return m_runner.available(c); });
     connect(tree, &TMenuTree::runRequested, this, [this](const QString& c) { runEntry(c); });
     connect(tree, &TMenuTree::shortcutsChanged, this, &MainForm::loadShortcuts);
     setCentralWidget(tree); // the previous tree goes with its lists
@@ -266,9 +266,15 @@ void MainForm::applyRights()
     const bool stok = viewOrFull(m_s, "STKART");
     const bool doviz = viewOrFull(m_s, "DOVIZ");
     const bool bakim = viewOrFull(m_s, "BAKIM");
-    m_stok->setEnabled(stok);
-    m_kurlar->setEnabled(doviz);
-    m_menuKurlar->setEnabled(doviz);
+    // A button whose window is not built yet is greyed like one the user has no right to.
+    auto built = [this](const char* caption) { return m_runner.available(QString::fromUtf8(caption)); };
+    m_stok->setEnabled(stok && built("Stok Kayıtları"));
+    m_kurlar->setEnabled(doviz && built("Döviz Kurları"));
+    m_menuKurlar->setEnabled(m_kurlar->isEnabled());
+    for (const auto& [name, caption] : {std::pair{"btnPerakende", "Perakende Satış İşlemleri"},
+                                        std::pair{"btnMusteriler", "Cari Kayıtlar"},
+                                        std::pair{"btnListeRaporlar", "Personel Listesi"}})
+        findChild<QAction*>(QLatin1String(name))->setEnabled(built(caption));
     m_sistem->setEnabled(bakim);
     m_menuSistem->setEnabled(bakim);
 }
@@ -276,28 +282,22 @@ void MainForm::applyRights()
 void MainForm::loadShortcuts()
 {
     QMap<int, QString> rows;
-    if (m_s.db().isValid()) {
-        try {
-            rows = Shortcuts(m_s.db()).all();
-        } catch (const DbError& e) {
-            Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-        }
-    }
+    if (m_s.db().isValid())
+        ErrorPresenter::run([&] { rows = Shortcuts(m_s.db()).all(); });
     for (int slot = 1; slot <= m_shortcuts.size(); ++slot) {
         const QString c = rows.value(slot);
-        m_shortcuts.at(slot - 1)->setText(c.isEmpty() ? emptySlotText(slot) : c);
+        QToolButton* b = m_shortcuts.at(slot - 1);
+        b->setText(c.isEmpty() ? emptySlotText(slot) : c);
+        // An empty slot stays usable: its hint tells how to fill it.
+        b->setEnabled(c.isEmpty() || m_runner.available(c.trimmed()));
     }
 }
 
 void MainForm::runShortcut(int slot)
 {
     QString caption;
-    try {
-        caption = Shortcuts(m_s.db()).caption(slot);
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
+    if (!ErrorPresenter::run([&] { caption = Shortcuts(m_s.db()).caption(slot); }))
         return;
-    }
     if (caption.isEmpty())
         return;
     shortcutButton(slot)->setText(caption);

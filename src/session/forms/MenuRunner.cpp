@@ -4,6 +4,7 @@
 #include "services/SessionContext.h"
 #include "session/LaunchParameters.h"
 #include "widgets/WindowRegistry.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QWidget>
 
@@ -20,21 +21,14 @@ MenuDispatch::Result MenuRunner::run(const QString& caption)
     return d.run(caption);
 }
 
-QWidget* MenuRunner::openWindow(const QString& name, bool modal)
+QWidget* MenuRunner::openWindow(const QString& name, bool modal, const WindowArgs& args)
 {
     const WindowEntry* e = registry().find(name);
     if (!e || !e->create)
         return nullptr;
     QWidget* w = nullptr;
-    try {
-        w = e->create(m_host);
-    } catch (const UserError& x) {
-        Prompter::instance().warn(x.message());
+    if (!ErrorPresenter::run([&] { w = e->create(m_host, args); }))
         return nullptr;
-    } catch (const DbError& x) {
-        Prompter::instance().error(QStringLiteral("Hata:") + x.text());
-        return nullptr;
-    }
     if (!w)
         return nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose);
@@ -47,6 +41,17 @@ QWidget* MenuRunner::openWindow(const QString& name, bool modal)
     w->activateWindow();
     m_last = w;
     return w;
+}
+
+bool MenuRunner::available(const QString& caption) const
+{
+    const MenuRight* row = MenuRights::find(caption);
+    if (!row)
+        return false;
+    if (row->target != MenuRight::Target::Window)
+        return true;
+    const WindowEntry* e = registry().find(row->caption);
+    return e && e->create;
 }
 
 void MenuRunner::startProgram(CompanionProgram::Kind k) { m_companions.run(k, LaunchParameters::current()); }

@@ -1,6 +1,7 @@
 #pragma once
 #include "session/CompanionProgram.h"
 #include "session/MenuDispatch.h"
+#include "widgets/WindowRegistry.h"
 
 #include <QPointer>
 #include <QString>
@@ -20,8 +21,12 @@ public:
 
     // Through the dispatch table with its right tests.
     MenuDispatch::Result run(const QString& caption);
-    // A registered window by caption or class name, without right tests; nullptr when none.
-    QWidget* openWindow(const QString& name, bool modal = false);
+    // A registered window by caption or class name, opened on the arguments, without right
+    // tests; nullptr when none.
+    QWidget* openWindow(const QString& name, bool modal = false, const WindowArgs& args = {});
+    // Whether the caption leads anywhere: a companion program, or a window that is built
+    // (registered). Entries whose windows are not built yet are shown disabled.
+    bool available(const QString& caption) const;
     void startProgram(CompanionProgram::Kind k);
     void startProgram(MenuRight::Target t);
 

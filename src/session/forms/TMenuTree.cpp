@@ -1,4 +1,5 @@
 #include "session/forms/TMenuTree.h"
+#include "widgets/ErrorPresenter.h"
 #include "db/Errors.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
@@ -36,12 +37,16 @@ QListWidget* entryListWidget(const QString& name)
     return l;
 }
 
-void fill(QListWidget* list, const QVector<MenuItem>& items)
+void fill(QListWidget* list, const QVector<MenuItem>& items, const std::function<bool(const QString&)>& available)
 {
     list->clear();
     for (const MenuItem& m : items) {
         auto* it = new QListWidgetItem(MenuIcons::forImage(m.imageId), m.tanim);
         it->setData(kIdRole, m.id);
+        if (available && !available(m.tanim.trimmed())) {
+            it->setFlags(it->flags() & ~Qt::ItemIsEnabled);
+            it->setToolTip(QStringLiteral("Bu bölüm programın bu sürümünde henüz yok."));
+        }
         list->addItem(it);
     }
 }
@@ -112,7 +117,7 @@ TMenuTree::TMenuTree(SessionContext& s, QWidget* parent) : QWidget(parent), m_s(
 
 bool TMenuTree::guarded(const std::function<void()>& f)
 {
-    return runShowingErrors(f);
+    return ErrorPresenter::run(f);
 }
 
 void TMenuTree::reload()
@@ -151,10 +156,10 @@ void TMenuTree::loadGroups()
 void TMenuTree::loadEntries(int groupId)
 {
     m_groupId = groupId;
-    fill(m_entries, MenuTree(m_s.db(), m_s.KullaniciAdi).entries(groupId));
+    fill(m_entries, MenuTree(m_s.db(), m_s.KullaniciAdi).entries(groupId), m_available);
 }
 
-void TMenuTree::loadFavourites() { fill(m_favourites, MenuTree(m_s.db(), m_s.KullaniciAdi).favourites()); }
+void TMenuTree::loadFavourites() { fill(m_favourites, MenuTree(m_s.db(), m_s.KullaniciAdi).favourites(), m_available); }
 
 bool TMenuTree::selectGroup(int id)
 {

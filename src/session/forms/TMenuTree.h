@@ -2,6 +2,7 @@
 #include "db/Db.h"
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -31,6 +32,9 @@ public:
     bool selectGroup(int id);
     // Makes an entry (by ID) current on the visible page; false when it is not listed.
     bool selectEntry(int id);
+
+    // Which entries lead somewhere; the others are listed disabled. Set before reload().
+    void setAvailability(std::function<bool(const QString& caption)> available) { m_available = std::move(available); }
 
     QString currentCaption() const { return m_currentCaption; }
     void setCurrentCaption(const QString& c) { m_currentCaption = c; }
@@ -72,6 +76,7 @@ private:
     int m_groupId = 0;
     int m_currentId = 0;
     QString m_currentCaption;
+    std::function<bool(const QString&)> m_available;
 };
 
 } // namespace nimbo

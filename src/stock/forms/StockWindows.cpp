@@ -4,7 +4,8 @@
 #include "stock/forms/TFormStokParca.h"
 #include "stock/forms/TFormStok.h"
 #include "stock/forms/TFormStokBr.h"
-#include "stock/forms/TFormStokTanim.h"
+#include "stock/StockMasterSpecs.h"
+#include "widgets/CodeNameWindow.h"
 #include "widgets/WindowRegistry.h"
 
 namespace nimbo {
@@ -12,12 +13,10 @@ namespace nimbo {
 void registerStockWindows(WindowRegistry& r)
 {
     WindowEntry list{QStringLiteral("Stok Kayıtları"), QStringLiteral("TFormStokBr"),
-                     [](QWidget* p) -> QWidget* { return new TFormStokBr(p); }};
-    list.rightColumn = QStringLiteral("STKART");
-    list.rightTest = WindowEntry::RightTest::ViewOrFull;
+                     [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormStokBr(p); }};
     r.add(list);
 
-    using K = StockMasterData::Kind;
+    using K = StockMaster;
     const struct {
         const char* caption;
         const char* className;
@@ -35,23 +34,26 @@ void registerStockWindows(WindowRegistry& r)
         {"Renk Tanımları", "TFormRenk", K::Renk},
     };
     for (const auto& m : masters) {
-        const QString caption = QString::fromUtf8(m.caption);
-        const K kind = m.kind;
-        r.add({caption, QLatin1String(m.className),
-               [caption, kind](QWidget* p) -> QWidget* { return new TFormStokTanim(kind, caption, p); }});
+        CodeNameSpec spec = stockMasterSpec(m.kind);
+        spec.caption = QString::fromUtf8(m.caption);
+        spec.className = QLatin1String(m.className);
+        r.add({spec.caption, spec.className,
+               [spec](QWidget* p, const WindowArgs&) -> QWidget* { return new CodeNameWindow(spec, p); }});
     }
 
-    // Not menu entries: the list opens these for its current item; by name alone they show
-    // the item with the lowest number.
-    auto firstItem = [] {
+    // Not menu entries: the list opens these for its current item (argument "STOK_NO"); by
+    // name alone they show the item with the lowest number.
+    auto item = [](const WindowArgs& a) {
+        if (a.contains(QStringLiteral("STOK_NO")))
+            return a.value(QStringLiteral("STOK_NO")).toDouble();
         return SessionContext::current().db().scalar(QStringLiteral("SELECT MIN(STOK_NO) FROM STOK")).toDouble();
     };
     r.add({QStringLiteral("Stok Kartı"), QStringLiteral("TFormStok"),
-           [firstItem](QWidget* p) -> QWidget* { return new TFormStok(firstItem(), p); }, true});
+           [item](QWidget* p, const WindowArgs& a) -> QWidget* { return new TFormStok(item(a), p); }, true});
     r.add({QStringLiteral("Muadil Kayıt"), QStringLiteral("TFormMuadil"),
-           [firstItem](QWidget* p) -> QWidget* { return new TFormMuadil(firstItem(), p); }, true});
+           [item](QWidget* p, const WindowArgs& a) -> QWidget* { return new TFormMuadil(item(a), p); }, true});
     r.add({QStringLiteral("İçindeki Parçalar"), QStringLiteral("TFormStokParca"),
-           [firstItem](QWidget* p) -> QWidget* { return new TFormStokParca(firstItem(), p); }, true});
+           [item](QWidget* p, const WindowArgs& a) -> QWidget* { return new TFormStokParca(item(a), p); }, true});
 }
 
 } // namespace nimbo

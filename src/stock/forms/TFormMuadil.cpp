@@ -3,6 +3,7 @@
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "stock/StockEquivalents.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -59,15 +60,11 @@ void TFormMuadil::showRows()
 
 void TFormMuadil::add()
 {
-    try {
+    ErrorPresenter::run([&] {
         StockEquivalents::addByCode(SessionContext::current().db(), m_stokNo, m_kod->text());
         m_kod->clear();
         showRows();
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    }
+    });
 }
 
 void TFormMuadil::remove()
@@ -75,13 +72,11 @@ void TFormMuadil::remove()
     const int r = m_grid->currentRow();
     if (r < 0)
         return;
-    try {
+    ErrorPresenter::run([&] {
         if (StockEquivalents::remove(SessionContext::current().db(), m_stokNo,
                                      m_grid->item(r, 0)->data(Qt::UserRole).toDouble()))
             showRows();
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    }
+    });
 }
 
 } // namespace nimbo

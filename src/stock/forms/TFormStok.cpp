@@ -7,6 +7,7 @@
 #include "stock/StockPictures.h"
 #include "stock/StockPriceHistory.h"
 #include "stock/StockQuantities.h"
+#include "stock/StockColumnCaptions.h"
 #include "stock/StockRights.h"
 #include "stock/forms/TFormMuadil.h"
 #include "stock/forms/TFormStokParca.h"
@@ -129,6 +130,7 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
             else
                 open(m_kart.stokNo());
         });
+        markViewCommand(b); // each opens its own window, guarded by its own right
         bottom->addWidget(b);
     };
     savedItemButton(QStringLiteral("Muadiller"), QStringLiteral("BtnMUADIL"),
@@ -141,8 +143,6 @@ TFormStok::TFormStok(double stokNo, QWidget* parent) : CardWindow(m_kart, parent
     lay->addLayout(left, 1);
     lay->addWidget(quantityPanel());
 
-    if (!StockRights::mayEditCard())
-        saveButton()->setEnabled(false);
     showModel();
     showBarcodes();
     showSupplierPrices();
@@ -195,7 +195,7 @@ QWidget* TFormStok::pageGenel()
         return e;
     };
     QLineEdit* kod = edit(QStringLiteral("STOK_KOD_NO"));
-    new LeaveFilter(kod, [this] { m_kart.checkCodeOnLeave(); });
+    new LeaveFilter(kod, [this] { m_kart.checkCode(); });
     auto* kodRow = new QWidget;
     auto* kl = new QHBoxLayout(kodRow);
     kl->setContentsMargins(0, 0, 0, 0);
@@ -686,7 +686,7 @@ void TFormStok::showPictures()
 
 QWidget* TFormStok::pageDiger()
 {
-    // Every remaining column of the card, by its stored name.
+    // Every remaining column of the card, under its caption.
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
     auto* w = new QWidget;
@@ -694,14 +694,14 @@ QWidget* TFormStok::pageDiger()
     const QHash<QString, QString> types = stokTypes();
     int i = 0;
     for (const QString& c : yearDb().columns(QStringLiteral("STOK"))) {
-        if (m_placed.contains(c))
+        const QString caption = stockColumnCaption(c);
+        // A column without a caption is internal to the program (the transfer flag).
+        if (m_placed.contains(c) || caption.isEmpty() || c == QLatin1String("AKTARILDI"))
             continue;
         const QString t = types.value(c);
         QWidget* e = nullptr;
         if (t == QLatin1String("DATETIME")) {
             auto* d = new QDateEdit;
-            d->setCalendarPopup(true);
-            d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
             bind(d, c);
             e = d;
         } else if (t == QLatin1String("BOOLEAN")) {
@@ -719,7 +719,7 @@ QWidget* TFormStok::pageDiger()
             e = le;
         }
         e->setObjectName(QStringLiteral("Edit") + c);
-        g->addWidget(new QLabel(c), i / 3, (i % 3) * 2);
+        g->addWidget(new QLabel(caption), i / 3, (i % 3) * 2);
         g->addWidget(e, i / 3, (i % 3) * 2 + 1);
         ++i;
     }

@@ -4,7 +4,8 @@
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "stock/StockEquivalents.h"
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
+#include "widgets/ErrorPresenter.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,23 +17,6 @@
 #include <QVBoxLayout>
 
 namespace nimbo {
-
-namespace {
-// Shows a refusal or a failed write; true when nothing failed.
-template <class F>
-bool shown(F f)
-{
-    try {
-        f();
-        return true;
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
-    } catch (const DbError& e) {
-        Prompter::instance().error(QStringLiteral("Hata:") + e.text());
-    }
-    return false;
-}
-} // namespace
 
 TFormStokParca::TFormStokParca(double stokNo, QWidget* parent)
     : QDialog(parent), m_parts(SessionContext::current().db(), stokNo)
@@ -78,7 +62,7 @@ TFormStokParca::TFormStokParca(double stokNo, QWidget* parent)
     connect(sakla, &QPushButton::clicked, this, &TFormStokParca::save);
     connect(vazgec, &QPushButton::clicked, this, &QDialog::reject);
     resize(560, 380);
-    shown([this] { m_parts.load(); });
+    ErrorPresenter::run([this] { m_parts.load(); });
     showRows();
 }
 
@@ -109,7 +93,7 @@ void TFormStokParca::readRows()
 void TFormStokParca::add()
 {
     readRows();
-    if (shown([this] { m_parts.addByCode(m_kod->text()); }))
+    if (ErrorPresenter::run([this] { m_parts.addByCode(m_kod->text()); }))
         m_kod->clear();
     showRows();
 }
@@ -127,7 +111,7 @@ void TFormStokParca::remove()
 void TFormStokParca::save()
 {
     readRows();
-    if (shown([this] { m_parts.save(); }))
+    if (ErrorPresenter::run([this] { m_parts.save(); }))
         accept();
 }
 

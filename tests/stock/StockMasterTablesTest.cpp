@@ -1,30 +1,37 @@
 #include "StockTestUtil.h"
 #include "stock/StockChoices.h"
 #include "stock/StockEquivalents.h"
-#include "stock/StockMasterData.h"
+#include "model/CodeNameTable.h"
+#include "stock/StockMasterSpecs.h"
 #include "support/TestEnv.h"
 
 using namespace nimbo;
 using namespace nimbo::test;
 
 namespace {
-class StockMasterDataTest : public YearDbTest {
+class StockMasterTables : public YearDbTest {
 protected:
-    QString refusal(const StockMasterData& m, const QVariantMap& v, bool isNew, const QVariant& old = {})
+    // The row as opened: only its key matters to these checks.
+    static QVariantMap opened(const CodeNameTable& m, const QVariant& key)
+    {
+        return key.isValid() ? QVariantMap{{m.definition().keyColumn, key}} : QVariantMap{};
+    }
+    QString refusal(const CodeNameTable& m, const QVariantMap& v, bool isNew, const QVariant& old = {})
     {
         try {
-            m.save(v, isNew, old);
+            m.save(v, isNew, opened(m, old));
         } catch (const FieldError& e) {
             return e.message();
         }
         return {};
     }
+    CodeNameTable table(StockMaster kind) const { return CodeNameTable(db, stockMasterSpec(kind)); }
 };
-using K = StockMasterData::Kind;
+using K = StockMaster;
 } // namespace
 
 // Each classification row in use by an item cannot be deleted; once free it can.
-TEST_F(StockMasterDataTest, DeleteRefusedWhileAnItemRefersToIt)
+TEST_F(StockMasterTables, DeleteRefusedWhileAnItemRefersToIt)
 {
     db.exec("INSERT INTO ANAGRUP (GRUP_KODU, GRUP_ADI) VALUES (1, 'Hırdavat')");
     db.exec("INSERT INTO GRUP (GRUP_KODU, GRUP_ADI, ANA_GRUP_KODU) VALUES (11, 'Vida', 1)");
@@ -47,23 +54,23 @@ TEST_F(StockMasterDataTest, DeleteRefusedWhileAnItemRefersToIt)
         {K::Model, "X1", "Bu Model Stok Listesine İşlenmiş.Silinemez!"},
     };
     for (const auto& c : cases) {
-        StockMasterData m(db, c.kind);
+        const CodeNameTable m = table(c.kind);
         (*prompter)->expectAsk("Kayıt Silinsin mi?", true);
         (*prompter)->expectWarn(QString::fromUtf8(c.message));
-        EXPECT_FALSE(m.remove(c.key)) << m.table().toStdString();
-        EXPECT_FALSE(m.load(c.key).isEmpty()) << m.table().toStdString();
+        EXPECT_FALSE(m.remove(c.key)) << m.definition().table.toStdString();
+        EXPECT_FALSE(m.load(c.key).isEmpty()) << m.definition().table.toStdString();
     }
     db.exec("DELETE FROM STOK WHERE STOK_NO = :S", {{"S", item}});
     for (const auto& c : cases) {
-        StockMasterData m(db, c.kind);
+        const CodeNameTable m = table(c.kind);
         (*prompter)->expectAsk("Kayıt Silinsin mi?", true);
-        EXPECT_TRUE(m.remove(c.key)) << m.table().toStdString();
-        EXPECT_TRUE(m.load(c.key).isEmpty()) << m.table().toStdString();
+        EXPECT_TRUE(m.remove(c.key)) << m.definition().table.toStdString();
+        EXPECT_TRUE(m.load(c.key).isEmpty()) << m.definition().table.toStdString();
     }
 
     db.exec("INSERT INTO MODEL (MODEL_KODU, MODEL_ADI) VALUES ('TIR', 'Tır')");
     db.exec("INSERT INTO ARAC (ARAC_NO, ARC_MODEL_KODU) VALUES (1, 'TIR')");
-    StockMasterData arac(db, K::AracTipi);
+    const CodeNameTable arac = table(K::AracTipi);
     (*prompter)->expectAsk("Kayıt Silinsin mi?", true);
     (*prompter)->expectWarn("Bu Araç Tipi Araç Listesine İşlenmiş.Silinemez!");
     EXPECT_FALSE(arac.remove("TIR"));
@@ -71,9 +78,9 @@ TEST_F(StockMasterDataTest, DeleteRefusedWhileAnItemRefersToIt)
 
 // A unit that any item uses as one of its three units can be neither renamed nor deleted;
 // a second unit of the same name is refused.
-TEST_F(StockMasterDataTest, UnitInUseCanBeNeitherChangedNorDeleted)
+TEST_F(StockMasterTables, UnitInUseCanBeNeitherChangedNorDeleted)
 {
-    StockMasterData birim(db, K::Birim);
+    const CodeNameTable birim = table(K::Birim);
     birim.save({{"BIRIM_ADI", "KOLI"}}, true);
     birim.save({{"BIRIM_ADI", "PKT"}}, true);
     EXPECT_EQ(refusal(birim, {{"BIRIM_ADI", "KOLI"}}, true), "Aynı Adlı Kayıt Zaten Vardı. Bu Yüzden Kaydedilmedi.");
@@ -88,16 +95,16 @@ TEST_F(StockMasterDataTest, UnitInUseCanBeNeitherChangedNorDeleted)
 
     // A unit nobody uses can be renamed (not onto an existing name) and deleted.
     EXPECT_EQ(refusal(birim, {{"BIRIM_ADI", "KOLI"}}, false, "PKT"), "Aynı Adlı Kayıt Zaten Vardı. Bu Yüzden Kaydedilmedi.");
-    EXPECT_EQ(birim.save({{"BIRIM_ADI", "PAKET"}}, false, "PKT").toString(), "PAKET");
+    EXPECT_EQ(birim.save({{"BIRIM_ADI", "PAKET"}}, false, opened(birim, "PKT")).toString(), "PAKET");
     EXPECT_TRUE(birim.load("PKT").isEmpty());
     (*prompter)->expectAsk("Kayıt Silinsin mi?", true);
     EXPECT_TRUE(birim.remove("PAKET"));
 }
 
 // The save messages of the group, sub-group, model, colour and vehicle-type cards, in order.
-TEST_F(StockMasterDataTest, SaveMessagesInOrder)
+TEST_F(StockMasterTables, SaveMessagesInOrder)
 {
-    StockMasterData grup(db, K::Grup);
+    const CodeNameTable grup = table(K::Grup);
     QVariantMap g;
     EXPECT_EQ(refusal(grup, g, true), "Ana Grup Seçmeden Kayıt Saklanamaz.");
     g["ANA_GRUP_KODU"] = 1;
@@ -108,7 +115,7 @@ TEST_F(StockMasterDataTest, SaveMessagesInOrder)
     EXPECT_EQ(grup.save(g, true).toInt(), 20);
     EXPECT_EQ(refusal(grup, g, true), "Aynı Kodlu Kayıt Var.");
 
-    StockMasterData alt(db, K::AltGrup);
+    const CodeNameTable alt = table(K::AltGrup);
     QVariantMap a{{"ANA_GRUP_KODU", 1}};
     EXPECT_EQ(refusal(alt, a, true), "Grup Seçmeden Kayıt Saklanamaz.");
     a["ALT_GRUP_KODU"] = 20;
@@ -116,31 +123,31 @@ TEST_F(StockMasterDataTest, SaveMessagesInOrder)
     a["GRUP_KODU"] = 201;
     EXPECT_EQ(refusal(alt, a, true), "Alt Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.");
 
-    StockMasterData model(db, K::Model);
+    const CodeNameTable model = table(K::Model);
     QVariantMap m{{"MODEL_KOD", "K1"}, {"MODEL_ADI", "Kompakt"}};
     EXPECT_EQ(refusal(model, m, true), "Marka Adını Seçmeden Kayıt Saklanamaz.");
     m["MARKA_NO"] = 3;
     model.save(m, true);
     EXPECT_EQ(refusal(model, m, true), "Aynı Kodlu Kayıt Bulunmakta.");
 
-    StockMasterData renk(db, K::Renk);
+    const CodeNameTable renk = table(K::Renk);
     EXPECT_EQ(refusal(renk, {{"RENK_ADI", "Mavi"}}, true), "Renk Kodu Bilgisini Vermeden Kayıt Saklanamaz.");
     renk.save({{"RENK_KOD", "MV"}, {"RENK_ADI", "Mavi"}}, true);
     EXPECT_EQ(refusal(renk, {{"RENK_KOD", "MV"}}, true), "Aynı Kodlu Kayıt Bulunmakta.");
 
-    StockMasterData arac(db, K::AracTipi);
+    const CodeNameTable arac = table(K::AracTipi);
     EXPECT_EQ(refusal(arac, {}, true), "Araç Tip Kodu Bilgisini Vermeden Kayıt Saklanamaz.");
     arac.save({{"MODEL_KODU", "KMY"}}, true);
     EXPECT_EQ(refusal(arac, {{"MODEL_KODU", "KMY"}}, true), "Aynı Kodlu Kayıt Var.");
 
     // Main groups and brands are numbered; only their name is asked for.
-    StockMasterData ana(db, K::AnaGrup);
+    const CodeNameTable ana = table(K::AnaGrup);
     QVariantMap n = ana.newValues();
     EXPECT_EQ(refusal(ana, n, true), "Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.");
     n["GRUP_ADI"] = "Elektrik";
     const int code = ana.save(n, true).toInt();
     EXPECT_NE(ana.newValues().value("GRUP_KODU").toInt(), code);
-    StockMasterData marka(db, K::Marka);
+    const CodeNameTable marka = table(K::Marka);
     EXPECT_EQ(refusal(marka, marka.newValues(), true), "Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.");
 
     // The group choices of a sub-group follow the main group.
@@ -149,7 +156,7 @@ TEST_F(StockMasterDataTest, SaveMessagesInOrder)
     EXPECT_EQ(alt.choices("ALT_GRUP_KODU", 1).first().second, "Somun");
 }
 
-TEST_F(StockMasterDataTest, EquivalentPairsAreKeptOnce)
+TEST_F(StockMasterTables, EquivalentPairsAreKeptOnce)
 {
     const double a = saveItem(db, "E-1");
     const double b = saveItem(db, "E-2");
@@ -177,14 +184,14 @@ TEST_F(StockMasterDataTest, EquivalentPairsAreKeptOnce)
 
 // Typed keys are stored trimmed, so the duplicate test looks for the trimmed key: a name
 // with spaces around an existing one is refused with the card's own message.
-TEST_F(StockMasterDataTest, DuplicateKeysAreFoundWithSpacesAround)
+TEST_F(StockMasterTables, DuplicateKeysAreFoundWithSpacesAround)
 {
-    StockMasterData birim(db, K::Birim);
+    const CodeNameTable birim = table(K::Birim);
     birim.save({{"BIRIM_ADI", "KOLI"}}, true);
     EXPECT_EQ(refusal(birim, {{"BIRIM_ADI", " KOLI "}}, true), "Aynı Adlı Kayıt Zaten Vardı. Bu Yüzden Kaydedilmedi.");
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM BIRIM").toInt(), 1);
 
-    StockMasterData renk(db, K::Renk);
+    const CodeNameTable renk = table(K::Renk);
     renk.save({{"RENK_KOD", "KIR"}, {"RENK_ADI", "Kırmızı"}}, true);
     EXPECT_EQ(refusal(renk, {{"RENK_KOD", "KIR  "}, {"RENK_ADI", "Koyu kırmızı"}}, true), "Aynı Kodlu Kayıt Bulunmakta.");
     // Saving the same row with spaces typed after its key is no rename.
@@ -197,7 +204,7 @@ TEST_F(StockMasterDataTest, DuplicateKeysAreFoundWithSpacesAround)
 // The card's lists: a main group narrows the groups, a group the sub-groups, a brand the
 // models; names in Turkish order (Ç after C, I before İ, Ş after S), which the byte order of
 // the database gets wrong. The group card's parent list is the same list.
-TEST_F(StockMasterDataTest, CardListsNarrowAndSortInTurkish)
+TEST_F(StockMasterTables, CardListsNarrowAndSortInTurkish)
 {
     int n = 0;
     for (const char* name : {"Zeytin", "Şarküteri", "Çay", "Sebze", "İçecek", "Cam", "Işık"})
@@ -226,7 +233,7 @@ TEST_F(StockMasterDataTest, CardListsNarrowAndSortInTurkish)
     EXPECT_EQ(StockChoices::narrows("ANAGRUPNO"), "GRUPNO");
     EXPECT_EQ(StockChoices::narrowedBy("MODEL"), "FIRMANO");
 
-    const StockMasterData altGrup(db, StockMasterData::Kind::AltGrup);
+    const CodeNameTable altGrup = table(K::AltGrup);
     EXPECT_EQ(names(altGrup.choices("ALT_GRUP_KODU", 4)), QStringList{"Domates"});
     EXPECT_EQ(names(altGrup.choices("ANA_GRUP_KODU")).first(), "Cam");
 }

@@ -1,0 +1,19 @@
+#pragma once
+#include <QSqlRecord>
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+namespace nimbo {
+
+// Null, or text of nothing but blanks.
+bool isBlank(const QVariant& v);
+// The text with LIKE's wildcards and the escape character escaped (use with ESCAPE '\').
+QString escapeLike(QString s);
+// A record as column (upper case) -> value.
+QVariantMap rowMap(const QSqlRecord& r);
+// Two values as a card compares them: null and empty text are equal, numbers by value,
+// dates by day, everything else by text with trailing blanks removed.
+bool sameValue(const QVariant& a, const QVariant& b);
+
+} // namespace nimbo
