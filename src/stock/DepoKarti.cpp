@@ -1,6 +1,7 @@
 #include "stock/DepoKarti.h"
 #include "db/DbTransaction.h"
-#include "stock/StockSql.h"
+#include "db/RecordWriter.h"
+#include "db/SqlValues.h"
 
 namespace nimbo {
 
@@ -16,16 +17,16 @@ void DepoKarti::open(int depoKodu)
                                    {{"D", depoKodu}});
     if (rows.isEmpty())
         throw UserError(QStringLiteral("Diğer Kullanıcı bu kaydı değiştiriyor."));
-    QVariantMap v = StockSql::recordMap(rows.first());
+    QVariantMap v = rowMap(rows.first());
     v[QStringLiteral("DEPO_ADI")] = toText(v.value(QStringLiteral("DEPO_ADI"))).trimmed();
     v[QStringLiteral("DEPO_YERI")] = toText(v.value(QStringLiteral("DEPO_YERI"))).trimmed();
     reset(v, false);
 }
 
-void DepoKarti::save()
+void DepoKarti::store()
 {
     const QString kod = QStringLiteral("DEPO_KODU");
-    if (StockSql::blank(value(kod)) || value(kod).toInt() <= 0)
+    if (isBlank(value(kod)) || value(kod).toInt() <= 0)
         throw FieldError(QStringLiteral("Gerekli Alanları Lüften Giriniz."), kod);
     if (text(QStringLiteral("DEPO_ADI")).isEmpty())
         throw FieldError(QStringLiteral("Gerekli Alanları Lüften Giriniz."), QStringLiteral("DEPO_ADI"));
@@ -38,10 +39,12 @@ void DepoKarti::save()
     for (int i = 1; i <= 20; ++i)
         v.insert(QStringLiteral("DEP%1").arg(i), i == d ? 1.0 : 0.0);
     DbTransaction tx(m_db);
-    StockSql::write(m_db, table(), kod, v, isNew());
+    const RecordWriter w(m_db, table());
+    if (isNew())
+        w.insert(v);
+    else
+        w.update(v, loaded(), {{kod, d}});
     tx.commit();
-    setNew(false);
-    markClean();
 }
 
 } // namespace nimbo

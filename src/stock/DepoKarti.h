@@ -1,5 +1,5 @@
 #pragma once
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
 
 namespace nimbo {
 
@@ -13,9 +13,11 @@ public:
 
     void startNew();
     void open(int depoKodu);
-    // Checks: code given and positive, name given, code not taken; then one transaction.
-    void save() override;
     int depoKodu() const { return value(QStringLiteral("DEPO_KODU")).toInt(); }
+
+protected:
+    // Checks: code given and positive, name given, code not taken; then one transaction.
+    void store() override;
 
 private:
     Db m_db;

@@ -1,5 +1,5 @@
 #include "stock/DepoStoklari.h"
-#include "stock/StockSql.h"
+#include "db/SqlValues.h"
 
 namespace nimbo {
 
@@ -35,7 +35,7 @@ ListQuery DepoStoklari::sorgu(const Filtre& f)
         q.addWhere(QStringLiteral("S.UNITE_KODU = :UNITE"), QStringLiteral("UNITE"), f.uniteKodu);
     if (!f.stokKodu.trimmed().isEmpty())
         q.addWhere(QStringLiteral("S.STOK_KOD_NO LIKE :KOD ESCAPE '\\'"), QStringLiteral("KOD"),
-                   StockSql::escapeLike(f.stokKodu.trimmed()) + QLatin1Char('%'));
+                   escapeLike(f.stokKodu.trimmed()) + QLatin1Char('%'));
     return q;
 }
 

@@ -2,7 +2,7 @@
 #include "db/Errors.h"
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
-#include "stock/StockSql.h"
+#include "db/SqlValues.h"
 
 namespace nimbo {
 
@@ -15,7 +15,7 @@ ListQuery Depolar::sorgu(const QString& adAra)
                   {QStringLiteral("DEPO_YERI"), QStringLiteral("DEPO_YERI")}};
     if (!adAra.trimmed().isEmpty())
         q.addWhere(QStringLiteral("UPPER(DEPO_ADI) LIKE :A ESCAPE '\\'"), QStringLiteral("A"),
-                   StockSql::escapeLike(adAra.trimmed().toUpper()) + QLatin1Char('%'));
+                   escapeLike(adAra.trimmed().toUpper()) + QLatin1Char('%'));
     return q;
 }
 

@@ -1,6 +1,6 @@
 #include "stock/StokArama.h"
 #include "stock/StockQuantities.h"
-#include "stock/StockSql.h"
+#include "db/SqlValues.h"
 
 namespace nimbo {
 
@@ -28,7 +28,7 @@ StokArama::Sonuc StokArama::bul(const Db& db, const QString& text)
     }
     s.stokNo = db.scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE UPPER(STOK_ADI_TR) LIKE :T ESCAPE '\\' "
                                         "ORDER BY STOK_ADI_TR"),
-                         {{"T", StockSql::escapeLike(t.toUpper()) + QLatin1Char('%')}})
+                         {{"T", escapeLike(t.toUpper()) + QLatin1Char('%')}})
                    .toDouble();
     if (s.stokNo != 0)
         s.nasil = Bulunan::Ad;

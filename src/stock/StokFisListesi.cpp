@@ -1,5 +1,5 @@
 #include "stock/StokFisListesi.h"
-#include "stock/StockSql.h"
+#include "db/SqlValues.h"
 
 #include <QDateTime>
 
@@ -36,7 +36,7 @@ ListQuery StokFisListesi::sorgu(const Filtre& f)
         add(QStringLiteral("HRKDURUM = :fdurum"), "fdurum", f.durum);
     if (!f.stokAdi.trimmed().isEmpty())
         add(QStringLiteral("HRKNO IN (SELECT L.HRKNO FROM FISTKAYR L WHERE UPPER(L.STOK_ADI) LIKE :fstok ESCAPE '\\')"),
-            "fstok", QLatin1Char('%') + StockSql::escapeLike(f.stokAdi.trimmed().toUpper()) + QLatin1Char('%'));
+            "fstok", QLatin1Char('%') + escapeLike(f.stokAdi.trimmed().toUpper()) + QLatin1Char('%'));
     q.sql = QStringLiteral("SELECT HRKNO, TIP, TARIH, NETTUT, NET_USD, CIKDEPO, GIRDEPO, HRKDURUM, KULLANICI, "
                            "PERSON_KOD, FIS_NO, ACIKLAMA1 FROM FISTK WHERE 1=1%1")
                 .arg(w.isEmpty() ? QString() : QStringLiteral(" AND ") + w.join(QStringLiteral(" AND ")));

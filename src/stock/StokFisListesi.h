@@ -1,5 +1,5 @@
 #pragma once
-#include "widgets/CardModel.h"
+#include "model/CardModel.h"
 
 #include <QDate>
 

@@ -4,6 +4,7 @@
 #include "stock/StokFisAktarimi.h"
 #include "stock/StokFisTipi.h"
 #include "stock/forms/StokFisSatirModeli.h"
+#include "widgets/ErrorPresenter.h"
 #include "widgets/FormUtil.h"
 
 #include <QComboBox>
@@ -302,7 +303,7 @@ void TFormStkFis::satirEkle()
     const QString text = m_ara->text();
     if (text.trimmed().isEmpty())
         return;
-    if (runShowingErrors([&] { m_fis.satirEkleAranan(text, 1, secilenDepo()); })) {
+    if (ErrorPresenter::run([&] { m_fis.satirEkleAranan(text, 1, secilenDepo()); })) {
         m_ara->clear();
         m_model->yenile();
         m_grid->setCurrentIndex(m_model->index(m_model->rowCount() - 1, StokFisSatirModeli::Miktar));
@@ -314,7 +315,7 @@ void TFormStkFis::dosyadanAktar(const QString& path)
     basliktanOku();
     const int depo = StokFisTipi::transfer(m_fis.baslik().tip) ? 0 : secilenDepo();
     StokFisAktarimi::Sonuc sonuc;
-    runShowingErrors([&] { sonuc = StokFisAktarimi(SessionContext::current().db()).satirlaraAktar(m_fis, path, depo); });
+    ErrorPresenter::run([&] { sonuc = StokFisAktarimi(SessionContext::current().db()).satirlaraAktar(m_fis, path, depo); });
     m_model->yenile();
     if (sonuc.hatali.isEmpty())
         return;
@@ -327,7 +328,7 @@ void TFormStkFis::dosyadanAktar(const QString& path)
 void TFormStkFis::sayimAktar(const QString& path)
 {
     basliktanOku();
-    runShowingErrors([&] { StokFisAktarimi(SessionContext::current().db()).sayimAktar(m_fis, path, secilenDepo()); });
+    ErrorPresenter::run([&] { StokFisAktarimi(SessionContext::current().db()).sayimAktar(m_fis, path, secilenDepo()); });
     m_model->yenile();
 }
 
@@ -335,7 +336,7 @@ bool TFormStkFis::sakla()
 {
     basliktanOku();
     StokFisi::KayitSonucu r;
-    if (!runShowingErrors([&] { r = m_fis.kaydet(); }))
+    if (!ErrorPresenter::run([&] { r = m_fis.kaydet(); }))
         return false;
     basligaYaz();
     // Stock slips stay out of the ledger: the posting routine writes no voucher for them.
