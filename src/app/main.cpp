@@ -2,6 +2,8 @@
 #include "app/CommandLineInfo.h"
 #include "app/Shot.h"
 #include "app/TurkishLocale.h"
+#include "db/DbLog.h"
+#include "db/Paths.h"
 #include "services/Prompter.h"
 #include "session/forms/StartupFlow.h"
 #include "widgets/MessageBoxPrompter.h"
@@ -29,6 +31,8 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("com.nimbosoft.NimboSoft"));
     nimbo::useTurkishLocale();
     nimbo::registerAllWindows();
+    // Database errors go with their statements to a log in the data folder.
+    nimbo::DbLog::openFile(nimbo::Paths::logFile());
 
     const QStringList args = QApplication::arguments();
     const int shot = args.indexOf(QLatin1String("--shot"));

@@ -1,7 +1,10 @@
 #include "db/Db.h"
 #include "db/AliasStore.h"
+#include "db/ConnectionState.h"
+#include "db/DbLog.h"
 #include "db/DbTransaction.h"
 #include "db/Errors.h"
+#include "db/SqliteExtensions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +19,7 @@ namespace nimbo {
 
 namespace {
 QString g_pgNamespace;
+DbTimeouts g_timeouts;
 
 void splitHostPort(const QString& server, QString& host, int& port)
 {
@@ -106,27 +110,90 @@ Db Db::open(const QString& connectionName, const ConnectionParams& p, bool creat
         QSqlDatabase::removeDatabase(connectionName);
         throw DbError(err);
     }
+    ConnectionState::forget(connectionName);
     Db out;
     out.m_db = db;
     out.m_dialect = dialect;
     out.m_params = p;
-    if (dialect.isSqlite()) {
-        out.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-        out.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    } else {
-        out.exec(QStringLiteral("SET client_min_messages TO WARNING"));
-        // Compiling a plan costs more than these interactive queries gain from it (an aggregate
-        // over a large table passes the planner's threshold and waits a second or more for it).
-        try {
-            out.exec(QStringLiteral("SET jit TO off"));
-        } catch (const DbError&) {
-            // a server older than the setting: nothing to switch off
-        }
-        const QByteArray tz = QTimeZone::systemTimeZoneId();
-        if (!tz.isEmpty())
-            out.exec(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(tz).remove(QLatin1Char('\''))));
-    }
+    out.setUpSession();
     return out;
+}
+
+void Db::setUpSession() const
+{
+    if (m_dialect.isSqlite()) {
+        SqliteExtensions::install(m_db);
+        exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(g_timeouts.lock));
+        return;
+    }
+    exec(QStringLiteral("SET client_min_messages TO WARNING"));
+    // Compiling a plan costs more than these interactive queries gain from it (an aggregate
+    // over a large table passes the planner's threshold and waits a second or more for it).
+    try {
+        exec(QStringLiteral("SET jit TO off"));
+    } catch (const DbError&) {
+        // a server older than the setting: nothing to switch off
+    }
+    const QByteArray tz = QTimeZone::systemTimeZoneId();
+    if (!tz.isEmpty())
+        exec(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(tz).remove(QLatin1Char('\''))));
+    // A save blocked by another workstation's row lock ends after a few seconds instead of
+    // freezing the window; a transaction left idle is ended by the server.
+    exec(QStringLiteral("SET lock_timeout = %1").arg(g_timeouts.lock));
+    exec(QStringLiteral("SET statement_timeout = %1").arg(g_timeouts.statement));
+    exec(QStringLiteral("SET idle_in_transaction_session_timeout = %1").arg(g_timeouts.idleInTransaction));
+    ConnectionState::of(connectionName()).turkishCollation =
+        scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM pg_collation WHERE collname = :c)"),
+               {{QStringLiteral("c"), Dialect::pgTurkishCollation()}})
+            .toBool();
+    m_dialect.setTurkishCollation(ConnectionState::of(connectionName()).turkishCollation);
+}
+
+void Db::setTimeouts(const DbTimeouts& t) { g_timeouts = t; }
+DbTimeouts Db::timeouts() { return g_timeouts; }
+
+void Db::reopen() const
+{
+    QSqlDatabase db = m_db;
+    db.close();
+    if (!db.open()) {
+        const QSqlError err = db.lastError();
+        DbError e(err, QStringLiteral("(yeniden bağlanma)"));
+        DbLog::error(e, connectionName());
+        throw DbError(QSqlError(connectionLostMessage(), err.text(), QSqlError::ConnectionError,
+                                QStringLiteral("08006")),
+                      QStringLiteral("(yeniden bağlanma)"));
+    }
+    ConnectionState& st = ConnectionState::of(connectionName());
+    st.lost = false;
+    st.aborted = false;
+    st.keep.clear();
+    ++st.generation;
+    setUpSession();
+}
+
+void Db::ensureUsable() const
+{
+    ConnectionState& st = ConnectionState::of(connectionName());
+    if (!st.lost)
+        return;
+    if (st.depth > 0) // the open scopes died with the old connection; they must end first
+        throw DbError(QSqlError(connectionLostMessage(), QString(), QSqlError::ConnectionError, QStringLiteral("08003")));
+    reopen();
+}
+
+void Db::fail(const QSqlError& error, const QString& sql) const
+{
+    DbError e(error, sql);
+    DbLog::error(e, connectionName());
+    ConnectionState& st = ConnectionState::of(connectionName());
+    if (e.isConnectionLost())
+        st.lost = true;
+    else if (m_dialect.isPostgres() && st.depth > 0)
+        st.aborted = true; // the server refuses every further statement until a rollback
+    throw e;
 }
 
 Db Db::existing(const QString& connectionName)
@@ -137,6 +204,7 @@ Db Db::existing(const QString& connectionName)
     out.m_db = QSqlDatabase::database(connectionName, false);
     out.m_dialect = Dialect(out.m_db.driverName() == QLatin1String("QPSQL") ? Dialect::Engine::Postgres
                                                                              : Dialect::Engine::Sqlite);
+    out.m_dialect.setTurkishCollation(out.m_dialect.isSqlite() || ConnectionState::of(connectionName).turkishCollation);
     return out;
 }
 
@@ -149,6 +217,7 @@ void Db::close(const QString& connectionName)
         db.close();
     }
     QSqlDatabase::removeDatabase(connectionName);
+    ConnectionState::forget(connectionName);
 }
 
 namespace {
@@ -222,7 +291,9 @@ void Db::createDatabase(const ConnectionParams& p, const QString& templateDataba
     withPgAdmin(p, [&](QSqlDatabase& db) {
         QSqlQuery q(db);
         // Identifiers cannot be bound; the names were checked against a strict pattern above.
-        if (!q.exec(QStringLiteral("CREATE DATABASE %1 ENCODING 'UTF8' TEMPLATE %2").arg(name, tmpl)))
+        // Byte-order collation: codes sort, compare and MAX() as on SQLite. A copy keeps its template's.
+        const QString collate = templateDatabase.isEmpty() ? QStringLiteral(" LC_COLLATE 'C'") : QString();
+        if (!q.exec(QStringLiteral("CREATE DATABASE %1 ENCODING 'UTF8'%3 TEMPLATE %2").arg(name, tmpl, collate)))
             throw DbError(q.lastError());
     });
 }
@@ -250,32 +321,42 @@ void Db::dropDatabase(const ConnectionParams& p)
 
 QSqlQuery Db::exec(const QString& sql, const Params& params) const
 {
+    ensureUsable();
     QSqlQuery q(m_db);
-    q.setForwardOnly(true);
+    // PostgreSQL: a forward-only result is read row by row from the socket and is cut off
+    // by the next statement on the connection; fetch it whole.
+    q.setForwardOnly(!m_dialect.isPostgres());
     if (params.isEmpty()) {
         if (!q.exec(sql))
-            throw DbError(q.lastError(), sql);
+            fail(q.lastError(), sql);
         return q;
     }
     if (!q.prepare(sql))
-        throw DbError(q.lastError(), sql);
+        fail(q.lastError(), sql);
     for (auto it = params.begin(); it != params.end(); ++it)
         q.bindValue(bindKey(it.key()), it.value());
     if (!q.exec())
-        throw DbError(q.lastError(), sql);
+        fail(q.lastError(), sql);
     return q;
+}
+
+int Db::execAffected(const QString& sql, const Params& params) const
+{
+    QSqlQuery q = exec(sql, params);
+    return q.numRowsAffected();
 }
 
 QVariant Db::scalar(const QString& sql, const Params& params) const
 {
     QSqlQuery q = exec(sql, params);
-    return q.next() ? q.value(0) : QVariant();
+    const QVariant v = q.next() ? q.value(0) : QVariant();
+    q.finish();
+    return v;
 }
 
 bool Db::any(const QString& sql, const Params& params) const
 {
-    QSqlQuery q = exec(sql, params);
-    return q.next();
+    return scalar(QStringLiteral("SELECT EXISTS (%1)").arg(sql), params).toBool();
 }
 
 QVector<QSqlRecord> Db::records(const QString& sql, const Params& params) const
@@ -284,6 +365,7 @@ QVector<QSqlRecord> Db::records(const QString& sql, const Params& params) const
     QVector<QSqlRecord> out;
     while (q.next())
         out.push_back(q.record());
+    q.finish();
     return out;
 }
 
@@ -292,6 +374,8 @@ void Db::execAll(const QStringList& statements) const
     for (const QString& s : statements)
         exec(s);
 }
+
+DbStatement Db::prepare(const QString& sql) const { return DbStatement(*this, sql); }
 
 bool Db::tableExists(const QString& table) const
 {

@@ -83,6 +83,31 @@ QStringList Dialect::initScript() const
     return {QStringLiteral("SET datestyle TO ISO, DMY"), QStringLiteral("SET client_encoding TO 'UTF8'")};
 }
 
+QString Dialect::foldUpper(const QString& expr) const
+{
+    if (isSqlite())
+        return QStringLiteral("TRUPPER(%1)").arg(expr);
+    // translate() settles the dotted and dotless i whatever the database's character class;
+    // upper() does the rest.
+    return QStringLiteral("upper(translate(%1, 'ıiçğöşüâîû', 'IİÇĞÖŞÜÂÎÛ'))").arg(expr);
+}
+
+QString Dialect::foldText(const QString& text)
+{
+    QString s = text;
+    s.replace(QChar(0x0069), QChar(0x0130)).replace(QChar(0x0131), QLatin1Char('I'));
+    return s.toUpper();
+}
+
+QString Dialect::turkishOrder(const QString& expr) const
+{
+    if (isSqlite())
+        return QStringLiteral("%1 COLLATE TRNAME").arg(expr);
+    if (m_turkishCollation)
+        return QStringLiteral("%1 COLLATE \"%2\"").arg(expr, pgTurkishCollation());
+    return expr;
+}
+
 QString Dialect::ilike() const { return isSqlite() ? QStringLiteral("LIKE") : QStringLiteral("ILIKE"); }
 
 } // namespace nimbo

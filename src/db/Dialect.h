@@ -10,7 +10,7 @@ public:
     enum class Engine { Sqlite, Postgres };
 
     Dialect() = default;
-    explicit Dialect(Engine e) : m_engine(e) {}
+    explicit Dialect(Engine e) : m_engine(e), m_turkishCollation(e == Engine::Sqlite) {}
     // "SQLITE" (also empty), "PGSQL"; anything else throws UserError.
     static Dialect forDriver(const QString& driverType);
 
@@ -38,8 +38,25 @@ public:
     // Case-insensitive LIKE operator.
     QString ilike() const;
 
+    // Turkish upper-case fold of a text expression, the same on both engines (i→İ, ı→I,
+    // ş→Ş, ğ→Ğ, ü→Ü, ö→Ö, ç→Ç and the rest), for searches that ignore case:
+    //   foldUpper("CARI_ADI") + " LIKE :s" with :s bound to foldText(typed) + "%".
+    // SQLite calls TRUPPER, a function registered on every connection the program opens.
+    QString foldUpper(const QString& expr) const;
+    // The same fold in C++, for the values bound against foldUpper().
+    static QString foldText(const QString& text);
+
+    // A text expression in Turkish alphabetical order (Ç after C, Ş after S, İ after I),
+    // usable in ORDER BY and in comparisons of keyset pages. SQLite uses the TRNAME collation
+    // registered on every connection (QCollator order); PostgreSQL the ICU Turkish collation
+    // when the server has one, else byte order.
+    QString turkishOrder(const QString& expr) const;
+    static QString pgTurkishCollation() { return QStringLiteral("tr-x-icu"); }
+    void setTurkishCollation(bool available) { m_turkishCollation = available; }
+
 private:
     Engine m_engine = Engine::Sqlite;
+    bool m_turkishCollation = true;
 };
 
 } // namespace nimbo

@@ -15,24 +15,45 @@ private:
     QString m_message;
 };
 
-// A database statement failed; carries the driver's error.
+// What went wrong with a statement, as far as the user and the retry logic care.
+enum class DbFailure {
+    KeyViolation,   // unique or primary key
+    RequiredField,  // NOT NULL
+    ValueTooLong,   // a text longer than its column
+    LockTimeout,    // another workstation holds the row (or the SQLite file) past the timeout
+    ConnectionLost, // the server went away; the connection is reopened on the next statement
+    Other
+};
+
+DbFailure classifyDbFailure(const QSqlError& error);
+
+// A database statement failed; carries the driver's error and the statement text.
 class DbError : public std::runtime_error {
 public:
     DbError(const QSqlError& error, const QString& sql = {});
     const QSqlError& sqlError() const { return m_error; }
     QString text() const;
     QString sql() const { return m_sql; }
+    DbFailure failure() const { return m_failure; }
+    bool isConnectionLost() const { return m_failure == DbFailure::ConnectionLost; }
+    bool isLockTimeout() const { return m_failure == DbFailure::LockTimeout; }
 
 private:
     QSqlError m_error;
     QString m_sql;
+    DbFailure m_failure;
 };
 
 // How a failed store of a card is reported to the user.
-enum class PostErrorKind { KeyViolation, RequiredField, Other };
+enum class PostErrorKind { KeyViolation, RequiredField, ValueTooLong, Other };
 
 PostErrorKind classifyPostError(const QSqlError& error);
-// "Aynı Kodlu Kayıt Var.", "Gerekli Alanları Lüften Giriniz." or "Diğer Kullanıcı bu kaydı değiştiriyor.".
+// "Aynı Kodlu Kayıt Var.", "Gerekli Alanları Lüften Giriniz.", the too-long text below, or
+// "Diğer Kullanıcı bu kaydı değiştiriyor." (locks and everything else).
 QString postErrorMessage(const QSqlError& error);
+// Told apart from the three card texts: a value does not fit its column.
+QString valueTooLongMessage();
+// Told in plain words when the server went away under the session.
+QString connectionLostMessage();
 
 } // namespace nimbo

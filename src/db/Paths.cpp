@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace nimbo {
 
 namespace {
 QString g_programDir;
 QString g_configDir;
+QString g_workDir;
 
 const QString kHelpIndex = QStringLiteral("help/index.html");
 
@@ -29,6 +31,9 @@ QString installedDataDir(const QString& appDir)
 {
     return withSlash(QDir::cleanPath(appDir + QStringLiteral("/../share/nimbosoft")));
 }
+
+// The program folder was not chosen by a test, a tool or the environment.
+bool programDirIsTheExecutables() { return g_programDir.isEmpty() && qEnvironmentVariableIsEmpty("NIMBO_PROGRAM_DIR"); }
 
 } // namespace
 
@@ -92,13 +97,40 @@ QString Paths::defaultDataDir()
     return QDir::homePath() + QStringLiteral("/.local/share/NimboSoft");
 }
 
+bool Paths::isWritableFolder(const QString& dir)
+{
+    if (!QDir().mkpath(dir))
+        return false;
+    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".nimbo-yazma-XXXXXX")));
+    return probe.open();
+}
+
+QString Paths::workDir()
+{
+    if (!g_workDir.isEmpty())
+        return g_workDir;
+    if (programDirIsTheExecutables() && isInstalled(appDir()))
+        return withSlash(defaultDataDir());
+    const QString program = programDir();
+    return isWritableFolder(program) ? program : withSlash(defaultDataDir());
+}
+
+void Paths::setWorkDir(const QString& dir) { g_workDir = withSlash(dir); }
+
+QString Paths::shippedSettingsFile() { return programDir() + QStringLiteral("NIMBO.ini"); }
+
 QString Paths::settingsFile()
 {
-    if (g_programDir.isEmpty() && qEnvironmentVariableIsEmpty("NIMBO_PROGRAM_DIR") && isInstalled(appDir()))
+    if (programDirIsTheExecutables() && isInstalled(appDir()))
         return installedSettingsFor(appDir());
-    return programDir() + QStringLiteral("NIMBO.ini");
+    const QString shipped = shippedSettingsFile();
+    const QFileInfo fi(shipped);
+    const bool writable = fi.exists() ? fi.isWritable() : isWritableFolder(programDir());
+    return writable ? shipped : configDir() + QStringLiteral("NIMBO.ini");
 }
+
 QString Paths::aliasFile() { return configDir() + QStringLiteral("aliases.ini"); }
 QString Paths::userFile() { return configDir() + QStringLiteral("user.ini"); }
+QString Paths::logFile() { return workDir() + QStringLiteral("nimbo.log"); }
 
 } // namespace nimbo

@@ -4,9 +4,13 @@
 namespace nimbo {
 
 // Where the program keeps its files. Tests and tools point these elsewhere.
+//
+// A program that cannot write beside its executable (installed, or a read-only folder)
+// keeps NIMBO.ini in the user's configuration folder and its work folders (YEDEK, TEMP,
+// layouts, the log) in the user's data folder.
 class Paths {
 public:
-    // Folder of the executable, with a trailing slash (NIMBO.ini lives here).
+    // Folder of the executable, with a trailing slash.
     static QString programDir();
     static void setProgramDir(const QString& dir);
     // Per-user configuration folder: aliases and remembered firm, user and branch.
@@ -25,10 +29,21 @@ public:
     // configDir + "NIMBO.ini" of an installed program; on the user's first start a copy of the
     // workstation-wide file, which is never copied over the user's own.
     static QString installedSettingsFor(const QString& appDir);
+    // The folder of YEDEK/, TEMP/, the layout files and the log: the program folder when it
+    // can be written, else the user's data folder. With a trailing slash.
+    static QString workDir();
+    static void setWorkDir(const QString& dir);
 
-    static QString settingsFile();  // programDir + "NIMBO.ini" (installedSettingsFor when installed)
-    static QString aliasFile();     // configDir + "aliases.ini"
-    static QString userFile();      // configDir + "user.ini"
+    // Where NIMBO.ini is read and written: programDir + "NIMBO.ini" when that can be written,
+    // installedSettingsFor when installed, else configDir + "NIMBO.ini".
+    static QString settingsFile();
+    static QString shippedSettingsFile(); // programDir + "NIMBO.ini" (may be read-only)
+    static QString aliasFile();           // configDir + "aliases.ini"
+    static QString userFile();            // configDir + "user.ini"
+    static QString logFile();             // workDir + "nimbo.log"
+
+    // Whether a file can be created in the folder (created when missing).
+    static bool isWritableFolder(const QString& dir);
 };
 
 } // namespace nimbo

@@ -3,6 +3,7 @@
 #include "db/Errors.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 
 namespace nimbo {
 
@@ -21,7 +22,7 @@ void recordVersion(const Db& db, int version, const QString& what)
              {QStringLiteral("t"), QDateTime::currentDateTime()}});
 }
 
-QString columnSql(const Dialect& d, const ColumnDef& c, bool forAlter)
+QString columnSql(const Dialect& d, const QString& table, const ColumnDef& c, bool forAlter)
 {
     QString rest = c.rest;
     if (forAlter) {
@@ -30,7 +31,24 @@ QString columnSql(const Dialect& d, const ColumnDef& c, bool forAlter)
             rest.remove(QLatin1String("NOT NULL"), Qt::CaseInsensitive);
         rest.remove(QLatin1String("PRIMARY KEY"), Qt::CaseInsensitive);
     }
-    return (c.name + QLatin1Char(' ') + d.columnType(c.type) + QLatin1Char(' ') + rest).trimmed();
+    QString sql = (c.name + QLatin1Char(' ') + d.columnType(c.type) + QLatin1Char(' ') + rest).trimmed();
+    // SQLite stores any length; the declared one is enforced by a named check, whose name
+    // tells the error apart (DbFailure::ValueTooLong). PostgreSQL refuses by itself.
+    static const QRegularExpression sized(QStringLiteral("^(?:VARCHAR|CHAR|STRING)\\s*\\((\\d+)\\)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const auto m = sized.match(c.type.trimmed());
+    if (d.isSqlite() && m.hasMatch())
+        sql += QStringLiteral(" CONSTRAINT LEN_%1_%2 CHECK (length(%2) <= %3)").arg(table, c.name, m.captured(1));
+    return sql;
+}
+
+bool isEmptyDatabase(const Db& db)
+{
+    for (const QString& t : db.sql().tables(QSql::Tables))
+        if (t.compare(QLatin1String("SCHEMA_SURUM"), Qt::CaseInsensitive) != 0
+            && !t.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive))
+            return false;
+    return true;
 }
 } // namespace
 
@@ -59,7 +77,7 @@ QString SchemaManager::createTableSql(const Dialect& d, const TableDef& t)
 {
     QStringList items;
     for (const ColumnDef& c : parseColumns(t.body))
-        items << columnSql(d, c, false);
+        items << columnSql(d, t.name, c, false);
     items << parseConstraints(t.body);
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(t.name, items.join(QStringLiteral(", ")));
 }
@@ -76,7 +94,7 @@ void SchemaManager::apply(const Db& db, const QList<SchemaPart>& parts)
             const QStringList have = db.columns(t.name);
             for (const ColumnDef& c : parseColumns(t.body))
                 if (!have.contains(c.name))
-                    db.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(t.name, columnSql(db.dialect(), c, true)));
+                    db.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(t.name, columnSql(db.dialect(), t.name, c, true)));
         }
         for (const IndexDef& i : part.indexes)
             db.exec(QStringLiteral("CREATE %1INDEX IF NOT EXISTS %2 ON %3 (%4)")
@@ -108,17 +126,44 @@ void SchemaManager::createYear(const Db& db)
 
 void SchemaManager::upgradeYear(const Db& db)
 {
+    const bool fresh = isEmptyDatabase(db);
     ensureVersionTable(db);
-    apply(db, yearSchema());
     const int have = versionOf(db);
+    if (have > currentVersion())
+        throw UserError(versionMessage(have));
+    // Numbered steps first: they prepare an old database for the declarations (renames,
+    // conversions). A fresh database is born at the newest version and needs none of them.
     for (const Migration& m : migrations()) {
         if (m.version <= have)
             continue;
         DbTransaction tx(db);
-        m.run(db);
+        if (!fresh)
+            m.run(db);
         recordVersion(db, m.version, m.what);
         tx.commit();
     }
+    apply(db, yearSchema());
+}
+
+QString SchemaManager::versionMessage(int found)
+{
+    if (found > currentVersion())
+        return QStringLiteral("Bu yılın veritabanı şeması (sürüm %1) programın tanıdığı sürümden (%2) daha yeni. "
+                              "Programın yeni sürümünü kurunuz; veritabanı 'nimbo-admin upgrade' ile yeni sürüme "
+                              "yükseltilmiş.")
+            .arg(found)
+            .arg(currentVersion());
+    return QStringLiteral("Bu yılın veritabanı şeması (sürüm %1) programın beklediğinden (%2) eski. Veritabanını "
+                          "'nimbo-admin upgrade' komutuyla güncelleyiniz.")
+        .arg(found)
+        .arg(currentVersion());
+}
+
+void SchemaManager::checkYearVersion(const Db& db)
+{
+    const int found = versionOf(db);
+    if (found != currentVersion())
+        throw UserError(versionMessage(found));
 }
 
 void SchemaManager::createFirms(const Db& db)

@@ -14,8 +14,9 @@ struct Migration {
 };
 
 // Creates and upgrades databases from the declarations. Upgrading is safe to re-run:
-// missing tables, columns, indexes and views are added, numbered steps run once each,
-// in their own transaction, and SCHEMA_SURUM records the version reached.
+// numbered steps run once each, in their own transaction and before the declarations they
+// prepare for; then missing tables, columns, indexes and views are added; SCHEMA_SURUM
+// records the version reached. A database newer than the program is refused.
 class SchemaManager {
 public:
     static int currentVersion();
@@ -25,6 +26,10 @@ public:
     static void upgradeYear(const Db& db);
     static void createFirms(const Db& db); // the firms database
     static int versionOf(const Db& db);    // 0 when the table is missing
+    // Refuses (UserError naming the maintenance command) a year database whose schema is
+    // newer or older than this program's.
+    static void checkYearVersion(const Db& db);
+    static QString versionMessage(int found);
 
     // Applies one set of parts (used by both create and upgrade).
     static void apply(const Db& db, const QList<SchemaPart>& parts);

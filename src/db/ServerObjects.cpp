@@ -38,10 +38,10 @@ int SP_INS_FINHRK(const Db& db, const Params& params)
     holders << QStringLiteral(":AY") << QStringLiteral(":YIL");
     bound.insert(QStringLiteral("AY"), tarih.isValid() ? QVariant(tarih.date().month()) : QVariant());
     bound.insert(QStringLiteral("YIL"), tarih.isValid() ? QVariant(tarih.date().year()) : QVariant());
-    QSqlQuery q = db.exec(QStringLiteral("INSERT INTO FINHRK (%1) VALUES (%2)")
-                              .arg(cols.join(QStringLiteral(", ")), holders.join(QStringLiteral(", "))),
-                          bound);
-    return q.numRowsAffected() > 0 ? q.numRowsAffected() : 1;
+    const int n = db.execAffected(QStringLiteral("INSERT INTO FINHRK (%1) VALUES (%2)")
+                                      .arg(cols.join(QStringLiteral(", ")), holders.join(QStringLiteral(", "))),
+                                  bound);
+    return n > 0 ? n : 1;
 }
 
 namespace {
@@ -76,11 +76,10 @@ int SP_SET_STOKFYT(const Db& db, const QDateTime& trh, const QString& askur)
     const double eurRate = rateAt(db, eur, trh, buying);
 
     QStringList currencies;
-    QSqlQuery q = db.exec(QStringLiteral("SELECT DISTINCT DOVIZ_KODU FROM STOK WHERE DOVIZ_KODU IS NOT NULL AND "
-                                         "DOVIZ_KODU <> '' AND DOVIZ_KODU <> :l"),
-                          {{QStringLiteral("l"), local}});
-    while (q.next())
-        currencies << toText(q.value(0)).trimmed();
+    for (const QSqlRecord& r : db.records(QStringLiteral("SELECT DISTINCT DOVIZ_KODU FROM STOK WHERE DOVIZ_KODU IS "
+                                                         "NOT NULL AND DOVIZ_KODU <> '' AND DOVIZ_KODU <> :l"),
+                                          {{QStringLiteral("l"), local}}))
+        currencies << toText(r.value(0)).trimmed();
 
     int updated = 0;
     for (const QString& dvz : currencies) {
@@ -102,9 +101,9 @@ int SP_SET_STOKFYT(const Db& db, const QDateTime& trh, const QString& askur)
             p.insert(QStringLiteral("usd"), usdRate);
         if (eurRate > 0)
             p.insert(QStringLiteral("eur"), eurRate);
-        QSqlQuery u = db.exec(
-            QStringLiteral("UPDATE STOK SET %1 WHERE DOVIZ_KODU = :dvz").arg(sets.join(QStringLiteral(", "))), p);
-        updated += qMax(0, u.numRowsAffected());
+        updated += qMax(0, db.execAffected(
+                               QStringLiteral("UPDATE STOK SET %1 WHERE DOVIZ_KODU = :dvz").arg(sets.join(QStringLiteral(", "))),
+                               p));
     }
     return updated;
 }

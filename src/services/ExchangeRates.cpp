@@ -16,20 +16,20 @@ struct RateRow {
     QDateTime tarih;
 };
 
-RateRow latestRow(const QString& dovizKodu, const QDate& tarih)
+RateRow latestRow(const Db& db, const QString& dovizKodu, const QDate& tarih)
 {
-    const Db db = SessionContext::current().db();
-    QSqlQuery q = db.exec(db.dialect().limit(QStringLiteral("SELECT TLDEGERI_SATIS, TARIH, TLDEGERI_ALIS FROM KURDEGER "
-                                                            "WHERE (DOVIZ_KODU = :dvz) AND (TARIH <= :trh) "
-                                                            "ORDER BY TARIH DESC"),
-                                             1),
-                          {{QStringLiteral("dvz"), dovizKodu}, {QStringLiteral("trh"), endOfRateDay(tarih)}});
+    const QVector<QSqlRecord> rows =
+        db.records(db.dialect().limit(QStringLiteral("SELECT TLDEGERI_SATIS, TARIH, TLDEGERI_ALIS FROM KURDEGER "
+                                                     "WHERE (DOVIZ_KODU = :dvz) AND (TARIH <= :trh) "
+                                                     "ORDER BY TARIH DESC"),
+                                      1),
+                   {{QStringLiteral("dvz"), dovizKodu}, {QStringLiteral("trh"), endOfRateDay(tarih)}});
     RateRow r;
-    if (q.next()) {
+    if (!rows.isEmpty()) {
         r.found = true;
-        r.satis = q.value(0).toDouble();
-        r.tarih = toDateTime(q.value(1));
-        r.alis = q.value(2).toDouble();
+        r.satis = rows.first().value(0).toDouble();
+        r.tarih = toDateTime(rows.first().value(1));
+        r.alis = rows.first().value(2).toDouble();
     }
     return r;
 }
@@ -41,9 +41,9 @@ bool isLocal(const QString& dovizKodu)
 }
 
 // Report-currency variant: no local shortcut, zero or negative gives 1.
-double reportRate(const QString& dovizKodu, int tip, const QDate& tarih, bool keepDate)
+double reportRate(const Db& db, const QString& dovizKodu, int tip, const QDate& tarih, bool keepDate)
 {
-    const RateRow r = latestRow(dovizKodu, tarih);
+    const RateRow r = latestRow(db, dovizKodu, tarih);
     if (!r.found)
         return 1;
     if (keepDate)
@@ -76,9 +76,14 @@ QString rateKindColumn(const QString& kindCode)
 
 double KurBulDeger(const QString& dovizKodu, int tip, const QDate& tarih)
 {
+    return KurBulDeger(SessionContext::current().db(), dovizKodu, tip, tarih);
+}
+
+double KurBulDeger(const Db& db, const QString& dovizKodu, int tip, const QDate& tarih)
+{
     if (isLocal(dovizKodu))
         return 1;
-    const RateRow r = latestRow(dovizKodu, tarih);
+    const RateRow r = latestRow(db, dovizKodu, tarih);
     if (!r.found)
         return 1;
     g_lastRateDate = r.tarih;
@@ -86,17 +91,26 @@ double KurBulDeger(const QString& dovizKodu, int tip, const QDate& tarih)
     return v == 0 ? 1 : v;
 }
 
-double Kur1RxBulDeger(int tip, const QDate& tarih)
+double Kur1RxBulDeger(int tip, const QDate& tarih) { return Kur1RxBulDeger(SessionContext::current().db(), tip, tarih); }
+
+double Kur1RxBulDeger(const Db& db, int tip, const QDate& tarih)
 {
-    return reportRate(SessionContext::current().param.RDOVIZ1, tip, tarih, true);
+    return reportRate(db, SessionContext::current().param.RDOVIZ1, tip, tarih, true);
 }
 
-double Kur2RyBulDeger(int tip, const QDate& tarih)
+double Kur2RyBulDeger(int tip, const QDate& tarih) { return Kur2RyBulDeger(SessionContext::current().db(), tip, tarih); }
+
+double Kur2RyBulDeger(const Db& db, int tip, const QDate& tarih)
 {
-    return reportRate(SessionContext::current().param.RDOVIZ2, tip, tarih, false);
+    return reportRate(db, SessionContext::current().param.RDOVIZ2, tip, tarih, false);
 }
 
 double KurBulDeger2(const QString& dovizKodu, const QString& kullanim, const QDate& tarih)
+{
+    return KurBulDeger2(SessionContext::current().db(), dovizKodu, kullanim, tarih);
+}
+
+double KurBulDeger2(const Db& db, const QString& dovizKodu, const QString& kullanim, const QDate& tarih)
 {
     if (isLocal(dovizKodu))
         return 1;
@@ -106,7 +120,6 @@ double KurBulDeger2(const QString& dovizKodu, const QString& kullanim, const QDa
                                                        : nullptr;
     if (!setting)
         return 1;
-    const Db db = SessionContext::current().db();
     const QString column =
         rateKindColumn(toText(db.scalar(QStringLiteral("SELECT %1 FROM PARAMET").arg(QLatin1String(setting)))));
     if (column.isEmpty())

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "db/Db.h"
+
 namespace nimbo {
 
 // Rates are the local-currency value of one unit of a currency, read from KURDEGER on the
@@ -21,6 +23,12 @@ double Kur2RyBulDeger(int tip, const QDate& tarih);
 // anything else 1. The local currency is 1.
 double KurBulDeger2(const QString& dovizKodu, const QString& kullanim, const QDate& tarih);
 
+// The same look-ups on the given connection (the session's company parameters still say
+// which currency is local and which are the report currencies).
+double KurBulDeger(const Db& db, const QString& dovizKodu, int tip, const QDate& tarih);
+double Kur1RxBulDeger(const Db& db, int tip, const QDate& tarih);
+double Kur2RyBulDeger(const Db& db, int tip, const QDate& tarih);
+double KurBulDeger2(const Db& db, const QString& dovizKodu, const QString& kullanim, const QDate& tarih);
 // TARIH of the row found by the last KurBulDeger or Kur1RxBulDeger (null when none was found).
 QDateTime SonKurTarihi();
 

@@ -10,7 +10,9 @@ QVariant text(const QString& s) { return s.isNull() ? QVariant(QMetaType::fromTy
 QVariant moment(const QDateTime& d) { return d.isValid() ? QVariant(d) : QVariant(QMetaType::fromType<QDateTime>()); }
 } // namespace
 
-int FinansHareketiEkle(const FinansHareketi& h)
+int FinansHareketiEkle(const FinansHareketi& h) { return FinansHareketiEkle(SessionContext::current().db(), h); }
+
+int FinansHareketiEkle(const Db& db, const FinansHareketi& h)
 {
     const Params p{{QStringLiteral("BELGE_TIP"), text(h.BELGE_TIP)}, {QStringLiteral("FIN_ID"), h.FIN_ID},
                    {QStringLiteral("SIRA_NO"), h.SIRA_NO},          {QStringLiteral("TIP"), text(h.TIP)},
@@ -26,9 +28,8 @@ int FinansHareketiEkle(const FinansHareketi& h)
                    {QStringLiteral("PERSON_KOD"), text(h.PERSON_KOD)}, {QStringLiteral("HRK_NO"), h.HRK_NO},
                    {QStringLiteral("BA_DOVIZ"), text(h.BA_DOVIZ)},  {QStringLiteral("BA_KUR"), h.BA_KUR},
                    {QStringLiteral("BA_BORC"), h.BA_BORC},          {QStringLiteral("BA_ALACAK"), h.BA_ALACAK}};
-    const Db db = SessionContext::current().db();
     // Joins the caller's transaction; alone, the row is still written all or nothing.
-    DbTransaction tx(db);
+    DbTransaction tx(db, DbTransaction::Nesting::Join);
     const int result = ServerObjects::SP_INS_FINHRK(db, p);
     tx.commit();
     return result;

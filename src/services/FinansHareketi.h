@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariant>
 
+#include "db/Db.h"
+
 namespace nimbo {
 
 // The 28 values of one finance movement, named after the FINHRK columns they fill.
@@ -29,5 +31,7 @@ struct FinansHareketi {
 // transaction the caller has open (a rollback of the caller removes it). Returns the
 // procedure's result.
 int FinansHareketiEkle(const FinansHareketi& h);
+// The same on the given connection (a document writing on its own Db).
+int FinansHareketiEkle(const Db& db, const FinansHareketi& h);
 
 } // namespace nimbo

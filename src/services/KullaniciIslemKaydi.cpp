@@ -25,8 +25,16 @@ void KullanciNeYapti(const QVariant& BOLUM, const QVariant& REFNO, const QVarian
                      const QVariant& DVZ, const QVariant& BELGE_NO, const QVariant& GER_TUT, const QVariant& STOK_NO,
                      const QVariant& SIM_KOD, const QVariant& ACIKLAMA)
 {
+    KullanciNeYapti(SessionContext::current().db(), BOLUM, REFNO, SNO, KTIP, ALTB, CKOD, MIKTAR, FYTDVZ, DVZ, BELGE_NO,
+                    GER_TUT, STOK_NO, SIM_KOD, ACIKLAMA);
+}
+
+void KullanciNeYapti(const Db& db, const QVariant& BOLUM, const QVariant& REFNO, const QVariant& SNO,
+                     const QVariant& KTIP, const QVariant& ALTB, const QVariant& CKOD, const QVariant& MIKTAR,
+                     const QVariant& FYTDVZ, const QVariant& DVZ, const QVariant& BELGE_NO, const QVariant& GER_TUT,
+                     const QVariant& STOK_NO, const QVariant& SIM_KOD, const QVariant& ACIKLAMA)
+{
     const SessionContext& s = SessionContext::current();
-    const Db db = s.db();
     const Params p{{QStringLiteral("xBOLUM"), orNull(BOLUM)},
                    {QStringLiteral("xALTB"), orNull(ALTB)},
                    {QStringLiteral("xREFNO"), orNull(REFNO)},

@@ -8,12 +8,16 @@ namespace nimbo {
 
 bool TarihKilitKontrol(const QDate& tarih, bool mesajGoster)
 {
-    const Db db = SessionContext::current().db();
-    QSqlQuery q = db.exec(QStringLiteral("SELECT KILIT_TRH, KILIT_TRH2 FROM PARAMET"));
-    if (!q.next())
+    return TarihKilitKontrol(SessionContext::current().db(), tarih, mesajGoster);
+}
+
+bool TarihKilitKontrol(const Db& db, const QDate& tarih, bool mesajGoster)
+{
+    const QVector<QSqlRecord> rows = db.records(QStringLiteral("SELECT KILIT_TRH, KILIT_TRH2 FROM PARAMET"));
+    if (rows.isEmpty())
         return true;
-    const QDate from = toDate(q.value(0));
-    const QDate to = toDate(q.value(1));
+    const QDate from = toDate(rows.first().value(0));
+    const QDate to = toDate(rows.first().value(1));
     if (!from.isValid() || !to.isValid())
         return true;
     if (from <= tarih && tarih <= to)

@@ -1,4 +1,5 @@
 #include "services/YeniKayitNo.h"
+#include "db/DbTransaction.h"
 #include "db/Errors.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
@@ -59,12 +60,30 @@ bool isLockConflict(const DbError& e)
 // Hands out the stored number and stores the next one.
 double advance(const Db& c, const QString& table)
 {
-    QSqlQuery q = c.exec(QStringLiteral("UPDATE %1 SET YENINO = COALESCE(YENINO, 1) + 1 RETURNING YENINO").arg(table));
-    if (q.next())
-        return q.value(0).toDouble() - 1;
-    q.finish();
+    const QVariant next = c.scalar(QStringLiteral("UPDATE %1 SET YENINO = COALESCE(YENINO, 1) + 1 RETURNING YENINO").arg(table));
+    if (next.isValid())
+        return next.toDouble() - 1;
     c.exec(QStringLiteral("INSERT INTO %1 (YENINO) VALUES (2)").arg(table));
     return 1;
+}
+
+// The counter stands at least past the number handed out (a rollback may have set it back).
+void keepPast(const Db& c, const QString& table, double handedOut)
+{
+    const Params p{{QStringLiteral("n"), handedOut + 1}};
+    if (c.execAffected(QStringLiteral("UPDATE %1 SET YENINO = :n WHERE COALESCE(YENINO, 1) < :n").arg(table), p) == 0
+        && !c.any(QStringLiteral("SELECT 1 FROM %1").arg(table)))
+        c.exec(QStringLiteral("INSERT INTO %1 (YENINO) VALUES (:n)").arg(table), p);
+}
+
+// SQLite has one writer per file: inside the caller's write transaction no second connection
+// can get in (nor can anybody else), so the counter is advanced right there, and the advance
+// is replayed should the caller roll back, before the write lock is let go.
+double advanceInCallersTransaction(const Db& c, const QString& table)
+{
+    const double number = advance(c, table);
+    DbTransaction::keepOnRollback(c, [table, number](const Db& d) { keepPast(d, table, number); });
+    return number;
 }
 
 double takeOnce(const Db& c, const QString& table)
@@ -109,13 +128,10 @@ double YeniKayitNo(const Db& yearDb, const QString& counterTable)
     if (!yearDb.isValid())
         throw UserError(QStringLiteral("Yıl veritabanı açık değil"));
     for (;;) {
-        // SQLite has one writer per file: inside the caller's write transaction a second
-        // connection could never get in, and nobody else can either, so the counter is
-        // advanced right there.
         const bool joinCaller = yearDb.dialect().isSqlite() && yearDb.inTransaction();
         const Db c = joinCaller ? yearDb : counterConnection(yearDb);
         try {
-            return joinCaller ? advance(c, table) : takeOnce(c, table);
+            return joinCaller ? advanceInCallersTransaction(c, table) : takeOnce(c, table);
         } catch (const DbError& e) {
             if (!isLockConflict(e))
                 throw;

@@ -1,6 +1,8 @@
 #include "session/DataModules.h"
 #include "db/Errors.h"
 #include "db/Paths.h"
+#include "db/SchemaManager.h"
+#include "db/SqliteExtensions.h"
 #include "services/CompanyParameterLoader.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
@@ -8,6 +10,7 @@
 #include "session/FirmSelection.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSqlQuery>
 
 namespace nimbo {
@@ -25,13 +28,19 @@ bool TDataMPC::create()
         cp.user = kDbUser;
         cp.password.clear();
         year = Db::open(kOrbita, cp);
+        SchemaManager::checkYearVersion(year);
     } catch (const DbError& e) {
         Prompter::instance().error(QStringLiteral("Veri Tabanına Giriş Hatası: ") + e.text());
         return false;
     } catch (const UserError& e) {
         Prompter::instance().error(QStringLiteral("Veri Tabanına Giriş Hatası: ") + e.message());
+        Db::close(kOrbita);
         return false;
     }
+    if (year.dialect().isSqlite() && SqliteExtensions::onNetworkFileSystem(QFileInfo(Db::sqliteFile(year.params())).absolutePath()))
+        Prompter::instance().warn(QStringLiteral("Bu yılın veritabanı bir ağ klasöründe duruyor. Gömülü veritabanı ağ "
+                                                 "klasöründe birden çok bilgisayarla güvenle kullanılamaz; birden çok "
+                                                 "iş istasyonu için PostgreSQL sunucusu kullanınız."));
 
     try {
         Db firms = Db::open(kFirmsOfModule, ConnectionParams::fromAlias(m_aliases.read(kFirmsAlias)));
@@ -48,7 +57,7 @@ bool TDataMPC::create()
         Prompter::instance().error(QStringLiteral("Hata :") + QString::fromUtf8(e.what()));
         return false;
     }
-    m_s.GridDesignDosyasi = Paths::programDir() + QStringLiteral("GridDesign.ini");
+    m_s.GridDesignDosyasi = Paths::workDir() + QStringLiteral("GridDesign.ini");
     m_s.SistemTempKlasoru = QDir::tempPath() + QLatin1Char('/');
     try {
         return OrtakListeleriDoldur(year, m_s);
@@ -65,8 +74,8 @@ void TDataMPC::destroy() { Db::close(kFirmsOfModule); }
 bool TDM1::create()
 {
     m_s.BazTarih = QDate(2000, 1, 1);
-    const QString dir = Paths::programDir();
-    m_s.ProgramKlasoru = dir;
+    m_s.ProgramKlasoru = Paths::programDir();
+    const QString dir = Paths::workDir();
     m_s.YedekKlasoru = dir + QStringLiteral("YEDEK/");
     m_s.TempKlasoru = dir + QStringLiteral("TEMP/");
     m_s.SistemTempKlasoru = QDir::tempPath() + QLatin1Char('/');

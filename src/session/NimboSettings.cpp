@@ -1,5 +1,6 @@
 #include "session/NimboSettings.h"
 #include "db/Paths.h"
+#include "services/Prompter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,36 +15,61 @@ QSettings user()
     QDir().mkpath(Paths::configDir());
     return QSettings(Paths::userFile(), QSettings::IniFormat);
 }
+
+// Writes one value and tells the user when it could not be kept.
+bool write(const QString& file, const QString& key, const QVariant& v)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QSettings s(file, QSettings::IniFormat);
+    if (s.isWritable()) {
+        s.setValue(key, v);
+        s.sync();
+        // A damaged file reads as FormatError and is written over; only a refused write fails.
+        if (s.status() != QSettings::AccessError)
+            return true;
+    }
+    Prompter::instance().warn(QStringLiteral("Ayar kaydedilemedi: %1 dosyasına yazılamıyor. Dosyanın ve klasörün "
+                                             "yazılabilir olduğundan emin olunuz.")
+                                  .arg(QDir::toNativeSeparators(file)));
+    return false;
+}
+
+QVariant read(const QString& key, const QVariant& fallback)
+{
+    QSettings s(Paths::settingsFile(), QSettings::IniFormat);
+    if (s.contains(key) || Paths::settingsFile() == Paths::shippedSettingsFile())
+        return s.value(key, fallback);
+    // The user's copy lacks it: the one shipped beside the program gives the default.
+    return QSettings(Paths::shippedSettingsFile(), QSettings::IniFormat).value(key, fallback);
+}
 } // namespace
 
 QString NimboSettings::value(const QString& section, const QString& key, const QString& fallback)
 {
-    QSettings s(Paths::settingsFile(), QSettings::IniFormat);
-    return s.value(section + QLatin1Char('/') + key, fallback).toString();
+    return read(section + QLatin1Char('/') + key, fallback).toString();
 }
 
-void NimboSettings::setValue(const QString& section, const QString& key, const QString& v)
+bool NimboSettings::setValue(const QString& section, const QString& key, const QString& v)
 {
-    QDir().mkpath(QFileInfo(Paths::settingsFile()).absolutePath());
-    QSettings s(Paths::settingsFile(), QSettings::IniFormat);
-    s.setValue(section + QLatin1Char('/') + key, v);
-    s.sync();
+    return write(Paths::settingsFile(), section + QLatin1Char('/') + key, v);
 }
 
 QString NimboSettings::serverAdi() { return value(QStringLiteral("SERVER"), QStringLiteral("ServerAdi")).trimmed(); }
-void NimboSettings::setServerAdi(const QString& v) { setValue(QStringLiteral("SERVER"), QStringLiteral("ServerAdi"), v); }
+bool NimboSettings::setServerAdi(const QString& v)
+{
+    return setValue(QStringLiteral("SERVER"), QStringLiteral("ServerAdi"), v);
+}
 
 QString NimboSettings::surucu()
 {
     const QString v = value(QStringLiteral("SERVER"), QStringLiteral("Surucu")).trimmed().toUpper();
     return v.isEmpty() ? QStringLiteral("SQLITE") : v;
 }
-void NimboSettings::setSurucu(const QString& v) { setValue(QStringLiteral("SERVER"), QStringLiteral("Surucu"), v); }
+bool NimboSettings::setSurucu(const QString& v) { return setValue(QStringLiteral("SERVER"), QStringLiteral("Surucu"), v); }
 
 QStringList NimboSettings::aramaAdaylari()
 {
-    QSettings s(Paths::settingsFile(), QSettings::IniFormat);
-    QStringList list = s.value(QStringLiteral("SERVER/AramaAdaylari")).toStringList();
+    QStringList list = read(QStringLiteral("SERVER/AramaAdaylari"), {}).toStringList();
     QStringList out;
     for (const QString& h : list)
         if (!h.trimmed().isEmpty())
@@ -60,22 +86,10 @@ int NimboSettings::aramaPortu()
 }
 
 QString UserMemory::firma() { return user().value(QStringLiteral("OrbitaSoft/OrbitaSoft Firma")).toString(); }
-void UserMemory::setFirma(const QString& v)
-{
-    QSettings s = user();
-    s.setValue(QStringLiteral("OrbitaSoft/OrbitaSoft Firma"), v);
-}
+bool UserMemory::setFirma(const QString& v) { return write(Paths::userFile(), QStringLiteral("OrbitaSoft/OrbitaSoft Firma"), v); }
 QString UserMemory::kullanici() { return user().value(QStringLiteral("OrbitaSoft_User/edKullanici")).toString(); }
-void UserMemory::setKullanici(const QString& v)
-{
-    QSettings s = user();
-    s.setValue(QStringLiteral("OrbitaSoft_User/edKullanici"), v);
-}
+bool UserMemory::setKullanici(const QString& v) { return write(Paths::userFile(), QStringLiteral("OrbitaSoft_User/edKullanici"), v); }
 QString UserMemory::sube() { return user().value(QStringLiteral("OrbitaSoft_User/cbSube"), QStringLiteral("yok")).toString(); }
-void UserMemory::setSube(const QString& v)
-{
-    QSettings s = user();
-    s.setValue(QStringLiteral("OrbitaSoft_User/cbSube"), v);
-}
+bool UserMemory::setSube(const QString& v) { return write(Paths::userFile(), QStringLiteral("OrbitaSoft_User/cbSube"), v); }
 
 } // namespace nimbo

@@ -4,31 +4,64 @@
 #include "support/TestEnv.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 using namespace nimbo;
 using namespace nimbo::test;
 
 namespace {
-QStringList tableShape(const Db& db)
+// Every column with its type, length and nullability, and every index with its columns,
+// as the engine's catalogue reports them.
+QStringList schemaShape(const Db& db)
 {
     QStringList out;
     for (const SchemaPart& part : yearSchema())
-        for (const TableDef& t : part.tables)
-            out << t.name + QLatin1Char(':') + db.columns(t.name).join(QLatin1Char(','));
+        for (const TableDef& t : part.tables) {
+            if (db.dialect().isSqlite()) {
+                for (const QSqlRecord& c : db.records(QStringLiteral("PRAGMA table_info(%1)").arg(t.name)))
+                    out << QStringLiteral("%1.%2 %3 notnull=%4 pk=%5")
+                               .arg(t.name, c.value(1).toString().toUpper(), c.value(2).toString().toUpper(),
+                                    c.value(3).toString(), c.value(5).toString());
+                for (const QSqlRecord& i : db.records(QStringLiteral("PRAGMA index_list(%1)").arg(t.name))) {
+                    QStringList cols;
+                    for (const QSqlRecord& ic : db.records(QStringLiteral("PRAGMA index_info(\"%1\")").arg(i.value(1).toString())))
+                        cols << ic.value(2).toString().toUpper();
+                    const QString name = i.value(1).toString().startsWith(QLatin1String("sqlite_autoindex"))
+                                             ? QStringLiteral("(anahtar)")
+                                             : i.value(1).toString().toUpper();
+                    out << QStringLiteral("%1 index %2 unique=%3 (%4)")
+                               .arg(t.name, name, i.value(2).toString(), cols.join(QLatin1Char(',')));
+                }
+            } else {
+                for (const QSqlRecord& c : db.records(
+                         QStringLiteral("SELECT column_name, data_type, character_maximum_length, is_nullable, "
+                                        "numeric_precision FROM information_schema.columns WHERE table_name = :t"),
+                         {{QStringLiteral("t"), t.name.toLower()}}))
+                    out << QStringLiteral("%1.%2 %3(%4) nullable=%5 p=%6")
+                               .arg(t.name, c.value(0).toString().toUpper(), c.value(1).toString(),
+                                    c.value(2).toString(), c.value(3).toString(), c.value(4).toString());
+                for (const QSqlRecord& i :
+                     db.records(QStringLiteral("SELECT indexname, indexdef FROM pg_indexes WHERE tablename = :t"),
+                                {{QStringLiteral("t"), t.name.toLower()}}))
+                    out << QStringLiteral("%1 index %2").arg(t.name, i.value(1).toString().toUpper());
+            }
+        }
     out.sort();
     return out;
 }
 } // namespace
 
-// A database upgraded from an older, smaller schema ends with the same tables and columns
-// as one created fresh, and the upgrade can be run again without harm.
+// A database upgraded from an older, smaller schema ends with the same columns (types,
+// lengths, nullability) and indexes as one created fresh, and the upgrade can be run again
+// without harm.
 TEST(Schema, UpgradeOfOldDatabaseMatchesFreshOne)
 {
     const ConnectionParams oldP = TestEnv::params(TestEnv::uniqueName(QStringLiteral("OLD")));
     Db::createDatabase(oldP);
     {
         Db old = Db::open(QStringLiteral("OLD"), oldP);
-        // What an early version had: KIMKUL with a few columns and no other table.
+        // What an early version had: KIMKUL with a few columns, a rate table without its
+        // indexes and one column short, and no other table.
         old.exec(QStringLiteral("CREATE TABLE KIMKUL (KULLANICI VARCHAR(15) NOT NULL PRIMARY KEY, SIFRE VARCHAR(15))"));
         old.exec(QStringLiteral("INSERT INTO KIMKUL (KULLANICI, SIFRE) VALUES ('ESKI', 'e')"));
         SchemaManager::upgradeYear(old);
@@ -39,11 +72,49 @@ TEST(Schema, UpgradeOfOldDatabaseMatchesFreshOne)
         EXPECT_EQ(old.scalar(QStringLiteral("SELECT SIFRE FROM KIMKUL WHERE KULLANICI = 'ESKI'")).toString(), "e");
 
         Db fresh = freshYearDb();
-        EXPECT_EQ(tableShape(old), tableShape(fresh));
+        const QStringList a = schemaShape(old);
+        const QStringList b = schemaShape(fresh);
+        EXPECT_GT(b.size(), 100);
+        QStringList onlyOld, onlyFresh;
+        for (const QString& x : a)
+            if (!b.contains(x))
+                onlyOld << x;
+        for (const QString& x : b)
+            if (!a.contains(x))
+                onlyFresh << x;
+        EXPECT_TRUE(onlyOld.isEmpty() && onlyFresh.isEmpty())
+            << "upgraded only: " << onlyOld.join(" | ").toStdString() << "\nfresh only: " << onlyFresh.join(" | ").toStdString();
         releaseYearDb(fresh);
     }
     Db::close(QStringLiteral("OLD"));
     Db::dropDatabase(oldP);
+}
+
+// A year whose schema is newer or older than the program's is refused with the maintenance
+// command named; the upgrade itself refuses a newer one.
+TEST(Schema, YearOfAnotherSchemaVersionIsRefused)
+{
+    Db db = freshYearDb();
+    const auto expectRefused = [&](const char* word) {
+        try {
+            SchemaManager::checkYearVersion(db);
+            ADD_FAILURE() << "a schema of another version was accepted (" << word << ")";
+        } catch (const UserError& e) {
+            EXPECT_TRUE(e.message().contains(QLatin1String("nimbo-admin upgrade"))) << e.what();
+            EXPECT_TRUE(e.message().contains(QLatin1String(word))) << e.what();
+        }
+    };
+    EXPECT_NO_THROW(SchemaManager::checkYearVersion(db));
+    db.exec(QStringLiteral("INSERT INTO SCHEMA_SURUM (SURUM, ACIKLAMA) VALUES (:v, 'gelecek')"),
+            {{QStringLiteral("v"), SchemaManager::currentVersion() + 1}});
+    expectRefused("yeni");
+    EXPECT_THROW(SchemaManager::upgradeYear(db), UserError);
+    db.exec(QStringLiteral("DELETE FROM SCHEMA_SURUM WHERE SURUM >= :v"),
+            {{QStringLiteral("v"), SchemaManager::currentVersion()}});
+    expectRefused("eski");
+    SchemaManager::upgradeYear(db);
+    EXPECT_NO_THROW(SchemaManager::checkYearVersion(db));
+    releaseYearDb(db);
 }
 
 TEST(Schema, ParsesColumnsAndConstraints)

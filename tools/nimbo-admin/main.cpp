@@ -1,4 +1,5 @@
 #include "FirmAdmin.h"
+#include "db/Db.h"
 #include "db/Errors.h"
 #include "db/Paths.h"
 #include "session/NimboSettings.h"
@@ -17,6 +18,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("nimbo-admin"));
     QCoreApplication::setApplicationVersion(QStringLiteral(NIMBO_VERSION));
+    // Schema upgrades and demo generation may run one statement for minutes.
+    nimbo::DbTimeouts limits;
+    limits.statement = 0;
+    limits.idleInTransaction = 0;
+    nimbo::Db::setTimeouts(limits);
 
     // Started by the main form's "Sistem Yönetimi" with the launch parameter string. Its
     // values are data (a password may begin with "-"), so they bypass the option parser;

@@ -2,6 +2,7 @@
 
 namespace nimbo::bench {
 
+void registerDbScenarios();
 void registerServicesScenarios();
 void registerAccountsScenarios();
 void registerStockScenarios();
@@ -10,6 +11,7 @@ void registerSlipScenarios();
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
 {
+    registerDbScenarios();
     registerServicesScenarios();
     registerAccountsScenarios();
     registerStockScenarios();

@@ -1,0 +1,92 @@
+#include "db/SqliteExtensions.h"
+#include "db/Dialect.h"
+
+#include <QCollator>
+#include <QSqlDriver>
+#include <QVariant>
+
+#include <sqlite3.h>
+#include <sys/vfs.h>
+
+namespace nimbo {
+
+namespace {
+
+QString textArg(sqlite3_value* v)
+{
+    const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    return p ? QString::fromUtf8(p, sqlite3_value_bytes(v)) : QString();
+}
+
+void trUpper(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QByteArray out = Dialect::foldText(textArg(argv[0])).toUtf8();
+    sqlite3_result_text(ctx, out.constData(), int(out.size()), SQLITE_TRANSIENT);
+}
+
+const QCollator& turkishCollator()
+{
+    static const QCollator c = [] {
+        QCollator col{QLocale(QLocale::Turkish, QLocale::Turkey)};
+        col.setCaseSensitivity(Qt::CaseSensitive);
+        return col;
+    }();
+    return c;
+}
+
+int trCompare(void*, int n1, const void* s1, int n2, const void* s2)
+{
+    const QString a = QString::fromUtf8(static_cast<const char*>(s1), n1);
+    const QString b = QString::fromUtf8(static_cast<const char*>(s2), n2);
+    const int r = turkishCollator().compare(a, b);
+    if (r != 0)
+        return r;
+    // Equal to the collator but different text: fall back to code points so the order is total.
+    return a.compare(b);
+}
+
+sqlite3* handleOf(const QSqlDatabase& db)
+{
+    const QVariant v = db.driver() ? db.driver()->handle() : QVariant();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(v.constData());
+}
+
+} // namespace
+
+namespace SqliteExtensions {
+
+void install(const QSqlDatabase& db)
+{
+    sqlite3* h = handleOf(db);
+    if (!h)
+        return;
+    sqlite3_create_function_v2(h, "TRUPPER", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, trUpper, nullptr,
+                               nullptr, nullptr);
+    sqlite3_create_collation_v2(h, "TRNAME", SQLITE_UTF8, nullptr, trCompare, nullptr);
+}
+
+bool onNetworkFileSystem(const QString& folder)
+{
+    struct statfs fs {};
+    if (statfs(folder.toLocal8Bit().constData(), &fs) != 0)
+        return false;
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case 0x6969UL:      // NFS
+    case 0x517BUL:      // SMB
+    case 0xFF534D42UL:  // CIFS
+    case 0xFE534D42UL:  // SMB2
+    case 0x564C4653UL:  // AFS ("VLFS")
+    case 0x65735546UL:  // FUSE (sshfs and the like)
+        return true;
+    default: return false;
+    }
+}
+
+} // namespace SqliteExtensions
+} // namespace nimbo

@@ -1,0 +1,18 @@
+#pragma once
+#include <QSqlDatabase>
+
+namespace nimbo {
+
+// Functions and collations the program's SQL expects on every SQLite connection:
+//   TRUPPER(text)       Turkish upper-case fold (Dialect::foldText)
+//   COLLATE TRNAME      Turkish alphabetical order (QCollator, Turkish locale)
+// Registered through the driver's sqlite3 handle; the program links the system libsqlite3,
+// the same library Qt's SQLite driver uses.
+namespace SqliteExtensions {
+void install(const QSqlDatabase& db);
+// Whether the folder lies on a network file system (NFS, SMB/CIFS, ...), where SQLite's
+// locking cannot be trusted with several workstations.
+bool onNetworkFileSystem(const QString& folder);
+} // namespace SqliteExtensions
+
+} // namespace nimbo
