@@ -19,8 +19,8 @@ void KasaKart::yeni()
 
 bool KasaKart::ac(const QString& kod)
 {
-    const QVariantMap row = RecordWriter::readRow(m_db, QStringLiteral("SELECT * FROM KASA WHERE KASAKOD=:K"),
-                                                  {{QStringLiteral("K"), kod}});
+    const QVariantMap row = readRow(m_db, QStringLiteral("SELECT * FROM KASA WHERE KASAKOD=:K"),
+                                    {{QStringLiteral("K"), kod}});
     if (row.isEmpty())
         return false;
     reset(row, false);
@@ -35,7 +35,7 @@ void KasaKart::kodKontrol(const QString& kod) const
         throw FieldError(QStringLiteral("Aynı Kasa Kodu, Başka Bir Kayda İşlenmiş.!!!"), kKod);
 }
 
-void KasaKart::save()
+void KasaKart::store()
 {
     const QString kod = text(kKod);
     if (kod.isEmpty())
@@ -47,11 +47,9 @@ void KasaKart::save()
     if (isNew())
         w.insert(values());
     else
-        w.update(values(), {{kKod, kod}});
+        w.update(values(), loaded(), {{kKod, loaded().value(kKod)}});
     tx.commit();
     m_kaydedilen = kod;
-    setNew(false);
-    markClean();
 }
 
 bool KasaKart::sil(const Db& db, const QString& kod)

@@ -16,12 +16,14 @@ public:
     bool ac(const QString& kod);
     // Leaving the code field: an account or bank with this code refuses it (FieldError).
     void kodKontrol(const QString& kod) const;
-    void save() override;
     QString kaydedilenKod() const { return m_kaydedilen; }
 
     // Asks "Kayıt Silinsin mi?"; a desk with cash rows or used as an expense code stays
     // ("Kayıt ile İlgili İşlem Var.Silinemez!", UserError). True when it was deleted.
     static bool sil(const Db& db, const QString& kod);
+
+protected:
+    void store() override;
 
 private:
     Db m_db;
