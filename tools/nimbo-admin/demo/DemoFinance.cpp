@@ -158,14 +158,14 @@ void portfoy(const Db& db, int year, const QStringList& cariler)
         c.setValue(QStringLiteral("TANZIMTARIH"), giris);
         c.setValue(QStringLiteral("VADETARIH"), giris.addDays(30 + (i * 11) % 120));
         c.setValue(QStringLiteral("TUTAR_DOVIZ"), 2500.0 + (i % 7) * 1250.0);
-        c.setValue(QStringLiteral("SERI_NO"), (u(k.tip) == QLatin1String("Ç") ? QStringLiteral("CK-") : QStringLiteral("SN-")) + QString::number(100200 + i));
+        c.setValue(QStringLiteral("SERI_NO"), (u(k.tip) == CekSenetDurumu::kCek ? QStringLiteral("CK-") : QStringLiteral("SN-")) + QString::number(100200 + i));
         c.setValue(QStringLiteral("NUMKOD"), QStringLiteral("T%1").arg(i + 1, 4, 10, QLatin1Char('0')));
         c.setValue(QStringLiteral("CARIKOD"), cariler.at((i * 5) % cariler.size()));
         c.setValue(QStringLiteral("BORCLUSU"), u(k.sahip) == QLatin1String("F") ? QStringLiteral("Firmamız")
                                                                                : QStringLiteral("Borçlu %1").arg(i + 1));
         c.setValue(QStringLiteral("KESIDEYER"), QStringLiteral("İstanbul"));
         c.setValue(QStringLiteral("BANKA_ADI"), u(bankalar[i % 4]));
-        if (u(k.sahip) == QLatin1String("F") && u(k.tip) == QLatin1String("Ç")) {
+        if (u(k.sahip) == QLatin1String("F") && u(k.tip) == CekSenetDurumu::kCek) {
             c.setValue(QStringLiteral("BANKA_KOD"), QStringLiteral("ZIRAAT"));
             c.setValue(QStringLiteral("HESAP_NO"), u(kHesaplar[0].no));
             c.setValue(QStringLiteral("BANKA_ADI"), QStringLiteral("T.C. Ziraat Bankası"));
