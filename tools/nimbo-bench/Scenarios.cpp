@@ -9,6 +9,7 @@ void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
 void registerBankScenarios();
+void registerSlipScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -20,6 +21,7 @@ void registerAllScenarios()
     registerStatementScenarios();
     registerLedgerScenarios();
     registerBankScenarios();
+    registerSlipScenarios();
 }
 
 } // namespace nimbo::bench
