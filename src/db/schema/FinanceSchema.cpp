@@ -58,7 +58,7 @@ SchemaPart financeSchema()
                           QStringLiteral("BANKA_KOD, HRK_NO")};
     // Bank balances: one account's sums per currency from the index alone, with the cheque
     // number that decides whether a row counts.
-    p.indexes << IndexDef{QStringLiteral("FINHRK"), QStringLiteral("IX_FINHRK_BANKA"),
+    p.indexes << IndexDef{QStringLiteral("FINHRK"), QStringLiteral("IX_FINHRK_KODU_BANKA"),
                           QStringLiteral("KODU, KODU2, DOVIZ_KODU, CEK_NO, ISLEM_TIP, BORC, ALACAK, BORC_DVZ, "
                                          "ALACAK_DVZ")};
     // A card named by any finance row of kind "E" stays.
