@@ -57,10 +57,11 @@ SchemaPart financeSchema()
     p.indexes << IndexDef{QStringLiteral("BANKHRKA"), QStringLiteral("IX_BANKHRKA_BANKA"),
                           QStringLiteral("BANKA_KOD, HRK_NO")};
     // Bank balances: one account's sums per currency from the index alone, with the cheque
-    // number that decides whether a row counts.
+    // number that decides whether a row counts. It also carries the date, so that a planner
+    // that takes it for a statement's sums (it leads with the code too) still reads no rows.
     p.indexes << IndexDef{QStringLiteral("FINHRK"), QStringLiteral("IX_FINHRK_KODU_BANKA"),
                           QStringLiteral("KODU, KODU2, DOVIZ_KODU, CEK_NO, ISLEM_TIP, BORC, ALACAK, BORC_DVZ, "
-                                         "ALACAK_DVZ")};
+                                         "ALACAK_DVZ, TARIH")};
     // A card named by any finance row of kind "E" stays.
     p.indexes << IndexDef{QStringLiteral("FINHRK"), QStringLiteral("IX_FINHRK_CEK"), QStringLiteral("CEK_NO, ISLEM_TIP")};
 
