@@ -1,5 +1,6 @@
 #include "stock/StokFisi.h"
 #include "db/DocumentWriter.h"
+#include "db/SqlValues.h"
 #include "model/DocumentError.h"
 #include "model/LedgerHook.h"
 #include "services/ExchangeRates.h"
@@ -41,14 +42,6 @@ const QString kKdvTut[3] = {QStringLiteral("KDVTUT"), QStringLiteral("KDV_USD"),
 const QString kNet[3] = {QStringLiteral("NETTUT"), QStringLiteral("NET_USD"), QStringLiteral("NET_EUR")};
 const QString kGerTut[3] = {QStringLiteral("GER_TUT"), QStringLiteral("GER_TUT_USD"), QStringLiteral("GER_TUT_EUR")};
 const QString kFiyat[3] = {QStringLiteral("FIYAT"), QStringLiteral("FYT_USD"), QStringLiteral("FYT_EUR")};
-
-QVariantMap recordMap(const QSqlRecord& r)
-{
-    QVariantMap m;
-    for (int i = 0; i < r.count(); ++i)
-        m.insert(r.fieldName(i).toUpper(), r.value(i));
-    return m;
-}
 
 QString depoAdi(const Db& db, int depoKodu)
 {
@@ -131,7 +124,7 @@ void StokFisi::load(const QVariant& key)
     const auto h = db().records(QStringLiteral("SELECT * FROM FISTK WHERE HRKNO = :H"), {{"H", key}});
     if (h.isEmpty())
         throw UserError(QStringLiteral("Diğer Kullanıcı bu kaydı değiştiriyor."));
-    QVariantMap header = recordMap(h.first());
+    QVariantMap header = rowMap(h.first());
     header.insert(kTarih, toDate(header.value(kTarih)));
     for (const char* c : {"TIP", "HRKDURUM", "PERSON_KOD", "CARIKOD", "KULLANICI", "OZELKOD"})
         header.insert(QLatin1String(c), toText(header.value(QLatin1String(c))).trimmed());
@@ -142,7 +135,7 @@ void StokFisi::load(const QVariant& key)
              QStringLiteral("SELECT L.*, S.BIRIM1, S.BIRIM2, S.BIRIM3, S.B_KATSAYI2, S.B_KATSAYI3 FROM FISTKAYR L "
                             "LEFT OUTER JOIN STOK S ON (S.STOK_NO = L.STOK_NO) WHERE L.HRKNO = :H ORDER BY L.SIRANO"),
              {{"H", key}})) {
-        QVariantMap m = recordMap(r);
+        QVariantMap m = rowMap(r);
         for (const char* c : {"BIRIM", "BIRIM1", "BIRIM2", "BIRIM3", "DOVIZ_KODU", "KDV_DAHIL", "STOK_KOD_NO", "STOK_ADI"})
             m.insert(QLatin1String(c), toText(m.value(QLatin1String(c))).trimmed());
         m_yuklenenStoklar << m.value(kStok).toDouble();
