@@ -14,7 +14,7 @@ QString EkstreMailMetni::govde(const QString& cariAdi) const
 }
 
 MailMessage EkstreMailMetni::mesaj(const MailAyarlari& ayarlar, const QString& email, const QString& cariAdi,
-                                   const MailAttachment& ekstre) const
+                                   const MailAttachment& ekstre, bool ekOlarak) const
 {
     MailMessage m;
     m.fromName = ayarlar.firmaAdi;
@@ -22,8 +22,12 @@ MailMessage EkstreMailMetni::mesaj(const MailAyarlari& ayarlar, const QString& e
     m.to = MimeBuilder::splitAddresses(email);
     m.subject = konu;
     m.body = govde(cariAdi);
-    if (!ekstre.fileName.isEmpty())
+    if (!ekOlarak) {
+        const QString text = QString::fromUtf8(ekstre.data);
+        m.body = m.body.isEmpty() ? text : m.body + QLatin1Char('\n') + text;
+    } else if (!ekstre.fileName.isEmpty()) {
         m.attachments << ekstre;
+    }
     m.attachments << ekDosyalar;
     return m;
 }

@@ -17,9 +17,10 @@ struct EkstreMailMetni {
     // The salutation line (when switched on) followed by the free text's lines.
     QString govde(const QString& cariAdi) const;
     // One message to one account: sender and subject from the settings and the text,
-    // the statement attached first, then the extra files.
+    // the statement attached first, then the extra files. With ekOlarak false the
+    // statement (a text file) is not attached but its text follows the body.
     MailMessage mesaj(const MailAyarlari& ayarlar, const QString& email, const QString& cariAdi,
-                      const MailAttachment& ekstre) const;
+                      const MailAttachment& ekstre, bool ekOlarak = true) const;
 };
 
 } // namespace nimbo
