@@ -10,30 +10,37 @@
 
 namespace nimbo {
 
+namespace {
+struct Format {
+    const char* name;
+    const char* extension;
+    const char* contentType;
+};
+const Format kFormats[] = {
+    {"Word", "rtf", "application/rtf"},
+    {"Excel", "xlsx", "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"},
+    {"Text", "txt", "text/plain; charset=UTF-8"},
+    {"PDF", "pdf", "application/pdf"},
+};
+const Format* find(const QString& format)
+{
+    for (const Format& f : kFormats)
+        if (format == QLatin1String(f.name))
+            return &f;
+    return nullptr;
+}
+} // namespace
+
 QString ReportFileWriter::extension(const QString& format)
 {
-    if (format == QLatin1String("Word"))
-        return QStringLiteral("rtf");
-    if (format == QLatin1String("Excel"))
-        return QStringLiteral("xlsx");
-    if (format == QLatin1String("Text"))
-        return QStringLiteral("txt");
-    if (format == QLatin1String("PDF"))
-        return QStringLiteral("pdf");
-    return {};
+    const Format* f = find(format);
+    return f ? QString::fromLatin1(f->extension) : QString();
 }
 
 QString ReportFileWriter::contentType(const QString& format)
 {
-    if (format == QLatin1String("Word"))
-        return QStringLiteral("application/rtf");
-    if (format == QLatin1String("Excel"))
-        return QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet");
-    if (format == QLatin1String("Text"))
-        return QStringLiteral("text/plain; charset=UTF-8");
-    if (format == QLatin1String("PDF"))
-        return QStringLiteral("application/pdf");
-    return QStringLiteral("application/octet-stream");
+    const Format* f = find(format);
+    return QString::fromLatin1(f ? f->contentType : "application/octet-stream");
 }
 
 void ReportFileWriter::write(const ReportModel& report, const QString& format, const QString& path)
