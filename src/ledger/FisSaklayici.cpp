@@ -69,15 +69,23 @@ QString FisSaklayici::kilitMesaji(const QDate& kilit)
     return kilit.toString(QStringLiteral("dd.MM.yy")) + QStringLiteral(" Tarihinden Önce Muh Fiş Kaydı Yapılamaz.Değiştirilemez");
 }
 
+bool FisSaklayici::reddet(const QString& mesaj)
+{
+    m_hata = mesaj;
+    if (!m_sessiz)
+        Prompter::instance().warn(mesaj);
+    return false;
+}
+
 bool FisSaklayici::kontrol(Fis& fis)
 {
+    m_hata.clear();
     QDate eski;
     if (!fis.yeni())
         eski = toDate(m_db.scalar(QStringLiteral("SELECT TARIH FROM FIS WHERE FISNO = :n"),
                                   {{QStringLiteral("n"), fis.FISNO}}));
     if (m_kilit.isValid() && ((fis.TARIH.isValid() && fis.TARIH < m_kilit) || (eski.isValid() && eski < m_kilit))) {
-        Prompter::instance().warn(kilitMesaji(m_kilit));
-        return false;
+        return reddet(kilitMesaji(m_kilit));
     }
     if (!fis.TARIH.isValid())
         fis.TARIH = QDate::currentDate();
@@ -97,15 +105,14 @@ bool FisSaklayici::kontrol(Fis& fis)
     fis.BORC = borc;
     fis.ALACAK = alacak;
     if (std::fabs(borc - alacak) > kTolerans) {
-        Prompter::instance().warn(dengesizMesaji(borc, alacak));
-        if (m_tanilama)
+        reddet(dengesizMesaji(borc, alacak));
+        if (m_tanilama && !m_sessiz)
             Prompter::instance().warn(QStringLiteral("Borç : ") + tutarMetni(borc) + QStringLiteral("  Alacak : ")
                                       + tutarMetni(alacak));
         return false;
     }
     if (hatali) {
-        Prompter::instance().warn(kHataliKod);
-        return false;
+        return reddet(kHataliKod);
     }
     return true;
 }

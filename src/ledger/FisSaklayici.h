@@ -20,6 +20,10 @@ public:
     void setCalismaYili(int yil) { m_calismaYili = yil; }
     // The "D" start argument: the imbalance message is followed by a diagnostic one.
     void setTanilama(bool on) { m_tanilama = on; }
+    // Batch runs: a refusal is not shown, only kept in hata().
+    void setSessiz(bool on) { m_sessiz = on; }
+    // Why the last store was refused (empty after a stored voucher).
+    QString hata() const { return m_hata; }
 
     // inTransaction runs inside the store's transaction after the voucher is written
     // (a posting marks its source document there).
@@ -37,12 +41,15 @@ public:
 
 private:
     bool kontrol(Fis& fis);
+    bool reddet(const QString& mesaj);
     void yaz(const Fis& fis);
 
     Db m_db;
     QDate m_kilit;
     int m_calismaYili = 0;
     bool m_tanilama = false;
+    bool m_sessiz = false;
+    QString m_hata;
     HesapOnbellegi m_hesaplar;
 };
 
