@@ -1,4 +1,5 @@
 #include "accounts/CariKart.h"
+#include "accounts/KodAlani.h"
 #include "db/RecordWriter.h"
 #include "db/SqlValues.h"
 #include "db/DbTransaction.h"
@@ -89,11 +90,7 @@ void CariKart::checkCode(const QString& kod) const
 {
     if (kod.isEmpty())
         return;
-    const bool kasa = m_db.any(QStringLiteral("SELECT KASAKOD FROM KASA WHERE KASAKOD=:KASAKOD"),
-                               {{QStringLiteral("KASAKOD"), kod}});
-    const bool banka = kasa || m_db.any(QStringLiteral("SELECT BANKA_KOD FROM BANKA WHERE BANKA_KOD=:BANKA_KOD"),
-                                        {{QStringLiteral("BANKA_KOD"), kod}});
-    if (kasa || banka)
+    if (KodAlani::baskaTurdeVar(m_db, kod, KodAlani::Tur::Cari))
         throw FieldError(QStringLiteral("Aynı Cari Kodu, Başka Bir Kayda İşlenmiş.!!!"), kKod);
 }
 

@@ -1,5 +1,6 @@
 #include "app/AllWindows.h"
 #include "accounts/forms/AccountsWindows.h"
+#include "finance/forms/FinanceWindows.h"
 #include "ledger/forms/LedgerWindows.h"
 #include "printing/forms/PrintingWindows.h"
 #include "services/forms/ServicesWindows.h"
@@ -21,6 +22,7 @@ void registerAllWindows()
     registerPrintingWindows(r);
     registerAccountsWindows(r);
     registerStockWindows(r);
+    registerFinanceWindows(r);
     registerLedgerWindows(r);
 }
 

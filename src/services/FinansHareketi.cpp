@@ -10,11 +10,9 @@ QVariant text(const QString& s) { return s.isNull() ? QVariant(QMetaType::fromTy
 QVariant moment(const QDateTime& d) { return d.isValid() ? QVariant(d) : QVariant(QMetaType::fromType<QDateTime>()); }
 } // namespace
 
-int FinansHareketiEkle(const FinansHareketi& h) { return FinansHareketiEkle(SessionContext::current().db(), h); }
-
-int FinansHareketiEkle(const Db& db, const FinansHareketi& h)
+Params finansHareketiParams(const FinansHareketi& h)
 {
-    const Params p{{QStringLiteral("BELGE_TIP"), text(h.BELGE_TIP)}, {QStringLiteral("FIN_ID"), h.FIN_ID},
+    return Params{{QStringLiteral("BELGE_TIP"), text(h.BELGE_TIP)}, {QStringLiteral("FIN_ID"), h.FIN_ID},
                    {QStringLiteral("SIRA_NO"), h.SIRA_NO},          {QStringLiteral("TIP"), text(h.TIP)},
                    {QStringLiteral("ISLEM_TIP"), text(h.ISLEM_TIP)}, {QStringLiteral("ISLEM_TIP2"), text(h.ISLEM_TIP2)},
                    {QStringLiteral("ISLEM_TIP3"), text(h.ISLEM_TIP3)}, {QStringLiteral("KODU"), text(h.KODU)},
@@ -28,6 +26,13 @@ int FinansHareketiEkle(const Db& db, const FinansHareketi& h)
                    {QStringLiteral("PERSON_KOD"), text(h.PERSON_KOD)}, {QStringLiteral("HRK_NO"), h.HRK_NO},
                    {QStringLiteral("BA_DOVIZ"), text(h.BA_DOVIZ)},  {QStringLiteral("BA_KUR"), h.BA_KUR},
                    {QStringLiteral("BA_BORC"), h.BA_BORC},          {QStringLiteral("BA_ALACAK"), h.BA_ALACAK}};
+}
+
+int FinansHareketiEkle(const FinansHareketi& h) { return FinansHareketiEkle(SessionContext::current().db(), h); }
+
+int FinansHareketiEkle(const Db& db, const FinansHareketi& h)
+{
+    const Params p = finansHareketiParams(h);
     // Joins the caller's transaction; alone, the row is still written all or nothing.
     DbTransaction tx(db, DbTransaction::Nesting::Join);
     const int result = ServerObjects::SP_INS_FINHRK(db, p);

@@ -1,7 +1,10 @@
 #pragma once
+#include "db/Db.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
+#include <QVariantMap>
 
 #include "db/Db.h"
 
@@ -26,6 +29,9 @@ struct FinansHareketi {
     QString BA_DOVIZ;
     double BA_KUR = 1, BA_BORC = 0, BA_ALACAK = 0;
 };
+
+// The parameters of SP_INS_FINHRK for one movement (keys without "@").
+Params finansHareketiParams(const FinansHareketi& h);
 
 // Writes one FINHRK row through SP_INS_FINHRK on the session's year database, inside the
 // transaction the caller has open (a rollback of the caller removes it). Returns the

@@ -99,4 +99,18 @@ void setEditorReadOnly(QWidget* editor, bool readOnly)
 }
 
 
+QDateEdit* optionalDateEdit(const QString& objectName)
+{
+    auto* d = new QDateEdit;
+    d->setObjectName(objectName);
+    d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    d->setCalendarPopup(true);
+    d->setMinimumDate(QDate(1900, 1, 1));
+    d->setSpecialValueText(QStringLiteral(" "));
+    d->setDate(d->minimumDate());
+    return d;
+}
+
+QDate optionalDate(const QDateEdit* e) { return e->date() == e->minimumDate() ? QDate() : e->date(); }
+
 } // namespace nimbo

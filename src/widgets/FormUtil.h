@@ -3,6 +3,8 @@
 
 class QWidget;
 class QLineEdit;
+class QDateEdit;
+class QDate;
 
 namespace nimbo {
 
@@ -14,6 +16,10 @@ void enterMovesFocus(QWidget* window);
 int declaredLength(const QString& table, const QString& column);
 // Portable declared type of a column ("VARCHAR(22)", "FLOAT", ...), empty when unknown.
 QString declaredType(const QString& table, const QString& column);
+
+// A date field of a filter that may stay empty (shown blank, meaning "no limit").
+QDateEdit* optionalDateEdit(const QString& objectName);
+QDate optionalDate(const QDateEdit* e); // invalid when left blank
 
 // Shows a read-only editor grey, as the cards do for fields the user may not change.
 void setEditorReadOnly(QWidget* editor, bool readOnly);

@@ -1,4 +1,6 @@
 #include "FirmAdmin.h"
+#include "services/SessionContext.h"
+#include "services/YeniKayitNo.h"
 #include "db/AliasStore.h"
 #include "db/DbTransaction.h"
 #include "db/Errors.h"
@@ -115,6 +117,22 @@ void createDemo(const Server& srv)
             demo::fillDemoYear(db, year.toInt());
         }
         Db::close(QStringLiteral("ADMIN_YEAR_") + name);
+        {
+            // Documents are saved as the program saves them: on the year connection of a
+            // session, which the services read.
+            SessionContext& s = SessionContext::current();
+            s.reset();
+            s.param.YERELDOVIZ = QStringLiteral("TL");
+            s.param.RDOVIZ1 = QStringLiteral("USD");
+            s.param.RDOVIZ2 = QStringLiteral("EUR");
+            s.KullaniciAdi = QStringLiteral("YONETICI");
+            s.CalismaYiliNo = year.toInt();
+            const Db orbita = Db::open(kOrbita, p);
+            demo::fillAccountMovementsDemo(orbita, year.toInt());
+            closeCounterConnection(orbita);
+        }
+        Db::close(kOrbita);
+        SessionContext::current().reset();
     }
     Db::close(QStringLiteral("ADMIN_FIRMS"));
 }

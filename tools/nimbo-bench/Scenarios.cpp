@@ -6,6 +6,7 @@ void registerDbScenarios();
 void registerServicesScenarios();
 void registerAccountsScenarios();
 void registerStockScenarios();
+void registerStatementScenarios();
 void registerLedgerScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
@@ -15,6 +16,7 @@ void registerAllScenarios()
     registerServicesScenarios();
     registerAccountsScenarios();
     registerStockScenarios();
+    registerStatementScenarios();
     registerLedgerScenarios();
 }
 

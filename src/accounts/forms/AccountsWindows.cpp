@@ -1,7 +1,11 @@
 #include "accounts/forms/AccountsWindows.h"
 #include "accounts/CariGruplar.h"
 #include "accounts/forms/CariSatirListesi.h"
+#include "accounts/forms/TFormAylikCariHrk.h"
 #include "accounts/forms/TFormCariBr.h"
+#include "accounts/forms/TFormCariHarek.h"
+#include "accounts/forms/TFormCariHrk.h"
+#include "accounts/forms/TFormCariHrkBr.h"
 #include "accounts/forms/TFormCariFatura.h"
 #include "accounts/forms/TFormCariPersonel.h"
 #include "accounts/forms/TFormCariSakla.h"
@@ -18,6 +22,40 @@ void registerAccountsWindows(WindowRegistry& r)
            [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormCariBr(p); }});
     for (const CodeNameSpec& s : {cariAnaGrupSpec(), cariGrupSpec(), cariAltGrupSpec()})
         r.add({s.caption, s.className, [s](QWidget* p, const WindowArgs&) -> QWidget* { return new CodeNameWindow(s, p); }});
+
+    r.add({QStringLiteral("Cari Hareket Girişleri"), QStringLiteral("TFormCariHrkBr"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormCariHrkBr(p); }});
+    // Opened by name alone the entry window shows the latest cash document (a new collection
+    // when there is none); the account list hands over an account ("cariKod") and gets a new
+    // document for it; the movement list opens documents itself.
+    r.add({QStringLiteral("Cari Hareketler Girişi"), QStringLiteral("TFormCariHarek"),
+           [](QWidget* p, const WindowArgs& a) -> QWidget* {
+               const double no = SessionContext::current()
+                                     .db()
+                                     .scalar(QStringLiteral("SELECT MAX(CARI_NO) FROM CARIHRKM WHERE TIP='N'"))
+                                     .toDouble();
+               const QString kod = a.value(QStringLiteral("CARI_KOD")).toString();
+               auto* w = new TFormCariHarek(QStringLiteral("N"), QStringLiteral("B"), {}, no > 0 ? no : -1, p);
+               if (!kod.isEmpty())
+                   w->setProperty("cariKod", kod);
+               return w;
+           }});
+    // The statement and the monthly summary of the account the list hands over ("cariKod");
+    // by name alone, of the first account that has movements.
+    auto ilkHareketli = [] {
+        return toText(SessionContext::current().db().scalar(
+            QStringLiteral("SELECT MIN(KODU) FROM FINHRK WHERE ISLEM_TIP='C' AND KODU<>'PK'")));
+    };
+    r.add({QStringLiteral("Cari Hareketler"), QStringLiteral("TFormCariHrk"),
+           [ilkHareketli](QWidget* p, const WindowArgs& a) -> QWidget* {
+               const QString kod = a.value(QStringLiteral("CARI_KOD")).toString();
+               return new TFormCariHrk(kod.isEmpty() ? ilkHareketli() : kod, p);
+           }});
+    r.add({QStringLiteral("Aylık Borç-Alacak Tutarı"), QStringLiteral("TFormAylikCariHrk"),
+           [ilkHareketli](QWidget* p, const WindowArgs& a) -> QWidget* {
+               const QString kod = a.value(QStringLiteral("CARI_KOD")).toString();
+               return new TFormAylikCariHrk(kod.isEmpty() ? ilkHareketli() : kod, p);
+           }});
 
     // Not menu entries: the list opens these for its current account (argument "CARI_KOD");
     // opened by name alone they show the first account that has rows.

@@ -1,4 +1,5 @@
 #include "accounts/forms/TFormCariBr.h"
+#include "widgets/DocumentWindow.h"
 #include "accounts/CariGrupSecimi.h"
 #include "accounts/CariBakiye.h"
 #include "accounts/CariListe.h"
@@ -226,12 +227,9 @@ void TFormCariBr::openShortcut(const QString& windowName, const QString& rightFl
     if (!e || !e->create)
         return;
     // The movement-entry window is opened once.
-    if (windowName == QLatin1String("TFormCariHarek")) {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == windowName && w->isVisible()) {
-                Prompter::instance().warn(QStringLiteral("Cari Hareket Giriş Penceresi Açık!"));
-                return;
-            }
+    if (windowName == QLatin1String("TFormCariHarek") && DocumentWindow::openCount(windowName) > 0) {
+        Prompter::instance().warn(QStringLiteral("Cari Hareket Giriş Penceresi Açık!"));
+        return;
     }
     QWidget* w = e->create(this, {{QStringLiteral("CARI_KOD"), kod}});
     if (!w)

@@ -1,3 +1,4 @@
+#include "db/Db.h"
 #include "db/SchemaDef.h"
 
 namespace nimbo {
@@ -56,6 +57,39 @@ QString taksitsBody()
         "TAH_EDILDI VARCHAR(1), TAKSIT_ODENDI VARCHAR(1), CEZA_ORAN SMALLINT, CEZA_TUTAR FLOAT, "
         "BANKA_KOD VARCHAR(22), HESAP_NO VARCHAR(25), DOVIZ_KOD VARCHAR(5), TAKSIT_ACIKLAMA VARCHAR(50), "
         "CDATE DATETIME, PRIMARY KEY (SATIS_NO, SIRANO)");
+}
+
+QString carihrkmBody()
+{
+    return QStringLiteral(
+        "CARI_NO FLOAT NOT NULL, TARIH DATETIME, TIP VARCHAR(1), BORC FLOAT, ALACAK FLOAT, BORC_USD FLOAT, "
+        "ALACAK_USD FLOAT, BORC_EUR FLOAT, ALACAK_EUR FLOAT, KDV FLOAT, DOVIZ_KODU VARCHAR(5), FIS_NO FLOAT, "
+        "SATIS_NO FLOAT, FAT_NO VARCHAR(11), FATARIH DATETIME, VADETRH DATETIME, NETTUT FLOAT, NET_USD FLOAT, "
+        "NET_EUR FLOAT, KDVTUT FLOAT, INDIRIM FLOAT, YUZDE FLOAT, OBAKIYE FLOAT, OBAKIYE_USD FLOAT, "
+        "OBAKIYE_EUR FLOAT, SBAKIYE FLOAT, SBAKIYE_USD FLOAT, SBAKIYE_EUR FLOAT, ACIKLAMA VARCHAR(65), "
+        "YAZILE VARCHAR(255), PRIMARY KEY (CARI_NO)");
+}
+
+// Open items and matches; the USD and EUR tables carry their own amount columns.
+QString codekapBody(const QString& suffix)
+{
+    return QStringLiteral(
+               "CARI_KOD VARCHAR(22), CARI_NO FLOAT, SIRANO INTEGER, CRHRK_TUR VARCHAR(1), REFNO FLOAT, "
+               "CARHRKFATNO VARCHAR(10), VADE_TRH DATETIME, BORC%1 FLOAT, ALACAK%1 FLOAT, KALAN%1 FLOAT, "
+               "ANATUTAR%1 FLOAT, KCARI_NO FLOAT, KSIRANO INTEGER, KCRHRK_TUR VARCHAR(1), KREFNO FLOAT, "
+               "KTARIH DATETIME")
+        .arg(suffix);
+}
+
+void seedMonths(const Db& db)
+{
+    if (db.scalar(QStringLiteral("SELECT COUNT(*) FROM AYLAR")).toInt() > 0)
+        return;
+    const char* names[] = {"Ocak", "Şubat", "Mart", "Nisan", "Mayıs", "Haziran",
+                           "Temmuz", "Ağustos", "Eylül", "Ekim", "Kasım", "Aralık"};
+    for (int i = 0; i < 12; ++i)
+        db.exec(QStringLiteral("INSERT INTO AYLAR (AY, AY_ADI) VALUES (:AY, :ADI)"),
+                {{QStringLiteral("AY"), i + 1}, {QStringLiteral("ADI"), QString::fromUtf8(names[i])}});
 }
 
 } // namespace
@@ -126,6 +160,26 @@ SchemaPart accountsSchema()
 
     // Deleting an account looks for movements that name it as the account of another code.
     p.indexes << IndexDef{QStringLiteral("FINHRK"), QStringLiteral("IX_FINHRK_CARIKOD"), QStringLiteral("CARIKOD")};
+
+    // Manual movement documents; their lines are CARIHRK rows under the same CARI_NO.
+    p.tables << TableDef{QStringLiteral("CARIHRKM"), carihrkmBody()};
+    p.indexes << IndexDef{QStringLiteral("CARIHRKM"), QStringLiteral("IX_CARIHRKM_TIP"), QStringLiteral("TIP, TARIH")};
+    // The movement list's account filter finds documents by their lines' account.
+    p.indexes << IndexDef{QStringLiteral("CARIHRK"), QStringLiteral("IX_CARIHRK_KOD_NO"),
+                          QStringLiteral("CARI_KOD, CARI_NO")};
+    p.tables << TableDef{QStringLiteral("AYLAR"),
+                         QStringLiteral("AY SMALLINT NOT NULL, AY_ADI VARCHAR(15), PRIMARY KEY (AY)")};
+    // The matched test looks a movement up by its key and type.
+    const struct { const char* table; const char* suffix; } kapama[] = {
+        {"CODEKAP", ""}, {"CODEKAPU", "_USD"}, {"CODEKAPE", "_EUR"}};
+    for (const auto& k : kapama) {
+        const QString t = QString::fromLatin1(k.table);
+        p.tables << TableDef{t, codekapBody(QString::fromLatin1(k.suffix))};
+        p.indexes << IndexDef{t, QStringLiteral("IX_%1_HRK").arg(t), QStringLiteral("CARI_NO, SIRANO, CRHRK_TUR")};
+        p.indexes << IndexDef{t, QStringLiteral("IX_%1_REF").arg(t), QStringLiteral("REFNO, CRHRK_TUR")};
+        p.indexes << IndexDef{t, QStringLiteral("IX_%1_CARI").arg(t), QStringLiteral("CARI_KOD, VADE_TRH")};
+    }
+    p.seeds << seedMonths;
 
     p.tables << TableDef{QStringLiteral("TAKSITS"), taksitsBody()};
     // The account list's instalment filters read by account, state and due date.

@@ -13,6 +13,10 @@ void fillMenuDemo(const Db& db, int year);
 void fillPrintingDemo(const Db& db, int year);
 void fillAccountsDemo(const Db& db, int year);
 void fillStockDemo(const Db& db, int year);
+// Manual account movement documents of every type over the year, saved through the
+// document itself (its own transactions and numbers): run on the session's year
+// connection after the year is filled.
+void fillAccountMovementsDemo(const Db& db, int year, int count = 180);
 void fillLedgerDemo(const Db& db, int year);
 
 } // namespace nimbo::demo

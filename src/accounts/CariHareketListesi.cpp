@@ -1,0 +1,42 @@
+#include "accounts/CariHareketListesi.h"
+
+namespace nimbo {
+
+ListQuery CariHareketListesi::sorgu(const CariHareketListeFiltre& f) const
+{
+    ListQuery q;
+    q.sql = QStringLiteral("SELECT * FROM CARIHRKM WHERE 1=1");
+    if (!f.tip.isEmpty()) {
+        q.sql += QStringLiteral(" AND TIP=:TIP");
+        q.params.insert(QStringLiteral("TIP"), f.tip);
+    }
+    if (f.tarihBas.isValid()) {
+        q.sql += QStringLiteral(" AND TARIH>=:TB");
+        q.params.insert(QStringLiteral("TB"), QDateTime(f.tarihBas, QTime(0, 0)));
+    }
+    if (f.tarihBit.isValid()) {
+        q.sql += QStringLiteral(" AND TARIH<=:TS");
+        q.params.insert(QStringLiteral("TS"), QDateTime(f.tarihBit, QTime(23, 59, 59, 999)));
+    }
+    if (f.muhasebe == CariHareketListeFiltre::Muhasebe::Kayitli)
+        q.sql += QStringLiteral(" AND FIS_NO IS NOT NULL");
+    else if (f.muhasebe == CariHareketListeFiltre::Muhasebe::Kayitsiz)
+        q.sql += QStringLiteral(" AND FIS_NO IS NULL");
+    if (!f.cariKod.trimmed().isEmpty()) {
+        // The code is data: its own % and _ do not act as wildcards.
+        QString like = f.cariKod.trimmed();
+        like.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+        like.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+        like.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+        q.sql += QStringLiteral(" AND CARI_NO IN (SELECT CARI_NO FROM CARIHRK WHERE (CARI_KOD LIKE :CK ESCAPE '\\'))");
+        q.params.insert(QStringLiteral("CK"), like + QLatin1Char('%'));
+    }
+    // Read a page at a time by document number, newest first.
+    q.keyExpr = QStringLiteral("CARI_NO");
+    q.keyField = QStringLiteral("CARI_NO");
+    q.descending = true;
+    q.sortable = {{QStringLiteral("TARIH"), QStringLiteral("TARIH")}, {QStringLiteral("TIP"), QStringLiteral("TIP")}};
+    return q;
+}
+
+} // namespace nimbo

@@ -1,0 +1,141 @@
+#include "accounts/forms/TFormCariHrkBr.h"
+#include "accounts/CariHareketBelgesi.h"
+#include "accounts/forms/CariHareketMakbuzu.h"
+#include "accounts/forms/TFormCariHarek.h"
+#include "model/DocumentError.h"
+#include "widgets/FormUtil.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+namespace nimbo {
+
+namespace {
+const char* const kTipler[][3] = {{"N", "B", "Nakit Tahsilat"}, {"N", "A", "Nakit Ödeme"}, {"D", "", "Dekont"},
+                                  {"V", "", "Virman"},          {"O", "", "Özel"},         {"F", "", "Kur-Vade Farkı"},
+                                  {"I", "", "İlk Açılış"}};
+}
+
+TFormCariHrkBr::TFormCariHrkBr(QWidget* parent) : ListWindow(QStringLiteral("Cari Hareketler"), parent)
+{
+    setObjectName(QStringLiteral("TFormCariHrkBr"));
+    resize(900, 500);
+    ListColumn tip{QStringLiteral("TIP"), QStringLiteral("Hareket Türü"), 110};
+    tip.display = [](const QVariant& v) { return CariHareketBelgesi::tipAdi(toText(v).trimmed()); };
+    setColumns({{QStringLiteral("CARI_NO"), QStringLiteral("Hrk.No"), 70, ListColumn::Kind::Integer},
+                {QStringLiteral("TARIH"), QStringLiteral("Tarih"), 80, ListColumn::Kind::Date},
+                tip,
+                {QStringLiteral("BORC"), QStringLiteral("Borç"), 100, ListColumn::Kind::Amount, {}, true},
+                {QStringLiteral("ALACAK"), QStringLiteral("Alacak"), 100, ListColumn::Kind::Amount, {}, true},
+                {QStringLiteral("BORC_USD"), QStringLiteral("Borç USD"), 90, ListColumn::Kind::Amount},
+                {QStringLiteral("ALACAK_USD"), QStringLiteral("Alacak USD"), 90, ListColumn::Kind::Amount},
+                {QStringLiteral("FIS_NO"), QStringLiteral("Fiş No"), 70, ListColumn::Kind::Integer},
+                {QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama"), 200}});
+    setKeyField(QStringLiteral("CARI_NO"));
+
+    m_tip = new QComboBox;
+    m_tip->setObjectName(QStringLiteral("CmbTIP"));
+    m_tip->addItem(QStringLiteral("Tümü"), QString());
+    for (const char* t : {"N", "D", "V", "I", "F", "O", "R", "L"})
+        m_tip->addItem(CariHareketBelgesi::tipAdi(QString::fromLatin1(t)), QString::fromLatin1(t));
+    m_bas = optionalDateEdit(QStringLiteral("EditTARIH1"));
+    m_bit = optionalDateEdit(QStringLiteral("EditTARIH2"));
+    m_muhasebe = new QComboBox;
+    m_muhasebe->setObjectName(QStringLiteral("CmbMUHASEBE"));
+    m_muhasebe->addItem(QStringLiteral("Tümü"), int(CariHareketListeFiltre::Muhasebe::Hepsi));
+    m_muhasebe->addItem(QStringLiteral("Muhasebeleşmiş"), int(CariHareketListeFiltre::Muhasebe::Kayitli));
+    m_muhasebe->addItem(QStringLiteral("Muhasebeleşmemiş"), int(CariHareketListeFiltre::Muhasebe::Kayitsiz));
+    m_cari = new QLineEdit;
+    m_cari->setObjectName(QStringLiteral("EditCARI_KOD"));
+    m_cari->setMaximumWidth(120);
+    auto* f = new QWidget;
+    auto* fl = new QHBoxLayout(f);
+    fl->setContentsMargins(0, 0, 0, 0);
+    fl->addWidget(new QLabel(QStringLiteral("Tür")));
+    fl->addWidget(m_tip);
+    fl->addWidget(new QLabel(QStringLiteral("Tarih")));
+    fl->addWidget(m_bas);
+    fl->addWidget(m_bit);
+    fl->addWidget(m_muhasebe);
+    fl->addWidget(new QLabel(QStringLiteral("Cari Kod")));
+    fl->addWidget(m_cari);
+    addFilterWidget(f);
+
+    setCommands(Change | Delete | Print | Export);
+    auto* yeni = new QPushButton(QStringLiteral("Yeni"));
+    yeni->setObjectName(QStringLiteral("BtnYENI"));
+    yeni->setAutoDefault(false);
+    auto* menu = new QMenu(yeni);
+    for (const auto& t : kTipler) {
+        QAction* a = menu->addAction(QString::fromUtf8(t[2]));
+        a->setObjectName(QStringLiteral("Yeni") + QString::fromLatin1(t[0]) + QString::fromLatin1(t[1]));
+        const QString tip = QString::fromLatin1(t[0]), taraf = QString::fromLatin1(t[1]);
+        connect(a, &QAction::triggered, this, [this, tip, taraf] { yeniBelge(tip, taraf); });
+    }
+    yeni->setMenu(menu);
+    commandLayout()->insertWidget(0, yeni);
+    auto* makbuz = new QPushButton(QStringLiteral("Makbuz Yazdır"));
+    makbuz->setObjectName(QStringLiteral("BtnMAKBUZ"));
+    makbuz->setAutoDefault(false);
+    connect(makbuz, &QPushButton::clicked, this, [this] { makbuzYazdir(); });
+    commandLayout()->addWidget(makbuz);
+    refresh();
+}
+
+CariHareketListeFiltre TFormCariHrkBr::filtre() const
+{
+    CariHareketListeFiltre f;
+    f.tip = m_tip->currentData().toString();
+    f.tarihBas = optionalDate(m_bas);
+    f.tarihBit = optionalDate(m_bit);
+    f.muhasebe = CariHareketListeFiltre::Muhasebe(m_muhasebe->currentData().toInt());
+    f.cariKod = m_cari->text();
+    return f;
+}
+
+ListQuery TFormCariHrkBr::query() const { return CariHareketListesi(db()).sorgu(filtre()); }
+
+void TFormCariHrkBr::yeniBelge(const QString& tip, const QString& taraf)
+{
+    const double no = TFormCariHarek::ac(this, tip, taraf);
+    if (no > 0)
+        refresh(no);
+}
+
+void TFormCariHrkBr::changeRecord(const QSqlRecord& row)
+{
+    const double no = row.value(QStringLiteral("CARI_NO")).toDouble();
+    const QString tip = toText(row.value(QStringLiteral("TIP"))).trimmed();
+    TFormCariHarek::ac(this, tip, {}, {}, no);
+    refresh(no);
+}
+
+bool TFormCariHrkBr::deleteRecord(const QSqlRecord& row)
+{
+    bool deleted = false;
+    guard([&] {
+        CariHareketBelgesi b(db(), toText(row.value(QStringLiteral("TIP"))).trimmed());
+        b.open(row.value(QStringLiteral("CARI_NO")));
+        try {
+            b.deleteDocument();
+            deleted = true;
+        } catch (const DocumentError&) {
+            // refused or answered No: the document said so already
+        }
+    });
+    return deleted;
+}
+
+void TFormCariHrkBr::makbuzYazdir(const QString& output)
+{
+    const QSqlRecord r = currentRecord();
+    if (!r.isEmpty())
+        CariHareketMakbuzu::yazdir(this, db(), r.value(QStringLiteral("CARI_NO")).toDouble(), output);
+}
+
+} // namespace nimbo

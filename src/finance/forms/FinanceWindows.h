@@ -1,0 +1,8 @@
+#pragma once
+
+namespace nimbo {
+
+class WindowRegistry;
+void registerFinanceWindows(WindowRegistry& r);
+
+} // namespace nimbo

@@ -1,0 +1,44 @@
+#include "widgets/TotalsPanel.h"
+#include "model/DocumentModel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLocale>
+
+namespace nimbo {
+
+TotalsPanel::TotalsPanel(const DocumentModel& doc, const QList<Field>& fields, int perRow, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_fields(fields)
+{
+    setObjectName(QStringLiteral("PanelToplam"));
+    auto* g = new QGridLayout(this);
+    g->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < fields.size(); ++i) {
+        auto* value = new QLabel;
+        value->setObjectName(QStringLiteral("Lbl") + fields[i].column);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setFrameShape(QFrame::StyledPanel);
+        value->setMinimumWidth(110);
+        m_labels.insert(fields[i].column, value);
+        const int row = i / perRow, col = (i % perRow) * 2;
+        g->addWidget(new QLabel(fields[i].caption), row, col);
+        g->addWidget(value, row, col + 1);
+    }
+    g->setColumnStretch(perRow * 2, 1);
+    refresh();
+}
+
+void TotalsPanel::refresh()
+{
+    const QLocale tr(QLocale::Turkish);
+    for (const Field& f : m_fields)
+        m_labels.value(f.column)->setText(tr.toString(m_doc.header(f.column).toDouble(), 'f', f.decimals));
+}
+
+QString TotalsPanel::shown(const QString& column) const
+{
+    const QLabel* l = m_labels.value(column);
+    return l ? l->text() : QString();
+}
+
+} // namespace nimbo

@@ -1,0 +1,32 @@
+#pragma once
+#include <QHash>
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+
+namespace nimbo {
+
+class DocumentModel;
+
+// The totals of a document, declared as a list of header fields, shown read-only in rows
+// of `perRow` fields.
+class TotalsPanel : public QWidget {
+    Q_OBJECT
+public:
+    struct Field {
+        QString column;
+        QString caption;
+        int decimals = 2;
+    };
+    TotalsPanel(const DocumentModel& doc, const QList<Field>& fields, int perRow = 2, QWidget* parent = nullptr);
+    void refresh();
+    QString shown(const QString& column) const; // the text of one total (tests)
+
+private:
+    const DocumentModel& m_doc;
+    QList<Field> m_fields;
+    QHash<QString, QLabel*> m_labels;
+};
+
+} // namespace nimbo
