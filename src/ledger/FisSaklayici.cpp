@@ -77,7 +77,7 @@ bool FisSaklayici::reddet(const QString& mesaj)
     return false;
 }
 
-bool FisSaklayici::kontrol(Fis& fis)
+bool FisSaklayici::tarihKontrol(Fis& fis)
 {
     m_hata.clear();
     QDate eski;
@@ -91,9 +91,14 @@ bool FisSaklayici::kontrol(Fis& fis)
         fis.TARIH = QDate::currentDate();
     if (m_calismaYili > 0 && fis.TARIH.year() != m_calismaYili)
         fis.TARIH = QDate(m_calismaYili, fis.TARIH.month(), qMin(fis.TARIH.day(), QDate(m_calismaYili, fis.TARIH.month(), 1).daysInMonth()));
+    return true;
+}
 
-    FisNumaralari::FisBelgeNumara(m_db, fis);
+void FisSaklayici::numarala(Fis& fis) { FisNumaralari::FisBelgeNumara(m_db, fis); }
 
+bool FisSaklayici::dengeKontrol(Fis& fis)
+{
+    m_hata.clear();
     double borc = 0, alacak = 0;
     bool hatali = false;
     for (const FisSatiri& s : fis.satirlar) {
@@ -122,7 +127,10 @@ bool FisSaklayici::sakla(Fis& fis, const std::function<void(const Db&, const Fis
     // A number taken for a header that then fails its checks stays used, as with every counter.
     if (fis.yeni())
         fis.FISNO = FisNumaralari::YeniFisKayitNo(m_db);
-    if (!kontrol(fis))
+    if (!tarihKontrol(fis))
+        return false;
+    numarala(fis);
+    if (!dengeKontrol(fis))
         return false;
     DbTransaction tx(m_db);
     yaz(fis);

@@ -29,6 +29,18 @@ public:
     // (a posting marks its source document there).
     bool sakla(Fis& fis, const std::function<void(const Db&, const Fis&)>& inTransaction = {});
 
+    // The checks one by one, in their order, for an editor that runs them itself. Each
+    // refusal is shown (unless quiet) and kept in hata().
+    // The date lock, then a missing date becomes today and a date of another year moves
+    // into the working year.
+    bool tarihKontrol(Fis& fis);
+    // Journal and printed numbers when still empty.
+    void numarala(Fis& fis);
+    // Header sums; the balance within the tolerance and every coded line on a posting account.
+    bool dengeKontrol(Fis& fis);
+    // Header and lines inside the caller's transaction; a stored voucher's lines are replaced.
+    void yaz(const Fis& fis);
+
     // The voucher as stored (lines in FA_ID order); false when there is none.
     static bool yukle(const Db& db, double fisNo, Fis& fis);
     // Deletes a voucher and its lines; a voucher dated before the lock is refused.
@@ -40,9 +52,7 @@ public:
     static QString tutarMetni(double v);
 
 private:
-    bool kontrol(Fis& fis);
     bool reddet(const QString& mesaj);
-    void yaz(const Fis& fis);
 
     Db m_db;
     QDate m_kilit;

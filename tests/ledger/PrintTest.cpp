@@ -14,20 +14,23 @@ protected:
     double fis(const QDate& t, const QString& tur, const QList<std::tuple<QString, double, double>>& satirlar,
                const QString& iptal = {})
     {
-        ElleFis f(db);
-        f.fis().TARIH = t;
-        f.fis().TUR = tur;
-        f.fis().IPTAL = iptal;
-        f.fis().ACIKLAMA = QStringLiteral("Mart satışları");
+        Fis taslak;
+        taslak.TARIH = t;
+        taslak.TUR = tur;
+        taslak.IPTAL = iptal;
+        taslak.ACIKLAMA = QStringLiteral("Mart satışları");
         for (const auto& [kod, borc, alacak] : satirlar) {
-            FisSatiri& s = f.fis().satirlar[f.satirEkle()];
+            FisSatiri s;
             s.HSPKODU = kod;
             s.BORC = borc;
             s.ALACAK = alacak;
             s.ACIKLAMA = QStringLiteral("Satış faturası F-") + kod.right(2);
+            taslak.satirlar << s;
         }
-        EXPECT_TRUE(f.save());
-        return f.fis().FISNO;
+        ElleFis f(db);
+        f.taslaktan(taslak);
+        EXPECT_TRUE(f.sakla());
+        return f.key().toDouble();
     }
 };
 
