@@ -9,6 +9,7 @@ void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
 void registerBankScenarios();
+void registerMailScenarios();
 void registerSlipScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
@@ -21,6 +22,7 @@ void registerAllScenarios()
     registerStatementScenarios();
     registerLedgerScenarios();
     registerBankScenarios();
+    registerMailScenarios();
     registerSlipScenarios();
 }
 
