@@ -6,6 +6,7 @@
 #include "services/forms/ServicesWindows.h"
 #include "session/forms/SessionWindows.h"
 #include "stock/forms/StockWindows.h"
+#include "trade/forms/TradeWindows.h"
 #include "widgets/WindowRegistry.h"
 
 namespace nimbo {
@@ -24,6 +25,7 @@ void registerAllWindows()
     registerStockWindows(r);
     registerFinanceWindows(r);
     registerLedgerWindows(r);
+    registerTradeWindows(r);
 }
 
 } // namespace nimbo

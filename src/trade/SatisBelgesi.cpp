@@ -28,7 +28,6 @@ const QString kIrstarih = QStringLiteral("IRSTARIH");
 const QString kYazan = QStringLiteral("S");
 
 QString s(const char* c) { return QString::fromLatin1(c); }
-bool bosmu(const QVariant& v) { return v.isNull() || !v.isValid() || toText(v).trimmed().isEmpty(); }
 
 // One-letter settings of PARAMET, read at the moment of the save.
 QString ayar(const Db& db, const char* kolon)

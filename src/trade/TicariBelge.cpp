@@ -422,7 +422,19 @@ void TicariBelge::lineChanged(const QString& name, int row, const QString& colum
     }
     if (name != kItems)
         return;
-    if (column == kStokNo) {
+    if (column == QLatin1String("STOK_KOD_NO")) {
+        // A code typed into the grid: the item by code, barcode or name.
+        const QString k = l.text(row, column);
+        QVariant no = db().scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE STOK_KOD_NO=:K"), {{QStringLiteral("K"), k}});
+        if (!no.isValid())
+            no = db().scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE BARKOD=:K"), {{QStringLiteral("K"), k}});
+        if (!no.isValid()) {
+            CheckContext c(*this);
+            c.refuse(QStringLiteral("Stok Kartı Bulunamadı."), column, row, kItems);
+        }
+        l.set(row, kStokNo, no.toDouble());
+        lineChanged(name, row, kStokNo);
+    } else if (column == kStokNo) {
         const QVariantMap st = stok(l.number(row, kStokNo));
         if (st.isEmpty())
             return;

@@ -82,8 +82,8 @@ SchemaPart tradeSchema()
 
     // Serial numbers moved by a document line.
     t("SERIHRK", QStringLiteral("SATISNO FLOAT NOT NULL, TIP VARCHAR(1) NOT NULL, SIRANO INTEGER NOT NULL, "
-                                "STOK_NO FLOAT, SERI_NO VARCHAR(30) NOT NULL, PRIMARY KEY (SATISNO, TIP, SIRANO, "
-                                "SERI_NO)"));
+                                "STOK_NO FLOAT, SERINO VARCHAR(36) NOT NULL, TARIH DATETIME, ALANVEREN VARCHAR(22), "
+                                "DEPO_KODU SMALLINT, PRIMARY KEY (SATISNO, TIP, SIRANO, SERINO)"));
     return p;
 }
 
