@@ -5,6 +5,7 @@
 #include "printing/forms/PrintingWindows.h"
 #include "services/forms/ServicesWindows.h"
 #include "session/forms/SessionWindows.h"
+#include "stock/forms/SlipWindows.h"
 #include "stock/forms/StockWindows.h"
 #include "trade/forms/TradeWindows.h"
 #include "widgets/WindowRegistry.h"
@@ -25,6 +26,7 @@ void registerAllWindows()
     registerStockWindows(r);
     registerFinanceWindows(r);
     registerLedgerWindows(r);
+    registerSlipWindows(r);
     registerTradeWindows(r);
 }
 

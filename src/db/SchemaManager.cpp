@@ -62,6 +62,8 @@ QList<Migration> buildMigrations()
          [](const Db& db) { db.exec(QStringLiteral("DROP INDEX IF EXISTS IX_FINHRK_KODU")); }},
         // STOKDEPOYER and STOKPARCA come from the declarations; the step marks the years that lack them.
         {3, QStringLiteral("Stok kartının depo yerleri ve parçaları"), [](const Db&) {}},
+        // FISTK, FISTKAYR, MALIFYT, the DEPOMIK view and the movement indexes come from the declarations.
+        {4, QStringLiteral("Stok fişleri, maliyet geçmişi ve depo miktarları"), [](const Db&) {}},
     };
 }
 

@@ -1,5 +1,8 @@
 #include "BenchSql.h"
+#include "db/Errors.h"
+#include "db/SchemaManager.h"
 #include "model/ListPager.h"
+#include "services/SessionContext.h"
 
 #include <QDate>
 #include <QSqlQuery>
@@ -13,6 +16,23 @@ QString numbers(const Db& db, int n)
     return db.dialect().isPostgres()
                ? QStringLiteral("WITH G(I) AS (SELECT generate_series(1, %1)) ").arg(n)
                : QStringLiteral("WITH RECURSIVE G(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM G WHERE I < %1) ").arg(n);
+}
+
+Db freshYear(const ConnectionParams& p)
+{
+    if (Db::databaseExists(p))
+        Db::dropDatabase(p);
+    Db::createDatabase(p);
+    Db db = Db::open(kOrbita, p);
+    SchemaManager::createYear(db);
+    return db;
+}
+
+qint64 readRows(const Db& db, const ListQuery& q, bool all)
+{
+    ListPager pager;
+    pager.run(db, q);
+    return all ? pager.all().size() : pager.rows().size();
 }
 
 namespace {

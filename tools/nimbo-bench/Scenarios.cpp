@@ -8,6 +8,7 @@ void registerAccountsScenarios();
 void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
+void registerSlipScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -18,6 +19,7 @@ void registerAllScenarios()
     registerStockScenarios();
     registerStatementScenarios();
     registerLedgerScenarios();
+    registerSlipScenarios();
 }
 
 } // namespace nimbo::bench

@@ -21,5 +21,8 @@ void fillAccountMovementsDemo(const Db& db, int year, int count = 180);
 // dispatch, cash and bank sales, returns) saved through the sales document, as above.
 void fillSalesDemo(const Db& db, int year, int count = 160);
 void fillLedgerDemo(const Db& db, int year);
+// Stock slips go through the slip's own save, each in its own transaction, after the rest
+// is committed.
+void fillSlipDemo(const Db& db, int year);
 
 } // namespace nimbo::demo
