@@ -348,7 +348,8 @@ bool StokFisi::seriNolarEksik() const
                        "(SELECT COUNT(*) FROM SERIHRK R WHERE R.SATISNO = H.SATISNO AND R.TIP = H.TIP "
                        " AND R.SIRANO = H.SIRANO AND R.STOK_NO = H.STOK_NO) "
                        "FROM STOKHRK H INNER JOIN STOK S ON (S.STOK_NO = H.STOK_NO) "
-                       "WHERE H.SATISNO = :N AND H.TIP = :T AND S.SERITAKIP = 'E' GROUP BY H.SIRANO, H.STOK_NO"),
+                       "WHERE H.SATISNO = :N AND H.TIP = :T AND S.SERITAKIP = 'E' "
+                       "GROUP BY H.SATISNO, H.TIP, H.SIRANO, H.STOK_NO"),
         {{"N", m_baslik.hrkNo}, {"T", m_baslik.tip}});
     const bool giris = !StokFisTipi::cikis(m_baslik.tip);
     for (const QSqlRecord& r : rows) {

@@ -9,6 +9,7 @@ void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
 void registerSlipScenarios();
+void registerSalesScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -20,6 +21,7 @@ void registerAllScenarios()
     registerStatementScenarios();
     registerLedgerScenarios();
     registerSlipScenarios();
+    registerSalesScenarios();
 }
 
 } // namespace nimbo::bench
