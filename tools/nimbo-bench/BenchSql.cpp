@@ -42,6 +42,8 @@ QString literal(const QVariant& v)
         return QLatin1Char('\'') + v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
     if (v.typeId() == QMetaType::QDate)
         return QStringLiteral("DATE '%1'").arg(v.toDate().toString(Qt::ISODate));
+    if (v.typeId() == QMetaType::QDateTime)
+        return QStringLiteral("TIMESTAMP '%1'").arg(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     return v.toString();
 }
 } // namespace

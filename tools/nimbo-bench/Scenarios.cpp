@@ -8,6 +8,7 @@ void registerAccountsScenarios();
 void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
+void registerMailScenarios();
 void registerSlipScenarios();
 void registerSalesScenarios();
 
@@ -20,6 +21,7 @@ void registerAllScenarios()
     registerStockScenarios();
     registerStatementScenarios();
     registerLedgerScenarios();
+    registerMailScenarios();
     registerSlipScenarios();
     registerSalesScenarios();
 }
