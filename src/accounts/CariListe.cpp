@@ -10,8 +10,8 @@ namespace {
 
 // Balances are money held as doubles: anything under half a kuruş counts as zero, so that
 // 0,10 + 0,20 against 0,30 is settled here as it is on the card ("---   ").
-// Sums skip nulls by themselves; coalescing the sums, not every row, is a quarter faster.
-const QString kBakiye = QStringLiteral("COALESCE(SUM(BORC), 0) - COALESCE(SUM(ALACAK), 0)");
+// FINBAKIYE holds every code's totals, kept by the movement ledger's triggers.
+const QString kBakiye = QStringLiteral("BORC - ALACAK");
 } // namespace
 
 QList<QPair<QString, QString>> CariListe::aramaAlanlari()
@@ -56,14 +56,14 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
     switch (f.bakiye) {
     case CariFiltre::Bakiye::Tumu: break;
     case CariFiltre::Bakiye::Borclu:
-        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING %1 > 0.005)").arg(kBakiye);
+        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINBAKIYE WHERE %1 > 0.005)").arg(kBakiye);
         break;
     case CariFiltre::Bakiye::Alacakli:
-        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING %1 < -0.005)").arg(kBakiye);
+        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINBAKIYE WHERE %1 < -0.005)").arg(kBakiye);
         break;
     case CariFiltre::Bakiye::Bakiyesiz:
         // Accounts whose movements sum to zero; one that never moved has no group to compare.
-        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING ABS(%1) < 0.005)")
+        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINBAKIYE WHERE ABS(%1) < 0.005)")
                  .arg(kBakiye);
         break;
     }

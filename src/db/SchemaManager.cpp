@@ -62,6 +62,16 @@ QList<Migration> buildMigrations()
          [](const Db& db) { db.exec(QStringLiteral("DROP INDEX IF EXISTS IX_FINHRK_KODU")); }},
         // STOKDEPOYER and STOKPARCA come from the declarations; the step marks the years that lack them.
         {3, QStringLiteral("Stok kartının depo yerleri ve parçaları"), [](const Db&) {}},
+        // Account movements, cash desks and the balance summary; the summary is filled from the
+        // movements the year already has (the triggers that keep it come with the declarations).
+        {4, QStringLiteral("Cari hareketler, kasalar ve hesap bakiye özeti"),
+         [](const Db& db) {
+             for (const TableDef& t : balanceSchema().tables)
+                 if (!db.tableExists(t.name))
+                     db.exec(SchemaManager::createTableSql(db.dialect(), t));
+             if (db.tableExists(QStringLiteral("FINHRK")))
+                 rebuildFinBakiye(db);
+         }},
     };
 }
 
@@ -106,6 +116,10 @@ void SchemaManager::apply(const Db& db, const QList<SchemaPart>& parts)
             db.exec(QStringLiteral("DROP VIEW IF EXISTS %1").arg(v.name));
             db.exec(QStringLiteral("CREATE VIEW %1 AS %2").arg(v.name, v.select(db)));
         }
+    for (const SchemaPart& part : parts)
+        for (const TriggerDef& t : part.triggers)
+            for (const QString& sql : t.statements(db))
+                db.exec(sql);
     for (const SchemaPart& part : parts)
         for (const SeedFn& seed : part.seeds)
             seed(db);
