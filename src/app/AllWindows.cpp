@@ -5,6 +5,7 @@
 #include "printing/forms/PrintingWindows.h"
 #include "services/forms/ServicesWindows.h"
 #include "session/forms/SessionWindows.h"
+#include "stock/forms/SlipWindows.h"
 #include "stock/forms/StockWindows.h"
 #include "widgets/WindowRegistry.h"
 
@@ -24,6 +25,7 @@ void registerAllWindows()
     registerStockWindows(r);
     registerFinanceWindows(r);
     registerLedgerWindows(r);
+    registerSlipWindows(r);
 }
 
 } // namespace nimbo

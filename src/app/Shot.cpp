@@ -1,5 +1,6 @@
 #include "app/Shot.h"
 #include "db/AliasStore.h"
+#include "ledger/forms/TFormMuhasebe.h"
 #include "services/SessionContext.h"
 #include "session/FirmSelection.h"
 #include "session/NimboSettings.h"
@@ -79,6 +80,10 @@ int takeShot(const QString& window, const QString& file, const QString& user, co
     MainForm form(s);
     if (window == QLatin1String("MainForm"))
         return save(&form, file);
+    if (window == QLatin1String("TFormMuhasebe")) {
+        TFormMuhasebe muhasebe(s);
+        return save(&muhasebe, file, click, waitMs);
+    }
     const WindowEntry* e = WindowRegistry::instance().find(window);
     if (!e) {
         std::fprintf(stderr, "Bilinmeyen pencere: %s\n", window.toUtf8().constData());

@@ -62,9 +62,13 @@ QList<Migration> buildMigrations()
          [](const Db& db) { db.exec(QStringLiteral("DROP INDEX IF EXISTS IX_FINHRK_KODU")); }},
         // STOKDEPOYER and STOKPARCA come from the declarations; the step marks the years that lack them.
         {3, QStringLiteral("Stok kartının depo yerleri ve parçaları"), [](const Db&) {}},
+        // FISTK, FISTKAYR, MALIFYT, the DEPOMIK view and the movement indexes come from the declarations.
+        {4, QStringLiteral("Stok fişleri, maliyet geçmişi ve depo miktarları"), [](const Db&) {}},
+        // The mail columns of EKIM come from the declarations.
+        {5, QStringLiteral("Kurulum kaydının posta ayarları"), [](const Db&) {}},
         // Account movements, cash desks and the balance summary; the summary is filled from the
         // movements the year already has (the triggers that keep it come with the declarations).
-        {4, QStringLiteral("Cari hareketler, kasalar ve hesap bakiye özeti"),
+        {6, QStringLiteral("Cari hareketler, kasalar ve hesap bakiye özeti"),
          [](const Db& db) {
              for (const TableDef& t : balanceSchema().tables)
                  if (!db.tableExists(t.name))

@@ -22,4 +22,13 @@ ListQuery sorgu(const QDate& bas, const QDate& bit, const QString& tur)
     return q;
 }
 
+double sonFisNo(const Db& db) { return db.scalar(QStringLiteral("SELECT MAX(FISNO) FROM FIS")).toDouble(); }
+
+double belgeFisNo(const Db& db, QChar tur, double belgeNo)
+{
+    return db.scalar(QStringLiteral("SELECT MAX(FISNO) FROM FIS WHERE ENT_TIP = :t AND ENT_REF_NO = :n"),
+                     {{QStringLiteral("t"), QString(tur)}, {QStringLiteral("n"), belgeNo}})
+        .toDouble();
+}
+
 } // namespace nimbo::FisListesi

@@ -1,4 +1,5 @@
 #pragma once
+#include "db/Db.h"
 #include "model/ListQuery.h"
 
 #include <QDate>
@@ -10,6 +11,10 @@ namespace nimbo {
 namespace FisListesi {
 
 ListQuery sorgu(const QDate& bas, const QDate& bit, const QString& tur);
+// The newest voucher (0 when there is none).
+double sonFisNo(const Db& db);
+// The voucher of a source document (kind, number); 0 when it has none.
+double belgeFisNo(const Db& db, QChar tur, double belgeNo);
 
 } // namespace FisListesi
 

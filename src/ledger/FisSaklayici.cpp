@@ -69,23 +69,36 @@ QString FisSaklayici::kilitMesaji(const QDate& kilit)
     return kilit.toString(QStringLiteral("dd.MM.yy")) + QStringLiteral(" Tarihinden Önce Muh Fiş Kaydı Yapılamaz.Değiştirilemez");
 }
 
-bool FisSaklayici::kontrol(Fis& fis)
+bool FisSaklayici::reddet(const QString& mesaj)
 {
+    m_hata = mesaj;
+    if (!m_sessiz)
+        Prompter::instance().warn(mesaj);
+    return false;
+}
+
+bool FisSaklayici::tarihKontrol(Fis& fis)
+{
+    m_hata.clear();
     QDate eski;
     if (!fis.yeni())
         eski = toDate(m_db.scalar(QStringLiteral("SELECT TARIH FROM FIS WHERE FISNO = :n"),
                                   {{QStringLiteral("n"), fis.FISNO}}));
     if (m_kilit.isValid() && ((fis.TARIH.isValid() && fis.TARIH < m_kilit) || (eski.isValid() && eski < m_kilit))) {
-        Prompter::instance().warn(kilitMesaji(m_kilit));
-        return false;
+        return reddet(kilitMesaji(m_kilit));
     }
     if (!fis.TARIH.isValid())
         fis.TARIH = QDate::currentDate();
     if (m_calismaYili > 0 && fis.TARIH.year() != m_calismaYili)
         fis.TARIH = QDate(m_calismaYili, fis.TARIH.month(), qMin(fis.TARIH.day(), QDate(m_calismaYili, fis.TARIH.month(), 1).daysInMonth()));
+    return true;
+}
 
-    FisNumaralari::FisBelgeNumara(m_db, fis);
+void FisSaklayici::numarala(Fis& fis) { FisNumaralari::FisBelgeNumara(m_db, fis); }
 
+bool FisSaklayici::dengeKontrol(Fis& fis)
+{
+    m_hata.clear();
     double borc = 0, alacak = 0;
     bool hatali = false;
     for (const FisSatiri& s : fis.satirlar) {
@@ -97,15 +110,14 @@ bool FisSaklayici::kontrol(Fis& fis)
     fis.BORC = borc;
     fis.ALACAK = alacak;
     if (std::fabs(borc - alacak) > kTolerans) {
-        Prompter::instance().warn(dengesizMesaji(borc, alacak));
-        if (m_tanilama)
+        reddet(dengesizMesaji(borc, alacak));
+        if (m_tanilama && !m_sessiz)
             Prompter::instance().warn(QStringLiteral("Borç : ") + tutarMetni(borc) + QStringLiteral("  Alacak : ")
                                       + tutarMetni(alacak));
         return false;
     }
     if (hatali) {
-        Prompter::instance().warn(kHataliKod);
-        return false;
+        return reddet(kHataliKod);
     }
     return true;
 }
@@ -115,7 +127,10 @@ bool FisSaklayici::sakla(Fis& fis, const std::function<void(const Db&, const Fis
     // A number taken for a header that then fails its checks stays used, as with every counter.
     if (fis.yeni())
         fis.FISNO = FisNumaralari::YeniFisKayitNo(m_db);
-    if (!kontrol(fis))
+    if (!tarihKontrol(fis))
+        return false;
+    numarala(fis);
+    if (!dengeKontrol(fis))
         return false;
     DbTransaction tx(m_db);
     yaz(fis);

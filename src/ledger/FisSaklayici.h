@@ -20,10 +20,26 @@ public:
     void setCalismaYili(int yil) { m_calismaYili = yil; }
     // The "D" start argument: the imbalance message is followed by a diagnostic one.
     void setTanilama(bool on) { m_tanilama = on; }
+    // Batch runs: a refusal is not shown, only kept in hata().
+    void setSessiz(bool on) { m_sessiz = on; }
+    // Why the last store was refused (empty after a stored voucher).
+    QString hata() const { return m_hata; }
 
     // inTransaction runs inside the store's transaction after the voucher is written
     // (a posting marks its source document there).
     bool sakla(Fis& fis, const std::function<void(const Db&, const Fis&)>& inTransaction = {});
+
+    // The checks one by one, in their order, for an editor that runs them itself. Each
+    // refusal is shown (unless quiet) and kept in hata().
+    // The date lock, then a missing date becomes today and a date of another year moves
+    // into the working year.
+    bool tarihKontrol(Fis& fis);
+    // Journal and printed numbers when still empty.
+    void numarala(Fis& fis);
+    // Header sums; the balance within the tolerance and every coded line on a posting account.
+    bool dengeKontrol(Fis& fis);
+    // Header and lines inside the caller's transaction; a stored voucher's lines are replaced.
+    void yaz(const Fis& fis);
 
     // The voucher as stored (lines in FA_ID order); false when there is none.
     static bool yukle(const Db& db, double fisNo, Fis& fis);
@@ -36,13 +52,14 @@ public:
     static QString tutarMetni(double v);
 
 private:
-    bool kontrol(Fis& fis);
-    void yaz(const Fis& fis);
+    bool reddet(const QString& mesaj);
 
     Db m_db;
     QDate m_kilit;
     int m_calismaYili = 0;
     bool m_tanilama = false;
+    bool m_sessiz = false;
+    QString m_hata;
     HesapOnbellegi m_hesaplar;
 };
 

@@ -5,6 +5,17 @@
 
 namespace nimbo {
 
+QString HesapEkstresi::hesapAdi() const
+{
+    const auto h = HesapPlani(m_db).hesap(m_kod);
+    return h ? toText(h->value(QStringLiteral("HESAP_ADI"))) : QString();
+}
+
+QString HesapEkstresi::ilkHareketliHesap(const Db& db)
+{
+    return toText(db.scalar(QStringLiteral("SELECT MIN(HSPKODU) FROM FISAYR")));
+}
+
 QList<EkstreSatiri> HesapEkstresi::oku(const QDate& bas, const QDate& bit)
 {
     Params p{{QStringLiteral("bas"), QDateTime(bas, QTime(0, 0))},

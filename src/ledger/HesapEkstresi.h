@@ -24,6 +24,9 @@ class HesapEkstresi {
 public:
     HesapEkstresi(const Db& db, const QString& kod) : m_db(db), m_kod(kod) {}
     QList<EkstreSatiri> oku(const QDate& bas, const QDate& bit);
+    QString hesapAdi() const;
+    // The lowest code that has voucher lines (empty when none has).
+    static QString ilkHareketliHesap(const Db& db);
 
     double devirBorc = 0, devirAlacak = 0;
     double toplamBorc = 0, toplamAlacak = 0; // of the range

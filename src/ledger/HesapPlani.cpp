@@ -24,6 +24,11 @@ std::optional<QSqlRecord> HesapPlani::hesap(const QString& kod) const
     return rows.first();
 }
 
+QString HesapPlani::ilkMuavinHesap() const
+{
+    return toText(m_db.scalar(QStringLiteral("SELECT MIN(HKOD) FROM HSPLAN WHERE SON_SEVIYE = 1")));
+}
+
 bool HesapPlani::SeviyeKontroluYap(const QString& kod) const
 {
     return m_db.any(QStringLiteral("SELECT HKOD FROM HSPLAN WHERE HKOD = :hk AND SON_SEVIYE = 1"),

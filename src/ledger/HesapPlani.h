@@ -15,6 +15,8 @@ public:
     explicit HesapPlani(const Db& db) : m_db(db) {}
 
     std::optional<QSqlRecord> hesap(const QString& kod) const;
+    // The first posting account in code order (empty for an empty chart).
+    QString ilkMuavinHesap() const;
     // True when the code is a posting account (SON_SEVIYE = 1).
     bool SeviyeKontroluYap(const QString& kod) const;
     // The longest existing code of which kod lies below; empty when there is none.

@@ -64,9 +64,7 @@ void TDMuh::MuhasebeKayit(bool bayrak)
 {
     const auto it = rutinler().constFind(belgeTuru);
     if (it == rutinler().constEnd()) {
-        basarili = false;
-        if (interaktif)
-            Prompter::instance().warn(QStringLiteral("Bu belge türü için muhasebe kaydı tanımlı değil: ") + belgeTuru);
+        reddet(QStringLiteral("Bu belge türü için muhasebe kaydı tanımlı değil: ") + belgeTuru);
         return;
     }
     it.value()(*this, bayrak);
@@ -87,6 +85,15 @@ Fis& TDMuh::fisAc(const QDate& tarih, const QString& tur, const QString& belgeNo
     m_fis.BELGENO = belgeNoMetni;
     m_fis.ACIKLAMA = aciklama;
     return m_fis;
+}
+
+void TDMuh::reddet(const QString& mesaj)
+{
+    m_fis = Fis{};
+    basarili = false;
+    hata = mesaj;
+    if (interaktif)
+        Prompter::instance().warn(mesaj);
 }
 
 bool TDMuh::SeviyeKontroluYap(const QString& kod) { return m_hesaplar.SeviyeKontroluYap(kod); }
@@ -149,10 +156,7 @@ void TDMuh::AyrHesapGir(const QString& kod, const QString& taraf, double tutar, 
 bool TDMuh::FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon)
 {
     if (hataliKod || m_fis.satirlar.isEmpty()) {
-        m_fis = Fis{};
-        if (interaktif)
-            Prompter::instance().warn(eksikKodMesaji());
-        basarili = false;
+        reddet(eksikKodMesaji());
         return false;
     }
     kimlikKontrol(kaynakTablo);
@@ -160,6 +164,7 @@ bool TDMuh::FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon)
     FisSaklayici saklayici(m_db);
     saklayici.setCalismaYili(SessionContext::current().CalismaYiliNo);
     saklayici.setTanilama(tanilama());
+    saklayici.setSessiz(!interaktif);
     const bool ok = saklayici.sakla(m_fis, [&](const Db& db, const Fis& f) {
         db.exec(QStringLiteral("UPDATE %1 SET FIS_NO = :FisNosu WHERE %2 = :Nosu").arg(kaynakTablo, anahtarKolon),
                 {{QStringLiteral("FisNosu"), f.FISNO}, {QStringLiteral("Nosu"), belgeNo}});
@@ -167,15 +172,16 @@ bool TDMuh::FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon)
     if (!ok) {
         fisGecerli = false;
         basarili = false;
+        hata = saklayici.hata();
         return false;
     }
     fisNo = m_fis.FISNO;
     return true;
 }
 
-bool BelgeMuhasebelestir(QChar tur, bool iade, double belgeNo, double mevcutFisNo, bool interaktif)
+MuhasebeSonucu muhasebelestir(const Db& db, QChar tur, bool iade, double belgeNo, double mevcutFisNo, bool interaktif)
 {
-    TDMuh m(SessionContext::current().db());
+    TDMuh m(db);
     m.belgeTuru = tur;
     m.iade = iade;
     m.belgeNo = belgeNo;
@@ -184,8 +190,19 @@ bool BelgeMuhasebelestir(QChar tur, bool iade, double belgeNo, double mevcutFisN
     m.basarili = true;
     m.fisGecerli = true;
     m.hataliKod = false;
-    m.MuhasebeKayit(false);
-    return m.basarili;
+    try {
+        m.MuhasebeKayit(false);
+    } catch (const DbError& e) {
+        m.reddet(QStringLiteral("Hata:") + e.text());
+    } catch (const UserError& e) {
+        m.reddet(e.message());
+    }
+    return {m.basarili, m.basarili ? m.fisNo : -1, m.hata};
+}
+
+bool BelgeMuhasebelestir(QChar tur, bool iade, double belgeNo, double mevcutFisNo, bool interaktif)
+{
+    return muhasebelestir(SessionContext::current().db(), tur, iade, belgeNo, mevcutFisNo, interaktif).basarili;
 }
 
 } // namespace nimbo

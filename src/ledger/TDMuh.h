@@ -29,6 +29,12 @@ public:
     bool fisGecerli = true;
     bool hataliKod = false;
     double fisNo = -1; // the stored voucher, -1 until one is stored
+    QString hata;      // why the posting was refused (empty on success)
+
+    // A routine's own refusal (missing fixed accounts and the like): nothing is stored, the
+    // message is shown in interactive runs and kept in hata.
+    void reddet(const QString& mesaj);
+    const Db& db() const { return m_db; }
 
     // Dispatches on belgeTuru to the registered routine; then offers the voucher display.
     void MuhasebeKayit(bool bayrak = false);
@@ -70,6 +76,16 @@ private:
     QString m_kirilTakip;
     Fis m_fis;
 };
+
+struct MuhasebeSonucu {
+    bool basarili = false;
+    double fisNo = -1; // the voucher stored, -1 when none
+    QString hata;      // the reason of a refusal
+};
+
+// One posting of one document on the given connection. A database error rolls the voucher
+// back and is returned as a refusal "Hata:" with its text.
+MuhasebeSonucu muhasebelestir(const Db& db, QChar tur, bool iade, double belgeNo, double mevcutFisNo, bool interaktif);
 
 // The single entry point of the document windows: true when the posting succeeded.
 bool BelgeMuhasebelestir(QChar tur, bool iade, double belgeNo, double mevcutFisNo, bool interaktif = true);

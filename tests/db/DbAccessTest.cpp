@@ -324,7 +324,8 @@ TEST_F(DbAccess, ExistenceChecksUseAnIndex)
     for (const auto& [select, index] :
          {std::pair{QStringLiteral("SELECT KODU FROM FINHRK WHERE CARIKOD = 'C1'"), QStringLiteral("IX_FINHRK_CARIKOD")},
           std::pair{QStringLiteral("SELECT 1 FROM FINHRK WHERE KODU = 'C1'"), QStringLiteral("IX_FINHRK_KODU_DVZ")},
-          std::pair{QStringLiteral("SELECT 1 FROM STOKHRK WHERE STOK_NO = 5"), QStringLiteral("IX_STOKHRK_STOKDEPO")}}) {
+          // Either index that leads with the item will do.
+          std::pair{QStringLiteral("SELECT 1 FROM STOKHRK WHERE STOK_NO = 5"), QStringLiteral("IX_STOKHRK_STOK")}}) {
         const QString p = plan(select);
         EXPECT_TRUE(p.contains(index, Qt::CaseInsensitive)) << select.toStdString() << "\n" << p.toStdString();
     }

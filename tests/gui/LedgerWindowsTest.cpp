@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QTableView>
 #include <QTableWidget>
+#include "widgets/LineGridModel.h"
+#include "widgets/TotalsPanel.h"
 
 using namespace nimbo;
 using namespace nimbo::test;
@@ -33,16 +35,14 @@ protected:
         }
     }
 
-    // Types a line into the voucher grid the way the grid's editor commits it.
-    static void satir(TFormFis& f, int row, const QString& kod, const QString& borc, const QString& alacak)
+    // Types into a cell of the voucher grid the way its editor commits.
+    static void cell(TFormFis& f, int row, const QString& field, const QVariant& v)
     {
-        QTableWidget* g = f.grid();
-        g->item(row, 0)->setText(kod);
-        QCoreApplication::processEvents();
-        g->item(row, 3)->setText(borc);
-        QCoreApplication::processEvents();
-        g->item(row, 4)->setText(alacak);
-        QCoreApplication::processEvents();
+        LineGridModel* m = f.lineGrid()->lineModel();
+        ASSERT_GE(m->columnOf(field), 0) << field.toStdString();
+        const QModelIndex i = m->index(row, m->columnOf(field));
+        f.lineGrid()->setCurrentIndex(i);
+        m->setData(i, v, Qt::EditRole);
     }
 };
 
@@ -52,23 +52,35 @@ protected:
 // not balance, is stored once it does, and appears in the voucher list and the trial balance.
 TEST_F(LedgerWindows, ManualVoucherReachesListAndTrialBalance)
 {
-    TFormFis f;
-    f.tarihEdit()->setDate(QDate(2026, 3, 15));
-    satir(f, 0, QStringLiteral("100.01"), QStringLiteral("1.250,50"), QString());
-    satir(f, 1, QStringLiteral("600.01"), QString(), QStringLiteral("1.000,00"));
-    EXPECT_EQ(f.grid()->item(0, 1)->text(), QStringLiteral("MERKEZ KASA"));
-    EXPECT_EQ(f.toplamEtiketi()->text(),
-              QStringLiteral("Borç Toplamı: 1.250,50    Alacak Toplamı: 1.000,00    Fark: 250,50"));
+    auto* f = new TFormFis;
+    f->show();
+    child<QDateEdit>(f, QStringLiteral("EditTARIH"))->setDate(QDate(2025, 3, 15)); // moved into 2026 on save
+    cell(*f, 0, QStringLiteral("HSPKODU"), QStringLiteral("100.01"));
+    cell(*f, 0, QStringLiteral("BORC"), 1250.5);
+    cell(*f, 1, QStringLiteral("HSPKODU"), QStringLiteral("600.01"));
+    cell(*f, 1, QStringLiteral("ALACAK"), 1000.0);
+    LineGridModel* m = f->lineGrid()->lineModel();
+    EXPECT_EQ(m->index(0, 1).data().toString(), QStringLiteral("MERKEZ KASA"));
+    EXPECT_EQ(f->totals()->shown(QStringLiteral("FARK")), QStringLiteral("250,50"));
     (*prompter)->expectWarn(QStringLiteral("Fiş Borç-Alacak Tutarı Birbirine Eşit Değil.Dengesiz Fiş Kaydı Yapılamaz, "
                                            "Borç:1.250,50 Alacak:1.000,00"));
-    click(&f, QStringLiteral("BtnSAKLA"));
+    click(f, QStringLiteral("BtnSAKLA"));
+    EXPECT_TRUE(f->isVisible()); // stays open on a refusal
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM FISAYR")).toInt(), 0);
 
-    satir(f, 1, QStringLiteral("600.01"), QString(), QStringLiteral("1250,5"));
-    click(&f, QStringLiteral("BtnSAKLA"));
+    // A positive line on an unknown code is refused with the cursor on that line.
+    cell(*f, 1, QStringLiteral("ALACAK"), 1250.5);
+    cell(*f, 1, QStringLiteral("HSPKODU"), QStringLiteral("999"));
+    (*prompter)->expectWarn(QStringLiteral("Hatalı Hesap Kodları Var. Fiş Kaydı Yapılamaz"));
+    click(f, QStringLiteral("BtnSAKLA"));
+    EXPECT_EQ(f->lineGrid()->currentIndex().row(), 1);
+
+    cell(*f, 1, QStringLiteral("HSPKODU"), QStringLiteral("600.01"));
+    click(f, QStringLiteral("BtnSAKLA"));
     ASSERT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM FIS")).toInt(), 1);
     EXPECT_DOUBLE_EQ(db.scalar(QStringLiteral("SELECT ALACAK FROM FISAYR WHERE HSPKODU = '600.01'")).toDouble(), 1250.5);
     EXPECT_EQ(toDate(db.scalar(QStringLiteral("SELECT TARIH FROM FIS"))), QDate(2026, 3, 15));
+    delete f;
 
     TFormFisBr liste;
     EXPECT_EQ(liste.rowCount(), 1);

@@ -1,5 +1,6 @@
 #include "LedgerFixture.h"
 #include "ledger/ElleFis.h"
+#include "model/DocumentError.h"
 #include "ledger/HesapAylik.h"
 #include "ledger/HesapEkstresi.h"
 #include "ledger/Mizan.h"
@@ -13,18 +14,21 @@ namespace {
 bool elleFis(const Db& db, const QDate& t, const QList<std::tuple<QString, double, double>>& satirlar,
              double miktar = 0)
 {
-    ElleFis f(db);
-    f.fis().TARIH = t;
-    f.fis().ACIKLAMA = QStringLiteral("elle");
+    Fis taslak;
+    taslak.TARIH = t;
+    taslak.ACIKLAMA = QStringLiteral("elle");
     for (const auto& [kod, borc, alacak] : satirlar) {
-        FisSatiri& s = f.fis().satirlar[f.satirEkle()];
+        FisSatiri s;
         s.HSPKODU = kod;
         s.BORC = borc;
         s.ALACAK = alacak;
         s.MIKTAR = miktar;
         s.ACIKLAMA = kod;
+        taslak.satirlar << s;
     }
-    return f.save();
+    ElleFis f(db);
+    f.taslaktan(taslak);
+    return f.sakla();
 }
 
 } // namespace
@@ -162,27 +166,37 @@ TEST_F(LedgerReports, ManualVoucherChecksCorrectionAndDelete)
 
     const double no = db.scalar(QStringLiteral("SELECT MAX(FISNO) FROM FIS")).toDouble();
     ElleFis f(db);
-    ASSERT_TRUE(f.ac(no));
-    const QString numara = f.fis().FISNUMARA;
-    ASSERT_EQ(f.fis().satirlar.size(), 3);
-    f.satirSil(2);
-    f.fis().satirlar[1].ALACAK = 2400;
-    f.satirEkle(); // an untouched grid row is dropped
-    ASSERT_TRUE(f.save());
+    f.open(no);
+    const QString numara = f.headerText(QStringLiteral("FISNUMARA"));
+    const QVariant yevmiye = f.header(QStringLiteral("YEVMIYE_NO"));
+    ASSERT_EQ(f.lines().count(), 3);
+    f.removeLine(DocumentModel::kItems, 2);
+    f.setLine(1, QStringLiteral("ALACAK"), 2400);
+    f.addLine(); // an untouched grid row is dropped
+    ASSERT_TRUE(f.sakla());
     ElleFis g(db);
-    ASSERT_TRUE(g.ac(no));
-    EXPECT_EQ(g.fis().FISNUMARA, numara);
-    EXPECT_EQ(g.fis().satirlar.size(), 2);
-    EXPECT_DOUBLE_EQ(g.fis().BORC, 2400);
+    g.open(no);
+    EXPECT_EQ(g.headerText(QStringLiteral("FISNUMARA")), numara);
+    EXPECT_EQ(g.header(QStringLiteral("YEVMIYE_NO")).toInt(), yevmiye.toInt());
+    EXPECT_EQ(g.lines().count(), 2);
+    EXPECT_DOUBLE_EQ(g.headerNumber(QStringLiteral("BORC")), 2400);
 
-    g.sil();
+    (*prompter)->expectAsk(QStringLiteral("Kayıt Silinsin mi?"), false);
+    EXPECT_THROW(g.deleteDocument(), DocumentError);
+    EXPECT_EQ(say(QStringLiteral("SELECT COUNT(*) FROM FIS WHERE FISNO = :n"), {{QStringLiteral("n"), no}}), 1);
+    (*prompter)->expectAsk(QStringLiteral("Kayıt Silinsin mi?"), true);
+    g.deleteDocument();
     EXPECT_EQ(say(QStringLiteral("SELECT COUNT(*) FROM FISAYR WHERE FISNO = :n"), {{QStringLiteral("n"), no}}), 0);
     EXPECT_EQ(say(QStringLiteral("SELECT COUNT(*) FROM FIS WHERE FISNO = :n"), {{QStringLiteral("n"), no}}), 0);
 
+    // A document's voucher is neither changed nor deleted here.
     satisEkle(1);
     dengeliSatis(1, 0.2);
     ASSERT_TRUE(BelgeMuhasebelestir(QLatin1Char('S'), false, 1, 0, false));
     ElleFis b(db);
-    ASSERT_TRUE(b.ac(db.scalar(QStringLiteral("SELECT FIS_NO FROM SATIS")).toDouble()));
-    EXPECT_THROW(b.sil(), UserError);
+    b.open(db.scalar(QStringLiteral("SELECT FIS_NO FROM SATIS")));
+    (*prompter)->expectWarn(ElleFis::belgeFisiMesaji());
+    EXPECT_THROW(b.deleteDocument(), DocumentError);
+    (*prompter)->expectWarn(ElleFis::belgeFisiMesaji());
+    EXPECT_FALSE(b.sakla());
 }

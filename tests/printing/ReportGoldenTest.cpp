@@ -1,9 +1,9 @@
 #include "SampleReport.h"
 #include "printing/ReportPainter.h"
 #include "printing/ReportTextRenderer.h"
+#include "support/Golden.h"
 #include "support/TestEnv.h"
 
-#include <QFile>
 #include <QPdfWriter>
 #include <QRegularExpression>
 
@@ -12,26 +12,12 @@ using namespace nimbo::test;
 
 namespace {
 
-QString readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// Compares with the reviewed file; NIMBO_UPDATE_GOLDEN=1 rewrites it for review.
-void expectGolden(const QString& name, const QString& actual)
+// The reviewed printout of this folder's fixtures.
+void expectPrintingGolden(const QString& name, const QString& actual)
 {
     const QString dir = printingFixtureDir();
     ASSERT_FALSE(dir.isEmpty()) << "tests/fixtures/printing not found";
-    const QString path = dir + QLatin1Char('/') + name;
-    if (qEnvironmentVariableIntValue("NIMBO_UPDATE_GOLDEN") == 1) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(actual.toUtf8());
-    }
-    const QString expected = readFile(path);
-    ASSERT_FALSE(expected.isEmpty()) << path.toStdString();
-    EXPECT_EQ(actual.toStdString(), expected.toStdString()) << "golden file " << path.toStdString();
+    nimbo::test::expectGolden(dir + QLatin1Char('/') + name, actual);
 }
 
 double sum(const ReportModel& m, const QList<int>& rows, int col)
@@ -49,7 +35,7 @@ double sum(const ReportModel& m, const QList<int>& rows, int col)
 TEST(ReportGolden, MultiPageStatementWithCarriedTotals)
 {
     const ReportModel m = sampleReport(30);
-    expectGolden(QStringLiteral("statement_paged.txt"), ReportTextRenderer(m).render(22));
+    expectPrintingGolden(QStringLiteral("statement_paged.txt"), ReportTextRenderer(m).render(22));
 }
 
 TEST(ReportGolden, GroupedListWithGroupTotals)
@@ -60,7 +46,7 @@ TEST(ReportGolden, GroupedListWithGroupTotals)
     std::stable_sort(m.rows.begin(), m.rows.end(),
                      [](const QVariantList& a, const QVariantList& b) { return a[2].toString() < b[2].toString(); });
     m.signatures.clear();
-    expectGolden(QStringLiteral("grouped_list.txt"), ReportTextRenderer(m).render(0));
+    expectPrintingGolden(QStringLiteral("grouped_list.txt"), ReportTextRenderer(m).render(0));
 }
 
 // Whatever the page height, every row is printed once and in order, page totals add the

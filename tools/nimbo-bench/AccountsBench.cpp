@@ -80,11 +80,7 @@ QList<Timing> accountsScenario(const BenchContext& ctx)
     const int accounts = 100000 * ctx.size;
     const int movements = 1000000 * ctx.size;
     const ConnectionParams p = ctx.year(QStringLiteral("BENCHCARI2026"));
-    if (Db::databaseExists(p))
-        Db::dropDatabase(p);
-    Db::createDatabase(p);
-    Db db = Db::open(kOrbita, p);
-    SchemaManager::createYear(db);
+    Db db = freshYear(p);
     out << Timing{QStringLiteral("generate accounts + FINHRK"), 1,
                   timeIt([&] { generate(db, accounts, movements); }), accounts + movements};
 

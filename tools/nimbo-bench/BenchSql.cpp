@@ -1,5 +1,8 @@
 #include "BenchSql.h"
+#include "db/Errors.h"
+#include "db/SchemaManager.h"
 #include "model/ListPager.h"
+#include "services/SessionContext.h"
 
 #include <QDate>
 #include <QSqlQuery>
@@ -15,6 +18,23 @@ QString numbers(const Db& db, int n)
                : QStringLiteral("WITH RECURSIVE G(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM G WHERE I < %1) ").arg(n);
 }
 
+Db freshYear(const ConnectionParams& p)
+{
+    if (Db::databaseExists(p))
+        Db::dropDatabase(p);
+    Db::createDatabase(p);
+    Db db = Db::open(kOrbita, p);
+    SchemaManager::createYear(db);
+    return db;
+}
+
+qint64 readRows(const Db& db, const ListQuery& q, bool all)
+{
+    ListPager pager;
+    pager.run(db, q);
+    return all ? pager.all().size() : pager.rows().size();
+}
+
 namespace {
 QString literal(const QVariant& v)
 {
@@ -22,6 +42,8 @@ QString literal(const QVariant& v)
         return QLatin1Char('\'') + v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
     if (v.typeId() == QMetaType::QDate)
         return QStringLiteral("DATE '%1'").arg(v.toDate().toString(Qt::ISODate));
+    if (v.typeId() == QMetaType::QDateTime)
+        return QStringLiteral("TIMESTAMP '%1'").arg(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     return v.toString();
 }
 } // namespace

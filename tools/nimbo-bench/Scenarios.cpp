@@ -8,6 +8,8 @@ void registerAccountsScenarios();
 void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
+void registerMailScenarios();
+void registerSlipScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -18,6 +20,8 @@ void registerAllScenarios()
     registerStockScenarios();
     registerStatementScenarios();
     registerLedgerScenarios();
+    registerMailScenarios();
+    registerSlipScenarios();
 }
 
 } // namespace nimbo::bench

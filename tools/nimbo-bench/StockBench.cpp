@@ -55,25 +55,13 @@ void generate(const Db& db, int items, int movements)
 }
 
 
-// What the list does: run the query and read its first page (all: every row, as a print does).
-qint64 readRows(const Db& db, const ListQuery& q, bool all)
-{
-    ListPager pager;
-    pager.run(db, q);
-    return all ? pager.all().size() : pager.rows().size();
-}
-
 QList<Timing> stockScenario(const BenchContext& ctx)
 {
     QList<Timing> out;
     const int items = 200000 * ctx.size;
     const int movements = 2000000 * ctx.size;
     const ConnectionParams p = ctx.year(QStringLiteral("BENCHSTOK2026"));
-    if (Db::databaseExists(p))
-        Db::dropDatabase(p);
-    Db::createDatabase(p);
-    Db db = Db::open(kOrbita, p);
-    SchemaManager::createYear(db);
+    Db db = freshYear(p);
     out << Timing{QStringLiteral("generate STOK + STOKHRK"), 1, timeIt([&] { generate(db, items, movements); }),
                   items + movements};
 

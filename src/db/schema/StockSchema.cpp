@@ -62,6 +62,39 @@ QString simpleLineBody(const char* docNo)
         .arg(QLatin1String(docNo));
 }
 
+QString fistkBody()
+{
+    return QStringLiteral(
+        "HRKNO FLOAT NOT NULL, TIP VARCHAR(1), TARIH DATETIME, BRUTTUT FLOAT, KDVTUT FLOAT, NETTUT FLOAT, "
+        "BRUT_USD FLOAT, KDV_USD FLOAT, NET_USD FLOAT, BRUT_EUR FLOAT, KDV_EUR FLOAT, NET_EUR FLOAT, "
+        "USDFYT FLOAT, EURFYT FLOAT, GUM_KURU FLOAT, OZELKOD VARCHAR(5), ACIKLAMA1 VARCHAR(65), "
+        "ACIKLAMA2 VARCHAR(65), ACIKLAMA3 VARCHAR(65), KULLANICI VARCHAR(15), CIKDEPO SMALLINT, "
+        "GIRDEPO SMALLINT, HRKDURUM VARCHAR(1), PERSON_KOD VARCHAR(11), FIS_NO FLOAT, CARIKOD VARCHAR(22), "
+        "PRIMARY KEY (HRKNO)");
+}
+
+QString fistkayrBody()
+{
+    return QStringLiteral(
+        "HRKNO FLOAT NOT NULL, SIRANO INTEGER NOT NULL, STOK_NO FLOAT, STOK_KOD_NO VARCHAR(25), "
+        "STOK_ADI VARCHAR(60), MIKTAR FLOAT, BIRIM VARCHAR(5), FIYAT FLOAT, FYT_USD FLOAT, FYT_EUR FLOAT, "
+        "FYT_DOVIZ FLOAT, DOVIZ_KODU VARCHAR(5), TL_KURDEGER FLOAT, KDV FLOAT, KDV_DAHIL VARCHAR(1), "
+        "PARA_BAZ VARCHAR(1), DEPO_KODU SMALLINT, GER_TUT FLOAT, GER_TUT_USD FLOAT, GER_TUT_EUR FLOAT, "
+        "FIS_NO INTEGER, SIP_NO FLOAT, SIRANOS SMALLINT, PRIMARY KEY (HRKNO, SIRANO)");
+}
+
+// Per item the total on hand and one column per warehouse: each movement's quantity times
+// its warehouse's selector columns (a warehouse has 1 in the column of its own number).
+QString depomikSelect(const Db&)
+{
+    QStringList cols = {QStringLiteral("H.STOK_NO"), QStringLiteral("SUM(H.GIRMIK-H.CIKMIK) AS MIK")};
+    for (int i = 1; i <= 20; ++i)
+        cols << QStringLiteral("SUM((H.GIRMIK-H.CIKMIK)*COALESCE(D.DEP%1,0)) AS DEP%1").arg(i);
+    return QStringLiteral("SELECT %1 FROM STOKHRK H LEFT OUTER JOIN DEPO D ON (D.DEPO_KODU = H.DEPO_KODU) "
+                          "GROUP BY H.STOK_NO")
+        .arg(cols.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 SchemaPart stockSchema()
@@ -147,6 +180,25 @@ SchemaPart stockSchema()
     // On-hand quantities read only the index.
     ix("STOKHRK", "IX_STOKHRK_STOKDEPO", "STOK_NO, DEPO_KODU, GIRMIK, CIKMIK");
     ix("STOKHRK", "IX_STOKHRK_TARIH", "TARIH");
+    // An item's movements between two dates (warehouse movement history).
+    ix("STOKHRK", "IX_STOKHRK_STOKTARIH", "STOK_NO, TARIH");
+    // Warehouse stock list: per warehouse and item, quantities and values from the index alone.
+    ix("STOKHRK", "IX_STOKHRK_DEPOSTOK", "DEPO_KODU, STOK_NO, GIRMIK, CIKMIK, FIYAT");
+
+    // Stock slips.
+    t("FISTK", fistkBody());
+    ix("FISTK", "IX_FISTK_TARIH", "TARIH");
+    t("FISTKAYR", fistkayrBody());
+    ix("FISTKAYR", "IX_FISTKAYR_STOK", "STOK_NO");
+    t("MALIFYT", QStringLiteral("ALIS_NO FLOAT, STOK_NO FLOAT, FATTARIH DATETIME, MIKTAR FLOAT, "
+                                "BELGETIP VARCHAR(1), AY SMALLINT, YIL SMALLINT, SIRANO INTEGER, "
+                                "DOVIZ_KODU VARCHAR(5), MALIYET_TL FLOAT, MALIYET_USD FLOAT, MALIYET_DVZ FLOAT, "
+                                "MALIYET_EUR FLOAT, TIP VARCHAR(1)"));
+    // The weighted average of one item reads only the index.
+    ix("MALIFYT", "IX_MALIFYT_STOK", "STOK_NO, MIKTAR, MALIYET_TL, MALIYET_USD, MALIYET_EUR");
+    ix("MALIFYT", "IX_MALIFYT_BELGE", "ALIS_NO, TIP");
+
+    p.views << ViewDef{QStringLiteral("DEPOMIK"), depomikSelect};
     return p;
 }
 

@@ -1,4 +1,5 @@
 #include "ledger/forms/LedgerWindows.h"
+#include "ledger/FisListesi.h"
 #include "ledger/TDMuh.h"
 #include "ledger/forms/TFormFis.h"
 #include "ledger/forms/TFormFisBr.h"
@@ -16,10 +17,7 @@
 namespace nimbo {
 
 namespace {
-double sonFis()
-{
-    return SessionContext::current().db().scalar(QStringLiteral("SELECT MAX(FISNO) FROM FIS")).toDouble();
-}
+double sonFis() { return FisListesi::sonFisNo(SessionContext::current().db()); }
 } // namespace
 
 void registerLedgerWindows(WindowRegistry& r)
@@ -43,11 +41,7 @@ void registerLedgerWindows(WindowRegistry& r)
            [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormFisDok(sonFis(), p); }, true});
 
     TDMuh::fisGoruntuleyici() = [](QChar tur, double belgeNo) {
-        const double fisNo = SessionContext::current()
-                                 .db()
-                                 .scalar(QStringLiteral("SELECT MAX(FISNO) FROM FIS WHERE ENT_TIP = :t AND ENT_REF_NO = :n"),
-                                         {{QStringLiteral("t"), QString(tur)}, {QStringLiteral("n"), belgeNo}})
-                                 .toDouble();
+        const double fisNo = FisListesi::belgeFisNo(SessionContext::current().db(), tur, belgeNo);
         if (fisNo > 0)
             TFormFis(fisNo, true, QApplication::activeWindow()).exec();
     };

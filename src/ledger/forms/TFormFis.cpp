@@ -1,239 +1,165 @@
 #include "ledger/forms/TFormFis.h"
 #include "ledger/FisDokum.h"
-#include "ledger/HesapPlani.h"
-#include "printing/ReportModel.h"
+#include "ledger/forms/TFormHspBr.h"
 #include "printing/forms/ReportOutput.h"
-#include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "widgets/ErrorPresenter.h"
 #include "widgets/FormUtil.h"
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace nimbo {
 
 namespace {
-enum Kolon { Kod, Ad, Aciklama, Borc, Alacak, KolonSayisi };
-
 const struct {
     const char* kod;
     const char* ad;
 } kTurler[] = {{"M", "Mahsup"}, {"C", "Tahsil"}, {"E", "Tediye"}, {"O", "Özel"}, {"A", "Açılış"}, {"Z", "Kapanış"}};
 
-QPushButton* dugme(const QString& text, const QString& name)
+QLineEdit* alan(const QString& name, int maxLength, bool readOnly = false)
 {
-    auto* b = new QPushButton(text);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
+    auto* e = new QLineEdit;
+    e->setObjectName(name);
+    if (maxLength > 0)
+        e->setMaxLength(maxLength);
+    e->setReadOnly(readOnly);
+    return e;
 }
 } // namespace
 
 TFormFis::TFormFis(double fisNo, bool saltOkunur, QWidget* parent)
-    : QDialog(parent), m_fis(SessionContext::current().db()), m_salt(saltOkunur)
+    : DocumentWindow(std::make_unique<ElleFis>(SessionContext::current().db()), QStringLiteral("Muhasebe Fişi"), parent)
 {
     setObjectName(QStringLiteral("TFormFis"));
-    setWindowTitle(QStringLiteral("Muhasebe Fişi"));
-    if (fisNo > 0)
-        m_fis.ac(fisNo);
-    else
-        m_fis.fis().TARIH = QDate(SessionContext::current().CalismaYiliNo > 0 ? SessionContext::current().CalismaYiliNo
-                                                                              : QDate::currentDate().year(),
-                                  QDate::currentDate().month(), QDate::currentDate().day());
+    ElleFis& f = fis();
+    if (fisNo > 0) {
+        guard([&] { f.open(fisNo); });
+    } else {
+        // A new voucher is dated today in the working year.
+        const int yil = SessionContext::current().CalismaYiliNo;
+        const QDate bugun = QDate::currentDate();
+        if (yil > 0 && yil != bugun.year())
+            f.setHeader(QStringLiteral("TARIH"), QDate(yil, bugun.month(), qMin(bugun.day(), 28)));
+        for (int i = 0; i < 2; ++i)
+            f.addLine();
+    }
 
     auto* lay = new QVBoxLayout(this);
-    auto* ust = new QFormLayout;
-    lay->addLayout(ust);
-    m_numara = new QLabel;
-    m_numara->setObjectName(QStringLiteral("LblFISNUMARA"));
-    ust->addRow(QStringLiteral("Fiş No"), m_numara);
-    m_tarih = new QDateEdit;
-    m_tarih->setObjectName(QStringLiteral("EditTARIH"));
-    m_tarih->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    m_tarih->setCalendarPopup(true);
-    ust->addRow(QStringLiteral("Tarih"), m_tarih);
-    m_tur = new QComboBox;
-    m_tur->setObjectName(QStringLiteral("CmbTUR"));
+    auto* ust = new QHBoxLayout;
+    auto* numara = alan(QStringLiteral("EditFISNUMARA"), 15, true);
+    numara->setMaximumWidth(110);
+    bindHeader(numara, QStringLiteral("FISNUMARA"));
+    auto* yevmiye = alan(QStringLiteral("EditYEVMIYE_NO"), 0, true);
+    yevmiye->setMaximumWidth(70);
+    bindHeader(yevmiye, QStringLiteral("YEVMIYE_NO"));
+    auto* tarih = new QDateEdit;
+    tarih->setObjectName(QStringLiteral("EditTARIH"));
+    bindHeader(tarih, QStringLiteral("TARIH"));
+    auto* tur = new QComboBox;
+    tur->setObjectName(QStringLiteral("CmbTUR"));
     for (const auto& t : kTurler)
-        m_tur->addItem(QString::fromUtf8(t.ad), QString::fromLatin1(t.kod));
-    ust->addRow(QStringLiteral("Fiş Türü"), m_tur);
-    m_belgeNo = new QLineEdit;
-    m_belgeNo->setObjectName(QStringLiteral("EditBELGENO"));
-    m_belgeNo->setMaxLength(10);
-    ust->addRow(QStringLiteral("Belge No"), m_belgeNo);
-    m_aciklama = new QLineEdit;
-    m_aciklama->setObjectName(QStringLiteral("EditACIKLAMA"));
-    m_aciklama->setMaxLength(95);
-    ust->addRow(QStringLiteral("Açıklama"), m_aciklama);
+        tur->addItem(QString::fromUtf8(t.ad), QString::fromLatin1(t.kod));
+    bindHeader(tur, QStringLiteral("TUR"));
+    auto* belgeNo = alan(QStringLiteral("EditBELGENO"), 10);
+    belgeNo->setMaximumWidth(110);
+    bindHeader(belgeNo, QStringLiteral("BELGENO"));
+    auto* aciklama = alan(QStringLiteral("EditACIKLAMA"), 95);
+    bindHeader(aciklama, QStringLiteral("ACIKLAMA"));
+    const QList<QPair<QString, QWidget*>> alanlar{{QStringLiteral("Fiş No"), numara},   {QStringLiteral("Yevmiye"), yevmiye},
+                                                  {QStringLiteral("Tarih"), tarih},     {QStringLiteral("Fiş Türü"), tur},
+                                                  {QStringLiteral("Belge No"), belgeNo}};
+    for (const auto& [etiket, w] : alanlar) {
+        ust->addWidget(new QLabel(etiket));
+        ust->addWidget(w);
+    }
+    lay->addLayout(ust);
+    auto* ust2 = new QHBoxLayout;
+    ust2->addWidget(new QLabel(QStringLiteral("Açıklama")));
+    ust2->addWidget(aciklama, 1);
+    lay->addLayout(ust2);
 
-    m_grid = new QTableWidget(0, KolonSayisi);
-    m_grid->setObjectName(QStringLiteral("GridFISAYR"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("HESAP KODU"), QStringLiteral("HESAP ADI"),
-                                       QStringLiteral("AÇIKLAMA"), QStringLiteral("BORÇ"), QStringLiteral("ALACAK")});
-    m_grid->verticalHeader()->setDefaultSectionSize(22);
-    const int genislik[KolonSayisi] = {140, 220, 260, 110, 110};
-    for (int c = 0; c < KolonSayisi; ++c)
-        m_grid->setColumnWidth(c, genislik[c]);
-    lay->addWidget(m_grid);
-    connect(m_grid, &QTableWidget::cellChanged, this, &TFormFis::hucreDegisti);
-
-    m_toplam = new QLabel;
-    m_toplam->setObjectName(QStringLiteral("LblTOPLAM"));
-    lay->addWidget(m_toplam);
-
+    LineGrid* grid = addLineGrid(DocumentModel::kItems, kolonlar());
+    grid->setObjectName(QStringLiteral("GridFISAYR"));
+    lay->addWidget(grid, 1);
+    auto* ipucu = new QLabel(QStringLiteral("Ins: Satır Ekle   Ctrl+Del: Satır Sil   F4: Hesap Planından Seç"));
+    ipucu->setEnabled(false);
+    lay->addWidget(ipucu);
+    lay->addWidget(addTotals({{QStringLiteral("BORC"), QStringLiteral("Borç Toplamı")},
+                              {QStringLiteral("ALACAK"), QStringLiteral("Alacak Toplamı")},
+                              {QStringLiteral("FARK"), QStringLiteral("Fark")}},
+                             3));
     auto* alt = new QHBoxLayout;
-    auto* ekle = dugme(QStringLiteral("Satır Ekle"), QStringLiteral("BtnEKLE"));
-    auto* satirSil = dugme(QStringLiteral("Satır Sil"), QStringLiteral("BtnSATIRSIL"));
-    auto* saklaBtn = dugme(QStringLiteral("Sakla"), QStringLiteral("BtnSAKLA"));
-    auto* silBtn = dugme(QStringLiteral("Sil"), QStringLiteral("BtnSIL"));
-    auto* yazdirBtn = dugme(QStringLiteral("Yazdır"), QStringLiteral("BtnYAZDIR"));
-    auto* kapat = dugme(QStringLiteral("Vazgeç"), QStringLiteral("BtnVAZGEC"));
-    for (QPushButton* b : {ekle, satirSil})
-        alt->addWidget(b);
-    alt->addStretch();
-    for (QPushButton* b : {saklaBtn, silBtn, yazdirBtn, kapat})
-        alt->addWidget(b);
-    lay->addLayout(alt);
-    connect(ekle, &QPushButton::clicked, this, [this] {
-        baslikOku();
-        m_fis.satirEkle();
-        satirlariGoster();
-        m_grid->setCurrentCell(m_grid->rowCount() - 1, Kod);
-    });
-    connect(satirSil, &QPushButton::clicked, this, [this] {
-        m_fis.satirSil(m_grid->currentRow());
-        satirlariGoster();
-    });
-    connect(saklaBtn, &QPushButton::clicked, this, [this] { sakla(); });
+    auto* silBtn = new QPushButton(QStringLiteral("Sil"));
+    silBtn->setObjectName(QStringLiteral("BtnSIL"));
+    silBtn->setAutoDefault(false);
     connect(silBtn, &QPushButton::clicked, this, [this] { sil(); });
-    connect(yazdirBtn, &QPushButton::clicked, this, [this] { yazdir(); });
-    connect(kapat, &QPushButton::clicked, this, &QDialog::reject);
+    alt->addWidget(silBtn);
+    QWidget* dugmeler = buttonRow(true);
+    alt->addWidget(dugmeler, 1);
+    lay->addLayout(alt);
 
-    if (m_salt) {
-        setWindowTitle(QStringLiteral("Muhasebe Fişi Görüntüleme"));
-        m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        for (QWidget* w : {static_cast<QWidget*>(m_tarih), static_cast<QWidget*>(m_tur),
-                           static_cast<QWidget*>(m_belgeNo), static_cast<QWidget*>(m_aciklama)})
+    // The display of a document's voucher, or a voucher a document owns: nothing to edit here.
+    if (saltOkunur || f.belgeFisi()) {
+        if (saltOkunur)
+            setWindowTitle(QStringLiteral("Muhasebe Fişi Görüntüleme"));
+        for (QWidget* w : std::initializer_list<QWidget*>{tarih, tur, belgeNo, aciklama})
             setEditorReadOnly(w, true);
-        for (QPushButton* b : {ekle, satirSil, saklaBtn, silBtn})
-            b->setVisible(false);
-        kapat->setText(QStringLiteral("Kapat"));
-    } else if (m_fis.fis().satirlar.isEmpty()) {
-        for (int i = 0; i < 2; ++i)
-            m_fis.satirEkle();
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        for (const char* c : {"HSPKODU", "ACIKLAMA", "BORC", "ALACAK"})
+            grid->lineModel()->setColumnReadOnly(QString::fromLatin1(c), true);
+        silBtn->setVisible(false);
+        if (auto* sakla = dugmeler->findChild<QPushButton*>(QStringLiteral("BtnSAKLA")))
+            sakla->setVisible(false);
+        if (auto* iptal = dugmeler->findChild<QPushButton*>(QStringLiteral("BtnIPTAL")))
+            iptal->setText(QStringLiteral("Kapat"));
     }
-    basligiGoster();
-    satirlariGoster();
-    resize(900, 560);
+    resize(960, 560);
+    showDocument();
 }
 
-void TFormFis::basligiGoster()
+QList<LineColumn> TFormFis::kolonlar()
 {
-    const Fis& f = m_fis.fis();
-    m_numara->setText(f.FISNUMARA.isEmpty() ? QStringLiteral("(yeni)")
-                                            : f.FISNUMARA + QStringLiteral("   Yevmiye No: ")
-                                                  + QString::number(f.YEVMIYE_NO.toDouble(), 'f', 0));
-    m_tarih->setDate(f.TARIH);
-    const int i = m_tur->findData(f.TUR);
-    m_tur->setCurrentIndex(i < 0 ? 0 : i);
-    m_belgeNo->setText(f.BELGENO);
-    m_aciklama->setText(f.ACIKLAMA);
+    using K = LineColumn::Kind;
+    LineColumn kod{QStringLiteral("HSPKODU"), QStringLiteral("HESAP KODU"), 130};
+    kod.pick = [](QWidget* parent, const QString&) -> QVariant {
+        TFormHspBr w(parent);
+        w.setPickMode(true);
+        if (w.exec() != QDialog::Accepted)
+            return {};
+        return toText(w.selectedRecord().value(QStringLiteral("HKOD")));
+    };
+    LineColumn ad{{}, QStringLiteral("HESAP ADI"), 210};
+    ad.display = [this](int row) { return fis().hesapAdi(fis().lines().text(row, QStringLiteral("HSPKODU"))); };
+    return {kod,
+            ad,
+            LineColumn{QStringLiteral("ACIKLAMA"), QStringLiteral("AÇIKLAMA"), 260},
+            LineColumn{QStringLiteral("BORC"), QStringLiteral("BORÇ"), 110, K::Number},
+            LineColumn{QStringLiteral("ALACAK"), QStringLiteral("ALACAK"), 110, K::Number}};
 }
 
-void TFormFis::baslikOku()
+bool TFormFis::sil()
 {
-    Fis& f = m_fis.fis();
-    f.TARIH = m_tarih->date();
-    f.TUR = m_tur->currentData().toString();
-    f.BELGENO = m_belgeNo->text().trimmed();
-    f.ACIKLAMA = m_aciklama->text();
-}
-
-void TFormFis::satirlariGoster()
-{
-    m_dolduruluyor = true;
-    const Db db = SessionContext::current().db();
-    HesapPlani plan(db);
-    const auto& satirlar = m_fis.fis().satirlar;
-    m_grid->setRowCount(int(satirlar.size()));
-    for (int r = 0; r < satirlar.size(); ++r) {
-        const FisSatiri& s = satirlar.at(r);
-        const auto hesap = s.HSPKODU.isEmpty() ? std::nullopt : plan.hesap(s.HSPKODU);
-        const QString tutar[2] = {s.BORC != 0 ? ReportModel::formatAmount(s.BORC) : QString(),
-                                  s.ALACAK != 0 ? ReportModel::formatAmount(s.ALACAK) : QString()};
-        const QString metin[KolonSayisi] = {s.HSPKODU, hesap ? toText(hesap->value(QStringLiteral("HESAP_ADI"))) : QString(),
-                                            s.ACIKLAMA, tutar[0], tutar[1]};
-        for (int c = 0; c < KolonSayisi; ++c) {
-            auto* item = new QTableWidgetItem(metin[c]);
-            if (c == Borc || c == Alacak)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (c == Ad)
-                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            m_grid->setItem(r, c, item);
-        }
-    }
-    m_dolduruluyor = false;
-    toplamlariGoster();
-}
-
-void TFormFis::hucreDegisti(int row, int column)
-{
-    if (m_dolduruluyor || row < 0 || row >= m_fis.fis().satirlar.size())
-        return;
-    FisSatiri& s = m_fis.fis().satirlar[row];
-    const QString t = m_grid->item(row, column) ? m_grid->item(row, column)->text() : QString();
-    switch (column) {
-    case Kod: s.HSPKODU = t.trimmed(); break;
-    case Aciklama: s.ACIKLAMA = t; break;
-    case Borc: s.BORC = ReportModel::parseAmount(t); break;
-    case Alacak: s.ALACAK = ReportModel::parseAmount(t); break;
-    default: return;
-    }
-    // Redraw the row: the account's name and the amounts in the money format.
-    QMetaObject::invokeMethod(this, [this] { satirlariGoster(); }, Qt::QueuedConnection);
-}
-
-void TFormFis::toplamlariGoster()
-{
-    m_toplam->setText(QStringLiteral("Borç Toplamı: %1    Alacak Toplamı: %2    Fark: %3")
-                          .arg(ReportModel::formatAmount(m_fis.borcToplami()),
-                               ReportModel::formatAmount(m_fis.alacakToplami()), ReportModel::formatAmount(m_fis.fark())));
-}
-
-bool TFormFis::sakla()
-{
-    baslikOku();
-    bool ok = false;
-    ErrorPresenter::run([&] { ok = m_fis.save(); });
-    basligiGoster();
-    satirlariGoster();
-    return ok;
-}
-
-void TFormFis::sil()
-{
-    if (m_fis.fis().yeni() || !Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
-        return;
-    if (ErrorPresenter::run([&] { m_fis.sil(); }))
-        accept();
+    if (fis().isNew())
+        return false;
+    if (!guard([this] { fis().deleteDocument(); }))
+        return false;
+    accept();
+    return true;
 }
 
 void TFormFis::yazdir(const QString& cikti)
 {
-    if (m_fis.fis().yeni())
+    if (fis().isNew())
         return;
     ErrorPresenter::run([&] {
         FisDokumSecimi s;
-        s.fisNoBas = s.fisNoBit = m_fis.fis().FISNO;
+        s.fisNoBas = s.fisNoBit = fis().key().toDouble();
         const auto raporlar = FisDokum(SessionContext::current().db()).raporlar(s);
         ReportOutput::send(raporlar.first(), cikti, QStringLiteral("FisDok"), QStringLiteral("QuickRep1"), this);
     });

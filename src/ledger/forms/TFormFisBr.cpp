@@ -1,5 +1,6 @@
 #include "ledger/forms/TFormFisBr.h"
 #include "ledger/ElleFis.h"
+#include "model/DocumentError.h"
 #include "ledger/FisListesi.h"
 #include "ledger/forms/TFormFis.h"
 #include "ledger/forms/TFormFisDok.h"
@@ -56,7 +57,7 @@ void TFormFisBr::newRecord()
 {
     TFormFis f(0, false, this);
     f.exec();
-    refresh(f.fis().fis().yeni() ? currentKey() : QVariant(f.fis().fis().FISNO));
+    refresh(f.fis().isNew() ? currentKey() : f.fis().key());
 }
 
 void TFormFisBr::changeRecord(const QSqlRecord& row)
@@ -68,13 +69,19 @@ void TFormFisBr::changeRecord(const QSqlRecord& row)
 
 bool TFormFisBr::deleteRecord(const QSqlRecord& row)
 {
-    if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
-        return false;
-    return guard([&] {
+    // The voucher asks "Kayıt Silinsin mi?" itself, after refusing a document's voucher.
+    bool silindi = false;
+    guard([&] {
         ElleFis f(db());
-        if (f.ac(row.value(QStringLiteral("FISNO")).toDouble()))
-            f.sil();
+        f.open(row.value(QStringLiteral("FISNO")));
+        try {
+            f.deleteDocument();
+            silindi = true;
+        } catch (const DocumentError&) {
+            // refused or answered No: the message, if any, has been shown
+        }
     });
+    return silindi;
 }
 
 } // namespace nimbo

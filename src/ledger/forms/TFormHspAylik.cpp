@@ -1,5 +1,6 @@
 #include "ledger/forms/TFormHspAylik.h"
 #include "ledger/HesapAylik.h"
+#include "ledger/HesapPlani.h"
 #include "ledger/forms/AmountTable.h"
 #include "printing/forms/ReportMenuButton.h"
 #include "services/SessionContext.h"
@@ -35,8 +36,7 @@ TFormHspAylik::TFormHspAylik(const QString& kod, QWidget* parent) : QDialog(pare
     connect(m_kod, &QLineEdit::returnPressed, this, [this] { goster(m_kod->text().trimmed()); });
     resize(900, 420);
     if (kod.isEmpty())
-        m_kod->setText(toText(SessionContext::current().db().scalar(
-            QStringLiteral("SELECT MIN(HKOD) FROM HSPLAN WHERE SON_SEVIYE = 1"))));
+        m_kod->setText(HesapPlani(SessionContext::current().db()).ilkMuavinHesap());
     goster(m_kod->text().trimmed());
 }
 

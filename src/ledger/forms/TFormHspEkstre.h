@@ -1,29 +1,26 @@
 #pragma once
-#include <QDialog>
+#include "ledger/forms/LedgerReportDialog.h"
 
 class QLineEdit;
 class QLabel;
 
 namespace nimbo {
 
-class AmountTable;
-class TarihAraligi;
-
 // "Hesap Ekstresi": one account's lines over a date range with the balance brought
 // forward and the running balance.
-class TFormHspEkstre : public QDialog {
+class TFormHspEkstre : public LedgerReportDialog {
     Q_OBJECT
 public:
     explicit TFormHspEkstre(const QString& kod = {}, QWidget* parent = nullptr);
-    void listele();
-    AmountTable* tablo() const { return m_tablo; }
+    void listele() override;
     QLineEdit* kodEdit() const { return m_kod; }
+
+protected:
+    ReportOptions options() const override;
 
 private:
     QLineEdit* m_kod;
     QLabel* m_ad;
-    TarihAraligi* m_aralik;
-    AmountTable* m_tablo;
 };
 
 } // namespace nimbo

@@ -1,28 +1,25 @@
 #pragma once
-#include <QDialog>
+#include "ledger/forms/LedgerReportDialog.h"
 
 class QComboBox;
 
 namespace nimbo {
 
-class AmountTable;
-class TarihAraligi;
-
 // "Mizan": the trial balance of one level over a date range with opening, period,
 // closing and balance columns and the totals, which are equal on both sides.
-class TFormMizan : public QDialog {
+class TFormMizan : public LedgerReportDialog {
     Q_OBJECT
 public:
     explicit TFormMizan(QWidget* parent = nullptr);
-    void listele();
-    AmountTable* tablo() const { return m_tablo; }
+    void listele() override;
     QComboBox* duzeyKutusu() const { return m_duzey; }
-    TarihAraligi* aralik() const { return m_aralik; }
+
+protected:
+    ReportOptions options() const override;
+    void adjust(ReportModel& r) const override;
 
 private:
     QComboBox* m_duzey;
-    TarihAraligi* m_aralik;
-    AmountTable* m_tablo;
 };
 
 } // namespace nimbo

@@ -3,6 +3,7 @@
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "services/SharedLists.h"
+#include "session/CompanionSession.h"
 #include "session/DataModules.h"
 #include "session/FirmSelection.h"
 #include "session/Login.h"
@@ -95,19 +96,9 @@ bool openSessionQuietly(SessionContext& s, AliasStore& aliases, const QString& u
         return fail(QStringLiteral("firma bulunamadı: ") + f);
     const bool ok = sel.accept(f, years.last());
     sel.close();
-    if (!ok || !openYearDatabase(s, aliases))
+    if (!ok)
         return fail(QStringLiteral("yıl veritabanı açılamadı"));
-    Login login(s, s.db());
-    // The first branch the user may enter.
-    const QVariant branch = s.db().scalar(QStringLiteral("SELECT MIN(SUBEKODU) FROM KIMKULSUBE WHERE "
-                                                         "UPPER(KULLANICI) = UPPER(:k)"),
-                                          {{QStringLiteral("k"), user}});
-    if (login.tamam(user, password, branch) != Login::Outcome::Success)
-        return fail(QStringLiteral("giriş yapılamadı"));
-    if (!OrtakListeleriDoldur(s.db(), s))
-        return fail(QStringLiteral("şube yok"));
-    loadBranchIdentity(s.db(), s);
-    return true;
+    return CompanionSession::openYearAndLogin(s, aliases, user, password, why);
 }
 
 } // namespace nimbo

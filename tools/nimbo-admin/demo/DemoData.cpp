@@ -14,6 +14,7 @@ void fillDemoYear(const Db& db, int year)
     fillStockDemo(db, year);
     fillLedgerDemo(db, year);
     tx.commit();
+    fillSlipDemo(db, year);
 }
 
 } // namespace nimbo::demo

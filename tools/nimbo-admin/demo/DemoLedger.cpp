@@ -99,16 +99,11 @@ void fillLedgerDemo(const Db& db, int year)
 
     for (const Fis& f : kFisler) {
         ElleFis fis(db);
-        fis.fis().TARIH = QDate(year, f.ay, f.gun);
-        fis.fis().TUR = QString::fromLatin1(f.tur);
-        fis.fis().ACIKLAMA = QString::fromUtf8(f.aciklama);
-        for (const auto& [kod, borc, alacak] : f.satirlar) {
-            FisSatiri& s = fis.fis().satirlar[fis.satirEkle()];
-            s.HSPKODU = QString::fromLatin1(kod);
-            s.BORC = borc;
-            s.ALACAK = alacak;
-            s.ACIKLAMA = QString::fromUtf8(f.aciklama);
-        }
+        fis.setHeader(QStringLiteral("TARIH"), QDate(year, f.ay, f.gun));
+        fis.setHeader(QStringLiteral("TUR"), QString::fromLatin1(f.tur));
+        fis.setHeader(QStringLiteral("ACIKLAMA"), QString::fromUtf8(f.aciklama));
+        for (const auto& [kod, borc, alacak] : f.satirlar)
+            fis.satirEkle(QString::fromLatin1(kod), borc, alacak, QString::fromUtf8(f.aciklama));
         fis.save();
     }
 }

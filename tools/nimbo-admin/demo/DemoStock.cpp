@@ -148,19 +148,9 @@ void fillStockDemo(const Db& db, int year)
             exec(db, "INSERT INTO STOKBARK (STOK_KOD_NO, BARKOD, BARK_TIP, BIRIM, FIYAT) VALUES (:k, :b, 'C', 'KOLI', :f)",
                  {{"k", kod}, {"b", QStringLiteral("868%1").arg(2000000000 + i, 10, 10, QLatin1Char('0'))},
                   {"f", p.value(QStringLiteral("SK_TL")).toDouble() * 12}});
-        // Opening balances in two of the three warehouses, and some sales out of them.
+        // Some sales out of the opening balances (the opening slips come from the slip demo).
         if (i % 5 != 0) {
             const double qty = 10 + (i * 17) % 190;
-            for (int depo : {1 + i % 3, 1 + (i + 1) % 3}) {
-                ++hrk;
-                exec(db, "INSERT INTO STOKHRK (SATISNO, TIP, SIRANO, STOK_NO, GIRMIK, CIKMIK, FIYAT, FYT_USD, "
-                         "FYT_EUR, KDV, TARIH, AY, YIL, CARIKOD, DEPO_KODU, BELGETIP) VALUES (:s, 'D', 1, :n, :q, 0, "
-                         ":f, :fu, :fe, :kdv, :t, 1, :y, '-STOK FİŞİ-', :d, 'D')",
-                     {{"s", 900000 + hrk}, {"n", i}, {"q", depo == 1 + i % 3 ? qty : qty / 2},
-                      {"f", p.value(QStringLiteral("MAL_TL"))}, {"fu", p.value(QStringLiteral("MAL_USD"))},
-                      {"fe", p.value(QStringLiteral("MAL_EUR"))}, {"kdv", p.value(QStringLiteral("kdv"))},
-                      {"t", QDateTime(opening, QTime(0, 0))}, {"y", year}, {"d", depo}});
-            }
             if (i % 3 == 0) {
                 ++hrk;
                 const QDate sold = opening.addDays(10 + i % 300);

@@ -1,0 +1,20 @@
+#pragma once
+#include "db/Db.h"
+
+namespace nimbo {
+
+// The item's cost price: the quantity-weighted average over all its cost rows (MALIFYT),
+// rounded to 4 decimals, in local currency, USD and EUR.
+class MaliyetFiyati {
+public:
+    struct Ortalama {
+        double tl = 0, usd = 0, eur = 0;
+        bool tanimli = false; // false without rows or when the quantities sum to zero
+    };
+    static Ortalama hesapla(const Db& db, double stokNo);
+    // Writes the average into STOK.MALIYET_FYT_TL/_USD/_EUR; leaves them as they are when
+    // there is nothing to average (the card's own cost stays after the last slip is deleted).
+    static void guncelle(const Db& db, double stokNo);
+};
+
+} // namespace nimbo
