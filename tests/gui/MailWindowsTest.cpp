@@ -221,6 +221,13 @@ TEST_F(MailWindows, CancelStopsABatchStuckOnASilentServer)
     EXPECT_EQ(w.ilerlemeMetni(), QStringLiteral("3 Kayıttan 1.Email Yollandı."));
     EXPECT_EQ(w.gitmeyenler(), QStringList{QStringLiteral("Güneş Kırtasiye 3 c3@musteri.com.tr")});
     EXPECT_TRUE(child<QPlainTextEdit>(&w, "MemoDURUM")->toPlainText().startsWith("ERROR: Gönderim iptal edildi"));
+
+    // Closing the window in the middle of a send stops the walk; nothing runs on afterwards.
+    click(&w, "BtnGONDER");
+    QTest::qWait(200);
     (*prompter)->expectAsk("Mail Bağlantı Ayarları Bilgilerinizi Değiştirdiniz. Saklansın mı?", false);
     w.close();
+    QTest::qWait(200);
+    EXPECT_EQ(done.size(), 1);
+    EXPECT_TRUE(server.received().isEmpty());
 }

@@ -13,7 +13,8 @@ QList<QPair<QString, QString>> EkstreDosyasi::bicimler()
 {
     return {{QStringLiteral("PDF"), QStringLiteral("PDF")},
             {QStringLiteral("Zengin Metin (RTF)"), QStringLiteral("Word")},
-            {QStringLiteral("Düz Metin (TXT)"), QStringLiteral("Text")}};
+            {QStringLiteral("Düz Metin (TXT)"), QStringLiteral("Text")},
+            {QStringLiteral("Excel (XLSX)"), QStringLiteral("Excel")}};
 }
 
 MailAttachment EkstreDosyasi::yaz(ReportModel report, const QString& format, const QString& folder,

@@ -8,7 +8,7 @@ namespace nimbo {
 // applied, exported by the report output in the chosen format, and read back whole.
 class EkstreDosyasi {
 public:
-    // Formats offered for the file: caption and report output ("PDF", "Word", "Text").
+    // Formats offered for the file: caption and report output ("PDF", "Word", "Text", "Excel").
     static QList<QPair<QString, QString>> bicimler();
 
     // Writes folder/stem.<extension> and returns it as an attachment. Throws UserError when

@@ -143,6 +143,11 @@ void TFormMailGonder::sonraki()
 {
     if (!m_toplu)
         return;
+    // Closed while the walk was under way: the worker is gone, so is the walk.
+    if (!gonderici()) {
+        m_toplu.reset();
+        return;
+    }
     MailAlicisi a;
     if (gonderici()->isCancelled() || !m_toplu->sonraki(&a)) {
         bitir();
