@@ -10,6 +10,7 @@ void registerStatementScenarios();
 void registerLedgerScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
+void registerSalesScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -22,6 +23,7 @@ void registerAllScenarios()
     registerLedgerScenarios();
     registerMailScenarios();
     registerSlipScenarios();
+    registerSalesScenarios();
 }
 
 } // namespace nimbo::bench
