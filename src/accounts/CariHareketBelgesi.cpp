@@ -1,9 +1,9 @@
 #include "accounts/CariHareketBelgesi.h"
 #include "accounts/CariKapamaKontrol.h"
+#include "accounts/CariRiskDenetimi.h"
 #include "db/DocumentWriter.h"
 #include "model/DocumentError.h"
 #include "model/LedgerHook.h"
-#include "services/CariRisk.h"
 #include "services/ExchangeRates.h"
 #include "services/FinansHareketi.h"
 #include "services/KullaniciIslemKaydi.h"
@@ -130,16 +130,11 @@ void CariHareketBelgesi::allocateNumber() { putHeader(kNo, YeniKayitNo(db(), QSt
 
 QVariantMap CariHareketBelgesi::lineDefaults(const QString&)
 {
-    int sira = 0;
-    for (int i = 0; i < lines().count(); ++i)
-        sira = qMax(sira, lines().value(i, kSira).toInt());
-    for (const QVariantMap& d : lines().deletedRows())
-        sira = qMax(sira, d.value(kSira).toInt());
     QVariantMap v{{QStringLiteral("TIP"), -1},
                   {kNo, header(kNo)},
                   {kTarih, belgeTarihi()},
                   {QStringLiteral("VADE_TRH"), belgeTarihi()},
-                  {kSira, sira + 1},
+                  {kSira, lines().nextNumber(kSira)},
                   {QStringLiteral("CRHRK_TUR"), tip()},
                   {kDoviz, m_yerel}};
     if (nakit())
@@ -327,24 +322,12 @@ QList<SaveCheck> CariHareketBelgesi::checks()
               if (tip() == QLatin1String("I"))
                   return;
               for (int i = 0; i < lines().count(); ++i) {
-                  const QString kod = lines().text(i, QStringLiteral("CARI_KOD"));
-                  const CariRiskSonucu yon = cariRiskHesapla(db(), kod, 0);
-                  if (!yon.denetlenir)
-                      continue;
-                  const QString kolon = yon.alacakTarafi ? QStringLiteral("ALACAK_USD") : QStringLiteral("BORC_USD");
-                  const double tutar = lines().number(i, kolon);
-                  if (tutar <= 0)
-                      continue;
-                  const double eski = lines().loadedRow(i).value(kolon).toDouble();
-                  const CariRiskSonucu r = cariRiskHesapla(db(), kod, tutar, eski);
-                  if (!r.asildi)
-                      continue;
-                  if (r.riskDig == QLatin1String("U"))
-                      x.ask(kod + QStringLiteral(" Borç Risk Limiti Aşılmış! Buna Rağmen İşlem Devam Etsin mı?"));
-                  else
-                      x.refuse(kod + QStringLiteral(" Kodlu Hesabın Borç Risk Limiti Aşıldığı İçin Bu Kayıt "
-                                                    "Saklanamaz !!!"),
-                               QStringLiteral("CARI_KOD"), i, kItems);
+                  const QVariantMap& eski = lines().loadedRow(i);
+                  cariRiskDenetle(x, db(), lines().text(i, QStringLiteral("CARI_KOD")),
+                                  lines().number(i, QStringLiteral("BORC_USD")),
+                                  lines().number(i, QStringLiteral("ALACAK_USD")),
+                                  eski.value(QStringLiteral("BORC_USD")).toDouble(),
+                                  eski.value(QStringLiteral("ALACAK_USD")).toDouble(), QStringLiteral("CARI_KOD"), i, kItems);
               }
           }};
     return c;

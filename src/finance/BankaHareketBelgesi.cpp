@@ -158,12 +158,7 @@ void BankaHareketBelgesi::allocateNumber() { putHeader(kNo, YeniKayitNo(db(), QS
 
 QVariantMap BankaHareketBelgesi::lineDefaults(const QString&)
 {
-    int sira = 0;
-    for (int i = 0; i < lines().count(); ++i)
-        sira = qMax(sira, lines().value(i, kSira).toInt());
-    for (const QVariantMap& d : lines().deletedRows())
-        sira = qMax(sira, d.value(kSira).toInt());
-    QVariantMap v{{kNo, header(kNo)}, {kSira, sira + 1}, {kTarih, belgeTarihi()}, {kDoviz, m_yerel},
+    QVariantMap v{{kNo, header(kNo)}, {kSira, lines().nextNumber(kSira)}, {kTarih, belgeTarihi()}, {kDoviz, m_yerel},
                   {QStringLiteral("TIP"), m_tip}, {QStringLiteral("CTIP"), m_varsayilanTip},
                   {QStringLiteral("PARA_BAZ"), QStringLiteral("D")}};
     // A new line goes to the account of the line above it.

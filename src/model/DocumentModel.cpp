@@ -1,6 +1,7 @@
 #include "model/DocumentModel.h"
 #include "db/DbTransaction.h"
 #include "db/DocumentWriter.h"
+#include "model/DocumentError.h"
 
 namespace nimbo {
 
@@ -121,6 +122,16 @@ void DocumentModel::deleteDocument()
     DbTransaction tx(m_db);
     erase(w);
     tx.commit();
+}
+
+bool DocumentModel::deleteIfAllowed()
+{
+    try {
+        deleteDocument();
+        return true;
+    } catch (const DocumentError&) {
+        return false;
+    }
 }
 
 } // namespace nimbo

@@ -69,6 +69,9 @@ public:
     SaveResult save();
     // Runs deleteChecks(), then erase() in one transaction.
     void deleteDocument();
+    // deleteDocument() as a list runs it: false when a check refused or the answer was No
+    // (the message has been shown), true when the document went.
+    bool deleteIfAllowed();
 
 protected:
     void addLineTable(const QString& name);

@@ -90,4 +90,14 @@ QList<QVariantMap> LineTable::rows() const
     return out;
 }
 
+int LineTable::nextNumber(const QString& column) const
+{
+    int highest = 0;
+    for (const Line& l : m_rows)
+        highest = qMax(highest, l.values.value(column).toInt());
+    for (const QVariantMap& d : m_deleted)
+        highest = qMax(highest, d.value(column).toInt());
+    return highest + 1;
+}
+
 } // namespace nimbo

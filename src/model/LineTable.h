@@ -46,6 +46,9 @@ public:
     QList<QVariantMap> removedForLog() const;
     QList<QVariantMap> addedForLog() const;
     QList<QVariantMap> rows() const;
+    // One more than the highest number a column holds, lines taken out since loading
+    // included: a removed line's number is never given again.
+    int nextNumber(const QString& column) const;
 
 private:
     struct Line {

@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -86,6 +87,15 @@ void CardWindow::reject()
         return;
     m_flow.cancel();
     QDialog::reject();
+}
+
+QLineEdit* CardWindow::addEdit(QFormLayout* form, const QString& column, const QString& caption)
+{
+    auto* e = new QLineEdit;
+    e->setObjectName(QStringLiteral("Edit") + column);
+    bind(e, column);
+    form->addRow(caption, e);
+    return e;
 }
 
 } // namespace nimbo

@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QFormLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -36,6 +37,8 @@ public:
     explicit CardWindow(CardModel& model, QWidget* parent = nullptr);
 
     void bind(QLineEdit* e, const QString& column) { m_binder.bind(e, column); }
+    // A line editor bound to the column, named "Edit" + column, added to the form with its caption.
+    QLineEdit* addEdit(QFormLayout* form, const QString& column, const QString& caption);
     void bindNumber(QLineEdit* e, const QString& column, int decimals = 2) { m_binder.bindNumber(e, column, decimals); }
     void bind(QPlainTextEdit* e, const QString& column) { m_binder.bind(e, column); }
     void bind(QComboBox* c, const QString& column) { m_binder.bind(c, column); }

@@ -41,4 +41,14 @@ QString TotalsPanel::shown(const QString& column) const
     return l ? l->text() : QString();
 }
 
+QList<TotalsPanel::Field> TotalsPanel::borcAlacakToplamlari()
+{
+    return {{QStringLiteral("BORC"), QStringLiteral("Toplam TL  Borç")},
+            {QStringLiteral("ALACAK"), QStringLiteral("Alacak")},
+            {QStringLiteral("BORC_USD"), QStringLiteral("Toplam USD  Borç")},
+            {QStringLiteral("ALACAK_USD"), QStringLiteral("Alacak")},
+            {QStringLiteral("BORC_EUR"), QStringLiteral("Toplam EUR  Borç")},
+            {QStringLiteral("ALACAK_EUR"), QStringLiteral("Alacak")}};
+}
+
 } // namespace nimbo

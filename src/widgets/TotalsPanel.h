@@ -20,6 +20,8 @@ public:
         int decimals = 2;
     };
     TotalsPanel(const DocumentModel& doc, const QList<Field>& fields, int perRow = 2, QWidget* parent = nullptr);
+    // Debit and credit totals in local currency, USD and EUR ("Toplam TL  Borç" ...), two a row.
+    static QList<Field> borcAlacakToplamlari();
     void refresh();
     QString shown(const QString& column) const; // the text of one total (tests)
 

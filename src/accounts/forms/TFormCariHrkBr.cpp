@@ -2,7 +2,6 @@
 #include "accounts/CariHareketBelgesi.h"
 #include "accounts/forms/CariHareketMakbuzu.h"
 #include "accounts/forms/TFormCariHarek.h"
-#include "model/DocumentError.h"
 #include "widgets/FormUtil.h"
 
 #include <QComboBox>
@@ -124,12 +123,7 @@ bool TFormCariHrkBr::deleteRecord(const QSqlRecord& row)
     guard([&] {
         CariHareketBelgesi b(db(), toText(row.value(QStringLiteral("TIP"))).trimmed());
         b.open(row.value(QStringLiteral("CARI_NO")));
-        try {
-            b.deleteDocument();
-            deleted = true;
-        } catch (const DocumentError&) {
-            // refused or answered No: the document said so already
-        }
+        deleted = b.deleteIfAllowed();
     });
     return deleted;
 }

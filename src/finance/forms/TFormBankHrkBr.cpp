@@ -1,7 +1,6 @@
 #include "finance/forms/TFormBankHrkBr.h"
 #include "finance/BankaHareketBelgesi.h"
 #include "finance/forms/TFormBankaHrk.h"
-#include "model/DocumentError.h"
 #include "widgets/FormUtil.h"
 
 #include <QComboBox>
@@ -101,12 +100,7 @@ bool TFormBankHrkBr::deleteRecord(const QSqlRecord& row)
     guard([&] {
         BankaHareketBelgesi b(db(), toText(row.value(QStringLiteral("TIP"))).trimmed());
         b.open(row.value(QStringLiteral("HRK_NO")));
-        try {
-            b.deleteDocument();
-            deleted = true;
-        } catch (const DocumentError&) {
-            // refused or answered No: the document said so already
-        }
+        deleted = b.deleteIfAllowed();
     });
     return deleted;
 }

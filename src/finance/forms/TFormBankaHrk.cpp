@@ -48,13 +48,7 @@ TFormBankaHrk::TFormBankaHrk(const QString& tip, double no, QWidget* parent)
     auto* hint = new QLabel(QStringLiteral("Ins: Satır Ekle   Ctrl+Del: Satır Sil   F4: Listeden Seç"));
     hint->setEnabled(false);
     lay->addWidget(hint);
-    lay->addWidget(addTotals({{QStringLiteral("BORC"), QStringLiteral("Toplam TL  Borç")},
-                              {QStringLiteral("ALACAK"), QStringLiteral("Alacak")},
-                              {QStringLiteral("BORC_USD"), QStringLiteral("Toplam USD  Borç")},
-                              {QStringLiteral("ALACAK_USD"), QStringLiteral("Alacak")},
-                              {QStringLiteral("BORC_EUR"), QStringLiteral("Toplam EUR  Borç")},
-                              {QStringLiteral("ALACAK_EUR"), QStringLiteral("Alacak")}},
-                             2));
+    lay->addWidget(addTotals(TotalsPanel::borcAlacakToplamlari(), 2));
     lay->addWidget(buttonRow(false));
     showDocument();
 }

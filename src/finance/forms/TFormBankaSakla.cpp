@@ -41,13 +41,7 @@ TFormBankaSakla::TFormBankaSakla(const QString& kod, QWidget* parent)
     auto* lay = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     lay->addLayout(form);
-    auto edit = [&](const QString& column, const QString& caption) {
-        auto* e = new QLineEdit;
-        e->setObjectName(QStringLiteral("Edit") + column);
-        bind(e, column);
-        form->addRow(caption, e);
-        return e;
-    };
+    auto edit = [&](const QString& column, const QString& caption) { return addEdit(form, column, caption); };
     m_kod = edit(QStringLiteral("BANKA_KOD"), QStringLiteral("Banka Kodu"));
     edit(QStringLiteral("BANKA_ADI"), QStringLiteral("Banka Adı"));
     edit(QStringLiteral("BANKA_SUBE"), QStringLiteral("Şube"));

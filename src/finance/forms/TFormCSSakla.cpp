@@ -34,13 +34,7 @@ TFormCSSakla::TFormCSSakla(double portfoyNo, CekSenetKart::Giris giris, const QS
     lay->addWidget(baslik);
     auto* form = new QFormLayout;
     lay->addLayout(form);
-    auto edit = [&](const QString& column, const QString& caption) {
-        auto* e = new QLineEdit;
-        e->setObjectName(QStringLiteral("Edit") + column);
-        bind(e, column);
-        form->addRow(caption, e);
-        return e;
-    };
+    auto edit = [&](const QString& column, const QString& caption) { return addEdit(form, column, caption); };
     auto date = [&](const QString& column, const QString& caption) {
         auto* e = new QDateEdit;
         e->setObjectName(QStringLiteral("Edit") + column);

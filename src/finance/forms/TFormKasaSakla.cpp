@@ -20,13 +20,7 @@ TFormKasaSakla::TFormKasaSakla(const QString& kod, QWidget* parent)
     auto* lay = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     lay->addLayout(form);
-    auto edit = [&](const QString& column, const QString& caption) {
-        auto* e = new QLineEdit;
-        e->setObjectName(QStringLiteral("Edit") + column);
-        bind(e, column);
-        form->addRow(caption, e);
-        return e;
-    };
+    auto edit = [&](const QString& column, const QString& caption) { return addEdit(form, column, caption); };
     m_kod = edit(QStringLiteral("KASAKOD"), QStringLiteral("Kodu"));
     edit(QStringLiteral("ADI"), QStringLiteral("Adı"));
     auto* doviz = new QComboBox;

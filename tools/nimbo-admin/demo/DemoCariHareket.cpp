@@ -31,13 +31,19 @@ const Plan& planFor(int i)
 
 } // namespace
 
-void fillAccountMovementsDemo(const Db& db, int year, int count)
+QStringList liraCarileri(const Db& db)
 {
     QStringList cariler;
     for (const QSqlRecord& r : db.records(QStringLiteral(
              "SELECT CARI_KOD FROM CARI WHERE COALESCE(DOVIZ_KODU, 'TL') = 'TL' "
              "AND COALESCE(RISK_DIG, '') NOT IN ('U', 'D') ORDER BY CARI_KOD")))
         cariler << toText(r.value(0)).trimmed();
+    return cariler;
+}
+
+void fillAccountMovementsDemo(const Db& db, int year, int count)
+{
+    const QStringList cariler = liraCarileri(db);
     if (cariler.size() < 2)
         return;
     QList<QVariant> tipler;

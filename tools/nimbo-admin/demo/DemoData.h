@@ -17,6 +17,8 @@ void fillStockDemo(const Db& db, int year);
 // document itself (its own transactions and numbers): run on the session's year
 // connection after the year is filled.
 void fillAccountMovementsDemo(const Db& db, int year, int count = 180);
+// The lira accounts the movement demos work with (none with a warning or stopping risk).
+QStringList liraCarileri(const Db& db);
 // Bank accounts, a year of bank movements and the cheque/note portfolio, saved through the
 // bank card, the bank movement document and the cheque card like the account movements.
 void fillFinanceDemo(const Db& db, int year, int count = 160);

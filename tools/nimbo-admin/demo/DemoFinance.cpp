@@ -209,11 +209,7 @@ void portfoy(const Db& db, int year, const QStringList& cariler)
 
 void fillFinanceDemo(const Db& db, int year, int count)
 {
-    QStringList cariler;
-    for (const QSqlRecord& r : db.records(QStringLiteral(
-             "SELECT CARI_KOD FROM CARI WHERE COALESCE(DOVIZ_KODU, 'TL') = 'TL' "
-             "AND COALESCE(RISK_DIG, '') NOT IN ('U', 'D') ORDER BY CARI_KOD")))
-        cariler << toText(r.value(0)).trimmed();
+    const QStringList cariler = liraCarileri(db);
     if (cariler.size() < 2)
         return;
     bankaHesaplari(db);
