@@ -8,6 +8,7 @@ void registerAccountsScenarios();
 void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
+void registerBankScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
 void registerSalesScenarios();
@@ -21,6 +22,7 @@ void registerAllScenarios()
     registerStockScenarios();
     registerStatementScenarios();
     registerLedgerScenarios();
+    registerBankScenarios();
     registerMailScenarios();
     registerSlipScenarios();
     registerSalesScenarios();
