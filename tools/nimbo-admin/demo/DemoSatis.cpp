@@ -58,7 +58,11 @@ void fillSalesDemo(const Db& db, int year, int count)
     const QString kasa = toText(db.scalar(QStringLiteral("SELECT MIN(KASAKOD) FROM KASA WHERE KASAKOD<>'PK' AND "
                                                          "COALESCE(DOVIZ_KOD, 'TL')='TL'")))
                              .trimmed();
-    const QString banka = toText(db.scalar(QStringLiteral("SELECT MIN(BANKA_KOD) FROM BANKA"))).trimmed();
+    // Bank and card sales go to a local-currency bank account.
+    const auto hesap = db.records(QStringLiteral("SELECT BANKA_KOD, HESAP_NO FROM BANKAYR WHERE COALESCE(DOVIZ_KODU, "
+                                                 "'TL')='TL' ORDER BY BANKA_KOD, HESAP_NO"));
+    const QString banka = hesap.isEmpty() ? QString() : toText(hesap.first().value(0)).trimmed();
+    const QString hesapNo = hesap.isEmpty() ? QString() : toText(hesap.first().value(1)).trimmed();
     if (cariler.isEmpty() || stoklar.isEmpty() || kasa.isEmpty())
         return;
     SessionContext& s = SessionContext::current();
@@ -85,6 +89,7 @@ void fillSalesDemo(const Db& db, int year, int count)
         b.setHeader(QStringLiteral("ODE_TIP"), odeme);
         b.setHeader(QStringLiteral("KASAKOD"), kasa);
         b.setHeader(QStringLiteral("BANKA_KOD"), banka);
+        b.setHeader(QStringLiteral("HESAP_NO"), hesapNo);
         b.setHeader(QStringLiteral("ACIKLAMA"), QStringLiteral("Demo"));
         // Every other open dispatch note of the customer is collected by this invoice.
         if (tip == QLatin1String("F") && i % 2 == 0)
