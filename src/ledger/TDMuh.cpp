@@ -93,7 +93,7 @@ Fis& TDMuh::fisAc(const QDate& tarih, const QString& tur, const QString& belgeNo
     m_fis.ENT_TIP = QString(belgeTuru);
     m_fis.ENT_REF_NO = belgeNo;
     m_fis.BELGENO = belgeNoMetni;
-    m_fis.ACIKLAMA = aciklama;
+    m_fis.ACIKLAMA = aciklama.left(95);
     return m_fis;
 }
 
@@ -160,7 +160,8 @@ void TDMuh::AyrHesapGir(const QString& kod, const QString& taraf, double tutar, 
         satir->DOVIZ_KOD = dvzKod;
     }
     satir->GRUP1_KOD = grupKod;
-    satir->ACIKLAMA = grupKod.isEmpty() ? aciklama : QLatin1Char('(') + grupKod + QLatin1Char(')') + aciklama;
+    // The column holds 95 characters; a long narration is cut as the field would cut it.
+    satir->ACIKLAMA = (grupKod.isEmpty() ? aciklama : QLatin1Char('(') + grupKod + QLatin1Char(')') + aciklama).left(95);
 }
 
 bool TDMuh::FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon, const QString& kosul)

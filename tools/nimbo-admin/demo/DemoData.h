@@ -18,6 +18,8 @@ void fillStockDemo(const Db& db, int year);
 // connection after the year is filled.
 void fillAccountMovementsDemo(const Db& db, int year, int count = 180);
 void fillLedgerDemo(const Db& db, int year);
+// Posts the year's documents as the bulk posting does (after they are saved).
+void postDemoDocuments(const Db& db, int year);
 // Stock slips go through the slip's own save, each in its own transaction, after the rest
 // is committed.
 void fillSlipDemo(const Db& db, int year);
