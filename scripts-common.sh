@@ -5,7 +5,7 @@ NIMBO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 NIMBO_PACKAGES=(build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev
   libxlsxwriter-dev libfreexl-dev libzip-dev libcurl4-openssl-dev libgtest-dev libgmock-dev
-  postgresql fonts-dejavu-core unzip desktop-file-utils appstream qt6-translations-l10n)
+  postgresql python3 python3-aiosmtpd fonts-dejavu-core unzip desktop-file-utils appstream qt6-translations-l10n)
 
 nimbo_install() {
   local missing=()

@@ -64,6 +64,8 @@ QList<Migration> buildMigrations()
         {3, QStringLiteral("Stok kartının depo yerleri ve parçaları"), [](const Db&) {}},
         // FISTK, FISTKAYR, MALIFYT, the DEPOMIK view and the movement indexes come from the declarations.
         {4, QStringLiteral("Stok fişleri, maliyet geçmişi ve depo miktarları"), [](const Db&) {}},
+        // The mail columns of EKIM come from the declarations.
+        {5, QStringLiteral("Kurulum kaydının posta ayarları"), [](const Db&) {}},
     };
 }
 

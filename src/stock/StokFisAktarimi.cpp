@@ -82,13 +82,12 @@ StokFisAktarimi::Sonuc StokFisAktarimi::satirlaraAktar(StokFisi& fis, const QStr
 {
     const Sonuc s = oku(SpreadsheetReader::read(path), true);
     for (const Satir& a : s.iyi) {
-        StokFisSatiri& l = fis.satirEkle(a.stokNo, a.miktar, depoKodu);
+        const int row = fis.satirEkle(a.stokNo, a.miktar, depoKodu);
         if (a.fiyatVar) {
-            l.dovizKodu.clear();
-            l.fytDoviz = a.fiyat;
+            fis.setLine(row, QStringLiteral("DOVIZ_KODU"), QString());
+            fis.setLine(row, QStringLiteral("FYT_DOVIZ"), a.fiyat);
         }
     }
-    fis.hesapla();
     if (!s.hatali.isEmpty())
         Prompter::instance().warn(QStringLiteral("Hatalı okunan stoklar mevcut!"));
     return s;
@@ -102,7 +101,7 @@ int StokFisAktarimi::sayimAktar(StokFisi& fis, const QString& path, int depoKodu
         return 0;
     }
     const Sonuc s = oku(SpreadsheetReader::read(path), false);
-    const QString tip = fis.baslik().tip;
+    const QString tip = fis.tip();
     int n = 0;
     for (const Satir& a : s.iyi) {
         double miktar = a.miktar;

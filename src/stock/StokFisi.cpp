@@ -1,372 +1,522 @@
 #include "stock/StokFisi.h"
-#include "db/Errors.h"
-#include "db/DbTransaction.h"
+#include "db/DocumentWriter.h"
+#include "db/SqlValues.h"
+#include "model/DocumentError.h"
+#include "model/LedgerHook.h"
 #include "services/ExchangeRates.h"
 #include "services/KullaniciIslemKaydi.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
+#include "services/TarihKilit.h"
 #include "services/YeniKayitNo.h"
+#include "stock/IthalatSevkBaglantisi.h"
+#include "stock/MaliyetFiyati.h"
 #include "stock/StokArama.h"
 #include "stock/StokFisHaklari.h"
 #include "stock/StokFisTipi.h"
 #include "stock/StokFisiYazici.h"
 
+#include <QDateTime>
+#include <QSet>
 #include <QSqlRecord>
 
 namespace nimbo {
 
 namespace {
 
-// A text of everything the user can change, to tell unsaved changes and changed lines.
-QString iz(const StokFisSatiri& s)
-{
-    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
-        .arg(s.stokNo, 0, 'g', 15)
-        .arg(s.miktar, 0, 'g', 15)
-        .arg(s.birim)
-        .arg(s.fytDoviz, 0, 'g', 15)
-        .arg(s.dovizKodu)
-        .arg(s.kdv)
-        .arg(s.kdvDahil)
-        .arg(s.depoKodu)
-        .arg(s.fiyat, 0, 'g', 15);
-}
+const QString kNo = QStringLiteral("HRKNO");
+const QString kSira = QStringLiteral("SIRANO");
+const QString kTarih = QStringLiteral("TARIH");
+const QString kDoviz = QStringLiteral("DOVIZ_KODU");
+const QString kKur = QStringLiteral("TL_KURDEGER");
+const QString kDepo = QStringLiteral("DEPO_KODU");
+const QString kStok = QStringLiteral("STOK_NO");
+const QString kMiktar = QStringLiteral("MIKTAR");
+const QString kBirim = QStringLiteral("BIRIM");
+const QString kSeriSoru = QStringLiteral("Silinmek istenen stoğa ait Seri No bilgileri var.Kaydın silinmesi durumunda "
+                                         "seri no bilgileri de silinecektir.Kayıt Silinsin mi?");
 
-QString iz(const StokFisBaslik& b)
-{
-    return QStringList{b.tip, b.tarih.toString(Qt::ISODate), QString::number(b.usdFyt), QString::number(b.eurFyt),
-                       QString::number(b.gumKuru), b.ozelKod, b.aciklama1, b.aciklama2, b.aciklama3,
-                       QString::number(b.cikDepo), QString::number(b.girDepo), b.hrkDurum, b.personKod, b.cariKod}
-        .join(u'|');
-}
+// Header totals and the line amounts they add up, in local currency, USD and EUR.
+const QString kBrut[3] = {QStringLiteral("BRUTTUT"), QStringLiteral("BRUT_USD"), QStringLiteral("BRUT_EUR")};
+const QString kKdvTut[3] = {QStringLiteral("KDVTUT"), QStringLiteral("KDV_USD"), QStringLiteral("KDV_EUR")};
+const QString kNet[3] = {QStringLiteral("NETTUT"), QStringLiteral("NET_USD"), QStringLiteral("NET_EUR")};
+const QString kGerTut[3] = {QStringLiteral("GER_TUT"), QStringLiteral("GER_TUT_USD"), QStringLiteral("GER_TUT_EUR")};
+const QString kFiyat[3] = {QStringLiteral("FIYAT"), QStringLiteral("FYT_USD"), QStringLiteral("FYT_EUR")};
 
 QString depoAdi(const Db& db, int depoKodu)
 {
-    const QString ad = toText(db.scalar(QStringLiteral("SELECT DEPO_ADI FROM DEPO WHERE DEPO_KODU = :D"),
-                                        {{"D", depoKodu}}))
-                           .trimmed();
+    const QString ad =
+        toText(db.scalar(QStringLiteral("SELECT DEPO_ADI FROM DEPO WHERE DEPO_KODU = :D"), {{"D", depoKodu}})).trimmed();
     return ad.isEmpty() ? QString::number(depoKodu) : ad;
 }
 
-void logSatir(const StokFisBaslik& b, const StokFisSatiri& s, const QString& ne)
-{
-    KullanciNeYapti(QStringLiteral("Stok Fişi"), b.hrkNo, s.siraNo, b.tip, StokFisTipi::ad(b.tip), b.cariKod,
-                    s.miktar, s.fytDoviz, s.dovizKodu, QString::number(b.hrkNo, 'f', 0), s.netKdvsizTut[TL],
-                    s.stokNo, s.stokKodNo, ne);
-}
+bool seriTablosu(const Db& db) { return db.tableExists(QStringLiteral("SERIHRK")); }
 
 } // namespace
 
-StokFisi::StokFisi(const Db& db) : m_db(db) {}
-
-QString StokFisi::yerelDoviz() const
+StokFisi::StokFisi(const Db& db, const QString& tip) : DocumentModel(db, QStringLiteral("FISTK"), {kNo})
 {
-    const QString y = SessionContext::current().param.YERELDOVIZ.trimmed();
-    return y.isEmpty() ? QStringLiteral("TL") : y;
+    addLineTable(kItems);
+    m_yerel = SessionContext::current().param.YERELDOVIZ.trimmed();
+    if (m_yerel.isEmpty())
+        m_yerel = QStringLiteral("TL");
+    m_yeniTip = tip.isEmpty() ? QStringLiteral("D") : tip;
+    newDocument();
 }
 
-void StokFisi::yeni(const QString& tip)
+bool StokFisi::transfer() const { return StokFisTipi::transfer(tip()); }
+
+QDate StokFisi::tarih() const
+{
+    const QDate d = toDate(header(kTarih));
+    return d.isValid() ? d : QDate::currentDate();
+}
+
+double StokFisi::hareketMiktari(const QVariantMap& s)
+{
+    const QString birim = toText(s.value(kBirim)).trimmed();
+    const double miktar = s.value(kMiktar).toDouble();
+    if (birim.isEmpty() || birim == toText(s.value(QStringLiteral("BIRIM1"))).trimmed())
+        return miktar;
+    if (birim == toText(s.value(QStringLiteral("BIRIM2"))).trimmed())
+        return miktar * s.value(QStringLiteral("B_KATSAYI2")).toDouble();
+    if (birim == toText(s.value(QStringLiteral("BIRIM3"))).trimmed())
+        return miktar * s.value(QStringLiteral("B_KATSAYI3")).toDouble();
+    return -1;
+}
+
+double StokFisi::birimDeger(const QVariantMap& s, const QString& tutarKolonu)
+{
+    const double q = hareketMiktari(s);
+    return q > 0 ? s.value(tutarKolonu).toDouble() / q : 0;
+}
+
+void StokFisi::defaults()
 {
     const SessionContext& s = SessionContext::current();
-    m_yeni = true;
-    m_baslik = StokFisBaslik();
-    m_satirlar.clear();
-    m_baslik.tip = tip;
-    m_baslik.kullanici = s.KullaniciAdi;
-    m_baslik.personKod = toText(m_db.scalar(QStringLiteral("SELECT PERSON_KOD FROM KIMKUL WHERE KULLANICI = :K"),
-                                            {{"K", s.KullaniciAdi}}))
-                             .trimmed();
-    m_baslik.hrkDurum = StokFisTipi::transfer(tip) ? QStringLiteral("E") : QString();
-    tarihDegisti(QDate::currentDate());
-    m_yuklenen = m_baslik;
-    m_yuklenen.hrkDurum.clear();
-    m_yuklenenSatirlar.clear();
+    putHeader(QStringLiteral("TIP"), m_yeniTip);
+    putHeader(kTarih, QDate::currentDate());
+    putHeader(QStringLiteral("KULLANICI"), s.KullaniciAdi);
+    putHeader(QStringLiteral("CARIKOD"), kCari);
+    putHeader(QStringLiteral("PERSON_KOD"),
+              toText(db().scalar(QStringLiteral("SELECT PERSON_KOD FROM KIMKUL WHERE KULLANICI = :K"),
+                                 {{"K", s.KullaniciAdi}}))
+                  .trimmed());
+    putHeader(QStringLiteral("HRKDURUM"), transfer() ? QStringLiteral("E") : QString());
+    kurlariYenile();
+    m_yuklenenStoklar.clear();
 }
 
-void StokFisi::tarihDegisti(const QDate& tarih)
+void StokFisi::kurlariYenile()
 {
-    m_baslik.tarih = tarih;
-    m_baslik.usdFyt = KurBulDeger(QStringLiteral("USD"), 2, tarih);
-    m_baslik.eurFyt = KurBulDeger(QStringLiteral("EUR"), 2, tarih);
-    hesapla();
-}
-
-void StokFisi::ac(double hrkNo)
-{
-    const auto hs = m_db.records(QStringLiteral("SELECT * FROM FISTK WHERE HRKNO = :H"), {{"H", hrkNo}});
-    if (hs.isEmpty())
-        throw UserError(QStringLiteral("Diğer Kullanıcı bu kaydı değiştiriyor."));
-    const QSqlRecord h = hs.first();
-    StokFisBaslik b;
-    b.hrkNo = hrkNo;
-    b.tip = toText(h.value("TIP")).trimmed();
-    b.tarih = toDate(h.value("TARIH"));
-    b.usdFyt = h.value("USDFYT").toDouble();
-    b.eurFyt = h.value("EURFYT").toDouble();
-    b.gumKuru = h.value("GUM_KURU").toDouble();
-    b.ozelKod = toText(h.value("OZELKOD"));
-    b.aciklama1 = toText(h.value("ACIKLAMA1"));
-    b.aciklama2 = toText(h.value("ACIKLAMA2"));
-    b.aciklama3 = toText(h.value("ACIKLAMA3"));
-    b.kullanici = toText(h.value("KULLANICI"));
-    b.cikDepo = h.value("CIKDEPO").toInt();
-    b.girDepo = h.value("GIRDEPO").toInt();
-    b.hrkDurum = toText(h.value("HRKDURUM")).trimmed();
-    b.personKod = toText(h.value("PERSON_KOD")).trimmed();
-    b.fisNo = h.value("FIS_NO").isNull() ? QVariant() : h.value("FIS_NO");
-    b.cariKod = toText(h.value("CARIKOD"));
-    m_baslik = b;
-    m_satirlar.clear();
-    const auto ls = m_db.records(
-        QStringLiteral("SELECT L.*, S.BIRIM1, S.BIRIM2, S.BIRIM3, S.B_KATSAYI2, S.B_KATSAYI3 FROM FISTKAYR L "
-                       "LEFT OUTER JOIN STOK S ON (S.STOK_NO = L.STOK_NO) WHERE L.HRKNO = :H ORDER BY L.SIRANO"),
-        {{"H", hrkNo}});
-    for (const QSqlRecord& r : ls) {
-        StokFisSatiri s;
-        s.siraNo = r.value("SIRANO").toInt();
-        s.stokNo = r.value("STOK_NO").toDouble();
-        s.stokKodNo = toText(r.value("STOK_KOD_NO")).trimmed();
-        s.stokAdi = toText(r.value("STOK_ADI")).trimmed();
-        s.miktar = r.value("MIKTAR").toDouble();
-        s.birim = toText(r.value("BIRIM")).trimmed();
-        s.fiyat = r.value("FIYAT").toDouble();
-        s.fytUsd = r.value("FYT_USD").toDouble();
-        s.fytEur = r.value("FYT_EUR").toDouble();
-        s.fytDoviz = r.value("FYT_DOVIZ").toDouble();
-        s.dovizKodu = toText(r.value("DOVIZ_KODU")).trimmed();
-        s.tlKurDeger = r.value("TL_KURDEGER").toDouble();
-        s.kdv = r.value("KDV").toDouble();
-        s.kdvDahil = toText(r.value("KDV_DAHIL")).trimmed();
-        s.paraBaz = toText(r.value("PARA_BAZ")).trimmed();
-        s.depoKodu = r.value("DEPO_KODU").toInt();
-        s.fisNo = r.value("FIS_NO");
-        s.sipNo = r.value("SIP_NO");
-        s.siranos = r.value("SIRANOS");
-        s.birim1 = toText(r.value("BIRIM1")).trimmed();
-        s.birim2 = toText(r.value("BIRIM2")).trimmed();
-        s.birim3 = toText(r.value("BIRIM3")).trimmed();
-        s.katsayi2 = r.value("B_KATSAYI2").toDouble();
-        s.katsayi3 = r.value("B_KATSAYI3").toDouble();
-        m_satirlar << s;
+    putHeader(QStringLiteral("USDFYT"), KurBulDeger(QStringLiteral("USD"), 2, tarih()));
+    putHeader(QStringLiteral("EURFYT"), KurBulDeger(QStringLiteral("EUR"), 2, tarih()));
+    // Lines in another foreign currency take that currency's rate of the day.
+    for (int i = 0; i < lines().count(); ++i) {
+        const QString k = lines().text(i, kDoviz);
+        if (!k.isEmpty() && k != m_yerel && k != QLatin1String("USD") && k != QLatin1String("EUR"))
+            lines().set(i, kKur, KurBulDeger(k, 2, tarih()));
     }
-    m_yeni = false;
-    hesapla();
-    m_yuklenen = m_baslik;
-    m_yuklenenSatirlar = m_satirlar;
 }
 
-void StokFisi::birimleriOku(StokFisSatiri& s) const
+void StokFisi::load(const QVariant& key)
 {
-    const auto rs = m_db.records(QStringLiteral("SELECT STOK_KOD_NO, STOK_ADI_TR, BIRIM1, BIRIM2, BIRIM3, B_KATSAYI2, "
+    const auto h = db().records(QStringLiteral("SELECT * FROM FISTK WHERE HRKNO = :H"), {{"H", key}});
+    if (h.isEmpty())
+        throw UserError(QStringLiteral("Diğer Kullanıcı bu kaydı değiştiriyor."));
+    QVariantMap header = rowMap(h.first());
+    header.insert(kTarih, toDate(header.value(kTarih)));
+    for (const char* c : {"TIP", "HRKDURUM", "PERSON_KOD", "CARIKOD", "KULLANICI", "OZELKOD"})
+        header.insert(QLatin1String(c), toText(header.value(QLatin1String(c))).trimmed());
+    loadHeader(header);
+    QList<QVariantMap> rows;
+    m_yuklenenStoklar.clear();
+    for (const QSqlRecord& r : db().records(
+             QStringLiteral("SELECT L.*, S.BIRIM1, S.BIRIM2, S.BIRIM3, S.B_KATSAYI2, S.B_KATSAYI3 FROM FISTKAYR L "
+                            "LEFT OUTER JOIN STOK S ON (S.STOK_NO = L.STOK_NO) WHERE L.HRKNO = :H ORDER BY L.SIRANO"),
+             {{"H", key}})) {
+        QVariantMap m = rowMap(r);
+        for (const char* c : {"BIRIM", "BIRIM1", "BIRIM2", "BIRIM3", "DOVIZ_KODU", "KDV_DAHIL", "STOK_KOD_NO", "STOK_ADI"})
+            m.insert(QLatin1String(c), toText(m.value(QLatin1String(c))).trimmed());
+        m_yuklenenStoklar << m.value(kStok).toDouble();
+        rows << m;
+    }
+    lines().load(rows);
+}
+
+void StokFisi::allocateNumber() { putHeader(kNo, YeniKayitNo(db(), QStringLiteral("NEWSATIS"))); }
+
+QVariantMap StokFisi::lineDefaults(const QString&)
+{
+    int sira = 0;
+    for (int i = 0; i < lines().count(); ++i)
+        sira = qMax(sira, lines().value(i, kSira).toInt());
+    for (const QVariantMap& d : lines().deletedRows())
+        sira = qMax(sira, d.value(kSira).toInt());
+    return {{kSira, sira + 1},
+            {kMiktar, 1.0},
+            {QStringLiteral("KDV_DAHIL"), QStringLiteral("H")},
+            {kDoviz, QString()},
+            {kKur, 1.0},
+            {kDepo, transfer() ? header(QStringLiteral("GIRDEPO")).toInt() : 0}};
+}
+
+void StokFisi::stokBilgisi(int row)
+{
+    const auto rs = db().records(QStringLiteral("SELECT STOK_KOD_NO, STOK_ADI_TR, BIRIM1, BIRIM2, BIRIM3, B_KATSAYI2, "
                                                 "B_KATSAYI3, KDV, MALIYET_FYT_TL, ALIS_FYT_TL FROM STOK "
                                                 "WHERE STOK_NO = :S"),
-                                 {{"S", s.stokNo}});
+                                 {{"S", lines().value(row, kStok)}});
     if (rs.isEmpty())
-        throw UserError(QStringLiteral("Stok Kodu Bulunamadı."));
+        return;
     const QSqlRecord& r = rs.first();
-    s.stokKodNo = toText(r.value(0)).trimmed();
-    s.stokAdi = toText(r.value(1)).trimmed();
-    s.birim1 = toText(r.value(2)).trimmed();
-    s.birim2 = toText(r.value(3)).trimmed();
-    s.birim3 = toText(r.value(4)).trimmed();
-    s.katsayi2 = r.value(5).toDouble();
-    s.katsayi3 = r.value(6).toDouble();
-    s.kdv = r.value(7).toDouble();
-    s.birim = s.birim1;
+    LineTable& l = lines();
+    l.set(row, QStringLiteral("STOK_KOD_NO"), toText(r.value(0)).trimmed());
+    l.set(row, QStringLiteral("STOK_ADI"), toText(r.value(1)).trimmed().left(60));
+    for (int i = 0; i < 3; ++i)
+        l.set(row, QStringLiteral("BIRIM%1").arg(i + 1), toText(r.value(2 + i)).trimmed());
+    l.set(row, QStringLiteral("B_KATSAYI2"), r.value(5).toDouble());
+    l.set(row, QStringLiteral("B_KATSAYI3"), r.value(6).toDouble());
+    l.set(row, QStringLiteral("KDV"), r.value(7).toDouble());
+    l.set(row, kBirim, toText(r.value(2)).trimmed());
     const double maliyet = r.value(8).toDouble();
-    s.fytDoviz = maliyet > 0 ? maliyet : r.value(9).toDouble();
+    l.set(row, QStringLiteral("FYT_DOVIZ"), maliyet > 0 ? maliyet : r.value(9).toDouble());
+    l.set(row, kDoviz, QString());
 }
 
-StokFisSatiri& StokFisi::satirEkle(double stokNo, double miktar, int depoKodu)
+int StokFisi::satirEkle(double stokNo, double miktar, int depoKodu)
 {
-    StokFisSatiri s;
-    s.stokNo = stokNo;
-    birimleriOku(s);
-    s.miktar = miktar;
-    int sira = 0;
-    for (const StokFisSatiri& o : m_satirlar)
-        sira = qMax(sira, o.siraNo);
-    s.siraNo = sira + 1;
-    s.depoKodu = StokFisTipi::transfer(m_baslik.tip) ? m_baslik.girDepo : depoKodu;
-    m_satirlar << s;
-    hesapla();
-    return m_satirlar.last();
+    const int depo = transfer() ? header(QStringLiteral("GIRDEPO")).toInt() : depoKodu;
+    if (SessionContext::current().param.ayarlar.SFISURUN == QLatin1String("E"))
+        for (int i = 0; i < lines().count(); ++i)
+            if (lines().number(i, kStok) == stokNo && lines().value(i, kDepo).toInt() == depo
+                && lines().text(i, kBirim) == lines().text(i, QStringLiteral("BIRIM1"))) {
+                setLine(i, kMiktar, lines().number(i, kMiktar) + miktar);
+                return i;
+            }
+    const int row = addLine();
+    lines().set(row, kStok, stokNo);
+    stokBilgisi(row);
+    lines().set(row, kMiktar, miktar);
+    lines().set(row, kDepo, depo);
+    recompute();
+    return row;
 }
 
-StokFisSatiri& StokFisi::satirEkleAranan(const QString& text, double miktar, int depoKodu)
+int StokFisi::satirEkleAranan(const QString& text, double miktar, int depoKodu)
 {
-    const StokArama::Sonuc bulunan = StokArama::bul(m_db, text);
+    const StokArama::Sonuc bulunan = StokArama::bul(db(), text);
     if (bulunan.nasil == StokArama::Bulunan::Yok)
         throw UserError(QStringLiteral("Stok Kodu Bulunamadı."));
-    StokFisSatiri& s = satirEkle(bulunan.stokNo, miktar, depoKodu);
-    const bool cikar = StokFisTipi::cikis(m_baslik.tip) || StokFisTipi::transfer(m_baslik.tip);
+    const int row = satirEkle(bulunan.stokNo, miktar, depoKodu);
+    const bool cikar = StokFisTipi::cikis(tip()) || transfer();
     if (bulunan.nasil == StokArama::Bulunan::Barkod && cikar
-        && StokArama::kritikAltina(m_db, s.stokNo, s.hareketMiktari()))
+        && StokArama::kritikAltina(db(), bulunan.stokNo, hareketMiktari(row)))
         Prompter::instance().warn(QStringLiteral("Stok Miktarı Kritik Seviyenin Altına Düşecek"));
-    return s;
+    return row;
 }
 
-void StokFisi::satirSil(int index)
+void StokFisi::headerChanged(const QString& column)
 {
-    if (index >= 0 && index < m_satirlar.size())
-        m_satirlar.removeAt(index);
-    hesapla();
+    if (column == kTarih) {
+        kurlariYenile();
+    } else if (column == QLatin1String("TIP") && isNew()) {
+        putHeader(QStringLiteral("HRKDURUM"), transfer() ? QStringLiteral("E") : QString());
+    } else if (column == QLatin1String("GIRDEPO") && transfer()) {
+        for (int i = 0; i < lines().count(); ++i)
+            lines().set(i, kDepo, header(QStringLiteral("GIRDEPO")).toInt());
+    }
 }
 
-void StokFisi::satirDovizi(int index, const QString& dovizKodu)
+void StokFisi::lineChanged(const QString&, int row, const QString& column)
 {
-    StokFisSatiri& s = m_satirlar[index];
-    s.dovizKodu = dovizKodu.trimmed();
-    const QString k = s.dovizKodu;
-    if (!k.isEmpty() && k != yerelDoviz() && k != QLatin1String("USD") && k != QLatin1String("EUR"))
-        s.tlKurDeger = KurBulDeger(k, 2, m_baslik.tarih);
-    hesapla();
+    if (column == kStok) {
+        stokBilgisi(row);
+    } else if (column == QLatin1String("STOK_KOD_NO")) {
+        // A code typed into the grid: the item it names (nothing when it names none).
+        const StokArama::Sonuc s = StokArama::bul(db(), lines().text(row, column));
+        if (s.nasil != StokArama::Bulunan::Yok) {
+            lines().set(row, kStok, s.stokNo);
+            stokBilgisi(row);
+        }
+    } else if (column == kBirim) {
+        // A unit typed in any case is the item's own unit as it is written on the card.
+        const QString typed = lines().text(row, kBirim);
+        for (const char* b : {"BIRIM1", "BIRIM2", "BIRIM3"}) {
+            const QString own = lines().text(row, QLatin1String(b));
+            if (!own.isEmpty() && own.compare(typed, Qt::CaseInsensitive) == 0)
+                lines().set(row, kBirim, own);
+        }
+    } else if (column == kDoviz) {
+        const QString k = lines().text(row, kDoviz);
+        if (!k.isEmpty() && k != m_yerel && k != QLatin1String("USD") && k != QLatin1String("EUR"))
+            lines().set(row, kKur, KurBulDeger(k, 2, tarih()));
+    }
 }
 
-void StokFisi::hesapla()
+void StokFisi::recompute()
 {
-    const QString yerel = yerelDoviz();
-    StokFisBaslik& b = m_baslik;
-    for (int p = 0; p < 3; ++p)
-        b.brut[p] = b.kdv[p] = b.net[p] = 0;
-    const double usd = b.usdFyt > 0 ? b.usdFyt : 1;
-    const double eur = b.eurFyt > 0 ? b.eurFyt : 1;
-    for (StokFisSatiri& s : m_satirlar) {
+    double brut[3] = {0, 0, 0}, kdv[3] = {0, 0, 0};
+    const double usd = header(QStringLiteral("USDFYT")).toDouble() > 0 ? header(QStringLiteral("USDFYT")).toDouble() : 1;
+    const double eur = header(QStringLiteral("EURFYT")).toDouble() > 0 ? header(QStringLiteral("EURFYT")).toDouble() : 1;
+    LineTable& l = lines();
+    for (int i = 0; i < l.count(); ++i) {
         // Unit prices in the three currencies from the price in the line's currency.
-        const QString k = s.dovizKodu;
-        const bool yerelMi = k.isEmpty() || k == yerel;
-        if (yerelMi)
-            s.tlKurDeger = 1;
+        const QString k = l.text(i, kDoviz);
+        const bool yerel = k.isEmpty() || k == m_yerel;
+        double kur = l.number(i, kKur);
+        if (yerel)
+            kur = 1;
         else if (k == QLatin1String("USD"))
-            s.tlKurDeger = usd;
+            kur = usd;
         else if (k == QLatin1String("EUR"))
-            s.tlKurDeger = eur;
-        else if (s.tlKurDeger <= 0)
-            s.tlKurDeger = 1;
-        s.fiyat = yerelMi ? s.fytDoviz : s.fytDoviz * s.tlKurDeger;
-        s.fytUsd = k == QLatin1String("USD") ? s.fytDoviz : s.fiyat / usd;
-        s.fytEur = k == QLatin1String("EUR") ? s.fytDoviz : s.fiyat / eur;
-        const double fiyatlar[3] = {s.fiyat, s.fytUsd, s.fytEur};
+            kur = eur;
+        else if (kur <= 0)
+            kur = 1;
+        const double dvz = l.number(i, QStringLiteral("FYT_DOVIZ"));
+        const double tl = yerel ? dvz : dvz * kur;
+        const double fiyat[3] = {tl, k == QLatin1String("USD") ? dvz : tl / usd, k == QLatin1String("EUR") ? dvz : tl / eur};
+        l.set(i, kKur, kur);
+        const double miktar = l.number(i, kMiktar);
+        const double oran = l.number(i, QStringLiteral("KDV"));
+        const bool dahil = l.text(i, QStringLiteral("KDV_DAHIL")) == QLatin1String("D");
         for (int p = 0; p < 3; ++p) {
-            const double tutar = s.kdvDahil == QLatin1String("D") ? s.miktar * fiyatlar[p] * 100 / (s.kdv + 100)
-                                                                   : s.miktar * fiyatlar[p];
-            s.kdvsizTut[p] = tutar;
-            s.netKdvsizTut[p] = tutar; // a slip has no discounts
-            s.asilKdv[p] = tutar * s.kdv / 100;
-            b.brut[p] += s.kdvsizTut[p];
-            b.kdv[p] += s.asilKdv[p];
+            // A slip has no discounts: the amount net of VAT is quantity times price.
+            const double tutar = dahil ? miktar * fiyat[p] * 100 / (oran + 100) : miktar * fiyat[p];
+            l.set(i, kFiyat[p], fiyat[p]);
+            l.set(i, kGerTut[p], miktar > 0 ? tutar : 0.0);
+            brut[p] += tutar;
+            kdv[p] += tutar * oran / 100;
         }
     }
-    for (int p = 0; p < 3; ++p)
-        b.net[p] = b.brut[p] + b.kdv[p];
-}
-
-void StokFisi::kontrolEt() const
-{
-    const StokFisBaslik& b = m_baslik;
-    const StokFisHaklari haklar(SessionContext::current());
-    if (StokFisTipi::transfer(b.tip)) {
-        if (b.cikDepo == 0 || b.girDepo == 0 || b.cikDepo == b.girDepo)
-            throw UserError(QStringLiteral("Lütfen Stokların Çıktığı/Girdiği Depoları Aynı Seçmeyin ve Boş Bırakmayın"));
-        for (int d : {b.cikDepo, b.girDepo})
-            if (!haklar.depo(d))
-                throw UserError(depoAdi(m_db, d) + QStringLiteral(" için Hakkınız Yok."));
-        if (b.hrkDurum == QLatin1String("T") && m_yuklenen.hrkDurum != QLatin1String("T") && !haklar.transferEdildi())
-            throw UserError(QStringLiteral("Yetki Sınırlaması Transfer Edildi Seçimi Yapma Yetkiniz Yok!"));
-    }
-    if (b.personKod.trimmed().isEmpty())
-        throw UserError(QStringLiteral("Lütfen İşlem Sorumlusunu Boş Bırakmayın"));
-    if (m_satirlar.isEmpty())
-        throw UserError(QStringLiteral("Boş Fiş Saklanmaz."));
-    for (const StokFisSatiri& s : m_satirlar) {
-        if (s.hareketMiktari() < 0)
-            throw UserError(QStringLiteral("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz."));
-        if (!StokFisTipi::transfer(b.tip) && s.depoKodu == 0)
-            throw UserError(QStringLiteral("Depo seçiniz!"));
+    for (int p = 0; p < 3; ++p) {
+        putHeader(kBrut[p], brut[p]);
+        putHeader(kKdvTut[p], kdv[p]);
+        putHeader(kNet[p], brut[p] + kdv[p]);
     }
 }
 
-StokFisi::KayitSonucu StokFisi::kaydet()
+QList<SaveCheck> StokFisi::checks()
 {
-    hesapla();
-    kontrolEt();
-    // The number first: a counter is never advanced inside an open transaction.
-    if (m_yeni && m_baslik.hrkNo == 0)
-        m_baslik.hrkNo = YeniKayitNo(m_db, QStringLiteral("NEWSATIS"));
-    m_baslik.kullanici = SessionContext::current().KullaniciAdi;
-    if (m_baslik.cariKod.isEmpty())
-        m_baslik.cariKod = QStringLiteral("-STOK FİŞİ-");
-
-    QList<double> eskiStoklar;
-    for (const StokFisSatiri& s : m_yuklenenSatirlar)
-        eskiStoklar << s.stokNo;
-    {
-        DbTransaction tx(m_db);
-        const StokFisiYazici w(m_db);
-        w.baslikYaz(m_baslik, m_yeni);
-        StokFisiYazici::hareketleriSil(m_db, m_baslik.hrkNo, m_baslik.tip);
-        if (!m_yeni && m_yuklenen.tip != m_baslik.tip)
-            StokFisiYazici::hareketleriSil(m_db, m_baslik.hrkNo, m_yuklenen.tip);
-        w.satirlariYaz(m_baslik.hrkNo, m_satirlar);
-        w.hareketleriYaz(m_baslik, m_satirlar);
-        w.maliyetleriYaz(m_baslik, m_satirlar, eskiStoklar);
-        if (!m_yeni) {
-            QStringList simdi, once;
-            for (const StokFisSatiri& s : m_satirlar)
-                simdi << iz(s);
-            for (const StokFisSatiri& s : m_yuklenenSatirlar)
-                once << iz(s);
-            for (const StokFisSatiri& s : m_yuklenenSatirlar)
-                if (!simdi.contains(iz(s)))
-                    logSatir(m_baslik, s, QStringLiteral("Düzeltmede Silindi."));
-            for (const StokFisSatiri& s : m_satirlar)
-                if (!once.contains(iz(s)))
-                    logSatir(m_baslik, s, QStringLiteral("Düzeltmede Eklendi."));
-        }
-        tx.commit();
-    }
-    m_yeni = false;
-    m_yuklenen = m_baslik;
-    m_yuklenenSatirlar = m_satirlar;
-
-    KayitSonucu r;
-    r.hrkNo = m_baslik.hrkNo;
-    r.seriNoEksik = seriNolarEksik();
-    if (r.seriNoEksik)
-        Prompter::instance().warn(
-            QStringLiteral("Eksik veya Falza Yazılmış  Seri Nolar Var. Lütfen Düzeltmeyi Unutmayınız."));
-    return r;
+    QList<SaveCheck> c;
+    c << SaveCheck{QStringLiteral("tarih kilidi"), [this](CheckContext&) {
+              if (!TarihKilitKontrol(db(), tarih(), true))
+                  throw DocumentError(QStringLiteral("Tarih kilidi"), kTarih);
+          }};
+    c << SaveCheck{QStringLiteral("transfer depoları"), [this](CheckContext& x) {
+              if (!transfer())
+                  return;
+              const int cik = header(QStringLiteral("CIKDEPO")).toInt();
+              const int gir = header(QStringLiteral("GIRDEPO")).toInt();
+              if (cik == 0 || gir == 0 || cik == gir)
+                  x.refuse(QStringLiteral("Lütfen Stokların Çıktığı/Girdiği Depoları Aynı Seçmeyin ve Boş Bırakmayın"),
+                           cik == 0 || cik == gir ? QStringLiteral("CIKDEPO") : QStringLiteral("GIRDEPO"));
+              const StokFisHaklari haklar(SessionContext::current());
+              for (const QString& kolon : {QStringLiteral("CIKDEPO"), QStringLiteral("GIRDEPO")})
+                  if (!haklar.depo(header(kolon).toInt()))
+                      x.refuse(depoAdi(db(), header(kolon).toInt()) + QStringLiteral(" için Hakkınız Yok."), kolon);
+              const bool yeniT = headerText(QStringLiteral("HRKDURUM")) == QLatin1String("T")
+                                 && toText(headerModel().loaded().value(QStringLiteral("HRKDURUM"))).trimmed()
+                                        != QLatin1String("T");
+              if (yeniT && !haklar.transferEdildi())
+                  x.refuse(QStringLiteral("Yetki Sınırlaması Transfer Edildi Seçimi Yapma Yetkiniz Yok!"),
+                           QStringLiteral("HRKDURUM"));
+          }};
+    c << SaveCheck{QStringLiteral("sorumlu"), [this](CheckContext& x) {
+              if (headerText(QStringLiteral("PERSON_KOD")).isEmpty())
+                  x.refuse(QStringLiteral("Lütfen İşlem Sorumlusunu Boş Bırakmayın"), QStringLiteral("PERSON_KOD"));
+          }};
+    c << SaveCheck{QStringLiteral("boş fiş"), [this](CheckContext& x) {
+              if (lines().isEmpty())
+                  x.refuse(QStringLiteral("Boş Fiş Saklanmaz."));
+          }};
+    c << SaveCheck{QStringLiteral("satırlar"), [this](CheckContext& x) {
+              const StokFisHaklari haklar(SessionContext::current());
+              for (int i = 0; i < lines().count(); ++i) {
+                  if (lines().number(i, kStok) <= 0)
+                      x.refuse(QStringLiteral("Stok Kodu Bulunamadı."), QStringLiteral("STOK_KOD_NO"), i, kItems);
+                  if (hareketMiktari(i) < 0)
+                      x.refuse(QStringLiteral("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz."),
+                               kBirim, i, kItems);
+                  if (transfer())
+                      continue;
+                  const int depo = lines().value(i, kDepo).toInt();
+                  if (depo == 0)
+                      x.refuse(QStringLiteral("Depo seçiniz!"), kDepo, i, kItems);
+                  if (!haklar.depo(depo))
+                      x.refuse(depoAdi(db(), depo) + QStringLiteral(" için Hakkınız Yok."), kDepo, i, kItems);
+              }
+          }};
+    return c;
 }
 
-bool StokFisi::seriNolarEksik() const
+void StokFisi::duzeltmeKaydi()
 {
-    if (!m_db.tableExists(QStringLiteral("SERIHRK")))
+    const QString tipAdi = StokFisTipi::ad(tip());
+    auto log = [&](const QVariantMap& r, const QString& metin) {
+        KullanciNeYapti(db(), QStringLiteral("Stok Fişi"), key(), r.value(kSira), tip(), tipAdi,
+                        headerText(QStringLiteral("CARIKOD")), r.value(kMiktar), r.value(QStringLiteral("FYT_DOVIZ")),
+                        r.value(kDoviz), QString::number(hrkNo(), 'f', 0), r.value(QStringLiteral("GER_TUT")),
+                        r.value(kStok), r.value(QStringLiteral("STOK_KOD_NO")), metin);
+    };
+    for (const QVariantMap& r : lines().removedForLog())
+        log(r, QStringLiteral("Düzeltmede Silindi."));
+    for (const QVariantMap& r : lines().addedForLog())
+        log(r, QStringLiteral("Düzeltmede Eklendi."));
+}
+
+void StokFisi::write(DocumentWriter& w)
+{
+    if (!isNew())
+        duzeltmeKaydi();
+    putHeader(QStringLiteral("KULLANICI"), SessionContext::current().KullaniciAdi);
+    if (headerText(QStringLiteral("CARIKOD")).isEmpty())
+        putHeader(QStringLiteral("CARIKOD"), kCari);
+    QVariantMap h = headerModel().values();
+    h.insert(kTarih, QDateTime(tarih(), QTime(0, 0)));
+    for (const char* d : {"CIKDEPO", "GIRDEPO"})
+        if (h.value(QLatin1String(d)).toInt() == 0)
+            h.insert(QLatin1String(d), QVariant());
+    w.upsert(QStringLiteral("FISTK"), {kNo}, h);
+
+    QList<QVariantMap> satirlar;
+    for (QVariantMap s : lines().rows()) {
+        s.insert(kNo, key());
+        if (s.value(kDepo).toInt() == 0)
+            s.insert(kDepo, QVariant());
+        satirlar << s;
+    }
+    w.replace(QStringLiteral("FISTKAYR"), {{kNo, key()}}, satirlar);
+
+    StokFisiYazici y(w);
+    y.hareketleriSil(hrkNo(), tip());
+    const QString eskiTip = toText(headerModel().loaded().value(QStringLiteral("TIP"))).trimmed();
+    if (!isNew() && !eskiTip.isEmpty() && eskiTip != tip())
+        y.hareketleriSil(hrkNo(), eskiTip);
+    y.hareketleriYaz(h, satirlar);
+
+    // Serial rows of lines taken off the slip go with them.
+    if (seriTablosu(db()))
+        for (const QVariantMap& d : lines().deletedRows())
+            w.remove(QStringLiteral("SERIHRK"), {{QStringLiteral("SATISNO"), key()}, {QStringLiteral("TIP"), tip()},
+                                                 {kSira, d.value(kSira)}});
+
+    y.maliyetleriSil(hrkNo());
+    y.maliyetleriYaz(h, satirlar);
+    QSet<double> stoklar(m_yuklenenStoklar.cbegin(), m_yuklenenStoklar.cend());
+    for (const QVariantMap& s : satirlar)
+        stoklar.insert(s.value(kStok).toDouble());
+    for (double s : stoklar)
+        MaliyetFiyati::guncelle(db(), s);
+
+    IthalatSevkBaglantisi::fisKaydedildi(db(), hrkNo(), satirlar);
+    if (seriTablosu(db()))
+        // The serial rows of a line stand in the warehouse its movement went to.
+        db().exec(QStringLiteral("UPDATE SERIHRK SET DEPO_KODU = (SELECT MAX(H.DEPO_KODU) FROM STOKHRK H WHERE "
+                                 "H.SATISNO = SERIHRK.SATISNO AND H.TIP = SERIHRK.TIP AND H.SIRANO = SERIHRK.SIRANO "
+                                 "AND H.CARIKOD = :C) WHERE SATISNO = :N AND TIP = :T"),
+                  {{"C", kCari}, {"N", key()}, {"T", tip()}});
+}
+
+bool StokFisi::seriNolarUymuyor() const
+{
+    if (!seriTablosu(db()))
         return false;
     // Per movement row of a tracked item: its serial rows must number its quantity.
-    const auto rows = m_db.records(
-        QStringLiteral("SELECT H.SIRANO, H.STOK_NO, SUM(H.GIRMIK), SUM(H.CIKMIK), "
+    const bool giris = !StokFisTipi::cikis(tip());
+    const auto rows = db().records(
+        QStringLiteral("SELECT SUM(H.GIRMIK), SUM(H.CIKMIK), "
                        "(SELECT COUNT(*) FROM SERIHRK R WHERE R.SATISNO = H.SATISNO AND R.TIP = H.TIP "
                        " AND R.SIRANO = H.SIRANO AND R.STOK_NO = H.STOK_NO) "
                        "FROM STOKHRK H INNER JOIN STOK S ON (S.STOK_NO = H.STOK_NO) "
-                       "WHERE H.SATISNO = :N AND H.TIP = :T AND S.SERITAKIP = 'E' GROUP BY H.SIRANO, H.STOK_NO"),
-        {{"N", m_baslik.hrkNo}, {"T", m_baslik.tip}});
-    const bool giris = !StokFisTipi::cikis(m_baslik.tip);
+                       "WHERE H.SATISNO = :N AND H.TIP = :T AND H.CARIKOD = :C AND S.SERITAKIP = 'E' "
+                       "GROUP BY H.SATISNO, H.TIP, H.SIRANO, H.STOK_NO"),
+        {{"N", key()}, {"T", tip()}, {"C", kCari}});
     for (const QSqlRecord& r : rows) {
-        const double beklenen = giris ? r.value(2).toDouble() : r.value(3).toDouble();
-        if (r.value(4).toDouble() != beklenen)
+        // A transfer's line moves its quantity once out and once in: its serials count once.
+        const double beklenen = transfer() ? r.value(0).toDouble() : giris ? r.value(0).toDouble() : r.value(1).toDouble();
+        if (r.value(2).toDouble() != beklenen)
             return true;
     }
     return false;
 }
 
-bool StokFisi::degisti() const
+QList<AfterCommitStep> StokFisi::afterCommit()
 {
-    if (iz(m_baslik) != iz(m_yuklenen) || m_satirlar.size() != m_yuklenenSatirlar.size())
-        return true;
-    for (int i = 0; i < m_satirlar.size(); ++i)
-        if (iz(m_satirlar.at(i)) != iz(m_yuklenenSatirlar.at(i)))
-            return true;
-    return false;
+    m_yuklenenStoklar.clear();
+    for (int i = 0; i < lines().count(); ++i)
+        m_yuklenenStoklar << lines().number(i, kStok);
+    QList<AfterCommitStep> steps;
+    // The ledger writes no voucher for a stock slip; the question is still the user's.
+    if (auto s = LedgerHook::step(db(), {QStringLiteral("FISTK"), tip(), hrkNo()}, QStringLiteral("S")))
+        steps << *s;
+    else
+        steps << AfterCommitStep{AfterCommitStep::Kind::Ledger, QStringLiteral("Muhasebe Kaydı Yapılsın mı?"), {}};
+    if (seriNolarUymuyor())
+        steps << AfterCommitStep{AfterCommitStep::Kind::Serial, {}, [] {
+                                     Prompter::instance().warn(QStringLiteral(
+                                         "Eksik veya Falza Yazılmış  Seri Nolar Var. Lütfen Düzeltmeyi Unutmayınız."));
+                                 }};
+    return steps;
+}
+
+void StokFisi::lineRemovalChecks(CheckContext& c, const QString&, int row)
+{
+    if (isNew() || lines().state(row) == LineTable::State::Added || !seriTablosu(db()))
+        return;
+    if (db().any(QStringLiteral("SELECT 1 FROM SERIHRK WHERE SATISNO = :N AND TIP = :T AND SIRANO = :S"),
+                 {{"N", key()}, {"T", tip()}, {"S", lines().value(row, kSira)}}))
+        c.ask(kSeriSoru);
+}
+
+QList<SaveCheck> StokFisi::deleteChecks()
+{
+    QList<SaveCheck> c;
+    c << SaveCheck{QStringLiteral("muhasebe"), [this](CheckContext& x) {
+              const QVariant fis = header(QStringLiteral("FIS_NO"));
+              if (!fis.isNull() && fis.toDouble() != 0)
+                  x.refuse(QStringLiteral("Bu Hareketin Muhasebe Kayıt Fişi Var. Silinemez."));
+          }};
+    c << SaveCheck{QStringLiteral("hak"), [this](CheckContext& x) {
+              const QString engel = StokFisHaklari(SessionContext::current()).silmeEngeli(tip());
+              if (!engel.isEmpty())
+                  x.refuse(engel);
+          }};
+    c << SaveCheck{QStringLiteral("onay"), [this](CheckContext& x) {
+              x.ask(QStringLiteral("Kayıt Silnsin mi?"));
+              if (seriTablosu(db())
+                  && db().any(QStringLiteral("SELECT 1 FROM SERIHRK WHERE SATISNO = :N AND TIP = :T"),
+                              {{"N", key()}, {"T", tip()}}))
+                  x.ask(QStringLiteral("Silinmek istenen alışa ait Seri No bilgileri var.Kaydın silinmesi durumunda "
+                                       "seri no bilgileri de silinecektir.Kayıt Silinsin mi?"));
+          }};
+    return c;
+}
+
+void StokFisi::erase(DocumentWriter& w)
+{
+    const QVariantMap belge{{QStringLiteral("SATISNO"), key()}, {QStringLiteral("TIP"), tip()}};
+    if (seriTablosu(db()))
+        w.remove(QStringLiteral("SERIHRK"), belge);
+    if (db().tableExists(QStringLiteral("SERTAKIP"))) {
+        // Serials this slip brought in: unsold ones go, sold ones lose their purchase side.
+        const Params p{{"N", key()}, {"C", kCari}};
+        db().exec(QStringLiteral("DELETE FROM SERTAKIP WHERE ALIMNO = :N AND ALIS_CARI = :C "
+                                 "AND (SATISNO IS NULL OR SATISNO = 0)"),
+                  p);
+        db().exec(QStringLiteral("UPDATE SERTAKIP SET ALIMNO = 0, ALIS_CARI = NULL, AL_FRADI = NULL, AL_FAT_NO = NULL, "
+                                 "AL_IRS_NO = NULL, AL_SIRANO = 0 WHERE ALIMNO = :N AND ALIS_CARI = :C"),
+                  p);
+    }
+    StokFisiYazici y(w);
+    y.hareketleriSil(hrkNo(), tip());
+    // Its cost rows go with it, so the items' averages no longer count them.
+    y.maliyetleriSil(hrkNo());
+    for (double s : QSet<double>(m_yuklenenStoklar.cbegin(), m_yuklenenStoklar.cend()))
+        MaliyetFiyati::guncelle(db(), s);
+    IthalatSevkBaglantisi::fisSilindi(db(), hrkNo());
+    w.remove(QStringLiteral("FISTKAYR"), {{kNo, key()}});
+    db().exec(QStringLiteral("DELETE FROM FISTK WHERE HRKNO=:hrkNosu"), {{"hrkNosu", key()}});
 }
 
 } // namespace nimbo

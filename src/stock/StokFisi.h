@@ -1,79 +1,72 @@
 #pragma once
-#include "db/Db.h"
-#include "stock/StokFisVerisi.h"
-
-#include <QList>
+#include "model/DocumentModel.h"
 
 namespace nimbo {
 
-// A stock slip: header, lines, computed totals, and its save. The movement rows (STOKHRK)
-// and cost rows (MALIFYT) it owns are rewritten on every save.
+// "Stok Fişi": a stock slip (header FISTK, lines FISTKAYR). It owns its movement rows in
+// STOKHRK (by HRKNO, slip type and '-STOK FİŞİ-') and, for the types that carry a cost, its
+// cost rows in MALIFYT; every save rewrites them from the current lines.
 //
-//   StokFisi f(db);
-//   f.yeni("D");
-//   f.baslik().personKod = "P1";
-//   f.satirEkle(stokNo).miktar = 10;
-//   f.kaydet();
-class StokFisi {
+//   StokFisi f(db, "D");
+//   f.setHeader("PERSON_KOD", "P1");
+//   f.satirEkle(stokNo, 10, 1);
+//   runAfterCommitSteps(f.save().steps);
+//
+// Lines carry, beside their FISTKAYR columns, the item's units (BIRIM1..3, B_KATSAYI2/3),
+// read with the item; the writer leaves them out.
+class StokFisi : public DocumentModel {
 public:
-    // What the window does after the commit.
-    struct KayitSonucu {
-        double hrkNo = 0;
-        bool muhasebeSorusu = true; // ask "Muhasebe Kaydı Yapılsın mı?"
-        bool seriNoEksik = false;   // serial numbers do not match the movements (already warned)
-    };
+    inline static const QString kCari = QStringLiteral("-STOK FİŞİ-");
 
-    explicit StokFisi(const Db& db);
+    StokFisi(const Db& db, const QString& tip = QStringLiteral("D"));
 
-    // A new slip of the type: today's date and rates, the user, a planned transfer.
-    void yeni(const QString& tip);
-    // Loads a saved slip; UserError when it is gone.
-    void ac(double hrkNo);
-    bool yeniMi() const { return m_yeni; }
+    QString tip() const { return headerText(QStringLiteral("TIP")); }
+    bool transfer() const;
+    QDate tarih() const;
+    double hrkNo() const { return key().toDouble(); }
 
-    StokFisBaslik& baslik() { return m_baslik; }
-    const StokFisBaslik& baslik() const { return m_baslik; }
-    QList<StokFisSatiri>& satirlar() { return m_satirlar; }
-    const QList<StokFisSatiri>& satirlar() const { return m_satirlar; }
+    // A line for the item in its main unit, priced at its cost (else purchase) price, in the
+    // given warehouse (a transfer's lines take its target). With the firm's "add to the
+    // existing line" switch, an item already on the slip in that warehouse adds to it.
+    // Returns the line's index.
+    int satirEkle(double stokNo, double miktar = 1, int depoKodu = 0);
+    // The item typed as code, barcode or name start; UserError "Stok Kodu Bulunamadı." when
+    // none matches. An outgoing line taken by barcode warns when the item would fall below
+    // its critical level.
+    int satirEkleAranan(const QString& text, double miktar = 1, int depoKodu = 0);
 
-    // Appends a line for the item in its main unit, priced at its cost price; the line's
-    // warehouse is the slip's target (transfers) or the given one.
-    StokFisSatiri& satirEkle(double stokNo, double miktar = 1, int depoKodu = 0);
-    // A line for the item typed as code, barcode or name start; UserError when none matches.
-    // Taken by barcode on a slip that takes stock out, it warns when the item would fall
-    // below its critical level.
-    StokFisSatiri& satirEkleAranan(const QString& text, double miktar = 1, int depoKodu = 0);
-    void satirSil(int index);
-    // Line currency: the line's rate follows the slip's rates for USD and EUR, the day's
-    // rate for any other currency, 1 for the local one.
-    void satirDovizi(int index, const QString& dovizKodu);
-    // A new date takes that day's USD and EUR rates.
-    void tarihDegisti(const QDate& tarih);
+    // The quantity of a line in the item's main unit; -1 when its unit is none of the three.
+    static double hareketMiktari(const QVariantMap& satir);
+    double hareketMiktari(int row) const { return hareketMiktari(lines().row(row)); }
+    // Unit value of the line's movement in local currency, USD or EUR (0 for no quantity).
+    static double birimDeger(const QVariantMap& satir, const QString& tutarKolonu);
 
-    // Line values and totals; arithmetic only.
-    void hesapla();
+    void recompute() override;
+    QList<SaveCheck> checks() override;
 
-    // Checks in order (UserError at the first refusal; nothing written), numbering of a new
-    // slip, then header, lines, movements and cost rows in one transaction.
-    KayitSonucu kaydet();
-
-    // The state as loaded or last saved differs from the current one.
-    bool degisti() const;
-    // The transfer state as loaded (empty for a new slip).
-    QString yuklenenDurum() const { return m_yuklenen.hrkDurum; }
+protected:
+    void defaults() override;
+    void load(const QVariant& key) override;
+    void allocateNumber() override;
+    void write(DocumentWriter& w) override;
+    QList<AfterCommitStep> afterCommit() override;
+    void headerChanged(const QString& column) override;
+    void lineChanged(const QString& lines, int row, const QString& column) override;
+    QVariantMap lineDefaults(const QString& lines) override;
+    void lineRemovalChecks(CheckContext& c, const QString& lines, int row) override;
+    QList<SaveCheck> deleteChecks() override;
+    void erase(DocumentWriter& w) override;
 
 private:
-    void kontrolEt() const;
-    bool seriNolarEksik() const;
-    void birimleriOku(StokFisSatiri& s) const;
-    QString yerelDoviz() const;
+    void stokBilgisi(int row);
+    void kurlariYenile();
+    void duzeltmeKaydi();
+    bool seriNolarUymuyor() const;
 
-    Db m_db;
-    bool m_yeni = true;
-    StokFisBaslik m_baslik;
-    QList<StokFisSatiri> m_satirlar;
-    StokFisBaslik m_yuklenen;
-    QList<StokFisSatiri> m_yuklenenSatirlar;
+    QString m_yerel;
+    QString m_yeniTip; // the type a new slip starts with
+    // Items of the slip as loaded: their average cost is recomputed even when their line went.
+    QList<double> m_yuklenenStoklar;
 };
 
 } // namespace nimbo

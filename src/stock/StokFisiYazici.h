@@ -1,31 +1,25 @@
 #pragma once
-#include "db/Db.h"
-#include "stock/StokFisVerisi.h"
-
-#include <QList>
+#include "db/DocumentWriter.h"
 
 namespace nimbo {
 
-// Writes a stock slip and the rows it owns, inside the caller's transaction.
+// The rows a stock slip owns besides its header and lines, written through the document's
+// writer inside its transaction: movements (STOKHRK) and cost rows (MALIFYT).
 class StokFisiYazici {
 public:
-    explicit StokFisiYazici(const Db& db) : m_db(db) {}
+    explicit StokFisiYazici(DocumentWriter& w) : m_w(w) {}
 
-    void baslikYaz(const StokFisBaslik& b, bool yeni) const;
-    // Replaces every line of the slip.
-    void satirlariYaz(double hrkNo, const QList<StokFisSatiri>& satirlar) const;
-    // Replaces the slip's movement rows: a transfer moves stock only once marked 'T'.
-    void hareketleriYaz(const StokFisBaslik& b, const QList<StokFisSatiri>& satirlar) const;
-    // Replaces the slip's cost rows (types that carry a cost) and recomputes the weighted
-    // average cost of every item the slip names now or named before.
-    void maliyetleriYaz(const StokFisBaslik& b, const QList<StokFisSatiri>& satirlar,
-                        const QList<double>& eskiStoklar) const;
-
-    static void hareketleriSil(const Db& db, double hrkNo, const QString& tip);
-    static void maliyetleriSil(const Db& db, double hrkNo);
+    // The slip's own movement rows of one type (a purchase numbered alike writes 'A' too).
+    void hareketleriSil(double hrkNo, const QString& tip);
+    // One row per line, out for outgoing types and in for incoming ones; a transfer writes
+    // the source's out-row then the target's in-row, and nothing while it is only planned.
+    void hareketleriYaz(const QVariantMap& baslik, const QList<QVariantMap>& satirlar);
+    void maliyetleriSil(double hrkNo);
+    // One cost row per line, per main unit and net of VAT, for the types that carry a cost.
+    void maliyetleriYaz(const QVariantMap& baslik, const QList<QVariantMap>& satirlar);
 
 private:
-    Db m_db;
+    DocumentWriter& m_w;
 };
 
 } // namespace nimbo

@@ -1,7 +1,10 @@
 #include "services/SessionContext.h"
 #include "stock/DepoKarti.h"
 #include "stock/StockQuantities.h"
-#include "stock/forms/StokFisSatirModeli.h"
+#include "printing/forms/ReportOutput.h"
+#include "widgets/TotalsPanel.h"
+
+#include <QPrintPreviewDialog>
 #include "stock/forms/TFormDepoBr.h"
 #include "stock/forms/TFormDepoStoklari.h"
 #include "stock/forms/TFormStkFis.h"
@@ -39,11 +42,13 @@ protected:
         auto* c = child<QComboBox>(w, QLatin1String(combo));
         c->setCurrentIndex(c->findData(data));
     }
-    static void setCell(TFormStkFis& f, int row, int col, const QString& text)
+    // Types into a cell of the line grid as its editor hands the text over.
+    static void setCell(TFormStkFis& f, int row, const char* field, const QString& text)
     {
-        StokFisSatirModeli* m = f.satirModeli();
-        ASSERT_TRUE(m->setData(m->index(row, col), text));
+        LineGridModel* m = f.lineGrid()->lineModel();
+        ASSERT_TRUE(m->setData(m->index(row, m->columnOf(QLatin1String(field))), text, Qt::EditRole));
     }
+    static int lineCount(TFormStkFis& f) { return f.lineGrid()->lineModel()->rowCount(); }
     double onHand(int depo)
     {
         for (const auto& w : StockQuantities::perWarehouse(db, 10))
@@ -67,11 +72,12 @@ TEST_F(StokFisWindows, OpeningSlipThenTransferMoveTheQuantities)
         choose(&f, "CmbDEPO", 1);
         type(&f, "EditARA", "VİDA-4");
         QTest::keyClick(child<QLineEdit>(&f, "EditARA"), Qt::Key_Return);
-        ASSERT_EQ(f.satirModeli()->rowCount(), 1);
-        setCell(f, 0, StokFisSatirModeli::Miktar, "3");
-        setCell(f, 0, StokFisSatirModeli::Birim, "koli");
-        setCell(f, 0, StokFisSatirModeli::Fiyat, "250,5");
-        EXPECT_EQ(child<QLabel>(&f, "LblTOPLAM")->text().left(14), QStringLiteral("Brüt: 751,50  "));
+        ASSERT_EQ(lineCount(f), 1);
+        setCell(f, 0, "MIKTAR", "3");
+        setCell(f, 0, "BIRIM", "koli");
+        setCell(f, 0, "FYT_DOVIZ", "250,5");
+        EXPECT_EQ(f.totals()->shown("BRUTTUT"), QStringLiteral("751,50"));
+        EXPECT_EQ(f.totals()->shown("NETTUT"), QStringLiteral("901,80"));
         (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
         click(&f, "BtnSAKLA");
         EXPECT_EQ(f.result(), QDialog::Accepted);
@@ -88,7 +94,7 @@ TEST_F(StokFisWindows, OpeningSlipThenTransferMoveTheQuantities)
         choose(&t, "CmbHRKDURUM", "T");
         type(&t, "EditARA", "VİDA-4");
         click(&t, "BtnEKLE");
-        setCell(t, 0, StokFisSatirModeli::Miktar, "120");
+        setCell(t, 0, "MIKTAR", "120");
         (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
         click(&t, "BtnSAKLA");
         EXPECT_EQ(t.result(), QDialog::Accepted);
@@ -112,12 +118,12 @@ TEST_F(StokFisWindows, RefusalKeepsTheWindowAndCloseAsks)
     choose(&f, "CmbDEPO", 2);
     type(&f, "EditARA", "vida");
     click(&f, "BtnEKLE");
-    ASSERT_EQ(f.satirModeli()->rowCount(), 1);
+    ASSERT_EQ(lineCount(f), 1);
     (*prompter)->expectWarn("Lütfen İşlem Sorumlusunu Boş Bırakmayın");
     click(&f, "BtnSAKLA");
     EXPECT_TRUE(f.isVisible());
     (*prompter)->expectAsk("Kaydı Saklamak İstiyormusunuz?", false);
-    click(&f, "BtnVAZGEC");
+    f.close(); // the window's close box
     EXPECT_FALSE(f.isVisible());
     EXPECT_FALSE(db.any("SELECT 1 FROM FISTK"));
 }
@@ -126,11 +132,11 @@ TEST_F(StokFisWindows, RefusalKeepsTheWindowAndCloseAsks)
 // correction right is told so before any window opens.
 TEST_F(StokFisWindows, CorrectionRightsAndTheTwoWindowLimit)
 {
-    StokFisi s(db);
-    s.yeni("D");
-    s.baslik().personKod = "P7";
+    StokFisi s(db, "D");
+    s.setHeader("PERSON_KOD", "P7");
     s.satirEkle(10, 5, 1);
-    const double no = s.kaydet().hrkNo;
+    s.save();
+    const double no = s.hrkNo();
 
     TFormStokFisBak list;
     SessionContext::current().setHak("STKFISDUZEL", "E");
@@ -141,7 +147,7 @@ TEST_F(StokFisWindows, CorrectionRightsAndTheTwoWindowLimit)
     TFormStkFis a(0, "D");
     TFormStkFis b(no, "D");
     EXPECT_EQ(TFormStkFis::acikPencere(), 2);
-    EXPECT_EQ(b.fis().satirlar().size(), 1);
+    EXPECT_EQ(b.fis().lines().count(), 1);
     (*prompter)->expectWarn("2 den fazla Stok Fişi Penceresi ile Çalışılmaz.Lütfen Stok Fişi Pencerelerinden Birini "
                             "Kapatıp Bu Kaydı yeniden Çağırmayo Deneyin.");
     EXPECT_FALSE(list.duzelt(no, "D"));
@@ -151,11 +157,10 @@ TEST_F(StokFisWindows, CorrectionRightsAndTheTwoWindowLimit)
 // warehouse that holds movements.
 TEST_F(StokFisWindows, WarehouseListDelete)
 {
-    StokFisi s(db);
-    s.yeni("D");
-    s.baslik().personKod = "P7";
+    StokFisi s(db, "D");
+    s.setHeader("PERSON_KOD", "P7");
     s.satirEkle(10, 5, 1);
-    s.kaydet();
+    s.save();
     TFormDepoBr w;
     ASSERT_EQ(w.rowCount(), 2);
     ASSERT_TRUE(w.locate(1));
@@ -166,4 +171,27 @@ TEST_F(StokFisWindows, WarehouseListDelete)
     (*prompter)->expectAsk("Kayıt Silinsin mi?", true);
     w.runDelete();
     EXPECT_EQ(w.rowCount(), 1);
+}
+
+// Yazdır on a new slip saves it first, then shows what was stored in the preview; a refused
+// save previews nothing.
+TEST_F(StokFisWindows, PrintSavesFirstThenPreviews)
+{
+    int previews = 0;
+    ReportOutput::hooks().preview = [&](QPrintPreviewDialog&) { ++previews; };
+    TFormStkFis f(0, "F");
+    f.show();
+    choose(&f, "CmbDEPO", 1);
+    type(&f, "EditARA", "VİDA-4");
+    click(&f, "BtnEKLE");
+    (*prompter)->expectWarn("Lütfen İşlem Sorumlusunu Boş Bırakmayın");
+    click(&f, "BtnYAZDIR");
+    EXPECT_EQ(previews, 0);
+    choose(&f, "CmbPERSON_KOD", "P7");
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
+    click(&f, "BtnYAZDIR");
+    EXPECT_EQ(previews, 1);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_TRUE(db.any("SELECT 1 FROM FISTK WHERE TIP = 'F'"));
+    ReportOutput::hooks().preview = nullptr;
 }

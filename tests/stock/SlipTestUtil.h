@@ -1,6 +1,7 @@
 #pragma once
 #include "StockTestUtil.h"
 #include "services/SessionContext.h"
+#include "model/DocumentError.h"
 #include "services/Prompter.h"
 #include "services/YeniKayitNo.h"
 #include "stock/DepoKarti.h"
@@ -10,18 +11,6 @@
 #include "support/TestEnv.h"
 
 namespace nimbo::test {
-
-// Runs f the way a window does: a refusal is shown as a warning. True when nothing refused.
-inline bool runQuietly(const std::function<void()>& f)
-{
-    try {
-        f();
-        return true;
-    } catch (const UserError& e) {
-        Prompter::instance().warn(e.message());
-        return false;
-    }
-}
 
 // A logged-in user with every right, the transfer switch on, two warehouses and a
 // responsible person of their own.
@@ -57,24 +46,24 @@ protected:
     // A saved transfer of one line between two warehouses, done ('T') or planned ('E').
     double transfer(double stokNo, double miktar, int from, int to, const QString& durum = QStringLiteral("T"))
     {
-        StokFisi f(db);
-        f.yeni(QStringLiteral("O"));
-        f.baslik().cikDepo = from;
-        f.baslik().girDepo = to;
-        f.baslik().hrkDurum = durum;
+        StokFisi f(db, QStringLiteral("O"));
+        f.setHeader(QStringLiteral("CIKDEPO"), from);
+        f.setHeader(QStringLiteral("GIRDEPO"), to);
+        f.setHeader(QStringLiteral("HRKDURUM"), durum);
         f.satirEkle(stokNo, miktar);
-        return f.kaydet().hrkNo;
+        f.save();
+        return f.hrkNo();
     }
     // A saved slip of the type with one line per (item, quantity, price) in the warehouse.
     double slip(const QString& tip, const QList<std::tuple<double, double, double>>& lines, int depoKodu = 1,
                 const QDate& tarih = QDate(2026, 3, 1))
     {
-        StokFisi f(db);
-        f.yeni(tip);
-        f.tarihDegisti(tarih);
+        StokFisi f(db, tip);
+        f.setHeader(QStringLiteral("TARIH"), tarih);
         for (const auto& [stok, miktar, fiyat] : lines)
-            f.satirEkle(stok, miktar, depoKodu).fytDoviz = fiyat;
-        return f.kaydet().hrkNo;
+            f.setLine(f.satirEkle(stok, miktar, depoKodu), QStringLiteral("FYT_DOVIZ"), fiyat);
+        f.save();
+        return f.hrkNo();
     }
 };
 

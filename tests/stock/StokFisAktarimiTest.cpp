@@ -30,20 +30,19 @@ protected:
 TEST_F(StokFisAktarimiTest, GoodRowsBecomeLinesBadRowsAreListed)
 {
     for (const char* file : {"slip_lines.csv", "slip_lines.xlsx", "slip_lines.xls"}) {
-        StokFisi f(db);
-        f.yeni("D");
+        StokFisi f(db, "D");
         (*prompter)->expectWarn("Hatalı okunan stoklar mevcut!");
         const auto r = StokFisAktarimi(db).satirlaraAktar(f, fixture(file), 2);
-        ASSERT_EQ(f.satirlar().size(), 3) << file;
-        EXPECT_DOUBLE_EQ(f.satirlar()[0].stokNo, a);
-        EXPECT_DOUBLE_EQ(f.satirlar()[0].miktar, 10);
-        EXPECT_DOUBLE_EQ(f.satirlar()[0].fiyat, 2.5) << file;
-        EXPECT_EQ(f.satirlar()[0].depoKodu, 2);
-        EXPECT_DOUBLE_EQ(f.satirlar()[1].stokNo, b);
-        EXPECT_DOUBLE_EQ(f.satirlar()[1].fiyat, 12);
-        EXPECT_DOUBLE_EQ(f.satirlar()[2].stokNo, c) << file;
-        EXPECT_DOUBLE_EQ(f.satirlar()[2].miktar, 1234.5);
-        EXPECT_DOUBLE_EQ(f.baslik().brut[TL], 25 + 36);
+        ASSERT_EQ(f.lines().count(), 3) << file;
+        EXPECT_DOUBLE_EQ(f.lines().number(0, "STOK_NO"), a);
+        EXPECT_DOUBLE_EQ(f.lines().number(0, "MIKTAR"), 10);
+        EXPECT_DOUBLE_EQ(f.lines().number(0, "FIYAT"), 2.5) << file;
+        EXPECT_EQ(f.lines().value(0, "DEPO_KODU").toInt(), 2);
+        EXPECT_DOUBLE_EQ(f.lines().number(1, "STOK_NO"), b);
+        EXPECT_DOUBLE_EQ(f.lines().number(1, "FIYAT"), 12);
+        EXPECT_DOUBLE_EQ(f.lines().number(2, "STOK_NO"), c) << file;
+        EXPECT_DOUBLE_EQ(f.lines().number(2, "MIKTAR"), 1234.5);
+        EXPECT_DOUBLE_EQ(f.headerNumber("BRUTTUT"), 25 + 36);
 
         QStringList bad;
         for (const auto& h : r.hatali)
@@ -62,15 +61,14 @@ TEST_F(StokFisAktarimiTest, UnreadableFilesAreRefused)
 {
     for (const char* file : {"damaged.xlsx", "not_a_sheet.xlsx", "missing.xlsx", "make_fixtures.py",
                              "not_a_sheet.xls"}) {
-        StokFisi f(db);
-        f.yeni("D");
+        StokFisi f(db, "D");
         try {
             StokFisAktarimi(db).satirlaraAktar(f, fixture(file), 1);
             ADD_FAILURE() << file << " was read";
         } catch (const UserError& e) {
             EXPECT_TRUE(e.message().startsWith("Dosya okunamadı: ")) << file << e.message().toStdString();
         }
-        EXPECT_TRUE(f.satirlar().isEmpty());
+        EXPECT_TRUE(f.lines().isEmpty());
     }
 }
 
@@ -100,30 +98,27 @@ TEST_F(StokFisAktarimiTest, CountImport)
     slip("D", {{ca, 10, 1}, {cb, 5, 1}, {cc, 5, 1}}, 1);
     StokFisAktarimi imp(db);
 
-    StokFisi f(db);
-    f.yeni("T");
+    StokFisi f(db, "T");
     (*prompter)->expectWarn("Depo seçiniz!");
     EXPECT_EQ(imp.sayimAktar(f, fixture("count.csv"), 0), 0);
 
     (*prompter)->expectWarn("Hatalı okunan stoklar mevcut!");
     (*prompter)->expectInfo("1 adet sayım aktarımı tamamlandı");
     EXPECT_EQ(imp.sayimAktar(f, fixture("count.csv"), 1), 1);
-    ASSERT_EQ(f.satirlar().size(), 1);
-    EXPECT_DOUBLE_EQ(f.satirlar()[0].stokNo, ca);
-    EXPECT_DOUBLE_EQ(f.satirlar()[0].miktar, 2);
+    ASSERT_EQ(f.lines().count(), 1);
+    EXPECT_DOUBLE_EQ(f.lines().number(0, "STOK_NO"), ca);
+    EXPECT_DOUBLE_EQ(f.lines().number(0, "MIKTAR"), 2);
 
-    StokFisi z(db);
-    z.yeni("Z");
+    StokFisi z(db, "Z");
     (*prompter)->expectWarn("Hatalı okunan stoklar mevcut!");
     (*prompter)->expectInfo("1 adet sayım aktarımı tamamlandı");
     EXPECT_EQ(imp.sayimAktar(z, fixture("count.csv"), 1), 1);
-    EXPECT_DOUBLE_EQ(z.satirlar()[0].stokNo, cb);
-    EXPECT_DOUBLE_EQ(z.satirlar()[0].miktar, 2);
+    EXPECT_DOUBLE_EQ(z.lines().number(0, "STOK_NO"), cb);
+    EXPECT_DOUBLE_EQ(z.lines().number(0, "MIKTAR"), 2);
 
-    StokFisi empty(db);
-    empty.yeni("Z");
+    StokFisi empty(db, "Z");
     (*prompter)->expectWarn("Hatalı okunan stoklar mevcut!");
     (*prompter)->expectWarn("Aktarılacak sayım mevcut değil!");
     EXPECT_EQ(imp.sayimAktar(empty, fixture("count.csv"), 2), 0); // nothing below the books in warehouse 2
-    EXPECT_TRUE(empty.satirlar().isEmpty());
+    EXPECT_TRUE(empty.lines().isEmpty());
 }

@@ -8,6 +8,7 @@ void registerAccountsScenarios();
 void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
+void registerMailScenarios();
 void registerSlipScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
@@ -19,6 +20,7 @@ void registerAllScenarios()
     registerStockScenarios();
     registerStatementScenarios();
     registerLedgerScenarios();
+    registerMailScenarios();
     registerSlipScenarios();
 }
 

@@ -1,4 +1,5 @@
 #include "BenchRunner.h"
+#include "BenchSql.h"
 #include "db/DbTransaction.h"
 #include "db/Errors.h"
 #include "db/SchemaManager.h"
@@ -18,18 +19,6 @@ namespace nimbo::bench {
 namespace {
 
 const QString kWorkerFlag = QStringLiteral("--services-counter-worker");
-
-// A fresh year database with the full schema, opened as the session's year connection.
-Db freshYear(const BenchContext& ctx, const QString& name)
-{
-    const ConnectionParams p = ctx.year(name);
-    if (Db::databaseExists(p))
-        Db::dropDatabase(p);
-    Db::createDatabase(p);
-    Db db = Db::open(kOrbita, p);
-    SchemaManager::createYear(db);
-    return db;
-}
 
 void dropYear(const Db& db)
 {
@@ -65,7 +54,7 @@ QList<Timing> counterScenario(const BenchContext& ctx)
 {
     QList<Timing> out;
     const int n = 1000 * ctx.size;
-    Db db = freshYear(ctx, QStringLiteral("BENCHSAYAC2026"));
+    Db db = freshYear(ctx.year(QStringLiteral("BENCHSAYAC2026")));
     const QString engine = ctx.driver == QLatin1String("PGSQL") ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite");
 
     out << Timing{QStringLiteral("YeniKayitNo, 1 process (%1)").arg(engine), n, timeIt([&] {
@@ -105,7 +94,7 @@ QList<Timing> counterScenario(const BenchContext& ctx)
 QList<Timing> rateScenario(const BenchContext& ctx)
 {
     QList<Timing> out;
-    Db db = freshYear(ctx, QStringLiteral("BENCHKUR2026"));
+    Db db = freshYear(ctx.year(QStringLiteral("BENCHKUR2026")));
     SessionContext& s = SessionContext::current();
     s.CalismaYili = QStringLiteral("2026");
     s.CalismaYiliNo = 2026;

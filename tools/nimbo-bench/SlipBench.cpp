@@ -57,16 +57,17 @@ void loginBenchUser(const Db& db)
 
 double saveSlip(const Db& db, const QString& tip, int first, int items)
 {
-    StokFisi f(db);
-    f.yeni(tip);
+    StokFisi f(db, tip);
     if (tip == QLatin1String("O")) {
-        f.baslik().cikDepo = 1;
-        f.baslik().girDepo = 2;
-        f.baslik().hrkDurum = QStringLiteral("T");
+        f.setHeader(QStringLiteral("CIKDEPO"), 1);
+        f.setHeader(QStringLiteral("GIRDEPO"), 2);
+        f.setHeader(QStringLiteral("HRKDURUM"), QStringLiteral("T"));
     }
     for (int l = 0; l < 20; ++l)
-        f.satirEkle(1 + (first * 20 + l) * 997 % items, 1 + l % 5, 1 + l % kDepolar).fytDoviz = 10 + l;
-    return f.kaydet().hrkNo;
+        f.setLine(f.satirEkle(1 + (first * 20 + l) * 997 % items, 1 + l % 5, 1 + l % kDepolar),
+                  QStringLiteral("FYT_DOVIZ"), 10.0 + l);
+    f.save();
+    return f.hrkNo();
 }
 
 QList<Timing> slipScenario(const BenchContext& ctx)
@@ -106,9 +107,10 @@ QList<Timing> slipScenario(const BenchContext& ctx)
                       last = saveSlip(db, QStringLiteral("F"), 0, items);
                       for (int i = 1; i < saves; ++i) {
                           StokFisi f(db);
-                          f.ac(last);
-                          f.satirlar()[i % 20].miktar += 1;
-                          f.kaydet();
+                          f.open(last);
+                          const int row = i % 20;
+                          f.setLine(row, QStringLiteral("MIKTAR"), f.lines().number(row, QStringLiteral("MIKTAR")) + 1);
+                          f.save();
                       }
                   })};
 

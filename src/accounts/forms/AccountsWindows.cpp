@@ -10,6 +10,8 @@
 #include "accounts/forms/TFormCariPersonel.h"
 #include "accounts/forms/TFormCariSakla.h"
 #include "accounts/forms/TFormCariSevk.h"
+#include "accounts/forms/TFormMailCHrkGonder.h"
+#include "accounts/forms/TFormMailGonder.h"
 #include "services/SessionContext.h"
 #include "widgets/CodeNameWindow.h"
 #include "widgets/WindowRegistry.h"
@@ -50,6 +52,21 @@ void registerAccountsWindows(WindowRegistry& r)
            [ilkHareketli](QWidget* p, const WindowArgs& a) -> QWidget* {
                const QString kod = a.value(QStringLiteral("CARI_KOD")).toString();
                return new TFormCariHrk(kod.isEmpty() ? ilkHareketli() : kod, p);
+           }});
+    // Both mail windows are titled "Cari Ektstreleri E-Postayla Yolla"; the registry needs a
+    // caption of its own for the single one. The account list hands over its accounts
+    // ("CARI_KODLARI"), the statement its account and date range.
+    r.add({QStringLiteral("Cari Ektstreleri E-Postayla Yolla"), QStringLiteral("TFormMailGonder"),
+           [](QWidget* p, const WindowArgs& a) -> QWidget* {
+               return new TFormMailGonder(a.value(QStringLiteral("CARI_KODLARI")).toStringList(), p);
+           }});
+    r.add({QStringLiteral("Cari Ekstresini E-Postayla Yolla"), QStringLiteral("TFormMailCHrkGonder"),
+           [ilkHareketli](QWidget* p, const WindowArgs& a) -> QWidget* {
+               const QString kod = a.value(QStringLiteral("CARI_KOD")).toString();
+               CariEkstreFiltre f;
+               f.tarihBas = a.value(QStringLiteral("TARIH1")).toDate();
+               f.tarihBit = a.value(QStringLiteral("TARIH2")).toDate();
+               return new TFormMailCHrkGonder(kod.isEmpty() ? ilkHareketli() : kod, f, p);
            }});
     r.add({QStringLiteral("Aylık Borç-Alacak Tutarı"), QStringLiteral("TFormAylikCariHrk"),
            [ilkHareketli](QWidget* p, const WindowArgs& a) -> QWidget* {

@@ -199,6 +199,7 @@ void TFormCariBr::buildShortcuts()
         {"Yetkililer", "TFormCariPersonel", ""},
         {"Şubeler/Sevk Adresleri", "TFormCariSevk", ""},
         {"Fatura Adresleri", "TFormCariFatura", ""},
+        {"Ekstreleri E-Postayla Yolla", "TFormMailGonder", ""},
     };
     int at = 4;
     for (const auto& s : list) {
@@ -231,7 +232,11 @@ void TFormCariBr::openShortcut(const QString& windowName, const QString& rightFl
         Prompter::instance().warn(QStringLiteral("Cari Hareket Giriş Penceresi Açık!"));
         return;
     }
-    QWidget* w = e->create(this, {{QStringLiteral("CARI_KOD"), kod}});
+    WindowArgs args{{QStringLiteral("CARI_KOD"), kod}};
+    // The statement mail walks the whole list as filtered, not just the current account.
+    if (windowName == QLatin1String("TFormMailGonder"))
+        args.insert(QStringLiteral("CARI_KODLARI"), listeKodlari());
+    QWidget* w = e->create(this, args);
     if (!w)
         return;
     w->setAttribute(Qt::WA_DeleteOnClose);
@@ -240,6 +245,17 @@ void TFormCariBr::openShortcut(const QString& windowName, const QString& rightFl
         d->exec();
     else
         w->show();
+}
+
+QStringList TFormCariBr::listeKodlari() const
+{
+    QStringList kodlar;
+    guard([&] {
+        const ListQuery q = query().whole(db().dialect());
+        for (const QSqlRecord& r : db().records(q.sql, q.params))
+            kodlar << toText(r.value(QStringLiteral("CARI_KOD")));
+    });
+    return kodlar;
 }
 
 CariFiltre TFormCariBr::filtre() const

@@ -17,6 +17,8 @@ public:
     explicit TFormCariBr(QWidget* parent = nullptr);
     // The filter as filled in the window.
     CariFiltre filtre() const;
+    // Codes of every account the list shows, in its order.
+    QStringList listeKodlari() const;
 
 protected:
     ListQuery query() const override;

@@ -137,6 +137,21 @@ TFormCariHrk::TFormCariHrk(const QString& cariKod, QWidget* parent) : ListWindow
         }
     });
     commandLayout()->addWidget(aylik);
+    auto* mail = new QPushButton(QStringLiteral("E-Postayla Yolla"));
+    mail->setObjectName(QStringLiteral("BtnMAIL"));
+    mail->setAutoDefault(false);
+    connect(mail, &QPushButton::clicked, this, [this] {
+        if (const WindowEntry* e = WindowRegistry::instance().find(QStringLiteral("TFormMailCHrkGonder"))) {
+            const CariEkstreFiltre f = filtre();
+            QWidget* w = e->create(this, {{QStringLiteral("CARI_KOD"), m_kod},
+                                          {QStringLiteral("TARIH1"), f.tarihBas},
+                                          {QStringLiteral("TARIH2"), f.tarihBit}});
+            w->setAttribute(Qt::WA_DeleteOnClose);
+            w->setWindowFlag(Qt::Window, true);
+            w->show();
+        }
+    });
+    commandLayout()->addWidget(mail);
     setCariKod(cariKod);
 }
 

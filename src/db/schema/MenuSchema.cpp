@@ -23,8 +23,11 @@ SchemaPart menuSchema()
     p.tables << TableDef{QStringLiteral("PROSES"),
                          QStringLiteral("TARIH DATETIME, KULLANICI VARCHAR(15), TIP VARCHAR(1), ACIKLAMA VARCHAR(95)")};
     p.indexes << IndexDef{QStringLiteral("PROSES"), QStringLiteral("IX_PROSES_TARIH"), QStringLiteral("TARIH")};
+    // The installation record; the mail columns are the SMTP settings statements are sent with.
     p.tables << TableDef{QStringLiteral("EKIM"),
-                         QStringLiteral("FIRMA_ADI VARCHAR(255), ACE VARCHAR(50), PRGYOLU VARCHAR(255)")};
+                         QStringLiteral("FIRMA_ADI VARCHAR(255), ACE VARCHAR(50), PRGYOLU VARCHAR(255), "
+                                        "POSTASUNUCUSU VARCHAR(85), NETPORT INTEGER, HESAPADI VARCHAR(65), "
+                                        "HSPAROLA VARCHAR(45), EMAIL VARCHAR(85)")};
     return p;
 }
 

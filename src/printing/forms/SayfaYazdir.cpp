@@ -2,11 +2,9 @@
 #include "db/Errors.h"
 #include "printing/PageSetupStore.h"
 #include "printing/PaperSizes.h"
+#include "printing/ReportFileWriter.h"
 #include "printing/ReportFit.h"
 #include "printing/ReportPainter.h"
-#include "printing/RtfReportWriter.h"
-#include "printing/TextReportWriter.h"
-#include "printing/XlsxReportWriter.h"
 #include "printing/forms/ReportOutput.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
@@ -14,7 +12,6 @@
 
 #include <QFileInfo>
 #include <QPageLayout>
-#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <optional>
@@ -39,24 +36,6 @@ std::optional<FileOutput> fileOutput(const QString& output)
     if (output == QLatin1String("PDF"))
         return FileOutput{QStringLiteral("PDF Olarak Sakla"), QStringLiteral("pdf")};
     return std::nullopt;
-}
-
-void writeFile(const ReportModel& report, const QString& output, const QString& path)
-{
-    if (output == QLatin1String("Word")) {
-        RtfReportWriter::write(report, path);
-    } else if (output == QLatin1String("Excel")) {
-        XlsxReportWriter::write(report, path);
-    } else if (output == QLatin1String("Text")) {
-        TextReportWriter::write(report, path);
-    } else {
-        QPdfWriter pdf(path);
-        pdf.setResolution(300);
-        pdf.setTitle(report.title);
-        pdf.setCreator(QStringLiteral("NimboSoft"));
-        ReportPainter::preparePagedDevice(&pdf, report.page);
-        ReportPainter(report).print(&pdf);
-    }
 }
 
 } // namespace
@@ -145,7 +124,7 @@ bool SayfaYazdir(ReportModel& report, const QString& unit, const QString& report
             return false; // cancelled: nothing is written
         if (QFileInfo(path).suffix().isEmpty())
             path += QLatin1Char('.') + file->extension;
-        writeFile(report, output, path);
+        ReportFileWriter::write(report, output, path);
         return true;
     } catch (...) {
         ErrorPresenter::show(std::current_exception());

@@ -1,24 +1,21 @@
 #include "stock/forms/TFormStkFis.h"
+#include "printing/forms/ReportOutput.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "stock/StokFisAktarimi.h"
+#include "stock/StokFisDokumu.h"
 #include "stock/StokFisTipi.h"
-#include "stock/forms/StokFisSatirModeli.h"
 #include "widgets/ErrorPresenter.h"
-#include "widgets/FormUtil.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSqlRecord>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace nimbo {
@@ -27,14 +24,21 @@ namespace {
 
 int g_acik = 0;
 
-QString para(double v) { return QLocale(QLocale::Turkish).toString(v, 'f', 2); }
-
 QPushButton* dugme(const QString& text, const char* name)
 {
     auto* b = new QPushButton(text);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
     return b;
+}
+
+QList<PickItem> depolar(const Db& db)
+{
+    QList<PickItem> out;
+    for (const QSqlRecord& r : db.records(QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM DEPO ORDER BY DEPO_KODU")))
+        out << PickItem{QStringLiteral("%1 - %2").arg(r.value(0).toInt()).arg(toText(r.value(1)).trimmed()),
+                        r.value(0).toInt()};
+    return out;
 }
 
 } // namespace
@@ -52,82 +56,81 @@ bool TFormStkFis::acilabilir()
 int TFormStkFis::acikPencere() { return g_acik; }
 
 TFormStkFis::TFormStkFis(double hrkNo, const QString& tip, QWidget* parent)
-    : QDialog(parent), m_fis(SessionContext::current().db())
+    : DocumentWindow(std::make_unique<StokFisi>(SessionContext::current().db(), tip),
+                     QStringLiteral("Stok Fişi Kayıt Formu"), parent)
 {
     ++g_acik;
     setObjectName(QStringLiteral("TFormStkFis"));
-    setWindowTitle(QStringLiteral("Stok Fişi Kayıt Formu"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     if (hrkNo != 0)
-        m_fis.ac(hrkNo);
-    else
-        m_fis.yeni(tip.isEmpty() ? QStringLiteral("D") : tip);
+        guard([&] { fis().open(hrkNo); });
+    const Db db = fis().db();
 
     auto* lay = new QVBoxLayout(this);
     auto* ust = new QHBoxLayout;
-    auto* sol = new QFormLayout;
-    auto* orta = new QFormLayout;
-    auto* sag = new QFormLayout;
-    ust->addLayout(sol);
-    ust->addLayout(orta);
-    ust->addLayout(sag);
+    QFormLayout* kolon[3] = {new QFormLayout, new QFormLayout, new QFormLayout};
+    for (QFormLayout* k : kolon)
+        ust->addLayout(k);
     lay->addLayout(ust);
 
     m_tip = new QComboBox;
     m_tip->setObjectName(QStringLiteral("CmbTIP"));
     for (const QString& t : StokFisTipi::hepsi())
         m_tip->addItem(StokFisTipi::ad(t), t);
-    m_tip->setEnabled(m_fis.yeniMi());
-    m_no = new QLabel;
-    m_no->setObjectName(QStringLiteral("LblHRKNO"));
-    m_tarih = new QDateEdit;
-    m_tarih->setObjectName(QStringLiteral("EditTARIH"));
-    m_tarih->setCalendarPopup(true);
-    m_tarih->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    m_usd = new QLineEdit;
-    m_usd->setObjectName(QStringLiteral("EditUSDFYT"));
-    m_eur = new QLineEdit;
-    m_eur->setObjectName(QStringLiteral("EditEURFYT"));
-    sol->addRow(QStringLiteral("Fiş Tipi"), m_tip);
-    sol->addRow(QStringLiteral("Fiş No"), m_no);
-    sol->addRow(QStringLiteral("Tarih"), m_tarih);
-    sol->addRow(QStringLiteral("USD Kuru"), m_usd);
-    sol->addRow(QStringLiteral("EUR Kuru"), m_eur);
+    bindHeader(m_tip, QStringLiteral("TIP"));
+    m_tip->setEnabled(fis().isNew());
+    auto* no = new QLineEdit;
+    no->setObjectName(QStringLiteral("EditHRKNO"));
+    no->setReadOnly(true);
+    bindHeader(no, QStringLiteral("HRKNO"));
+    auto* tarih = new QDateEdit;
+    tarih->setObjectName(QStringLiteral("EditTARIH"));
+    bindHeader(tarih, QStringLiteral("TARIH"));
+    auto* usd = new QLineEdit;
+    usd->setObjectName(QStringLiteral("EditUSDFYT"));
+    bindHeaderNumber(usd, QStringLiteral("USDFYT"), 4);
+    auto* eur = new QLineEdit;
+    eur->setObjectName(QStringLiteral("EditEURFYT"));
+    bindHeaderNumber(eur, QStringLiteral("EURFYT"), 4);
+    kolon[0]->addRow(QStringLiteral("Fiş Tipi"), m_tip);
+    kolon[0]->addRow(QStringLiteral("Fiş No"), no);
+    kolon[0]->addRow(QStringLiteral("Tarih"), tarih);
+    kolon[0]->addRow(QStringLiteral("USD Kuru"), usd);
+    kolon[0]->addRow(QStringLiteral("EUR Kuru"), eur);
 
-    m_cikDepo = new QComboBox;
-    m_cikDepo->setObjectName(QStringLiteral("CmbCIKDEPO"));
-    m_girDepo = new QComboBox;
-    m_girDepo->setObjectName(QStringLiteral("CmbGIRDEPO"));
-    m_durum = new QComboBox;
-    m_durum->setObjectName(QStringLiteral("CmbHRKDURUM"));
-    m_durum->addItem(QStringLiteral("Transfer Edilecek"), QStringLiteral("E"));
-    m_durum->addItem(QStringLiteral("Transfer Edildi"), QStringLiteral("T"));
-    m_depo = new QComboBox;
-    m_depo->setObjectName(QStringLiteral("CmbDEPO"));
-    doldurDepolar(m_cikDepo, true);
-    doldurDepolar(m_girDepo, true);
-    doldurDepolar(m_depo, false);
-    orta->addRow(QStringLiteral("Çıkış Deposu"), m_cikDepo);
-    orta->addRow(QStringLiteral("Giriş Deposu"), m_girDepo);
-    orta->addRow(QStringLiteral("Transfer Durumu"), m_durum);
-    orta->addRow(QStringLiteral("Depo"), m_depo);
+    auto* durum = new QComboBox;
+    durum->setObjectName(QStringLiteral("CmbHRKDURUM"));
+    durum->addItem(QString(), QString());
+    durum->addItem(QStringLiteral("Transfer Edilecek"), QStringLiteral("E"));
+    durum->addItem(QStringLiteral("Transfer Edildi"), QStringLiteral("T"));
+    bindHeader(durum, QStringLiteral("HRKDURUM"));
+    kolon[1]->addRow(QStringLiteral("Çıkış Deposu"), depoSecimi(QStringLiteral("CIKDEPO"), true));
+    kolon[1]->addRow(QStringLiteral("Giriş Deposu"), depoSecimi(QStringLiteral("GIRDEPO"), true));
+    kolon[1]->addRow(QStringLiteral("Transfer Durumu"), durum);
+    // Not a header column: the warehouse new lines take.
+    m_depo = depoSecimi(QString(), false);
+    if (!fis().transfer() && !fis().lines().isEmpty())
+        m_depo->setCurrentIndex(qMax(0, m_depo->findData(fis().lines().value(0, QStringLiteral("DEPO_KODU")).toInt())));
+    kolon[1]->addRow(QStringLiteral("Depo"), m_depo);
 
-    m_sorumlu = new QComboBox;
-    m_sorumlu->setObjectName(QStringLiteral("CmbPERSON_KOD"));
-    m_sorumlu->addItem(QString(), QString());
-    for (const QSqlRecord& r : SessionContext::current().db().records(
-             QStringLiteral("SELECT ISCI_KOD, ISCI_ADI FROM CALISAN ORDER BY ISCI_ADI")))
-        m_sorumlu->addItem(toText(r.value(1)).trimmed(), toText(r.value(0)).trimmed());
-    m_ozelKod = new QLineEdit;
-    m_ozelKod->setObjectName(QStringLiteral("EditOZELKOD"));
-    m_ozelKod->setMaxLength(5);
-    sag->addRow(QStringLiteral("İşlem Sorumlusu"), m_sorumlu);
-    sag->addRow(QStringLiteral("Özel Kod"), m_ozelKod);
-    for (int i = 0; i < 3; ++i) {
-        m_aciklama[i] = new QLineEdit;
-        m_aciklama[i]->setObjectName(QStringLiteral("EditACIKLAMA%1").arg(i + 1));
-        m_aciklama[i]->setMaxLength(65);
-        sag->addRow(QStringLiteral("Açıklama %1").arg(i + 1), m_aciklama[i]);
+    auto* sorumlu = new QComboBox;
+    sorumlu->setObjectName(QStringLiteral("CmbPERSON_KOD"));
+    sorumlu->addItem(QString(), QString());
+    for (const QSqlRecord& r : db.records(QStringLiteral("SELECT ISCI_KOD, ISCI_ADI FROM CALISAN ORDER BY ISCI_ADI")))
+        sorumlu->addItem(toText(r.value(1)).trimmed(), toText(r.value(0)).trimmed());
+    const QString kisi = fis().headerText(QStringLiteral("PERSON_KOD"));
+    if (!kisi.isEmpty() && sorumlu->findData(kisi) < 0)
+        sorumlu->addItem(kisi, kisi);
+    bindHeader(sorumlu, QStringLiteral("PERSON_KOD"));
+    kolon[2]->addRow(QStringLiteral("İşlem Sorumlusu"), sorumlu);
+    auto* ozel = new QLineEdit;
+    ozel->setObjectName(QStringLiteral("EditOZELKOD"));
+    bindHeader(ozel, QStringLiteral("OZELKOD"));
+    kolon[2]->addRow(QStringLiteral("Özel Kod"), ozel);
+    for (int i = 1; i <= 3; ++i) {
+        auto* a = new QLineEdit;
+        a->setObjectName(QStringLiteral("EditACIKLAMA%1").arg(i));
+        bindHeader(a, QStringLiteral("ACIKLAMA%1").arg(i));
+        kolon[2]->addRow(QStringLiteral("Açıklama %1").arg(i), a);
     }
 
     auto* satirBar = new QHBoxLayout;
@@ -135,60 +138,31 @@ TFormStkFis::TFormStkFis(double hrkNo, const QString& tip, QWidget* parent)
     m_ara->setObjectName(QStringLiteral("EditARA"));
     m_ara->setPlaceholderText(QStringLiteral("Stok Kodu / Barkod / Stok Adı"));
     auto* ekle = dugme(QStringLiteral("Ekle"), "BtnEKLE");
-    auto* sil = dugme(QStringLiteral("Satır Sil"), "BtnSATIRSIL");
     auto* aktar = dugme(QStringLiteral("Dosyadan Aktar"), "BtnAKTAR");
     auto* sayim = dugme(QStringLiteral("Sayım Aktar"), "BtnSAYIM");
     satirBar->addWidget(m_ara, 1);
-    for (QPushButton* b : {ekle, sil, aktar, sayim})
+    for (QPushButton* b : {ekle, aktar, sayim})
         satirBar->addWidget(b);
     lay->addLayout(satirBar);
 
-    m_model = new StokFisSatirModeli(m_fis, this);
-    m_grid = new QTableView;
-    m_grid->setObjectName(QStringLiteral("GridSatirlar"));
-    m_grid->setModel(m_model);
-    m_grid->horizontalHeader()->setSectionResizeMode(StokFisSatirModeli::Ad, QHeaderView::Stretch);
-    m_grid->verticalHeader()->hide();
-    lay->addWidget(m_grid, 1);
-    m_toplam = new QLabel;
-    m_toplam->setObjectName(QStringLiteral("LblTOPLAM"));
-    m_toplam->setAlignment(Qt::AlignRight);
-    lay->addWidget(m_toplam);
+    lay->addWidget(addLineGrid(DocumentModel::kItems, kolonlar()), 1);
+    auto* ipucu = new QLabel(QStringLiteral("Ins: Satır Ekle   Ctrl+Del: Satır Sil"));
+    ipucu->setEnabled(false);
+    lay->addWidget(ipucu);
+    lay->addWidget(addTotals({{QStringLiteral("BRUTTUT"), QStringLiteral("Brüt")},
+                              {QStringLiteral("KDVTUT"), QStringLiteral("KDV")},
+                              {QStringLiteral("NETTUT"), QStringLiteral("Net")},
+                              {QStringLiteral("NET_USD"), QStringLiteral("Net USD")},
+                              {QStringLiteral("NET_EUR"), QStringLiteral("Net EUR")}},
+                             5));
+    lay->addWidget(buttonRow(true));
 
-    auto* alt = new QHBoxLayout;
-    auto* saklaDugme = dugme(QStringLiteral("Sakla"), "BtnSAKLA");
-    auto* vazgec = dugme(QStringLiteral("Vazgeç"), "BtnVAZGEC");
-    alt->addStretch();
-    alt->addWidget(saklaDugme);
-    alt->addWidget(vazgec);
-    lay->addLayout(alt);
-
-    basligaYaz();
-    connect(m_tip, &QComboBox::currentIndexChanged, this, [this] { tipDegisti(); });
-    connect(m_tarih, &QDateEdit::dateChanged, this, [this](const QDate& d) {
-        if (m_yukleniyor)
-            return;
-        basliktanOku();
-        m_fis.tarihDegisti(d);
-        basligaYaz();
+    connect(m_tip, &QComboBox::currentIndexChanged, this, [this] {
+        tipeGoreAc();
+        showDocument();
     });
-    connect(m_girDepo, &QComboBox::currentIndexChanged, this, [this] {
-        if (m_yukleniyor)
-            return;
-        basliktanOku();
-        for (StokFisSatiri& s : m_fis.satirlar())
-            s.depoKodu = m_fis.baslik().girDepo;
-    });
-    connect(m_model, &StokFisSatirModeli::degisti, this, [this] { toplamlariGoster(); });
     connect(ekle, &QPushButton::clicked, this, [this] { satirEkle(); });
     connect(m_ara, &QLineEdit::returnPressed, this, [this] { satirEkle(); });
-    connect(sil, &QPushButton::clicked, this, [this] {
-        const int row = m_grid->currentIndex().row();
-        if (row < 0)
-            return;
-        m_fis.satirSil(row);
-        m_model->yenile();
-    });
     connect(aktar, &QPushButton::clicked, this, [this] {
         const QString f = QFileDialog::getOpenFileName(this, QStringLiteral("Dosyadan Aktar"), {},
                                                        QStringLiteral("Tablolar (*.xlsx *.xls *.csv)"));
@@ -201,122 +175,87 @@ TFormStkFis::TFormStkFis(double hrkNo, const QString& tip, QWidget* parent)
         if (!f.isEmpty())
             sayimAktar(f);
     });
-    connect(saklaDugme, &QPushButton::clicked, this, [this] {
-        if (sakla())
-            accept();
-    });
-    connect(vazgec, &QPushButton::clicked, this, &TFormStkFis::reject);
-    resize(1000, 620);
+    tipeGoreAc();
+    showDocument();
+    resize(1100, 620);
 }
 
 TFormStkFis::~TFormStkFis() { --g_acik; }
 
-void TFormStkFis::doldurDepolar(QComboBox* c, bool bos)
+QComboBox* TFormStkFis::depoSecimi(const QString& column, bool bos)
 {
+    auto* c = new QComboBox;
+    c->setObjectName(column.isEmpty() ? QStringLiteral("CmbDEPO") : QStringLiteral("Cmb") + column);
     if (bos)
         c->addItem(QString(), 0);
-    for (const QSqlRecord& r : SessionContext::current().db().records(
-             QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM DEPO ORDER BY DEPO_KODU")))
-        c->addItem(QStringLiteral("%1 - %2").arg(r.value(0).toInt()).arg(toText(r.value(1)).trimmed()),
-                   r.value(0).toInt());
+    for (const PickItem& p : depolar(fis().db()))
+        c->addItem(p.text, p.value);
+    if (!column.isEmpty())
+        bindHeader(c, column);
+    return c;
 }
 
-int TFormStkFis::secilenDepo() const { return m_depo->currentData().toInt(); }
-
-void TFormStkFis::basligaYaz()
+QList<LineColumn> TFormStkFis::kolonlar()
 {
-    m_yukleniyor = true;
-    const StokFisBaslik& b = m_fis.baslik();
-    const QLocale tr(QLocale::Turkish);
-    m_tip->setCurrentIndex(m_tip->findData(b.tip));
-    m_no->setText(b.hrkNo == 0 ? QStringLiteral("(Yeni)") : QString::number(b.hrkNo, 'f', 0));
-    m_tarih->setDate(b.tarih);
-    m_usd->setText(tr.toString(b.usdFyt, 'f', 4));
-    m_eur->setText(tr.toString(b.eurFyt, 'f', 4));
-    m_cikDepo->setCurrentIndex(qMax(0, m_cikDepo->findData(b.cikDepo)));
-    m_girDepo->setCurrentIndex(qMax(0, m_girDepo->findData(b.girDepo)));
-    m_durum->setCurrentIndex(b.hrkDurum == QLatin1String("T") ? 1 : 0);
-    if (!b.personKod.isEmpty() && m_sorumlu->findData(b.personKod) < 0)
-        m_sorumlu->addItem(b.personKod, b.personKod);
-    m_sorumlu->setCurrentIndex(qMax(0, m_sorumlu->findData(b.personKod)));
-    m_ozelKod->setText(b.ozelKod);
-    const QString* ac[3] = {&b.aciklama1, &b.aciklama2, &b.aciklama3};
-    for (int i = 0; i < 3; ++i)
-        m_aciklama[i]->setText(*ac[i]);
-    if (!m_fis.satirlar().isEmpty() && !StokFisTipi::transfer(b.tip))
-        m_depo->setCurrentIndex(qMax(0, m_depo->findData(m_fis.satirlar().first().depoKodu)));
-    const bool transfer = StokFisTipi::transfer(b.tip);
-    m_cikDepo->setEnabled(transfer);
-    m_girDepo->setEnabled(transfer);
-    m_durum->setEnabled(transfer);
-    m_depo->setEnabled(!transfer);
-    m_yukleniyor = false;
-    m_model->yenile();
-}
-
-void TFormStkFis::basliktanOku()
-{
-    StokFisBaslik& b = m_fis.baslik();
-    double v = 0;
-    b.tarih = m_tarih->date();
-    // A rate is read back only when the user changed its shown (rounded) text.
-    const QLocale tr(QLocale::Turkish);
-    if (m_usd->text() != tr.toString(b.usdFyt, 'f', 4) && StokFisAktarimi::sayi(m_usd->text(), &v) && v > 0)
-        b.usdFyt = v;
-    if (m_eur->text() != tr.toString(b.eurFyt, 'f', 4) && StokFisAktarimi::sayi(m_eur->text(), &v) && v > 0)
-        b.eurFyt = v;
-    if (StokFisTipi::transfer(b.tip)) {
-        b.cikDepo = m_cikDepo->currentData().toInt();
-        b.girDepo = m_girDepo->currentData().toInt();
-        b.hrkDurum = m_durum->currentData().toString();
+    using K = LineColumn::Kind;
+    QList<LineColumn> c;
+    c << LineColumn{QStringLiteral("STOK_KOD_NO"), QStringLiteral("Stok Kodu"), 110};
+    c << LineColumn{QStringLiteral("STOK_ADI"), QStringLiteral("Stok Adı"), 220, K::Text, 2, true};
+    c << LineColumn{QStringLiteral("MIKTAR"), QStringLiteral("Miktar"), 80, K::Number, 2};
+    LineColumn birim{QStringLiteral("BIRIM"), QStringLiteral("Birim"), 60};
+    c << birim;
+    c << LineColumn{QStringLiteral("FYT_DOVIZ"), QStringLiteral("Birim Fiyat"), 95, K::Number, 4};
+    LineColumn doviz{QStringLiteral("DOVIZ_KODU"), QStringLiteral("Döviz"), 55, K::Choice};
+    doviz.choices << PickItem{QString(), QString()};
+    for (PickItem p : SessionContext::current().dovizler) {
+        p.text = p.value.toString();
+        doviz.choices << p;
     }
-    b.personKod = m_sorumlu->currentData().toString();
-    b.ozelKod = m_ozelKod->text().trimmed();
-    b.aciklama1 = m_aciklama[0]->text();
-    b.aciklama2 = m_aciklama[1]->text();
-    b.aciklama3 = m_aciklama[2]->text();
-    m_fis.hesapla();
+    c << doviz;
+    c << LineColumn{QStringLiteral("KDV"), QStringLiteral("KDV %"), 50, K::Number, 0};
+    LineColumn dahil{QStringLiteral("KDV_DAHIL"), QStringLiteral("KDV Dahil"), 70, K::Choice};
+    dahil.choices = {{QStringLiteral("Hariç"), QStringLiteral("H")}, {QStringLiteral("Dahil"), QStringLiteral("D")}};
+    c << dahil;
+    LineColumn depo{QStringLiteral("DEPO_KODU"), QStringLiteral("Depo"), 110, K::Choice};
+    depo.choices = depolar(fis().db());
+    c << depo;
+    c << LineColumn{QStringLiteral("FIYAT"), QStringLiteral("TL Fiyat"), 95, K::Number, 4, true};
+    c << LineColumn{QStringLiteral("GER_TUT"), QStringLiteral("Tutar TL"), 110, K::Number, 2, true};
+    return c;
 }
 
-void TFormStkFis::tipDegisti()
+// A transfer names its two warehouses and its state; other slips put each line in a warehouse.
+void TFormStkFis::tipeGoreAc()
 {
-    if (m_yukleniyor || !m_fis.yeniMi())
-        return;
-    const QString tip = m_tip->currentData().toString();
-    StokFisBaslik& b = m_fis.baslik();
-    b.tip = tip;
-    b.hrkDurum = StokFisTipi::transfer(tip) ? QStringLiteral("E") : QString();
-    basligaYaz();
+    const bool transfer = fis().transfer();
+    for (const char* c : {"CIKDEPO", "GIRDEPO", "HRKDURUM"})
+        if (QWidget* w = headerEditor(QLatin1String(c)))
+            w->setEnabled(transfer);
+    m_depo->setEnabled(!transfer);
+    lineGrid()->lineModel()->setColumnReadOnly(QStringLiteral("DEPO_KODU"), transfer);
 }
 
-void TFormStkFis::toplamlariGoster()
-{
-    const StokFisBaslik& b = m_fis.baslik();
-    m_toplam->setText(QStringLiteral("Brüt: %1    KDV: %2    Net: %3    Net USD: %4    Net EUR: %5")
-                          .arg(para(b.brut[TL]), para(b.kdv[TL]), para(b.net[TL]), para(b.net[USD]),
-                               para(b.net[EUR])));
-}
+int TFormStkFis::secilenDepo() { return fis().transfer() ? 0 : m_depo->currentData().toInt(); }
 
 void TFormStkFis::satirEkle()
 {
-    basliktanOku();
     const QString text = m_ara->text();
     if (text.trimmed().isEmpty())
         return;
-    if (ErrorPresenter::run([&] { m_fis.satirEkleAranan(text, 1, secilenDepo()); })) {
-        m_ara->clear();
-        m_model->yenile();
-        m_grid->setCurrentIndex(m_model->index(m_model->rowCount() - 1, StokFisSatirModeli::Miktar));
-    }
+    int row = -1;
+    if (!guard([&] { row = fis().satirEkleAranan(text, 1, secilenDepo()); }))
+        return;
+    m_ara->clear();
+    showDocument();
+    LineGrid* g = lineGrid();
+    g->setCurrentIndex(g->lineModel()->index(row, g->lineModel()->columnOf(QStringLiteral("MIKTAR"))));
 }
 
 void TFormStkFis::dosyadanAktar(const QString& path)
 {
-    basliktanOku();
-    const int depo = StokFisTipi::transfer(m_fis.baslik().tip) ? 0 : secilenDepo();
     StokFisAktarimi::Sonuc sonuc;
-    ErrorPresenter::run([&] { sonuc = StokFisAktarimi(SessionContext::current().db()).satirlaraAktar(m_fis, path, depo); });
-    m_model->yenile();
+    guard([&] { sonuc = StokFisAktarimi(fis().db()).satirlaraAktar(fis(), path, secilenDepo()); });
+    showDocument();
     if (sonuc.hatali.isEmpty())
         return;
     QStringList liste;
@@ -327,32 +266,20 @@ void TFormStkFis::dosyadanAktar(const QString& path)
 
 void TFormStkFis::sayimAktar(const QString& path)
 {
-    basliktanOku();
-    ErrorPresenter::run([&] { StokFisAktarimi(SessionContext::current().db()).sayimAktar(m_fis, path, secilenDepo()); });
-    m_model->yenile();
+    guard([&] { StokFisAktarimi(fis().db()).sayimAktar(fis(), path, secilenDepo()); });
+    showDocument();
 }
 
-bool TFormStkFis::sakla()
+void TFormStkFis::print()
 {
-    basliktanOku();
-    StokFisi::KayitSonucu r;
-    if (!ErrorPresenter::run([&] { r = m_fis.kaydet(); }))
-        return false;
-    basligaYaz();
-    // Stock slips stay out of the ledger: the posting routine writes no voucher for them.
-    Prompter::instance().ask(QStringLiteral("Muhasebe Kaydı Yapılsın mı?"));
-    return true;
-}
-
-void TFormStkFis::reject()
-{
-    basliktanOku();
-    if (m_fis.degisti() && Prompter::instance().ask(QStringLiteral("Kaydı Saklamak İstiyormusunuz?"))) {
-        if (sakla())
-            accept();
+    // What is printed is what is stored: a changed or new slip is saved first.
+    if ((fis().isNew() || fis().isModified()) && !save())
         return;
-    }
-    QDialog::reject();
+    const double no = fis().hrkNo();
+    guard([&] {
+        ReportOutput::send(StokFisDokumu::olustur(fis().db(), no), QStringLiteral("Önizleme"),
+                           QStringLiteral("TFormStkFis"), QStringLiteral("Stok Fişi"), this);
+    });
 }
 
 } // namespace nimbo

@@ -1,21 +1,16 @@
 #pragma once
 #include "stock/StokFisi.h"
-
-#include <QDialog>
+#include "widgets/DocumentWindow.h"
 
 class QComboBox;
-class QDateEdit;
-class QLabel;
 class QLineEdit;
-class QTableView;
 
 namespace nimbo {
 
-class StokFisSatirModeli;
-
-// "Stok Fişi Kayıt Formu": a new slip of a type, or a saved one opened for correction.
-// The window reads its fields into the slip and calls its save; the rules are the slip's.
-class TFormStkFis : public QDialog {
+// "Stok Fişi Kayıt Formu": a new slip of a type, or a saved one opened for correction, on
+// the document window: header editors, the line grid, totals, Sakla / Yazdır / İptal. Lines
+// are added by code, barcode or name, from a spreadsheet or from a count file.
+class TFormStkFis : public DocumentWindow {
     Q_OBJECT
 public:
     // hrkNo 0: a new slip of the type.
@@ -26,44 +21,24 @@ public:
     static bool acilabilir();
     static int acikPencere();
 
-    StokFisi& fis() { return m_fis; }
-    StokFisSatirModeli* satirModeli() const { return m_model; }
-    // "Sakla": true when the slip was stored.
-    bool sakla();
+    StokFisi& fis() { return static_cast<StokFisi&>(document()); }
     // Adds the line typed in the search box.
     void satirEkle();
     void dosyadanAktar(const QString& path);
     void sayimAktar(const QString& path);
 
 protected:
-    void reject() override;
+    void print() override;
 
 private:
-    void tipDegisti();
-    void basliktanOku();
-    void basligaYaz();
-    void toplamlariGoster();
-    void doldurDepolar(QComboBox* c, bool bos);
-    int secilenDepo() const;
+    QList<LineColumn> kolonlar();
+    QComboBox* depoSecimi(const QString& name, bool bos);
+    void tipeGoreAc();
+    int secilenDepo();
 
-    StokFisi m_fis;
-    StokFisSatirModeli* m_model;
-    QComboBox* m_tip;
-    QLabel* m_no;
-    QDateEdit* m_tarih;
-    QLineEdit* m_usd;
-    QLineEdit* m_eur;
-    QComboBox* m_cikDepo;
-    QComboBox* m_girDepo;
-    QComboBox* m_durum;
-    QComboBox* m_depo;
-    QComboBox* m_sorumlu;
-    QLineEdit* m_ozelKod;
-    QLineEdit* m_aciklama[3];
-    QLineEdit* m_ara;
-    QTableView* m_grid;
-    QLabel* m_toplam;
-    bool m_yukleniyor = false;
+    QComboBox* m_tip = nullptr;
+    QComboBox* m_depo = nullptr;
+    QLineEdit* m_ara = nullptr;
 };
 
 } // namespace nimbo

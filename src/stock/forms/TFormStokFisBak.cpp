@@ -2,7 +2,8 @@
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "stock/StokFisHaklari.h"
-#include "stock/StokFisSilici.h"
+#include "model/DocumentError.h"
+#include "stock/StokFisi.h"
 #include "stock/StokFisTipi.h"
 #include "stock/forms/TFormStkFis.h"
 
@@ -123,7 +124,7 @@ void TFormStokFisBak::newRecord()
 {
     TFormStkFis w(0, m_tip->currentData().toString(), this);
     if (w.exec() == QDialog::Accepted)
-        refresh(w.fis().baslik().hrkNo);
+        refresh(w.fis().hrkNo());
 }
 
 bool TFormStokFisBak::duzelt(double hrkNo, const QString& tip)
@@ -149,7 +150,16 @@ void TFormStokFisBak::changeRecord(const QSqlRecord& row)
 bool TFormStokFisBak::deleteRecord(const QSqlRecord& row)
 {
     bool done = false;
-    guard([&] { done = StokFisSilici(db()).sil(row.value(QStringLiteral("HRKNO")).toDouble()); });
+    guard([&] {
+        StokFisi f(db());
+        f.open(row.value(QStringLiteral("HRKNO")));
+        try {
+            f.deleteDocument();
+            done = true;
+        } catch (const DocumentError&) {
+            // Refused or answered No: the slip has said so already.
+        }
+    });
     return done;
 }
 

@@ -1,4 +1,5 @@
 #include "demo/DemoData.h"
+#include "accounts/MailAyarlari.h"
 
 #include <QSet>
 
@@ -129,6 +130,12 @@ void fillMenuDemo(const Db& db, int year)
     db.exec(QStringLiteral("INSERT INTO EKIM (FIRMA_ADI, ACE, PRGYOLU) VALUES (:f, :a, :p)"),
             {{QStringLiteral("f"), QStringLiteral("NimboSoft")}, {QStringLiteral("a"), QStringLiteral("Ctrl+M")},
              {QStringLiteral("p"), QString()}});
+    // Statements go to an SMTP server on this machine until the firm sets its own.
+    MailAyarlari mail = MailAyarlari::oku(db);
+    mail.postaSunucusu = QStringLiteral("127.0.0.1");
+    mail.netPort = QStringLiteral("2525");
+    mail.email = QStringLiteral("muhasebe@demoticaret.com.tr");
+    mail.sakla(db);
     Q_UNUSED(year);
 }
 

@@ -23,18 +23,18 @@ public:
     double save(const QString& tip, const QDate& day, const QList<std::tuple<Item, double, int>>& lines,
                 int from = 0, int to = 0, const QString& state = {}, const QString& note = {})
     {
-        StokFisi f(m_db);
-        f.yeni(tip);
-        f.tarihDegisti(day);
-        f.baslik().personKod = m_staff.at(int(m_count++ % m_staff.size()));
-        f.baslik().cikDepo = from;
-        f.baslik().girDepo = to;
+        StokFisi f(m_db, tip);
+        f.setHeader(QStringLiteral("TARIH"), day);
+        f.setHeader(QStringLiteral("PERSON_KOD"), m_staff.at(int(m_count++ % m_staff.size())));
+        f.setHeader(QStringLiteral("CIKDEPO"), from);
+        f.setHeader(QStringLiteral("GIRDEPO"), to);
         if (!state.isEmpty())
-            f.baslik().hrkDurum = state;
-        f.baslik().aciklama1 = note;
+            f.setHeader(QStringLiteral("HRKDURUM"), state);
+        f.setHeader(QStringLiteral("ACIKLAMA1"), note);
         for (const auto& [item, qty, depo] : lines)
-            f.satirEkle(item.no, qty, depo).fytDoviz = item.cost;
-        return f.kaydet().hrkNo;
+            f.setLine(f.satirEkle(item.no, qty, depo), QStringLiteral("FYT_DOVIZ"), item.cost);
+        f.save();
+        return f.hrkNo();
     }
     void setStaff(const QStringList& s) { m_staff = s; }
 
