@@ -8,6 +8,7 @@ void registerAccountsScenarios();
 void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
+void registerPostingScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
 
@@ -20,6 +21,7 @@ void registerAllScenarios()
     registerStockScenarios();
     registerStatementScenarios();
     registerLedgerScenarios();
+    registerPostingScenarios();
     registerMailScenarios();
     registerSlipScenarios();
 }
