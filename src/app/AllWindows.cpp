@@ -7,6 +7,7 @@
 #include "session/forms/SessionWindows.h"
 #include "stock/forms/SlipWindows.h"
 #include "stock/forms/StockWindows.h"
+#include "trade/forms/TradeWindows.h"
 #include "widgets/WindowRegistry.h"
 
 namespace nimbo {
@@ -26,6 +27,7 @@ void registerAllWindows()
     registerFinanceWindows(r);
     registerLedgerWindows(r);
     registerSlipWindows(r);
+    registerTradeWindows(r);
 }
 
 } // namespace nimbo

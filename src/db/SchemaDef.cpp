@@ -70,7 +70,7 @@ QStringList parseConstraints(const QString& body)
 QList<SchemaPart> yearSchema()
 {
     return {sessionSchema(), servicesSchema(), menuSchema(), printingSchema(),
-            accountsSchema(), stockSchema(),   financeSchema(), ledgerSchema()};
+            accountsSchema(), stockSchema(),   financeSchema(), ledgerSchema(), tradeSchema()};
 }
 
 } // namespace nimbo

@@ -60,6 +60,7 @@ SchemaPart accountsSchema();
 SchemaPart stockSchema();
 SchemaPart financeSchema();
 SchemaPart ledgerSchema();
+SchemaPart tradeSchema();
 
 // Every part of a year database, in creation order.
 QList<SchemaPart> yearSchema();

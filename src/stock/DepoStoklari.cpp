@@ -4,38 +4,47 @@
 namespace nimbo {
 
 namespace {
-// One number per warehouse and item, in list order.
-const QString kAnahtar = QStringLiteral("(H.DEPO_KODU * 1000000000.0 + H.STOK_NO)");
+
+// One warehouse's rows of one item, read along IX_STOKHRK_DEPOSTOK.
+QString hareket(const char* value)
+{
+    return QStringLiteral("(SELECT SUM(%1) FROM STOKHRK H WHERE H.DEPO_KODU = D.DEPO_KODU AND H.STOK_NO = S.STOK_NO)")
+        .arg(QLatin1String(value));
+}
+
 } // namespace
 
+// The list walks the warehouses and, in each, the items in key order, and sums only the
+// pairs it shows: a page costs a hundred index look-ups, never the whole of STOKHRK, and the
+// order is the loops' own so nothing is sorted. The row's item is its key within the
+// warehouse, its sort.
 ListQuery DepoStoklari::sorgu(const Filtre& f)
 {
     ListQuery q;
-    QString ic = QStringLiteral("SELECT DEPO_KODU, STOK_NO, SUM(GIRMIK) AS GIRMIK, SUM(CIKMIK) AS CIKMIK, "
-                                "SUM(GIRMIK-CIKMIK) AS MIKTAR, SUM(GIRMIK*FIYAT) AS GIRTUTAR, "
-                                "SUM(CIKMIK*FIYAT) AS CIKTUTAR FROM STOKHRK");
-    if (f.depoKodu != 0) {
-        ic += QStringLiteral(" WHERE DEPO_KODU = :DEPO");
-        q.params.insert(QStringLiteral("DEPO"), f.depoKodu);
-    }
-    ic += QStringLiteral(" GROUP BY DEPO_KODU, STOK_NO");
+    const QString bakiye = hareket("GIRMIK-CIKMIK");
+    q.sql = QStringLiteral("SELECT D.DEPO_KODU, D.DEPO_ADI, S.STOK_NO, S.STOK_KOD_NO, S.STOK_ADI_TR, %1 AS GIRMIK, "
+                           "%2 AS CIKMIK, %3 AS MIKTAR, %4 AS GIRTUTAR, %5 AS CIKTUTAR FROM DEPO D CROSS JOIN STOK S "
+                           "WHERE 1=1")
+                .arg(hareket("GIRMIK"), hareket("CIKMIK"), bakiye, hareket("GIRMIK*FIYAT"), hareket("CIKMIK*FIYAT"));
     if (f.bakiye == Bakiye::Pozitif)
-        ic += QStringLiteral(" HAVING SUM((STOKHRK.GIRMIK-STOKHRK.CIKMIK)*1.0)>0");
+        q.addWhere(QStringLiteral("%1 > 0").arg(bakiye));
     else if (f.bakiye == Bakiye::Negatif)
-        ic += QStringLiteral(" HAVING SUM((STOKHRK.GIRMIK-STOKHRK.CIKMIK)*1.0)<0");
-    // Read a page at a time by warehouse and item: the grid never holds the whole list.
-    q.sql = QStringLiteral("SELECT H.DEPO_KODU, D.DEPO_ADI, H.STOK_NO, S.STOK_KOD_NO, S.STOK_ADI_TR, H.GIRMIK, "
-                           "H.CIKMIK, H.MIKTAR, H.GIRTUTAR, H.CIKTUTAR, %2 AS DEPOSTOK FROM (%1) H "
-                           "INNER JOIN STOK S ON (S.STOK_NO = H.STOK_NO) "
-                           "LEFT OUTER JOIN DEPO D ON (D.DEPO_KODU = H.DEPO_KODU) WHERE 1=1")
-                .arg(ic, kAnahtar);
-    q.keyExpr = kAnahtar;
-    q.keyField = QStringLiteral("DEPOSTOK");
+        q.addWhere(QStringLiteral("%1 < 0").arg(bakiye));
+    else
+        q.addWhere(QStringLiteral("EXISTS (SELECT 1 FROM STOKHRK H WHERE H.DEPO_KODU = D.DEPO_KODU AND "
+                                  "H.STOK_NO = S.STOK_NO)"));
+    if (f.depoKodu != 0)
+        q.addWhere(QStringLiteral("D.DEPO_KODU = :DEPO"), QStringLiteral("DEPO"), f.depoKodu);
     if (f.uniteKodu != 0)
         q.addWhere(QStringLiteral("S.UNITE_KODU = :UNITE"), QStringLiteral("UNITE"), f.uniteKodu);
     if (!f.stokKodu.trimmed().isEmpty())
         q.addWhere(QStringLiteral("S.STOK_KOD_NO LIKE :KOD ESCAPE '\\'"), QStringLiteral("KOD"),
                    escapeLike(f.stokKodu.trimmed()) + QLatin1Char('%'));
+    q.sortExpr = QStringLiteral("D.DEPO_KODU");
+    q.sortField = QStringLiteral("DEPO_KODU");
+    q.sortNullable = false;
+    q.keyExpr = QStringLiteral("S.STOK_NO");
+    q.keyField = QStringLiteral("STOK_NO");
     return q;
 }
 

@@ -15,7 +15,8 @@ public:
         QString stokKodu;  // code prefix
     };
     // Fields: DEPO_KODU, DEPO_ADI, STOK_NO, STOK_KOD_NO, STOK_ADI_TR, GIRMIK, CIKMIK, MIKTAR,
-    // GIRTUTAR, CIKTUTAR and the key DEPOSTOK; a keyed list ordered by warehouse and item.
+    // GIRTUTAR, CIKTUTAR; a keyed list ordered by warehouse (its sort) and item (its key).
+    // Only warehouses defined in DEPO are listed.
     static ListQuery sorgu(const Filtre& f);
 };
 

@@ -1,5 +1,6 @@
 #include "accounts/forms/EkstreDosyasi.h"
 #include "accounts/forms/TFormCariBr.h"
+#include "accounts/forms/TFormCariHrk.h"
 #include "accounts/forms/TFormMailCHrkGonder.h"
 #include "accounts/forms/TFormMailGonder.h"
 #include "app/AllWindows.h"
@@ -196,6 +197,25 @@ TEST_F(MailWindows, SingleAccountWithTextBodyExtraFileAndFailure)
     (*prompter)->expectAsk("Mail Bağlantı Ayarları Bilgilerinizi Değiştirdiniz. Saklansın mı?", false);
     w.close();
     EXPECT_EQ(MailAyarlari::oku(db), a);
+}
+
+// The statement hands the single window its account and, without a start date of its own,
+// the day of the current movement row.
+TEST_F(MailWindows, StatementOpensTheSingleWindowFromItsCurrentRow)
+{
+    registerAllWindows();
+    TFormCariHrk statement("120.01.003");
+    statement.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&statement));
+    ASSERT_EQ(toDate(statement.currentRecord().value("TARIH")), QDate(2026, 3, 3));
+    click(&statement, "BtnMAIL");
+    auto* w = qobject_cast<TFormMailCHrkGonder*>(topLevel("TFormMailCHrkGonder"));
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->filtre().tarihBas, QDate(2026, 3, 3));
+    EXPECT_FALSE(w->filtre().tarihBit.isValid());
+    EXPECT_EQ(child<QLineEdit>(w, "EditALICI")->text(), QStringLiteral("c3@musteri.com.tr"));
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // A server that never answers does not freeze the window: the batch runs on, "İptal"

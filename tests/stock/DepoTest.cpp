@@ -1,4 +1,5 @@
 #include "SlipTestUtil.h"
+#include "model/ListPager.h"
 #include "stock/DepoStoklari.h"
 #include "stock/Depolar.h"
 #include "stock/StokDepoHareketleri.h"
@@ -106,6 +107,20 @@ TEST_F(DepoTest, WarehouseStockListAndFilters)
     EXPECT_EQ(rows(DepoStoklari::sorgu(f)).size(), 2);
     f.stokKodu = "WS_"; // a wildcard in the prefix is a plain character
     EXPECT_EQ(rows(DepoStoklari::sorgu(f)).size(), 0);
+
+    // Read a row at a time across warehouses, the list comes out whole and in the same order.
+    const double c = saveItem(db, "WS-C");
+    slip("D", {{c, 4, 1}}, 2);
+    slip("D", {{c, 1, 1}}, 1);
+    ListPager p;
+    p.setPageSize(2);
+    p.run(db, DepoStoklari::sorgu({}));
+    while (!p.atEnd())
+        p.append(p.nextPage());
+    QStringList order;
+    for (const QSqlRecord& r : p.rows())
+        order << QStringLiteral("%1/%2").arg(r.value("DEPO_KODU").toInt()).arg(sqlText(r.value("STOK_KOD_NO")));
+    EXPECT_EQ(order.join(u' '), "1/WS-A 1/WS-B 1/WS-C 2/WS-A 2/WS-C");
 }
 
 // An item's movements between two dates, each with the kind of document that owns it; both

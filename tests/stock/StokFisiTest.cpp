@@ -362,8 +362,10 @@ TEST_F(StokFisiTest, AddLineByCodeBarcodeOrName)
 // warehouse; a line or slip with serials asks before they go with it.
 TEST_F(StokFisiTest, AfterCommitStepsAndSerials)
 {
-    db.exec("CREATE TABLE SERIHRK (SATISNO DOUBLE PRECISION, TIP VARCHAR(1), SIRANO INTEGER, STOK_NO DOUBLE PRECISION, "
-            "SERINO VARCHAR(36), DEPO_KODU SMALLINT)");
+    // The year schema holds the serial rows now; the test builds them only where it does not.
+    if (!db.tableExists("SERIHRK"))
+        db.exec("CREATE TABLE SERIHRK (SATISNO DOUBLE PRECISION, TIP VARCHAR(1), SIRANO INTEGER, "
+                "STOK_NO DOUBLE PRECISION, SERINO VARCHAR(36), DEPO_KODU SMALLINT)");
     const double tracked = saveItem(db, "SR-1", {{"SERITAKIP", "E"}});
     const double plain = saveItem(db, "SR-2");
     StokFisi f(db, "D");

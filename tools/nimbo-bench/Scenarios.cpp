@@ -11,6 +11,7 @@ void registerLedgerScenarios();
 void registerPostingScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
+void registerSalesScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -24,6 +25,7 @@ void registerAllScenarios()
     registerPostingScenarios();
     registerMailScenarios();
     registerSlipScenarios();
+    registerSalesScenarios();
 }
 
 } // namespace nimbo::bench

@@ -142,7 +142,10 @@ TFormCariHrk::TFormCariHrk(const QString& cariKod, QWidget* parent) : ListWindow
     mail->setAutoDefault(false);
     connect(mail, &QPushButton::clicked, this, [this] {
         if (const WindowEntry* e = WindowRegistry::instance().find(QStringLiteral("TFormMailCHrkGonder"))) {
-            const CariEkstreFiltre f = filtre();
+            CariEkstreFiltre f = filtre();
+            // Without a start date the mailed statement starts at the current row's day.
+            if (!f.tarihBas.isValid())
+                f.tarihBas = toDate(currentRecord().value(QStringLiteral("TARIH")));
             QWidget* w = e->create(this, {{QStringLiteral("CARI_KOD"), m_kod},
                                           {QStringLiteral("TARIH1"), f.tarihBas},
                                           {QStringLiteral("TARIH2"), f.tarihBit}});

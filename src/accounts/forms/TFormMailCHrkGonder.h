@@ -19,6 +19,7 @@ public:
     ~TFormMailCHrkGonder() override;
 
     static QStringList ekstreTurleri();
+    const CariEkstreFiltre& filtre() const { return m_filtre; }
     void gonder();
     // The heading of "Cari Ekstre": start date, one blank, end date and the title.
     static QString baslik(const QDate& bas, const QDate& bit);

@@ -73,7 +73,9 @@ QString parametBody()
                "KIRIL_TAKIP", "PASIF_CARIG", "ISK_DUS", "MUHSATIR", "SATURUN", "ALURUN", "SFISURUN", "STK_KDV_DH",
                "KRTTIK_UYAR", "STK_NEG", "SATSIPAKTAR", "SIPMINFYT_UYAR", "PASIF_URUNG", "SIPKUR", "ODEKAPAC",
                "ALSERI_UYAR", "SPASEVKSER", "ALISTAOTOFYT", "C_V_FARKSURE", "S_V_FARKSURE", "C_V_FARKTIP",
-               "S_V_FARKTIP", "HSYAZ", "CARIOZELISK", "MUH_KAY", "ITHALAT", "B_MUH_KAY"},
+               "S_V_FARKTIP", "HSYAZ", "CARIOZELISK", "MUH_KAY", "ITHALAT", "B_MUH_KAY",
+               // Sales: minimum-price check on or off ("Z" off) and its mode (S refuse, U ask, H none).
+               "SATMINFYT", "SATFYTKONT"},
               QStringLiteral("CHAR(1)"));
     c << QStringLiteral("YUVARSAYI FLOAT, IRSFATTEK SMALLINT, ARCSATKURALM VARCHAR(2), SATISKURALM VARCHAR(2)");
     // Ledger accounts of specific postings.

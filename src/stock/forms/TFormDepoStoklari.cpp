@@ -21,7 +21,7 @@ TFormDepoStoklari::TFormDepoStoklari(QWidget* parent) : ListWindow(QStringLitera
                 {QStringLiteral("MIKTAR"), QStringLiteral("Kalan Miktar"), 90, K::Amount, {}, true},
                 {QStringLiteral("GIRTUTAR"), QStringLiteral("Giren Tutar"), 100, K::Amount, {}, true},
                 {QStringLiteral("CIKTUTAR"), QStringLiteral("Çıkan Tutar"), 100, K::Amount, {}, true}});
-    setKeyField(QStringLiteral("DEPOSTOK"));
+    setKeyField(QStringLiteral("STOK_NO"));
     setCommands(Change | Print | Export);
 
     auto* w = new QWidget;

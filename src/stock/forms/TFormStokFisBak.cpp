@@ -118,7 +118,7 @@ StokFisListesi::Filtre TFormStokFisBak::filtre() const
     return f;
 }
 
-ListQuery TFormStokFisBak::query() const { return StokFisListesi::sorgu(filtre()); }
+ListQuery TFormStokFisBak::query() const { return StokFisListesi::sorgu(db().dialect(), filtre()); }
 
 void TFormStokFisBak::newRecord()
 {

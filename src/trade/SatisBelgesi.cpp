@@ -1,0 +1,669 @@
+#include "trade/SatisBelgesi.h"
+#include "accounts/CariKapamaKontrol.h"
+#include "db/DocumentWriter.h"
+#include "db/SqlValues.h"
+#include "model/DocumentError.h"
+#include "model/LedgerHook.h"
+#include "services/ExchangeRates.h"
+#include "services/KullaniciIslemKaydi.h"
+#include "services/Prompter.h"
+#include "services/SessionContext.h"
+#include "services/TarihKilit.h"
+#include "services/YeniKayitNo.h"
+#include "trade/SatisFinansSatirlari.h"
+#include "trade/StokHareketi.h"
+#include "trade/StokKontrolu.h"
+
+#include <QSet>
+
+namespace nimbo {
+
+namespace {
+
+const QString kCari = QStringLiteral("CARIKOD");
+const QString kFatNo = QStringLiteral("FAT_NO");
+const QString kIrsNo = QStringLiteral("IRS_NO");
+const QString kFatarih = QStringLiteral("FATARIH");
+const QString kIrstarih = QStringLiteral("IRSTARIH");
+const QString kYazan = QStringLiteral("S");
+
+QString s(const char* c) { return QString::fromLatin1(c); }
+
+// One-letter settings of PARAMET, read at the moment of the save.
+QString ayar(const Db& db, const char* kolon)
+{
+    return toText(db.scalar(QStringLiteral("SELECT %1 FROM PARAMET").arg(QLatin1String(kolon)))).trimmed();
+}
+
+} // namespace
+
+SatisBelgesi::SatisBelgesi(const Db& db) : TicariBelge(db, TicariTaraf::satis())
+{
+    newDocument();
+}
+
+QString SatisBelgesi::fiyatKolonu() const
+{
+    return headerText(QStringLiteral("SAT_TUR")) == QLatin1String("B") ? QStringLiteral("SAT_BFYT")
+                                                                       : QStringLiteral("SAT_SKFYT");
+}
+
+void SatisBelgesi::cariSecildi(const QVariantMap& cari)
+{
+    const QString grup = toText(cari.value(QStringLiteral("CARI_GRP_KOD"))).trimmed();
+    if (grup == QLatin1String("A"))
+        putHeader(QStringLiteral("SAT_TUR"), QStringLiteral("A"));
+    else if (grup == QLatin1String("B") || grup == QLatin1String("U"))
+        putHeader(QStringLiteral("SAT_TUR"), QStringLiteral("B"));
+    else if (grup == QLatin1String("M"))
+        putHeader(QStringLiteral("SAT_TUR"), QStringLiteral("P"));
+}
+
+void SatisBelgesi::load(const QVariant& key)
+{
+    TicariBelge::load(key);
+    m_eskiKasa = headerText(QStringLiteral("KASAKOD"));
+    m_eskiBanka = headerText(QStringLiteral("BANKA_KOD"));
+}
+
+bool SatisBelgesi::odemeleriKapanmis(const Db& db, double satisNo)
+{
+    return CariKapamaKontrol::belgeEslesmis(db, satisNo, kYazan);
+}
+
+QString SatisBelgesi::odemeAdi() const
+{
+    if (headerText(QStringLiteral("ODE_TIP")) == QLatin1String("P"))
+        return toText(db().scalar(QStringLiteral("SELECT ADI FROM KASA WHERE KASAKOD=:K"),
+                                  {{QStringLiteral("K"), headerText(QStringLiteral("KASAKOD"))}}))
+            .trimmed();
+    return toText(db().scalar(QStringLiteral("SELECT BANKA_ADI FROM BANKA WHERE BANKA_KOD=:K"),
+                              {{QStringLiteral("K"), headerText(QStringLiteral("BANKA_KOD"))}}))
+        .trimmed();
+}
+
+void SatisBelgesi::otomatikNumaralar()
+{
+    const bool fatura = faturaKismi() && headerText(kFatNo).isEmpty();
+    const bool irsaliye = irsaliyeKismi() && headerText(kIrsNo).isEmpty();
+    if (!fatura && !irsaliye)
+        return;
+    QString fatNo, irsNo;
+    withCounterLock(db(), [&](const Db& c) {
+        c.exec(QStringLiteral("UPDATE NEWSATIS SET YENINO=YENINO"));
+        const auto r = c.records(
+            QStringLiteral("SELECT SABITHARF, FATNO, OTOART, SABITHARFIRS, IRSNO, OTOARTIRS FROM NEWSATIS"));
+        if (r.isEmpty())
+            return;
+        const QSqlRecord& n = r.first();
+        if (fatura && toText(n.value(2)).trimmed() == QLatin1String("O")) {
+            fatNo = toText(n.value(0)).trimmed() + QString::number(qint64(n.value(1).toDouble()));
+            c.exec(QStringLiteral("UPDATE NEWSATIS SET FATNO=FATNO+1"));
+        }
+        const QString irsKip = toText(n.value(5)).trimmed();
+        if (irsaliye && irsKip == QLatin1String("O")) {
+            irsNo = toText(n.value(3)).trimmed() + QString::number(qint64(n.value(4).toDouble()));
+            c.exec(QStringLiteral("UPDATE NEWSATIS SET IRSNO=IRSNO+1"));
+        } else if (irsaliye && irsKip == QLatin1String("F")) {
+            irsNo = fatNo.isEmpty() ? headerText(kFatNo) : fatNo;
+        }
+    });
+    if (!fatNo.isEmpty())
+        setHeader(kFatNo, fatNo);
+    if (!irsNo.isEmpty())
+        setHeader(kIrsNo, irsNo);
+}
+
+int SatisBelgesi::irsaliyeAl(double irsaliyeNo, const QList<int>& siralar)
+{
+    const auto kalemler = db().records(QStringLiteral("SELECT * FROM SATISAYR WHERE SATIS_NO=:N ORDER BY SIRANO"),
+                                       {{QStringLiteral("N"), irsaliyeNo}});
+    int eklenen = 0;
+    for (const QSqlRecord& r : kalemler) {
+        QVariantMap k = rowMap(r);
+        const int sira = k.value(QStringLiteral("SIRANO")).toInt();
+        if (!siralar.isEmpty() && !siralar.contains(sira))
+            continue;
+        bool var = false;
+        for (int i = 0; i < lines().count(); ++i)
+            var = var || (lines().number(i, QStringLiteral("IRS_REFNO")) == irsaliyeNo
+                          && lines().value(i, QStringLiteral("IRS_SIRA")).toInt() == sira);
+        if (var)
+            continue;
+        QVariantMap v = lineDefaults(kItems);
+        for (const char* c : {"STOK_NO", "STOK_KOD_NO", "STOK_ADI", "MIKTAR", "BIRIM", "FYT_DOVIZ", "DOVIZ_KODU",
+                              "PARA_BAZ", "KDV", "KDV_DAHIL", "ISKONTO", "VADEFARKI", "VADEGUN", "ODEKOS", "DEPO_KODU",
+                              "SERITAKIP", "RAF_YERI", "GARANTI"})
+            v.insert(s(c), k.value(s(c)));
+        v.insert(QStringLiteral("IRS_REFNO"), irsaliyeNo);
+        v.insert(QStringLiteral("IRS_SIRA"), sira);
+        const int row = lines().append(v);
+        setLine(row, QStringLiteral("FYT_DOVIZ"), v.value(QStringLiteral("FYT_DOVIZ")));
+        setLine(row, QStringLiteral("MIKTAR"), v.value(QStringLiteral("MIKTAR"))); // capped to what is left
+        if (lines().number(row, QStringLiteral("MIKTAR")) <= 0) {
+            lines().remove(row);
+            continue;
+        }
+        ++eklenen;
+    }
+    recompute();
+    return eklenen;
+}
+
+QList<SaveCheck> SatisBelgesi::checks()
+{
+    QList<SaveCheck> c;
+    c << SaveCheck{QStringLiteral("girdi"), [this](CheckContext& x) { girdiDenetimi(x); }};
+    c << SaveCheck{QStringLiteral("1 tarih"), [this](CheckContext& x) {
+              if (toDate(header(kFatarih)) != QDate::currentDate())
+                  x.warn(QStringLiteral("Farklı Tarih de İşlem Yapıyorsunuz !"));
+          }};
+    c << SaveCheck{QStringLiteral("2 irsaliye no"), [this](CheckContext& x) {
+              if (headerText(kIrsNo).isEmpty())
+                  return;
+              if (db().any(QStringLiteral("SELECT IRS_NO, SATIS_NO FROM SATIS WHERE IRS_NO=:irsno AND SATIS_NO<>:n"),
+                           {{QStringLiteral("irsno"), headerText(kIrsNo)}, {QStringLiteral("n"), key().toDouble()}}))
+                  x.refuse(QStringLiteral("Bu irsaliye numarası daha önce kullanılmış.Lütfen başka bir irsaliye "
+                                          "numarası yazınız..."),
+                           kIrsNo);
+          }};
+    c << SaveCheck{QStringLiteral("3 fatura tarihi"), [this](CheckContext& x) {
+              static const QStringList tipler{"F", "R", "S", "E", "A", "P", "O", "N"};
+              if (!tipler.contains(tip()))
+                  return;
+              const QDate gun = toDate(header(kFatarih));
+              if (!TarihKilitKontrol(db(), gun, true))
+                  throw DocumentError(QStringLiteral("Tarih kilidi"), kFatarih);
+              if (headerText(kFatNo).isEmpty())
+                  return;
+              if (db().any(QStringLiteral("SELECT FAT_NO, FATARIH FROM SATIS WHERE (FAT_NO<=:faturano AND "
+                                          "FATARIH>:fatarih) AND SATIS_NO<>:n"),
+                           {{QStringLiteral("faturano"), headerText(kFatNo)},
+                            {QStringLiteral("fatarih"), QDateTime(gun, QTime(0, 0))},
+                            {QStringLiteral("n"), key().toDouble()}}))
+                  x.refuse(QStringLiteral("İlgili Fatura Numarası, Son Fatura Tarihinden Önce Kullanılamaz !"), kFatNo);
+          }};
+    c << SaveCheck{QStringLiteral("4 numaralar"), [this](CheckContext& x) {
+              // An invoice with dispatch takes its dispatch number from the invoice (check 10).
+              if (irsaliyeKismi() && tip() != QLatin1String("R")
+                  && (headerText(kIrsNo).isEmpty() || !toDate(header(kIrstarih)).isValid()))
+                  x.refuse(QStringLiteral("İrs.No/İrs.Trh Yazılmadan Saklanamaz."),
+                           headerText(kIrsNo).isEmpty() ? kIrsNo : kIrstarih);
+              if (faturaKismi() && (headerText(kFatNo).isEmpty() || !toDate(header(kFatarih)).isValid()))
+                  x.refuse(QStringLiteral("Fat.No,Fat.Trh .Yazılmadan Saklanamaz."),
+                           headerText(kFatNo).isEmpty() ? kFatNo : kFatarih);
+          }};
+    c << SaveCheck{QStringLiteral("5 taksit"), [this](CheckContext& x) {
+              if (headerText(QStringLiteral("ODE_TIP")) == QLatin1String("T")
+                  && header(QStringLiteral("TAKSITSAY")).toInt() <= 0)
+                  x.refuse(QStringLiteral("Taksit Sayısı Girilmeden Taksitli Satış Saklanamaz."),
+                           QStringLiteral("TAKSITSAY"));
+          }};
+    c << SaveCheck{QStringLiteral("6 min fiyat"), [this](CheckContext& x) { minFiyatDenetimi(x); }};
+    c << SaveCheck{QStringLiteral("7 vade"), [this](CheckContext& x) {
+              const int gun = cari().value(QStringLiteral("MAKSVADEGUN")).toInt();
+              const QDate fat = toDate(header(kFatarih));
+              const QDate vade = toDate(header(QStringLiteral("VADETRH")));
+              if (gun > 0 && fat.isValid() && vade.isValid() && vade > fat.addDays(gun)) {
+                  putHeader(QStringLiteral("VADETRH"), fat.addDays(gun));
+                  x.warn(QStringLiteral("Seçilen Cari İçin Maksimum Vade Aşıldığı için Değiştirildi. Lütfen Kontrol "
+                                        "Ediniz."));
+              }
+          }};
+    c << SaveCheck{QStringLiteral("8 stok"), [this](CheckContext& x) { stokDenetimi(x); }};
+    c << SaveCheck{QStringLiteral("9 depo hakkı"), [this](CheckContext& x) { depoHaklari(x); }};
+    c << SaveCheck{QStringLiteral("10 irsaliyeli fatura"), [this](CheckContext&) {
+              if (tip() == QLatin1String("R")) {
+                  putHeader(kIrsNo, header(kFatNo));
+                  putHeader(kIrstarih, header(kFatarih));
+              }
+          }};
+    c << SaveCheck{QStringLiteral("11 cari"), [this](CheckContext& x) {
+              if (headerText(kCari).isEmpty())
+                  x.refuse(QStringLiteral("Cari Kodu Verilmeden Satış Saklanmaz."), kCari);
+          }};
+    c << SaveCheck{QStringLiteral("12 avukat"), [this](CheckContext& x) {
+              if (toText(cari().value(QStringLiteral("AVUKATVER"))).trimmed() == QLatin1String("E"))
+                  x.refuse(QStringLiteral("Firma Avukata Verildiği İçin Bu Satış Saklanamaz !!!"), kCari);
+          }};
+    c << SaveCheck{QStringLiteral("13 risk"), [this](CheckContext& x) { riskDenetimi(x); }};
+    c << SaveCheck{QStringLiteral("14 ödeme"), [this](CheckContext& x) { odemeDenetimi(x); }};
+    // Finance numbers are drawn last, once every check has passed, and outside the
+    // transaction: one for the sale, one for the payment pair.
+    c << SaveCheck{QStringLiteral("finans numaraları"), [this](CheckContext&) {
+              m_finId = m_odemeFinId = 0;
+              if (!faturaKismi())
+                  return;
+              m_finId = YeniKayitNo(db(), QStringLiteral("NEWFINHRK"));
+              const QString o = headerText(QStringLiteral("ODE_TIP"));
+              if (o == QLatin1String("P") || o == QLatin1String("H") || o == QLatin1String("K"))
+                  m_odemeFinId = YeniKayitNo(db(), QStringLiteral("NEWFINHRK"));
+          }};
+    return c;
+}
+
+void SatisBelgesi::minFiyatDenetimi(CheckContext& x)
+{
+    if (ayar(db(), "SATMINFYT") == QLatin1String("Z") || ayar(db(), "SATMINFYT").isEmpty())
+        return;
+    const QString kip = ayar(db(), "SATFYTKONT");
+    if (kip != QLatin1String("S") && kip != QLatin1String("U"))
+        return;
+    const QString liste = toText(cari().value(QStringLiteral("ABMFYTUYG"))).trimmed();
+    if (liste == QLatin1String("Y"))
+        return;
+    QString kolon = QStringLiteral("MINSATFYT");
+    if (liste == QLatin1String("A"))
+        kolon = QStringLiteral("SAT_ABFYT");
+    else if (liste == QLatin1String("B"))
+        kolon = QStringLiteral("SAT_BFYT");
+    else if (liste == QLatin1String("M"))
+        kolon = QStringLiteral("SAT_SKFYT");
+    bool altinda = false;
+    for (int i = 0; i < lines().count() && !altinda; ++i) {
+        const QString d = lines().text(i, QStringLiteral("DOVIZ_KODU"));
+        QString ek = QStringLiteral("_DOVIZ");
+        if (d.isEmpty() || d == yerelDoviz())
+            ek = QStringLiteral("_TL");
+        else if (d == usd())
+            ek = QStringLiteral("_USD");
+        else if (d == eur())
+            ek = QStringLiteral("_EUR");
+        else if (kolon == QLatin1String("MINSATFYT"))
+            ek = QStringLiteral("_DVZ");
+        const double listeFiyati = stok(lines().number(i, QStringLiteral("STOK_NO"))).value(kolon + ek).toDouble();
+        const double fiyat =
+            lines().number(i, QStringLiteral("FYT_DOVIZ")) * (100 - lines().number(i, QStringLiteral("ISKONTO"))) / 100;
+        altinda = listeFiyati > 0 && fiyat < listeFiyati - 1e-9;
+    }
+    if (!altinda)
+        return;
+    if (kip == QLatin1String("S"))
+        x.refuse(QStringLiteral("Satış Listesinde Min.Fiyatı Altında Satılan Ürünler Var.Lütfen Yeniden Kontrol Edin"));
+    x.ask(QStringLiteral("Satış Listesinde Min.Fiyatı Altında Satılan Ürünler Var.Yeni de Saklansın mı?"));
+}
+
+void SatisBelgesi::stokDenetimi(CheckContext& x)
+{
+    if (!irsaliyeKismi())
+        return;
+    const QString mod = ayar(db(), "STK_NEG");
+    if (!StokKontrolu::denetlenir(mod))
+        return;
+    QList<StokIhtiyaci> ihtiyac;
+    for (int i = 0; i < lines().count(); ++i)
+        ihtiyac << StokIhtiyaci{lines().number(i, QStringLiteral("STOK_NO")),
+                                lines().value(i, QStringLiteral("DEPO_KODU")).toInt(),
+                                lines().number(i, QStringLiteral("MIKTAR")) * birimKatsayisi(i),
+                                lines().text(i, QStringLiteral("STOK_ADI"))};
+    const StokKontrolu::Cevap c = StokKontrolu::denetle(db(), mod, ihtiyac, key().toDouble(), kYazan);
+    if (c.sonuc == StokKontrolu::Sonuc::Reddet)
+        x.refuse(c.mesaj);
+    if (c.sonuc == StokKontrolu::Sonuc::Sor)
+        x.ask(c.mesaj);
+    if (!c.kritik.isEmpty() && ayar(db(), "KRTTIK_UYAR") == QLatin1String("S"))
+        x.inform(QStringLiteral("KRİTİK SEVİYENİN ALTINA DÜŞECEK ÜRÜNLER VAR\n") + c.kritik.join(QLatin1Char('\n')));
+}
+
+void SatisBelgesi::depoHaklari(CheckContext& x)
+{
+    const SessionContext& ss = SessionContext::current();
+    QString mesaj;
+    for (int i = 0; i < lines().count(); ++i) {
+        const int depo = lines().value(i, QStringLiteral("DEPO_KODU")).toInt();
+        if (depo < 1 || depo > 20 || ss.hak(QStringLiteral("DEPO%1").arg(depo)) == QLatin1String("H"))
+            continue;
+        const QString ad = toText(db().scalar(QStringLiteral("SELECT DEPO_ADI FROM DEPO WHERE DEPO_KODU=:D"),
+                                              {{QStringLiteral("D"), depo}}))
+                               .trimmed();
+        mesaj += QString::number(i + 1) + QStringLiteral(".Satırda ") + ad + QStringLiteral(" için Hakkınız Yok. ");
+    }
+    if (!mesaj.isEmpty())
+        x.refuse(mesaj, QStringLiteral("DEPO_KODU"));
+}
+
+void SatisBelgesi::riskDenetimi(CheckContext& x)
+{
+    const QVariantMap c = cari();
+    auto t = [&c](const char* k) { return toText(c.value(s(k))).trimmed(); };
+    const double net = headerNumber(QStringLiteral("NETTUT"));
+    const QString kriter = t("RISKRITER");
+    if (c.isEmpty() || kriter == QLatin1String("Y") || (t("RISK_IRS") != QLatin1String("U") && t("RISK_IRS") != QLatin1String("D"))
+        || t("RISBAKTIP") != QLatin1String("B") || net <= 0)
+        return;
+    const QString kod = headerText(kCari);
+    const Params p{{QStringLiteral("K"), kod}, {QStringLiteral("N"), key().toDouble()}};
+    const double irsaliyeler =
+        db().scalar(QStringLiteral("SELECT SUM(NETTUT) FROM SATIS WHERE CARIKOD=:K AND IRS_NO IS NOT NULL AND IRS_NO<>'' "
+                                   "AND (FAT_NO IS NULL OR FAT_NO='') AND SATIS_NO<>:N"),
+                    p)
+            .toDouble();
+    const double cekler = db().scalar(QStringLiteral("SELECT SUM(TUTAR) FROM CSKART WHERE CARIKOD=:K AND SAHIP='M' AND "
+                                                     "(SON_DURUMU IS NULL OR SON_DURUMU<>'T')"),
+                                      {{QStringLiteral("K"), kod}})
+                              .toDouble();
+    const double sonBakiye = headerNumber(QStringLiteral("SBAKIYE"));
+    double e = 0;
+    if (kriter == QLatin1String("1"))
+        e = irsaliyeler + net;
+    else if (kriter == QLatin1String("2"))
+        e = -sonBakiye + irsaliyeler;
+    else if (kriter == QLatin1String("3"))
+        e = -sonBakiye + irsaliyeler + cekler;
+    else if (kriter == QLatin1String("4"))
+        e = -sonBakiye + cekler;
+    else if (kriter == QLatin1String("B"))
+        e = -sonBakiye;
+    else
+        return;
+    if (e <= 0 || e <= c.value(QStringLiteral("RISK_LIMITI")).toDouble())
+        return;
+    if (t("RISK_IRS") == QLatin1String("U"))
+        x.ask(kod + QStringLiteral(" Borç Risk Limiti Aşılmış! Buna Rağmen İşlem Devam Etsin mı?"));
+    else
+        x.refuse(kod + QStringLiteral(" Kodlu Hesabın Borç Risk Limiti Aşıldığı İçin Bu Kayıt Saklanamaz !!!"), kCari);
+}
+
+void SatisBelgesi::odemeDenetimi(CheckContext& x)
+{
+    if (!faturaKismi())
+        return;
+    const QString o = headerText(QStringLiteral("ODE_TIP"));
+    if (o == QLatin1String("P")) {
+        const QString kasa = headerText(QStringLiteral("KASAKOD"));
+        if (kasa.isEmpty() || !db().any(QStringLiteral("SELECT 1 FROM KASA WHERE KASAKOD=:K"), {{QStringLiteral("K"), kasa}}))
+            x.refuse(QStringLiteral("Kasa Kodu Seçilmeden Kayıt Saklanmaz "), QStringLiteral("KASAKOD"));
+        if (!m_eskiKasa.isEmpty() && m_eskiKasa != kasa)
+            x.inform(QStringLiteral("Kaydı Değiştirmeden Önceki Seçtiğiniz Kasa: ")
+                     + toText(db().scalar(QStringLiteral("SELECT ADI FROM KASA WHERE KASAKOD=:K"),
+                                          {{QStringLiteral("K"), m_eskiKasa}}))
+                           .trimmed());
+    } else if (o == QLatin1String("H") || o == QLatin1String("K")) {
+        const QString banka = headerText(QStringLiteral("BANKA_KOD"));
+        if (banka.isEmpty())
+            x.refuse(QStringLiteral("Lütfen Bir Banka Seçiniz !"), QStringLiteral("BANKA_KOD"));
+        if (db().tableExists(QStringLiteral("BANKAYR"))) {
+            const auto r = db().records(QStringLiteral("SELECT DOVIZ_KODU FROM BANKAYR WHERE BANKA_KOD=:B AND HESAP_NO=:H"),
+                                        {{QStringLiteral("B"), banka},
+                                         {QStringLiteral("H"), headerText(QStringLiteral("HESAP_NO"))}});
+            if (r.isEmpty())
+                x.refuse(QStringLiteral("Lütfen Bir Banka Seçiniz !"), QStringLiteral("HESAP_NO"));
+            QString d = toText(r.first().value(0)).trimmed();
+            if (d.isEmpty())
+                d = yerelDoviz();
+            if (d != headerText(QStringLiteral("DOVIZ_KODU")))
+                x.refuse(QStringLiteral("Bankanın Döviz Tipi Uyumsuz !"), QStringLiteral("BANKA_KOD"));
+        }
+        if (!m_eskiBanka.isEmpty() && m_eskiBanka != banka)
+            x.inform(QStringLiteral("Kaydı Değiştirmeden Önceki Seçtiğiniz Banka: ")
+                     + toText(db().scalar(QStringLiteral("SELECT BANKA_ADI FROM BANKA WHERE BANKA_KOD=:K"),
+                                          {{QStringLiteral("K"), m_eskiBanka}}))
+                           .trimmed());
+    }
+}
+
+void SatisBelgesi::write(DocumentWriter& w)
+{
+    const Params no{{QStringLiteral("SATIS_NO"), key()}};
+    if (!isNew())
+        duzeltmeKaydi();
+    yazBaslik(w);
+    static const QStringList carihrkTipleri{"F", "R", "E", "A", "P", "O"};
+    if (carihrkTipleri.contains(tip()))
+        for (const char* tur : {"N", "S", "J"})
+            w.remove(QStringLiteral("CARIHRK"), {{QStringLiteral("REF_NO"), key()}, {QStringLiteral("CRHRK_TUR"), s(tur)}});
+    saklananTutarlar();
+    // A document whose type lost its dispatch part keeps no movements either.
+    if (irsaliyeKismi())
+        yazStokHareketleri(w);
+    else
+        stokHareketleriniSil(w, key().toDouble(), kYazan);
+    yazFinans(w);
+    yazKasa(w);
+    if (!db().any(QStringLiteral("SELECT 1 FROM SEVK WHERE SNO=:N"), {{QStringLiteral("N"), key()}}))
+        w.insert(QStringLiteral("SEVK"), {{QStringLiteral("SNO"), key()},
+                                          {QStringLiteral("SEVK_TRH"), QDateTime(QDate::currentDate(), QTime(0, 0))},
+                                          {QStringLiteral("ODE_KIM"), QStringLiteral("A")}});
+    yazSatirlar(w);
+    yazToplananIrsaliyeler(w);
+}
+
+void SatisBelgesi::yazFinans(DocumentWriter& w)
+{
+    w.remove(QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), key()}, {QStringLiteral("BELGE_TIP"), kYazan}});
+    QList<QVariantMap> odeme;
+    const QString o = headerText(QStringLiteral("ODE_TIP"));
+    if (faturaKismi() && (o == QLatin1String("P") || o == QLatin1String("H") || o == QLatin1String("K"))) {
+        const bool pesin = o == QLatin1String("P");
+        odeme << QVariantMap{{QStringLiteral("REFNO"), key()},
+                             {QStringLiteral("SIRANO"), 1},
+                             {QStringLiteral("TIP"), tip()},
+                             {QStringLiteral("ODEME_TIP"), o},
+                             {QStringLiteral("KODU"), headerText(pesin ? QStringLiteral("KASAKOD") : QStringLiteral("BANKA_KOD"))},
+                             {QStringLiteral("HESAP_NO"), pesin ? QString() : headerText(QStringLiteral("HESAP_NO"))},
+                             {QStringLiteral("TUTAR"), headerNumber(QStringLiteral("NETTUT"))},
+                             {QStringLiteral("DOVIZ_KODU"), headerText(QStringLiteral("DOVIZ_KODU"))}};
+    }
+    w.replace(QStringLiteral("ODEMES"), {{QStringLiteral("REFNO"), key()}}, odeme);
+    if (!faturaKismi())
+        return;
+    const QVariantMap c = cari();
+    SatisFinansGirdisi g;
+    g.satisNo = key().toDouble();
+    g.tip = tip();
+    g.tipAdi = taraf().tipAdi(tip());
+    g.aciklama = headerText(QStringLiteral("ACIKLAMA"));
+    g.fatNo = headerText(kFatNo);
+    g.net = headerNumber(QStringLiteral("NETTUT"));
+    g.kur = headerNumber(QStringLiteral("TL_KURDEGER"));
+    g.doviz = headerText(QStringLiteral("DOVIZ_KODU"));
+    g.baDoviz = toText(c.value(QStringLiteral("DOVIZ_KODU"))).trimmed();
+    if (g.baDoviz.isEmpty())
+        g.baDoviz = yerelDoviz();
+    g.tarih = toDate(header(kFatarih));
+    g.baKur = g.baDoviz == yerelDoviz() ? 1.0 : KurBulDeger(db(), g.baDoviz, 2, g.tarih);
+    g.vade = toDate(header(QStringLiteral("VADETRH")));
+    g.cariKod = headerText(kCari);
+    g.cariAdi = toText(c.value(QStringLiteral("FIRMA_ADI"))).trimmed().left(70);
+    g.personel = headerText(QStringLiteral("PERSON_KOD"));
+    g.odeTip = o;
+    g.odemeKodu = headerText(o == QLatin1String("P") ? QStringLiteral("KASAKOD") : QStringLiteral("BANKA_KOD"));
+    g.odemeKodu2 = o == QLatin1String("P") ? QString() : headerText(QStringLiteral("HESAP_NO"));
+    g.odemeAdi = odemeAdi().left(70);
+    g.finId = m_finId;
+    g.odemeFinId = m_odemeFinId;
+    for (const FinansHareketi& f : satisFinansSatirlari(g, taraf().odemeSiraNo))
+        w.insertFinhrk(finansHareketiParams(f));
+}
+
+// A cash sale puts the money into the desk.
+void SatisBelgesi::yazKasa(DocumentWriter& w)
+{
+    w.remove(QStringLiteral("KASAHRKT"), {{QStringLiteral("HRKNO"), key()},
+                                          {QStringLiteral("REF_TIP"), QStringLiteral("C")},
+                                          {QStringLiteral("SIRANO"), taraf().odemeSiraNo}});
+    if (!faturaKismi() || headerText(QStringLiteral("ODE_TIP")) != QLatin1String("P"))
+        return;
+    const SessionContext& ss = SessionContext::current();
+    const QString kasa = headerText(QStringLiteral("KASAKOD"));
+    QString kasaDoviz = toText(db().scalar(QStringLiteral("SELECT DOVIZ_KOD FROM KASA WHERE KASAKOD=:K"),
+                                           {{QStringLiteral("K"), kasa}}))
+                            .trimmed();
+    if (kasaDoviz.isEmpty())
+        kasaDoviz = yerelDoviz();
+    const QDate gun = toDate(header(kFatarih));
+    const double net = headerNumber(QStringLiteral("NETTUT"));
+    const double kasaKur = kasaDoviz == yerelDoviz() ? 1.0 : kur(kasaDoviz);
+    w.insert(QStringLiteral("KASAHRKT"),
+             {{QStringLiteral("TARIH"), QDateTime(gun, QTime(0, 0))},
+              {QStringLiteral("REF_TIP"), QStringLiteral("C")},
+              {QStringLiteral("HRKNO"), key()},
+              {QStringLiteral("SIRANO"), taraf().odemeSiraNo},
+              {QStringLiteral("HRK_TURU"), QStringLiteral("w")},
+              {QStringLiteral("REFAYRTIP"), tip()},
+              {QStringLiteral("BELGE_NO"), headerText(kFatNo)},
+              {QStringLiteral("KASAKOD"), kasa},
+              {QStringLiteral("KARSIKOD"), headerText(kCari)},
+              {QStringLiteral("TIP"), QStringLiteral("B")},
+              {QStringLiteral("TUTAR"), net},
+              {QStringLiteral("TUTAR_USD"), headerNumber(QStringLiteral("NET_USD"))},
+              {QStringLiteral("TUTAR_EUR"), headerNumber(QStringLiteral("NET_EUR"))},
+              {QStringLiteral("TUTAR_DVZ"), kasaKur == 0 ? net : net / kasaKur},
+              {QStringLiteral("TL_KURDEGER"), kasaKur},
+              {QStringLiteral("TL_USDEGER"), headerNumber(QStringLiteral("USDFYT"))},
+              {QStringLiteral("TL_EUREGER"), headerNumber(QStringLiteral("EURFYT"))},
+              {QStringLiteral("KARSI_KURDEGER"), headerNumber(QStringLiteral("TL_KURDEGER"))},
+              {QStringLiteral("KARSI_DOVIZKOD"), headerText(QStringLiteral("DOVIZ_KODU"))},
+              {QStringLiteral("PARA_BAZ"), QStringLiteral("T")},
+              {QStringLiteral("DOVIZ_KOD"), kasaDoviz},
+              {QStringLiteral("ACIKLAMA"), (headerText(kFatNo) + QStringLiteral(" No.lu ") + taraf().tipAdi(tip())
+                                            + QStringLiteral(" Peşin Ödemesi")).left(75)},
+              {QStringLiteral("AY"), gun.month()},
+              {QStringLiteral("YIL"), gun.year()},
+              {QStringLiteral("PERSONEL"), headerText(QStringLiteral("PERSON_KOD"))},
+              {QStringLiteral("SUBEKODU"), ss.SubeKodu}});
+}
+
+void SatisBelgesi::birakToplananIrsaliyeler(DocumentWriter& w)
+{
+    Q_UNUSED(w);
+    db().exec(QStringLiteral("UPDATE SATIS SET FAT_REFNO=NULL, FAT_NO=NULL, FATARIH=NULL WHERE FAT_REFNO=:N"),
+              {{QStringLiteral("N"), key()}});
+}
+
+// The notes this invoice collects: their movements take the invoice's prices, they carry
+// the invoice's number, and FATIRS_S lists them.
+void SatisBelgesi::yazToplananIrsaliyeler(DocumentWriter& w)
+{
+    birakToplananIrsaliyeler(w);
+    struct Toplam {
+        double ger = 0, gerUsd = 0, miktar = 0, kdv = 0;
+    };
+    QMap<std::pair<double, int>, Toplam> satirlar;
+    QSet<double> notlar;
+    for (int i = 0; i < lines().count(); ++i) {
+        const double ref = lines().number(i, QStringLiteral("IRS_REFNO"));
+        if (ref <= 0)
+            continue;
+        Toplam& t = satirlar[{ref, lines().value(i, QStringLiteral("IRS_SIRA")).toInt()}];
+        t.ger += lines().number(i, QStringLiteral("GER_TUT"));
+        t.gerUsd += lines().number(i, QStringLiteral("GER_TUT_USD"));
+        t.miktar += lines().number(i, QStringLiteral("MIKTAR"));
+        t.kdv = qMax(t.kdv, lines().number(i, QStringLiteral("KDV")));
+        notlar.insert(ref);
+    }
+    for (auto it = satirlar.begin(); it != satirlar.end(); ++it) {
+        if (it->miktar == 0)
+            continue;
+        db().exec(QStringLiteral("UPDATE STOKHRK SET FIYAT=:F, FYT_USD=:U, KDV=:K WHERE SATISNO=:N AND TIP='S' AND SIRANO=:S"),
+                  {{QStringLiteral("F"), it->ger / it->miktar},
+                   {QStringLiteral("U"), it->gerUsd / it->miktar},
+                   {QStringLiteral("K"), it->kdv},
+                   {QStringLiteral("N"), it.key().first},
+                   {QStringLiteral("S"), it.key().second}});
+    }
+    QList<QVariantMap> baglar;
+    for (double n : notlar) {
+        const auto r = db().records(QStringLiteral("SELECT IRS_NO, IRSTARIH FROM SATIS WHERE SATIS_NO=:N"),
+                                    {{QStringLiteral("N"), n}});
+        baglar << QVariantMap{{QStringLiteral("S_NO"), key()},
+                              {QStringLiteral("IRS_SNO"), n},
+                              {QStringLiteral("IRS_NO"), r.isEmpty() ? QVariant() : r.first().value(0)},
+                              {QStringLiteral("IRSTARIH"), r.isEmpty() ? QVariant() : r.first().value(1)}};
+        db().exec(QStringLiteral("UPDATE SATIS SET FAT_REFNO=:F, FAT_NO=:FN, FATARIH=:FT WHERE SATIS_NO=:N"),
+                  {{QStringLiteral("F"), key()},
+                   {QStringLiteral("FN"), headerText(kFatNo)},
+                   {QStringLiteral("FT"), QDateTime(toDate(header(kFatarih)), QTime(0, 0))},
+                   {QStringLiteral("N"), n}});
+    }
+    w.replace(QStringLiteral("FATIRS_S"), {{QStringLiteral("S_NO"), key()}}, baglar);
+}
+
+QList<AfterCommitStep> SatisBelgesi::afterCommit()
+{
+    QList<AfterCommitStep> steps;
+    if (header(QStringLiteral("FIS_NO")).toDouble() <= 0)
+        if (auto l = LedgerHook::step(db(), {QStringLiteral("SATIS"), tip(), key().toDouble()}, QStringLiteral("S")))
+            steps << *l;
+    if (irsaliyeKismi()) {
+        bool eksik = false;
+        for (int i = 0; i < lines().count() && !eksik; ++i) {
+            if (lines().text(i, QStringLiteral("SERITAKIP")) != QLatin1String("E"))
+                continue;
+            const double adet = db().scalar(QStringLiteral("SELECT COUNT(*) FROM SERIHRK WHERE SATISNO=:N AND TIP='S' AND SIRANO=:S"),
+                                            {{QStringLiteral("N"), key()}, {QStringLiteral("S"), lines().value(i, QStringLiteral("SIRANO"))}})
+                                    .toDouble();
+            eksik = adet != lines().number(i, QStringLiteral("MIKTAR")) * birimKatsayisi(i);
+        }
+        if (eksik)
+            steps << AfterCommitStep{AfterCommitStep::Kind::Serial, {}, [] {
+                                         Prompter::instance().warn(QStringLiteral(
+                                             "Eksik veya Falza Yazılmış Seri Nolar Var. Lütfen Düzeltmeyi Unutmayınız."));
+                                     }};
+    }
+    if (faturaKismi() && m_yazdirici) {
+        const double no = key().toDouble();
+        Yazdirici y = m_yazdirici;
+        steps << AfterCommitStep{AfterCommitStep::Kind::Print, QStringLiteral("Fatura Kesilsin mi?"), [y, no] { y(no); }};
+    }
+    return steps;
+}
+
+void SatisBelgesi::lineRemovalChecks(CheckContext& c, const QString& name, int row)
+{
+    if (name == kItems && lines().number(row, QStringLiteral("SIP_NO")) > 0)
+        c.refuse(QStringLiteral("Silinmek İstenen Satır Siparişten Aktarılmış Bu yüzden Silinemez"));
+    c.ask(QStringLiteral("Kayıt Silnsin mi?"));
+}
+
+QList<SaveCheck> SatisBelgesi::deleteChecks()
+{
+    return {{QStringLiteral("muhasebe"),
+             [this](CheckContext& c) {
+                 if (headerNumber(QStringLiteral("FIS_NO")) > 0 || headerNumber(QStringLiteral("FAT_REFNO")) > 0)
+                     c.refuse(QStringLiteral("Bu Hareketin Muhasebe Kayıt Fişi Var.Yada Faturası Kesilmiş Silinemez."));
+             }},
+            {QStringLiteral("ödemeler"),
+             [this](CheckContext& c) {
+                 if (odemeleriKapanmis(db(), key().toDouble()))
+                     c.refuse(QStringLiteral("Bu Hareketin Ödemeleri Kapanmış.Önce Ödemeleri İptal Edin."));
+                 if (db().any(QStringLiteral("SELECT 1 FROM TAKSITS WHERE SATIS_NO=:N AND (TAKSIT_ODENDI='E' OR TAH_TUTAR>0)"),
+                              {{QStringLiteral("N"), key()}}))
+                     c.refuse(QStringLiteral("Bu Hareketin Taksit Ödemesi Yapılmış.Silinemez."));
+             }},
+            {QStringLiteral("onay"), [this](CheckContext& c) {
+                 if (!TarihKilitKontrol(db(), hareketTarihi(), true))
+                     throw DocumentError(QStringLiteral("Tarih kilidi"));
+                 c.ask(QStringLiteral("Satış Silinsin mi?"));
+                 if (db().any(QStringLiteral("SELECT 1 FROM SERIHRK WHERE SATISNO=:N AND TIP='S'"), {{QStringLiteral("N"), key()}}))
+                     c.ask(QStringLiteral("Silinmek istenen Satışa ait Seri No bilgileri var.Kaydın silinmesi durumunda "
+                                          "seri no bilgileri de silinecektir.Kayıt Silinsin mi?"));
+             }}};
+}
+
+void SatisBelgesi::erase(DocumentWriter& w)
+{
+    const QVariant no = key();
+    w.remove(QStringLiteral("SERIHRK"), {{QStringLiteral("SATISNO"), no}, {QStringLiteral("TIP"), kYazan}});
+    stokHareketleriniSil(w, no.toDouble(), kYazan);
+    w.remove(QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), no}, {QStringLiteral("BELGE_TIP"), kYazan}});
+    w.remove(QStringLiteral("KASAHRKT"), {{QStringLiteral("HRKNO"), no},
+                                          {QStringLiteral("REF_TIP"), QStringLiteral("C")},
+                                          {QStringLiteral("SIRANO"), taraf().odemeSiraNo}});
+    for (const char* t : {"CODEKAP", "CODEKAPU", "CODEKAPE"})
+        w.remove(s(t), {{QStringLiteral("REFNO"), no}, {QStringLiteral("CRHRK_TUR"), kYazan}});
+    w.remove(QStringLiteral("TAKSITS"), {{QStringLiteral("SATIS_NO"), no}});
+    w.remove(QStringLiteral("ISCILIKS"), {{QStringLiteral("BELGE_NO"), no}, {QStringLiteral("BELGE_TIP"), kYazan}});
+    w.remove(QStringLiteral("MASRAFS"), {{QStringLiteral("BELGE_NO"), no}, {QStringLiteral("BELGE_TIP"), kYazan}});
+    w.remove(QStringLiteral("CARIHRK"), {{QStringLiteral("REF_NO"), no}, {QStringLiteral("CRHRK_TUR"), QStringLiteral("K")}});
+    w.remove(QStringLiteral("SEVK"), {{QStringLiteral("SNO"), no}});
+    w.remove(QStringLiteral("FATIRS_S"), {{QStringLiteral("S_NO"), no}});
+    birakToplananIrsaliyeler(w);
+    w.remove(QStringLiteral("SATISAYR"), {{QStringLiteral("SATIS_NO"), no}});
+    w.remove(QStringLiteral("ODEMES"), {{QStringLiteral("REFNO"), no}});
+    w.remove(QStringLiteral("SATIS"), {{QStringLiteral("SATIS_NO"), no}});
+    KullanciNeYapti(db(), QStringLiteral("SATIS"), no, {}, tip(), {}, header(kCari), {}, {}, {}, header(kFatNo),
+                    headerNumber(QStringLiteral("NETTUT")), {}, {}, QStringLiteral("Satış Silindi"));
+}
+
+} // namespace nimbo

@@ -1,0 +1,67 @@
+#include "trade/SatisListesi.h"
+#include "db/SqlValues.h"
+
+#include <QDateTime>
+
+namespace nimbo {
+
+namespace {
+
+const QString kSecim = QStringLiteral(
+    "SELECT S.SATIS_NO, S.TIP, S.FAT_NO, S.FATARIH, S.IRS_NO, S.IRSTARIH, S.VADETRH, S.CARIKOD, C.FIRMA_ADI, "
+    "S.ODE_TIP, S.DOVIZ_KODU, S.BRUTTUT, S.KDVTUT, S.NETTUT, S.NET_USD, S.NET_EUR, S.FAT_REFNO, S.FIS_NO, "
+    "S.ACIKLAMA FROM SATIS S LEFT JOIN CARI C ON C.CARI_KOD=S.CARIKOD WHERE 1=1");
+
+void tarihAraligi(ListQuery& q, const QString& kolon, const QDate& bas, const QDate& bit, const QString& ad)
+{
+    if (bas.isValid())
+        q.addWhere(QStringLiteral("%1>=:%2B").arg(kolon, ad), ad + QLatin1Char('B'), QDateTime(bas, QTime(0, 0)));
+    if (bit.isValid())
+        q.addWhere(QStringLiteral("%1<=:%2S").arg(kolon, ad), ad + QLatin1Char('S'),
+                   QDateTime(bit, QTime(23, 59, 59, 999)));
+}
+
+void sirala(ListQuery& q)
+{
+    q.keyExpr = QStringLiteral("S.SATIS_NO");
+    q.keyField = QStringLiteral("SATIS_NO");
+    q.descending = true;
+    q.sortable = {{QStringLiteral("FATARIH"), QStringLiteral("S.FATARIH")},
+                  {QStringLiteral("FAT_NO"), QStringLiteral("S.FAT_NO")},
+                  {QStringLiteral("CARIKOD"), QStringLiteral("S.CARIKOD")}};
+}
+
+} // namespace
+
+ListQuery SatisListesi::sorgu(const SatisListeFiltre& f)
+{
+    ListQuery q;
+    q.sql = kSecim;
+    if (!f.tip.isEmpty())
+        q.addWhere(QStringLiteral("S.TIP=:TIP"), QStringLiteral("TIP"), f.tip);
+    tarihAraligi(q, QStringLiteral("COALESCE(S.FATARIH, S.IRSTARIH)"), f.tarihBas, f.tarihBit, QStringLiteral("T"));
+    if (!f.cariKod.trimmed().isEmpty())
+        q.addWhere(QStringLiteral("S.CARIKOD LIKE :CK ESCAPE '\\'"), QStringLiteral("CK"),
+                   escapeLike(f.cariKod.trimmed()) + QLatin1Char('%'));
+    if (f.fatura == SatisListeFiltre::Fatura::Kesilmis)
+        q.addWhere(QStringLiteral("S.FAT_REFNO IS NOT NULL"));
+    else if (f.fatura == SatisListeFiltre::Fatura::Kesilmemis)
+        q.addWhere(QStringLiteral("S.FAT_REFNO IS NULL"));
+    sirala(q);
+    return q;
+}
+
+ListQuery SatisListesi::acikIrsaliyeler(const QString& cariKod, const QDate& irsBas, const QDate& irsBit,
+                                        const QDate& vadeBas, const QDate& vadeBit)
+{
+    ListQuery q;
+    q.sql = kSecim;
+    q.addWhere(QStringLiteral("S.CARIKOD=:CK"), QStringLiteral("CK"), cariKod);
+    q.addWhere(QStringLiteral("S.IRS_NO IS NOT NULL AND (S.FAT_NO IS NULL OR S.FAT_NO='') AND S.FAT_REFNO IS NULL"));
+    tarihAraligi(q, QStringLiteral("S.IRSTARIH"), irsBas, irsBit, QStringLiteral("I"));
+    tarihAraligi(q, QStringLiteral("S.VADETRH"), vadeBas, vadeBit, QStringLiteral("V"));
+    sirala(q);
+    return q;
+}
+
+} // namespace nimbo

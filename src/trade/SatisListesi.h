@@ -1,0 +1,25 @@
+#pragma once
+#include "model/ListQuery.h"
+
+#include <QDate>
+
+namespace nimbo {
+
+struct SatisListeFiltre {
+    QString tip;              // one document type letter; empty: all
+    QDate tarihBas, tarihBit; // invoice date, else dispatch date
+    QString cariKod;          // customers whose code starts so
+    enum class Fatura { Hepsi, Kesilmis, Kesilmemis } fatura = Fatura::Hepsi; // dispatch notes invoiced or not
+};
+
+// The saved sales documents ("Satış İşlemleri"), newest first, a page at a time, with the
+// customer's name beside the code.
+class SatisListesi {
+public:
+    static ListQuery sorgu(const SatisListeFiltre& f);
+    // Open dispatch notes of one customer that an invoice may collect, by dispatch and due date.
+    static ListQuery acikIrsaliyeler(const QString& cariKod, const QDate& irsBas, const QDate& irsBit,
+                                     const QDate& vadeBas, const QDate& vadeBit);
+};
+
+} // namespace nimbo

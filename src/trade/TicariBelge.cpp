@@ -1,0 +1,752 @@
+#include "trade/TicariBelge.h"
+#include "db/DocumentWriter.h"
+#include "db/SqlValues.h"
+#include "model/DocumentError.h"
+#include "services/ExchangeRates.h"
+#include "services/KullaniciIslemKaydi.h"
+#include "services/SessionContext.h"
+#include "services/YeniKayitNo.h"
+#include "trade/IskontoKosulu.h"
+#include "trade/SatirHesabi.h"
+#include "trade/StokHareketi.h"
+#include "trade/Yuvarlama.h"
+
+#include <cmath>
+
+namespace nimbo {
+
+namespace {
+
+const QString kTip = QStringLiteral("TIP");
+const QString kSira = QStringLiteral("SIRANO");
+const QString kStokNo = QStringLiteral("STOK_NO");
+const QString kDoviz = QStringLiteral("DOVIZ_KODU");
+const QString kMiktar = QStringLiteral("MIKTAR");
+const QString kFatarih = QStringLiteral("FATARIH");
+
+// Price columns and the suffix of computed values, per currency: local, USD, EUR.
+const char* const kFiyat[3] = {"FIYAT", "FYT_USD", "FYT_EUR"};
+const char* const kEk[3] = {"", "_USD", "_EUR"};
+
+// Header total columns per currency.
+struct ToplamKolonlari {
+    const char *brut, *kalemisk, *inrYuzd, *kdv, *net, *parca, *isci, *masraf, *indirim;
+};
+const ToplamKolonlari kToplam[3] = {
+    {"BRUTTUT", "KALEMISK", "INR_YUZD", "KDVTUT", "NETTUT", "PARCA_NET", "ISCI_NET", "MASRAF", "INDIRIM"},
+    {"BRUT_USD", "KALEMISKUSD", "INR_YUZD_USD", "KDV_USD", "NET_USD", "PARCA_NET_USD", "ISCI_NET_USD", "MASRAF_USD",
+     "INDIR_USD"},
+    {"BRUT_EUR", "KALEMISKEUR", "INR_YUZD_EUR", "KDV_EUR", "NET_EUR", "PARCA_NET_EUR", "ISCI_NET_EUR", "MASRAF_EUR",
+     "INDIR_EUR"}};
+
+// Indexes into the running sums of recompute().
+enum { Brut, KalemIsk, Kdv, Net, Parca, Isci, Masraf, NetKdvsiz, Sayi };
+
+QString s(const char* c) { return QString::fromLatin1(c); }
+double bol(double a, double b) { return b == 0 ? 0 : a / b; }
+bool bosmu(const QVariant& v) { return v.isNull() || !v.isValid() || v.toDouble() == 0; }
+
+} // namespace
+
+TicariBelge::TicariBelge(const Db& db, const TicariTaraf& taraf)
+    : DocumentModel(db, taraf.baslik, {taraf.anahtar}), m_taraf(taraf)
+{
+    addLineTable(kItems);
+    addLineTable(kIscilik);
+    addLineTable(kMasraf);
+    const auto p = db.records(QStringLiteral("SELECT YERELDOVIZ, RDOVIZ1, RDOVIZ2 FROM PARAMETRE"));
+    auto oku = [&p](int i, const char* yoksa) {
+        const QString v = p.isEmpty() ? QString() : toText(p.first().value(i)).trimmed();
+        return v.isEmpty() ? s(yoksa) : v;
+    };
+    m_yerel = oku(0, "TL");
+    m_usd = oku(1, "USD");
+    m_eur = oku(2, "EUR");
+    const auto y = db.records(QStringLiteral("SELECT FATYUVARTIP, YUVARSAYI FROM PARAMET"));
+    if (!y.isEmpty())
+        setYuvarlama(toText(y.first().value(0)).trimmed(), y.first().value(1).toDouble());
+    m_kur = [db](const QString& d, const QDate& t) { return KurBulDeger(db, d, 2, t); };
+}
+
+void TicariBelge::setYuvarlama(const QString& mod, double adim)
+{
+    m_yuvarlamaMod = mod;
+    m_yuvarlamaAdim = adim;
+}
+
+double TicariBelge::kur(const QString& doviz) const
+{
+    if (doviz.isEmpty() || doviz == m_yerel)
+        return 1;
+    if (doviz == m_usd)
+        return headerNumber(QStringLiteral("USDFYT"));
+    if (doviz == m_eur)
+        return headerNumber(QStringLiteral("EURFYT"));
+    QDate gun = toDate(header(kFatarih));
+    return m_kur(doviz, gun.isValid() ? gun : QDate::currentDate());
+}
+
+QVariantMap TicariBelge::stok(double stokNo) const
+{
+    auto it = m_stoklar.find(stokNo);
+    if (it != m_stoklar.end())
+        return *it;
+    const auto r = db().records(QStringLiteral("SELECT * FROM STOK WHERE STOK_NO=:N"), {{QStringLiteral("N"), stokNo}});
+    const QVariantMap m = r.isEmpty() ? QVariantMap() : rowMap(r.first());
+    if (!m.isEmpty())
+        m_stoklar.insert(stokNo, m);
+    return m;
+}
+
+QVariantMap TicariBelge::cari() const
+{
+    const auto r = db().records(QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD=:K"),
+                                {{QStringLiteral("K"), headerText(QStringLiteral("CARIKOD"))}});
+    return r.isEmpty() ? QVariantMap() : rowMap(r.first());
+}
+
+double TicariBelge::birimKatsayisi(int row) const
+{
+    const QVariantMap st = stok(lines().number(row, kStokNo));
+    const QString birim = lines().text(row, QStringLiteral("BIRIM"));
+    if (!birim.isEmpty() && birim == toText(st.value(QStringLiteral("BIRIM2"))).trimmed())
+        return st.value(QStringLiteral("B_KATSAYI2")).toDouble();
+    if (!birim.isEmpty() && birim == toText(st.value(QStringLiteral("BIRIM3"))).trimmed())
+        return st.value(QStringLiteral("B_KATSAYI3")).toDouble();
+    return 1;
+}
+
+bool TicariBelge::birimGecerli(int row) const
+{
+    const QVariantMap st = stok(lines().number(row, kStokNo));
+    const QString birim = lines().text(row, QStringLiteral("BIRIM"));
+    if (st.isEmpty())
+        return true; // the missing item is told apart
+    QStringList birimler;
+    for (const char* c : {"BIRIM1", "BIRIM2", "BIRIM3"}) {
+        const QString b = toText(st.value(s(c))).trimmed();
+        if (!b.isEmpty())
+            birimler << b;
+    }
+    // An item without units sells in ADET.
+    if (birimler.isEmpty())
+        birimler << QStringLiteral("ADET");
+    return birimler.contains(birim);
+}
+
+void TicariBelge::defaults()
+{
+    const QDate bugun = QDate::currentDate();
+    const SessionContext& ss = SessionContext::current();
+    putHeader(kTip, QStringLiteral("R"));
+    putHeader(kFatarih, bugun);
+    putHeader(QStringLiteral("IRSTARIH"), bugun);
+    putHeader(QStringLiteral("VADETRH"), bugun);
+    putHeader(QStringLiteral("SAAT"), QDateTime::currentDateTime());
+    putHeader(QStringLiteral("VADEHES"), QStringLiteral("Y"));
+    putHeader(QStringLiteral("ODE_TIP"), QStringLiteral("P"));
+    putHeader(QStringLiteral("PERSON_KOD"), (ss.PersonelAdi.isEmpty() ? ss.KullaniciAdi : ss.PersonelAdi).left(11));
+    putHeader(kDoviz, m_yerel);
+    putHeader(QStringLiteral("TL_KURDEGER"), 1.0);
+    putHeader(QStringLiteral("USDFYT"), m_kur(m_usd, bugun));
+    putHeader(QStringLiteral("EURFYT"), m_kur(m_eur, bugun));
+    putHeader(QStringLiteral("YUZDE"), 0.0);
+    m_oncekiBakiye = 0;
+    m_eskiNet = 0;
+}
+
+void TicariBelge::load(const QVariant& key)
+{
+    const auto h = db().records(QStringLiteral("SELECT * FROM %1 WHERE %2=:N").arg(m_taraf.baslik, m_taraf.anahtar),
+                                {{QStringLiteral("N"), key}});
+    if (h.isEmpty())
+        throw UserError(QStringLiteral("Belge Bulunamadı."));
+    QVariantMap baslik = rowMap(h.first());
+    for (const char* c : {"FATARIH", "IRSTARIH", "VADETRH"})
+        if (!baslik.value(s(c)).isNull())
+            baslik.insert(s(c), toDate(baslik.value(s(c))));
+    const auto o = db().records(
+        QStringLiteral("SELECT ODEME_TIP, KODU, HESAP_NO FROM ODEMES WHERE REFNO=:N ORDER BY SIRANO"),
+        {{QStringLiteral("N"), key}});
+    for (const QSqlRecord& r : o) {
+        if (toText(r.value(0)).trimmed() == QLatin1String("P"))
+            baslik.insert(QStringLiteral("KASAKOD"), toText(r.value(1)).trimmed());
+        else {
+            baslik.insert(QStringLiteral("BANKA_KOD"), toText(r.value(1)).trimmed());
+            baslik.insert(QStringLiteral("HESAP_NO"), toText(r.value(2)).trimmed());
+        }
+    }
+    loadHeader(baslik);
+    auto satirlar = [this](const QString& sql, const Params& p) {
+        QList<QVariantMap> rows;
+        for (const QSqlRecord& r : db().records(sql, p)) {
+            QVariantMap m = rowMap(r);
+            for (const char* c : {"KAYIT_TRH", "GRN_BIT_TRH"})
+                if (!m.value(s(c)).isNull())
+                    m.insert(s(c), toDate(m.value(s(c))));
+            rows << m;
+        }
+        return rows;
+    };
+    lines().load(satirlar(QStringLiteral("SELECT * FROM %1 WHERE %2=:N ORDER BY SIRANO").arg(m_taraf.satirlar, m_taraf.anahtar),
+                          {{QStringLiteral("N"), key}}));
+    const Params p{{QStringLiteral("N"), key}, {QStringLiteral("T"), m_taraf.yazan}};
+    lines(kIscilik).load(satirlar(QStringLiteral("SELECT * FROM ISCILIKS WHERE BELGE_NO=:N AND BELGE_TIP=:T ORDER BY SIRANO"), p));
+    lines(kMasraf).load(satirlar(QStringLiteral("SELECT * FROM MASRAFS WHERE BELGE_NO=:N AND BELGE_TIP=:T ORDER BY SIRANO"), p));
+    m_eskiNet = baslik.value(QStringLiteral("NETTUT")).toDouble();
+    oncekiBakiyeyiOku();
+}
+
+void TicariBelge::allocateNumber() { putHeader(m_taraf.anahtar, YeniKayitNo(db(), m_taraf.sayac)); }
+
+void TicariBelge::oncekiBakiyeyiOku()
+{
+    const QString kod = headerText(QStringLiteral("CARIKOD"));
+    if (kod.isEmpty()) {
+        m_oncekiBakiye = 0;
+        return;
+    }
+    const auto r = db().records(QStringLiteral("SELECT SUM(ALACAK), SUM(BORC) FROM FINHRK WHERE KODU=:K"),
+                                {{QStringLiteral("K"), kod}});
+    const double alacak = r.isEmpty() ? 0 : r.first().value(0).toDouble();
+    const double borc = r.isEmpty() ? 0 : r.first().value(1).toDouble();
+    // A document being corrected is taken out of its own "before" balance.
+    m_oncekiBakiye = alacak - borc + (faturaKismi() ? (m_taraf.cikis ? m_eskiNet : -m_eskiNet) : 0);
+}
+
+void TicariBelge::headerChanged(const QString& column)
+{
+    if (column == QLatin1String("CARIKOD")) {
+        const QVariantMap c = cari();
+        if (!c.isEmpty()) {
+            if (headerNumber(QStringLiteral("YUZDE")) < 0.0001)
+                putHeader(QStringLiteral("YUZDE"), c.value(QStringLiteral("FAT_ISK")).toDouble());
+            const QString doviz = toText(c.value(kDoviz)).trimmed();
+            if (!doviz.isEmpty()) {
+                putHeader(kDoviz, doviz);
+                putHeader(QStringLiteral("TL_KURDEGER"), kur(doviz));
+            }
+            cariSecildi(c);
+        }
+        oncekiBakiyeyiOku();
+        for (int i = 0; i < lines().count(); ++i)
+            iskontoBul(i);
+    } else if (column == kFatarih) {
+        const QDate gun = toDate(header(kFatarih));
+        if (gun.isValid()) {
+            putHeader(QStringLiteral("USDFYT"), m_kur(m_usd, gun));
+            putHeader(QStringLiteral("EURFYT"), m_kur(m_eur, gun));
+            if (tip() == QLatin1String("R") || tip() == QLatin1String("E"))
+                putHeader(QStringLiteral("IRSTARIH"), gun);
+        }
+    } else if (column == kTip) {
+        if (tip() == QLatin1String("R") || tip() == QLatin1String("E"))
+            putHeader(QStringLiteral("IRSTARIH"), header(kFatarih));
+        oncekiBakiyeyiOku();
+    } else if (column == kDoviz) {
+        putHeader(QStringLiteral("TL_KURDEGER"), kur(headerText(kDoviz)));
+    }
+    // The amount discount may be typed in any one currency; the others follow.
+    const double usdKur = headerNumber(QStringLiteral("USDFYT")), eurKur = headerNumber(QStringLiteral("EURFYT"));
+    if (column == QLatin1String("INDIRIM")) {
+        putHeader(QStringLiteral("INDIR_USD"), bol(headerNumber(QStringLiteral("INDIRIM")), usdKur));
+        putHeader(QStringLiteral("INDIR_EUR"), bol(headerNumber(QStringLiteral("INDIRIM")), eurKur));
+    } else if (column == QLatin1String("INDIR_USD")) {
+        putHeader(QStringLiteral("INDIRIM"), headerNumber(QStringLiteral("INDIR_USD")) * usdKur);
+        putHeader(QStringLiteral("INDIR_EUR"), bol(headerNumber(QStringLiteral("INDIRIM")), eurKur));
+    } else if (column == QLatin1String("INDIR_EUR")) {
+        putHeader(QStringLiteral("INDIRIM"), headerNumber(QStringLiteral("INDIR_EUR")) * eurKur);
+        putHeader(QStringLiteral("INDIR_USD"), bol(headerNumber(QStringLiteral("INDIRIM")), usdKur));
+    }
+    if (column == QLatin1String("USDFYT") || column == QLatin1String("EURFYT") || column == kFatarih)
+        for (const QString& t : {kItems, kIscilik, kMasraf})
+            for (int i = 0; i < lines(t).count(); ++i)
+                fiyatlariCevir(t, i);
+}
+
+int TicariBelge::yeniSira(const QString& name) const
+{
+    int sira = 0;
+    const LineTable& l = lines(name);
+    for (int i = 0; i < l.count(); ++i)
+        sira = qMax(sira, l.value(i, kSira).toInt());
+    for (const QVariantMap& d : l.deletedRows())
+        sira = qMax(sira, d.value(kSira).toInt());
+    return sira + 1;
+}
+
+QVariantMap TicariBelge::lineDefaults(const QString& name)
+{
+    QVariantMap v{{kSira, yeniSira(name)},
+                  {kDoviz, m_yerel},
+                  {QStringLiteral("TL_KURDEGER"), 1.0},
+                  {kMiktar, 1.0},
+                  {QStringLiteral("KDV_DAHIL"), QStringLiteral("H")},
+                  {QStringLiteral("KAYIT_TRH"), QDate::currentDate()}};
+    if (name == kItems) {
+        const int depo = db().scalar(QStringLiteral("SELECT SAT_DEP FROM PARAMET")).toInt();
+        v.insert(QStringLiteral("DEPO_KODU"), depo > 0 ? depo : 1);
+    }
+    return v;
+}
+
+QVariantMap TicariBelge::yeniStokSatiri(const QVariantMap& st)
+{
+    auto t = [&st](const char* c) { return toText(st.value(s(c))).trimmed(); };
+    QString birim = t("SAT_BIRIM");
+    if (birim.isEmpty())
+        birim = t("BIRIM1");
+    if (birim.isEmpty())
+        birim = QStringLiteral("ADET");
+    QString doviz = t("DOVIZ_KODU");
+    if (doviz.isEmpty())
+        doviz = m_yerel;
+    QString paraBaz = QStringLiteral("D");
+    if (doviz == m_yerel)
+        paraBaz = QStringLiteral("T");
+    else if (doviz == m_usd)
+        paraBaz = QStringLiteral("U");
+    else if (doviz == m_eur || doviz == QLatin1String("ECU"))
+        paraBaz = QStringLiteral("E");
+    const QString f = fiyatKolonu();
+    QVariantMap v{{kStokNo, st.value(kStokNo)},
+                  {QStringLiteral("STOK_ADI"), t("STOK_ADI_TR")},
+                  {QStringLiteral("STOK_KOD_NO"), t("STOK_KOD_NO")},
+                  {QStringLiteral("BIRIM"), birim},
+                  {QStringLiteral("KDV"), st.value(QStringLiteral("KDV")).toDouble()},
+                  {QStringLiteral("KDV_DAHIL"), t("KDV_DAHIL").isEmpty() ? QStringLiteral("H") : t("KDV_DAHIL")},
+                  {kDoviz, doviz},
+                  {QStringLiteral("PARA_BAZ"), paraBaz},
+                  {QStringLiteral("SERITAKIP"), t("SERITAKIP")},
+                  {QStringLiteral("RAF_YERI"), t("RAF_YERI").left(7)},
+                  {QStringLiteral("KAYIT_TRH"), QDate::currentDate()},
+                  {QStringLiteral("FIYAT"), st.value(f + QStringLiteral("_TL")).toDouble()},
+                  {QStringLiteral("FYT_USD"), st.value(f + QStringLiteral("_USD")).toDouble()},
+                  {QStringLiteral("FYT_EUR"), st.value(f + QStringLiteral("_EUR")).toDouble()},
+                  {QStringLiteral("FYT_DOVIZ"), st.value(f + QStringLiteral("_DOVIZ")).toDouble()}};
+    const int garanti = st.value(QStringLiteral("GARANTI_SURE")).toInt();
+    if (garanti > 0)
+        v.insert(QStringLiteral("GRN_BIT_TRH"), QDate::currentDate().addMonths(garanti));
+    return v;
+}
+
+int TicariBelge::stokEkle(double stokNo)
+{
+    CheckContext c(*this);
+    if (headerText(QStringLiteral("CARIKOD")).isEmpty())
+        c.refuse(QStringLiteral("Lütfen Bir Cari Seçiniz!.."), QStringLiteral("CARIKOD"));
+    const QVariantMap st = stok(stokNo);
+    if (st.isEmpty())
+        c.refuse(QStringLiteral("Stok Kartı Bulunamadı."));
+    for (int i = 0; i < lines().count(); ++i) {
+        if (lines().number(i, kStokNo) != stokNo)
+            continue;
+        if (!bosmu(lines().value(i, QStringLiteral("SIP_NO"))))
+            return i; // a line taken from an order keeps its quantity
+        setLine(i, kMiktar, lines().number(i, kMiktar) + 1);
+        return i;
+    }
+    QVariantMap v = lineDefaults(kItems);
+    const QVariantMap y = yeniStokSatiri(st);
+    for (auto it = y.begin(); it != y.end(); ++it)
+        v.insert(it.key(), it.value());
+    v.insert(QStringLiteral("ISLEM_TIP"), QStringLiteral("U"));
+    const int row = lines().append(v);
+    fiyatlariCevir(kItems, row);
+    iskontoBul(row);
+    recompute();
+    return row;
+}
+
+int TicariBelge::stokEkle(const QString& kodBarkodAd)
+{
+    const QString k = kodBarkodAd.trimmed();
+    if (k.isEmpty())
+        return -1;
+    QVariant no = db().scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE STOK_KOD_NO=:K"), {{QStringLiteral("K"), k}});
+    if (!no.isValid())
+        no = db().scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE BARKOD=:K"), {{QStringLiteral("K"), k}});
+    if (!no.isValid())
+        no = db().scalar(QStringLiteral("SELECT MIN(STOK_NO) FROM STOK WHERE STOK_ADI_TR=:K"), {{QStringLiteral("K"), k}});
+    if (!no.isValid() || no.isNull())
+        return -1;
+    return stokEkle(no.toDouble());
+}
+
+void TicariBelge::iskontoBul(int row)
+{
+    const double stokNo = lines().number(row, kStokNo);
+    if (stokNo <= 0)
+        return;
+    const std::optional<IskontoKosulu> k =
+        IskontoKosulu::bul(db(), headerText(QStringLiteral("CARIKOD")), stokNo);
+    if (!k)
+        return;
+    LineTable& l = lines();
+    l.set(row, QStringLiteral("ODEKOS"), k->kodu);
+    l.set(row, QStringLiteral("VADEFARKI"), k->vadeFarki);
+    l.set(row, QStringLiteral("VADEGUN"), k->vadeGun);
+    l.set(row, QStringLiteral("ISKONTO"), k->iskonto);
+}
+
+// The user types the price in the line's currency; the local, USD and EUR prices follow
+// from the document's rates.
+void TicariBelge::fiyatlariCevir(const QString& name, int row)
+{
+    LineTable& l = lines(name);
+    QString doviz = l.text(row, kDoviz);
+    if (doviz.isEmpty()) {
+        doviz = m_yerel;
+        l.set(row, kDoviz, doviz);
+    }
+    const double r = kur(doviz);
+    l.set(row, QStringLiteral("TL_KURDEGER"), r);
+    const double dvz = l.number(row, QStringLiteral("FYT_DOVIZ"));
+    const double fiyat = doviz == m_yerel ? dvz : dvz * r;
+    l.set(row, QStringLiteral("FIYAT"), fiyat);
+    l.set(row, QStringLiteral("FYT_USD"), doviz == m_usd ? dvz : bol(fiyat, headerNumber(QStringLiteral("USDFYT"))));
+    l.set(row, QStringLiteral("FYT_EUR"), doviz == m_eur ? dvz : bol(fiyat, headerNumber(QStringLiteral("EURFYT"))));
+}
+
+void TicariBelge::lineChanged(const QString& name, int row, const QString& column)
+{
+    LineTable& l = lines(name);
+    if (column == QLatin1String("FIYAT")) {
+        // A local price typed directly: the line's own currency price follows.
+        const QString doviz = l.text(row, kDoviz);
+        const double r = kur(doviz.isEmpty() ? m_yerel : doviz);
+        l.set(row, QStringLiteral("FYT_DOVIZ"), bol(l.number(row, QStringLiteral("FIYAT")), r));
+        fiyatlariCevir(name, row);
+    } else if (column == QLatin1String("FYT_DOVIZ") || column == kDoviz) {
+        fiyatlariCevir(name, row);
+    }
+    if (name != kItems)
+        return;
+    if (column == QLatin1String("STOK_KOD_NO")) {
+        // A code typed into the grid: the item by code, barcode or name.
+        const QString k = l.text(row, column);
+        QVariant no = db().scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE STOK_KOD_NO=:K"), {{QStringLiteral("K"), k}});
+        if (!no.isValid())
+            no = db().scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE BARKOD=:K"), {{QStringLiteral("K"), k}});
+        if (!no.isValid()) {
+            CheckContext c(*this);
+            c.refuse(QStringLiteral("Stok Kartı Bulunamadı."), column, row, kItems);
+        }
+        l.set(row, kStokNo, no.toDouble());
+        lineChanged(name, row, kStokNo);
+    } else if (column == kStokNo) {
+        const QVariantMap st = stok(l.number(row, kStokNo));
+        if (st.isEmpty())
+            return;
+        const QVariantMap y = yeniStokSatiri(st);
+        for (auto it = y.begin(); it != y.end(); ++it)
+            l.set(row, it.key(), it.value());
+        fiyatlariCevir(name, row);
+        iskontoBul(row);
+    } else if (column == QLatin1String("BIRIM") && !birimGecerli(row)) {
+        const QVariantMap y = yeniStokSatiri(stok(l.number(row, kStokNo)));
+        l.set(row, QStringLiteral("BIRIM"), y.value(QStringLiteral("BIRIM")));
+        recompute();
+        CheckContext c(*this);
+        c.refuse(QStringLiteral("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz."),
+                 QStringLiteral("BIRIM"), row, kItems);
+    } else if (column == kMiktar) {
+        miktarSiniri(row);
+    }
+}
+
+void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde1, double toplam[][9])
+{
+    LineTable& l = lines(name);
+    const bool kalem = name == kItems;
+    for (int i = 0; i < l.count(); ++i) {
+        for (int c = 0; c < 3; ++c) {
+            SatirGirdisi g;
+            g.fiyat = l.number(i, s(kFiyat[c]));
+            g.miktar = l.number(i, kMiktar);
+            g.kdv = l.number(i, QStringLiteral("KDV"));
+            g.vadeFarki = l.number(i, QStringLiteral("VADEFARKI"));
+            g.iskonto = kalem ? l.number(i, QStringLiteral("ISKONTO")) : 0;
+            g.kdvDahil = l.text(i, QStringLiteral("KDV_DAHIL")) == QLatin1String("D");
+            const SatirDegerleri d = satirHesapla(g, yuzde, yuzde1);
+            const QString ek = s(kEk[c]);
+            l.set(i, QStringLiteral("KDVLIFYT") + ek, d.kdvliFyt);
+            l.set(i, QStringLiteral("KDVSIZFYT") + ek, d.kdvsizFyt);
+            l.set(i, QStringLiteral("KDVSIZTUT") + ek, d.kdvsizTut);
+            l.set(i, QStringLiteral("KDV_TUT") + ek, d.kdvTut);
+            l.set(i, QStringLiteral("KDVLI_TUT") + ek, d.kdvliTut);
+            l.set(i, QStringLiteral("KISKON") + ek, d.kiskon);
+            l.set(i, QStringLiteral("YUZDISKON") + ek, d.yuzdIskon);
+            l.set(i, QStringLiteral("MUSISKON") + ek, d.musIskon);
+            l.set(i, QStringLiteral("NETKDVSIZTUT") + ek, d.netKdvsizTut);
+            l.set(i, QStringLiteral("ASILKDV") + ek, d.asilKdv);
+            const double ger = l.number(i, QStringLiteral("GER_TUT") + (c == 0 ? QString() : ek));
+            if (ger > 0 && g.miktar > 0)
+                l.set(i, QStringLiteral("ISKONTOLUBRFYT") + ek, ger / g.miktar);
+            if (c == 0)
+                l.set(i, QStringLiteral("TOPISKTUT"), g.fiyat - ger);
+            double* t = toplam[c];
+            t[Brut] += d.kdvsizTut;
+            t[Kdv] += d.asilKdv;
+            t[NetKdvsiz] += d.netKdvsizTut;
+            t[Net] += d.netKdvsizTut + d.asilKdv;
+            if (kalem) {
+                t[KalemIsk] += d.kiskon;
+                t[Parca] += d.netKdvsizTut + d.asilKdv;
+            } else if (name == kIscilik) {
+                t[Isci] += d.netKdvsizTut + d.asilKdv;
+            } else {
+                t[Masraf] += d.netKdvsizTut + d.asilKdv;
+            }
+        }
+    }
+}
+
+void TicariBelge::recompute()
+{
+    const double yuzde = headerNumber(QStringLiteral("YUZDE"));
+    // The gross total does not depend on any discount: one pass gives it, and with it the
+    // amount discount as a percent.
+    double brut[3] = {0, 0, 0};
+    for (const QString& t : {kItems, kIscilik, kMasraf}) {
+        const LineTable& l = lines(t);
+        for (int i = 0; i < l.count(); ++i)
+            for (int c = 0; c < 3; ++c) {
+                SatirGirdisi g;
+                g.fiyat = l.number(i, s(kFiyat[c]));
+                g.miktar = l.number(i, kMiktar);
+                g.kdv = l.number(i, QStringLiteral("KDV"));
+                g.vadeFarki = l.number(i, QStringLiteral("VADEFARKI"));
+                g.kdvDahil = l.text(i, QStringLiteral("KDV_DAHIL")) == QLatin1String("D");
+                brut[c] += satirHesapla(g, 0, 0).kdvsizTut;
+            }
+    }
+    double yuzde1 = 0;
+    for (int c = 0; c < 3; ++c) {
+        const double indirim = headerNumber(s(kToplam[c].indirim));
+        if (indirim != 0 && brut[c] != 0) {
+            yuzde1 = indirim / brut[c] * 100;
+            break;
+        }
+    }
+    putHeader(QStringLiteral("YUZDE1"), yuzde1);
+
+    double toplam[3][9] = {};
+    for (const QString& t : {kItems, kIscilik, kMasraf})
+        satirDegerleri(t, yuzde, yuzde1, toplam);
+    for (int c = 0; c < 3; ++c) {
+        const ToplamKolonlari& k = kToplam[c];
+        const double* t = toplam[c];
+        putHeader(s(k.brut), t[Brut]);
+        putHeader(s(k.kalemisk), t[KalemIsk]);
+        putHeader(s(k.inrYuzd), (t[Brut] - t[KalemIsk]) * yuzde / 100);
+        putHeader(s(k.kdv), t[Kdv]);
+        putHeader(s(k.parca), t[Parca]);
+        putHeader(s(k.isci), t[Isci]);
+        putHeader(s(k.masraf), t[Masraf]);
+        double net = t[Net];
+        if (c == 0) {
+            const double fark = yuvarlamaFarki(net, m_yuvarlamaAdim, m_yuvarlamaMod);
+            putHeader(QStringLiteral("YUVARLANAN"), fark);
+            net += fark;
+        }
+        putHeader(s(k.net), net);
+    }
+    const double topIskon = headerNumber(QStringLiteral("INDIRIM")) + headerNumber(QStringLiteral("INR_YUZD"))
+                            + headerNumber(QStringLiteral("KALEMISK"));
+    putHeader(QStringLiteral("TOPISKON"), topIskon);
+    putHeader(QStringLiteral("ARATOPTL"), headerNumber(QStringLiteral("BRUTTUT")) - topIskon);
+    putHeader(QStringLiteral("OBAKIYE"), m_oncekiBakiye);
+    putHeader(QStringLiteral("SBAKIYE"), m_oncekiBakiye - (faturaKismi() ? headerNumber(QStringLiteral("NETTUT")) : 0));
+}
+
+double TicariBelge::ortalamaVade() const
+{
+    double tutar = 0, agirlik = 0;
+    for (int i = 0; i < lines().count(); ++i) {
+        const double n = lines().number(i, QStringLiteral("NETKDVSIZTUT"));
+        tutar += n;
+        agirlik += n * lines().number(i, QStringLiteral("VADEGUN"));
+    }
+    return bol(agirlik, tutar);
+}
+
+QDate TicariBelge::hareketTarihi() const
+{
+    QDate d = toDate(header(kFatarih));
+    if (!d.isValid())
+        d = toDate(header(QStringLiteral("IRSTARIH")));
+    return d.isValid() ? d : QDate::currentDate();
+}
+
+QVariantMap TicariBelge::depolanacak(QVariantMap values) const
+{
+    for (auto it = values.begin(); it != values.end(); ++it)
+        if (it.value().typeId() == QMetaType::QDate)
+            it.value() = QDateTime(it.value().toDate(), QTime(0, 0));
+    return values;
+}
+
+void TicariBelge::girdiDenetimi(CheckContext& c)
+{
+    const QStringList sayilar{kMiktar, QStringLiteral("FIYAT"), QStringLiteral("FYT_USD"), QStringLiteral("FYT_EUR"),
+                              QStringLiteral("FYT_DOVIZ"), QStringLiteral("KDV"), QStringLiteral("ISKONTO"),
+                              QStringLiteral("VADEFARKI"), QStringLiteral("TL_KURDEGER")};
+    for (const QString& t : {kItems, kIscilik, kMasraf})
+        for (int i = 0; i < lines(t).count(); ++i)
+            for (const QString& k : sayilar) {
+                const QVariant v = lines(t).value(i, k);
+                if (v.isValid() && !v.isNull() && !std::isfinite(v.toDouble()))
+                    c.refuse(QStringLiteral("%1.Satırda Geçersiz Sayı Var. Lütfen Düzeltin.").arg(i + 1), k, i, t);
+            }
+    for (const char* k : {"YUZDE", "INDIRIM", "INDIR_USD", "INDIR_EUR", "TL_KURDEGER", "USDFYT", "EURFYT"})
+        if (!std::isfinite(headerNumber(s(k))))
+            c.refuse(QStringLiteral("Geçersiz Sayı Var. Lütfen Düzeltin."), s(k));
+    const QString kod = headerText(QStringLiteral("CARIKOD"));
+    if (!kod.isEmpty() && cari().isEmpty())
+        c.refuse(kod + QStringLiteral(" Kodlu Cari Bulunamadı. Başka Bir Kullanıcı Silmiş Olabilir."),
+                 QStringLiteral("CARIKOD"));
+    m_stoklar.clear(); // read the items again: another workstation may have changed them
+    for (int i = 0; i < lines().count(); ++i) {
+        if (lines().number(i, kMiktar) < 0)
+            c.refuse(QStringLiteral("%1.Satırda Miktar Eksi Olamaz.").arg(i + 1), kMiktar, i, kItems);
+        if (stok(lines().number(i, kStokNo)).isEmpty())
+            c.refuse(QStringLiteral("%1.Satırdaki Ürün Bulunamadı. Başka Bir Kullanıcı Silmiş Olabilir.").arg(i + 1),
+                     kStokNo, i, kItems);
+        if (!birimGecerli(i))
+            c.refuse(QStringLiteral("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz."),
+                     QStringLiteral("BIRIM"), i, kItems);
+    }
+}
+
+void TicariBelge::saklananTutarlar()
+{
+    for (const QString& t : {kItems, kIscilik, kMasraf}) {
+        LineTable& l = lines(t);
+        for (int i = 0; i < l.count(); ++i)
+            for (int c = 0; c < 3; ++c) {
+                const QString ek = s(kEk[c]);
+                if (l.number(i, kMiktar) > 0)
+                    l.set(i, QStringLiteral("GER_TUT") + ek, l.number(i, QStringLiteral("NETKDVSIZTUT") + ek));
+                const double kalem = t == kItems ? l.number(i, QStringLiteral("KISKON") + ek) : 0;
+                l.set(i, QStringLiteral("ISK_TUT") + ek,
+                      kalem + l.number(i, QStringLiteral("YUZDISKON") + ek) + l.number(i, QStringLiteral("MUSISKON") + ek));
+            }
+    }
+}
+
+void TicariBelge::duzeltmeKaydi()
+{
+    auto log = [this](const QVariantMap& r, const QString& metin) {
+        KullanciNeYapti(db(), m_taraf.islemBolumu, key(), r.value(kSira), tip(), r.value(QStringLiteral("STOK_ADI")),
+                        header(QStringLiteral("CARIKOD")), r.value(kMiktar), r.value(QStringLiteral("FYT_DOVIZ")),
+                        r.value(kDoviz), header(QStringLiteral("FAT_NO")), r.value(QStringLiteral("GER_TUT")),
+                        r.value(kStokNo), r.value(QStringLiteral("STOK_KOD_NO")), metin);
+    };
+    for (const QVariantMap& r : lines().removedForLog())
+        log(r, QStringLiteral("Düzeltmede Silindi."));
+    for (const QVariantMap& r : lines().addedForLog())
+        log(r, QStringLiteral("Düzeltmede Eklendi."));
+}
+
+void TicariBelge::yazBaslik(DocumentWriter& w)
+{
+    w.upsert(m_taraf.baslik, {m_taraf.anahtar}, depolanacak(headerModel().values()));
+}
+
+void TicariBelge::yazSatirlar(DocumentWriter& w)
+{
+    QList<QVariantMap> rows;
+    for (int i = 0; i < lines().count(); ++i) {
+        QVariantMap r = depolanacak(lines().row(i));
+        r.insert(m_taraf.anahtar, key());
+        rows << r;
+    }
+    w.replace(m_taraf.satirlar, {{m_taraf.anahtar, key()}}, rows);
+    const QList<std::pair<QString, QString>> hizmet{{kIscilik, QStringLiteral("ISCILIKS")},
+                                                    {kMasraf, QStringLiteral("MASRAFS")}};
+    for (const auto& [ad, tablo] : hizmet) {
+        QList<QVariantMap> h;
+        for (int i = 0; i < lines(ad).count(); ++i) {
+            QVariantMap r = depolanacak(lines(ad).row(i));
+            r.insert(QStringLiteral("BELGE_NO"), key());
+            r.insert(QStringLiteral("BELGE_TIP"), m_taraf.yazan);
+            h << r;
+        }
+        w.replace(tablo, {{QStringLiteral("BELGE_NO"), key()}, {QStringLiteral("BELGE_TIP"), m_taraf.yazan}}, h);
+    }
+}
+
+void TicariBelge::yazStokHareketleri(DocumentWriter& w)
+{
+    const QDate gun = hareketTarihi();
+    QList<StokHareketi> hareketler;
+    for (int i = 0; i < lines().count(); ++i) {
+        const LineTable& l = lines();
+        StokHareketi h;
+        h.siraNo = l.value(i, kSira).toInt();
+        h.stokNo = l.number(i, kStokNo);
+        h.depoKodu = l.value(i, QStringLiteral("DEPO_KODU")).toInt();
+        h.miktar = l.number(i, kMiktar) * birimKatsayisi(i);
+        if (h.miktar > 0) {
+            const double net[3] = {l.number(i, QStringLiteral("NETKDVSIZTUT")), l.number(i, QStringLiteral("NETKDVSIZTUT_USD")),
+                                   l.number(i, QStringLiteral("NETKDVSIZTUT_EUR"))};
+            for (int c = 0; c < 3; ++c)
+                h.fiyat[c] = net[c] / h.miktar;
+        }
+        h.kdv = l.number(i, QStringLiteral("KDV"));
+        hareketler << h;
+    }
+    StokHareketBelgesi b;
+    b.belgeNo = key().toDouble();
+    b.tip = m_taraf.yazan;
+    b.belgeTipi = tip();
+    b.cariKod = headerText(QStringLiteral("CARIKOD"));
+    b.tarih = gun;
+    b.cikis = m_taraf.cikis;
+    stokHareketleriniYaz(w, b, hareketler);
+}
+
+} // namespace nimbo
+
+namespace nimbo {
+
+// A return cannot take back more than is left of the line it refers to, nor an invoice
+// collect more of a dispatch line than has not been invoiced yet.
+void TicariBelge::miktarSiniri(int row)
+{
+    LineTable& l = lines();
+    auto bubelgede = [&](const QString& refKolon, const QString& siraKolon, double ref, int sira) {
+        double m = 0;
+        for (int i = 0; i < l.count(); ++i)
+            if (i != row && l.number(i, refKolon) == ref && l.value(i, siraKolon).toInt() == sira)
+                m += l.number(i, QStringLiteral("MIKTAR"));
+        return m;
+    };
+    auto kalan = [&](const QString& kaynak, const QString& kaynakAnahtar, const QString& refKolon,
+                     const QString& siraKolon) -> double {
+        const double ref = l.number(row, refKolon);
+        if (ref <= 0 || !db().tableExists(kaynak))
+            return -1;
+        const int sira = l.value(row, siraKolon).toInt();
+        const Params p{{QStringLiteral("N"), ref}, {QStringLiteral("S"), sira}, {QStringLiteral("B"), key().toDouble()}};
+        const double asil =
+            db().scalar(QStringLiteral("SELECT MIKTAR FROM %1 WHERE %2=:N AND SIRANO=:S").arg(kaynak, kaynakAnahtar),
+                        {{QStringLiteral("N"), ref}, {QStringLiteral("S"), sira}})
+                .toDouble();
+        const double baska = db().scalar(QStringLiteral("SELECT SUM(MIKTAR) FROM %1 WHERE %2=:N AND %3=:S AND %4<>:B")
+                                             .arg(m_taraf.satirlar, refKolon, siraKolon, m_taraf.anahtar),
+                                         p)
+                                 .toDouble();
+        return qMax(0.0, asil - baska - bubelgede(refKolon, siraKolon, ref, sira));
+    };
+    double sinir = kalan(m_taraf.iadeSatirlari, m_taraf.iadeAnahtar, QStringLiteral("IADE_REFNO"),
+                         QStringLiteral("IADE_SIRA"));
+    const double irs = kalan(m_taraf.satirlar, m_taraf.anahtar, QStringLiteral("IRS_REFNO"), QStringLiteral("IRS_SIRA"));
+    if (irs >= 0 && (sinir < 0 || irs < sinir))
+        sinir = irs;
+    if (sinir >= 0 && l.number(row, QStringLiteral("MIKTAR")) > sinir)
+        l.set(row, QStringLiteral("MIKTAR"), sinir);
+}
+
+} // namespace nimbo

@@ -1,0 +1,105 @@
+#pragma once
+#include "model/DocumentModel.h"
+#include "trade/TicariTaraf.h"
+
+#include <QHash>
+#include <functional>
+
+namespace nimbo {
+
+// A trade document (sales or purchase invoice and dispatch note): a header, item lines,
+// labour and expense lines, their values in local currency, USD and EUR, and the stock
+// movements it derives. What differs between a sale and a purchase comes from the side
+// descriptor (tables, counter, writer letter, direction) and a few overrides: the price
+// column of a new line, the checks, and the finance rows.
+class TicariBelge : public DocumentModel {
+public:
+    inline static const QString kIscilik = QStringLiteral("ISCILIK");
+    inline static const QString kMasraf = QStringLiteral("MASRAF");
+
+    // Rate of a currency on a day (local-currency value of one unit).
+    using KurKaynagi = std::function<double(const QString& doviz, const QDate& tarih)>;
+
+    TicariBelge(const Db& db, const TicariTaraf& taraf);
+
+    const TicariTaraf& taraf() const { return m_taraf; }
+    QString tip() const { return headerText(QStringLiteral("TIP")); }
+    bool faturaKismi() const { return m_taraf.fatura(tip()); }
+    bool irsaliyeKismi() const { return m_taraf.irsaliye(tip()); }
+    QString yerelDoviz() const { return m_yerel; }
+    QString usd() const { return m_usd; }
+    QString eur() const { return m_eur; }
+
+    void setKurKaynagi(KurKaynagi k) { m_kur = std::move(k); }
+    // Rounding of the net total: "A" down, "O" nearest, "Y" up, with its step.
+    void setYuvarlama(const QString& mod, double adim);
+
+    // An item from the item list: the line that already holds it grows by one (unless it
+    // came from an order); otherwise a new line. Returns the line.
+    int stokEkle(double stokNo);
+    // An item typed by code, barcode or name. Returns the line, or -1 when no item matches.
+    int stokEkle(const QString& kodBarkodAd);
+
+    // The customer's balance before this document (credit minus debit), and after it.
+    double oncekiBakiye() const { return m_oncekiBakiye; }
+    // Lines' maturity in days weighted by their net amounts.
+    double ortalamaVade() const;
+
+    // The item's row (cached); empty when it does not exist.
+    QVariantMap stok(double stokNo) const;
+    // The customer's row (read again on every call); empty when it does not exist.
+    QVariantMap cari() const;
+    // Quantity in the item's first unit: the unit factor of the line's unit.
+    double birimKatsayisi(int row) const;
+
+    void recompute() override;
+
+protected:
+    void defaults() override;
+    void load(const QVariant& key) override;
+    void allocateNumber() override;
+    void headerChanged(const QString& column) override;
+    void lineChanged(const QString& lines, int row, const QString& column) override;
+    QVariantMap lineDefaults(const QString& lines) override;
+
+    // The price-list columns a new line takes its prices from ("SAT_SKFYT", "ALIS_FYT", ...).
+    virtual QString fiyatKolonu() const = 0;
+    // The customer was chosen: the side's own defaults from the account.
+    virtual void cariSecildi(const QVariantMap& cari) { Q_UNUSED(cari); }
+
+    // Pieces of write() both sides use, in the order a save runs them.
+    void saklananTutarlar();
+    void duzeltmeKaydi();
+    void yazBaslik(DocumentWriter& w);
+    void yazSatirlar(DocumentWriter& w);
+    void yazStokHareketleri(DocumentWriter& w);
+    QDate hareketTarihi() const;
+
+    // Bad input that no save may pass: units, numbers that are not finite, negative
+    // quantities, and a customer or item that no longer exists.
+    void girdiDenetimi(CheckContext& c);
+
+    QVariantMap depolanacak(QVariantMap values) const;
+    double kur(const QString& doviz) const;
+    void oncekiBakiyeyiOku();
+
+private:
+    void fiyatlariCevir(const QString& lines, int row);
+    void iskontoBul(int row);
+    void miktarSiniri(int row);
+    void satirDegerleri(const QString& lines, double yuzde, double yuzde1, double toplamlar[][9]);
+    int yeniSira(const QString& lines) const;
+    QVariantMap yeniStokSatiri(const QVariantMap& s);
+    bool birimGecerli(int row) const;
+
+    const TicariTaraf& m_taraf;
+    KurKaynagi m_kur;
+    QString m_yerel, m_usd, m_eur;
+    QString m_yuvarlamaMod;
+    double m_yuvarlamaAdim = 0;
+    double m_oncekiBakiye = 0;
+    double m_eskiNet = 0;
+    mutable QHash<double, QVariantMap> m_stoklar;
+};
+
+} // namespace nimbo

@@ -1,0 +1,63 @@
+#include "trade/TicariTaraf.h"
+
+namespace nimbo {
+
+const BelgeTipi* TicariTaraf::tip(const QString& harf) const
+{
+    for (const BelgeTipi& t : tipler)
+        if (t.harf == harf)
+            return &t;
+    return nullptr;
+}
+
+bool TicariTaraf::fatura(const QString& harf) const
+{
+    const BelgeTipi* t = tip(harf);
+    return t && t->fatura;
+}
+
+bool TicariTaraf::irsaliye(const QString& harf) const
+{
+    const BelgeTipi* t = tip(harf);
+    return t && t->irsaliye;
+}
+
+QString TicariTaraf::tipAdi(const QString& harf) const
+{
+    const BelgeTipi* t = tip(harf);
+    return t ? t->ad : QString();
+}
+
+const TicariTaraf& TicariTaraf::satis()
+{
+    static const TicariTaraf t{
+        QStringLiteral("SATIS"),
+        QStringLiteral("SATISAYR"),
+        QStringLiteral("SATIS_NO"),
+        QStringLiteral("S"),
+        QStringLiteral("NEWSATIS"),
+        QStringLiteral("FATIRS_S"),
+        true,
+        1000000575,
+        QStringLiteral("SATIS"),
+        QStringLiteral("ALISAYR"),
+        QStringLiteral("ALIS_NO"),
+        // The form offers the first seven; the others come from collective invoicing and
+        // consignment and are saved the same way.
+        {{QStringLiteral("İ"), QStringLiteral("Satış İrsaliyesi"), false, true},
+         {QStringLiteral("F"), QStringLiteral("Satış Faturası"), true, false},
+         {QStringLiteral("R"), QStringLiteral("Satış İrsaliyeli Fatura"), true, true},
+         {QStringLiteral("A"), QStringLiteral("Alış İade Faturası"), true, false},
+         {QStringLiteral("L"), QStringLiteral("Alış İade İrsaliyesi"), false, true},
+         {QStringLiteral("E"), QStringLiteral("Alış İade İrsaliyeli Fatura"), true, true},
+         {QStringLiteral("D"), QStringLiteral("Uzaktaki Depoya Çıkış İrsaliyesi"), false, true},
+         {QStringLiteral("P"), QStringLiteral("Promosyon İrs.li Fat."), true, true},
+         {QStringLiteral("N"), QStringLiteral("Sevk İrs.siz Fat."), true, true},
+         {QStringLiteral("U"), QStringLiteral("Üretime Gid.İrs.(Fason)"), false, true},
+         {QStringLiteral("C"), QStringLiteral("Konsiye Gir.İade İrs."), false, true},
+         {QStringLiteral("K"), QStringLiteral("KÇİ."), false, true},
+         {QStringLiteral("O"), QString(), true, false}}};
+    return t;
+}
+
+} // namespace nimbo

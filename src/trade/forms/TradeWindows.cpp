@@ -1,0 +1,22 @@
+#include "trade/forms/TradeWindows.h"
+#include "services/SessionContext.h"
+#include "trade/forms/TFormSatisA.h"
+#include "trade/forms/TFormSatisBak.h"
+#include "widgets/WindowRegistry.h"
+
+namespace nimbo {
+
+void registerTradeWindows(WindowRegistry& r)
+{
+    r.add({QStringLiteral("Satış İşlemleri"), QStringLiteral("TFormSatisBak"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormSatisBak(p); }});
+    // Opened by name alone the entry window shows the latest sale (a new one when there is none).
+    r.add({QStringLiteral("Satış"), QStringLiteral("TFormSatisA"), [](QWidget* p, const WindowArgs& a) -> QWidget* {
+               double no = a.value(QStringLiteral("SATIS_NO")).toDouble();
+               if (no <= 0)
+                   no = SessionContext::current().db().scalar(QStringLiteral("SELECT MAX(SATIS_NO) FROM SATIS")).toDouble();
+               return new TFormSatisA(no > 0 ? no : -1, false, p);
+           }});
+}
+
+} // namespace nimbo

@@ -1,0 +1,111 @@
+#include "app/AllWindows.h"
+#include "support/WindowTest.h"
+#include "trade/forms/TFormSatisA.h"
+#include "trade/forms/TFormSatisBak.h"
+#include "widgets/WindowRegistry.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+using namespace nimbo;
+using namespace nimbo::test;
+
+namespace {
+
+class SatisWindows : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        SessionContext& s = SessionContext::current();
+        s.param.YERELDOVIZ = "TL";
+        s.param.RDOVIZ1 = "USD";
+        s.param.RDOVIZ2 = "EUR";
+        for (const char* d : {"TL", "USD", "EUR"}) {
+            exec("INSERT INTO DOVIZ (DOVIZ_KODU, DOVIZ_ADI) VALUES (:d, :d)", {{"d", d}});
+            s.dovizler << PickItem{d, d};
+        }
+        const QDateTime bugun(QDate::currentDate(), QTime(8, 0));
+        exec("INSERT INTO KURDEGER (DOVIZ_KODU, TARIH, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES ('USD', :t, 32, 32)",
+             {{"t", bugun}});
+        exec("INSERT INTO KURDEGER (DOVIZ_KODU, TARIH, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES ('EUR', :t, 35, 35)",
+             {{"t", bugun}});
+        exec("INSERT INTO CARI (CARI_KOD, FIRMA_ADI) VALUES ('120.01.001', 'Güneş Kırtasiye')");
+        exec("INSERT INTO KASA (KASAKOD, ADI, DOVIZ_KOD) VALUES ('K01', 'Merkez Kasa', 'TL')");
+        exec("INSERT INTO DEPO (DEPO_KODU, DEPO_ADI) VALUES (1, 'Merkez Depo')");
+        s.depolar << PickItem{"Merkez Depo", 1};
+        exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, BARKOD, BIRIM1, KDV, KDV_DAHIL, DOVIZ_KODU, "
+             "SAT_SKFYT_TL, SAT_SKFYT_DOVIZ) VALUES (1, 'KLM-01', 'Tükenmez Kalem', '8690001', 'ADET', 18, 'H', 'TL', "
+             "20, 20)");
+        exec("INSERT INTO STOKHRK (SATISNO, TIP, SIRANO, STOK_NO, GIRMIK, CIKMIK, DEPO_KODU) VALUES (1, 'F', 1, 1, 100, "
+             "0, 1)");
+    }
+    int count(const QString& sql) { return db.scalar(sql).toInt(); }
+};
+
+} // namespace
+
+TEST_F(SatisWindows, CashInvoiceIsTypedSavedListedAndDeleted)
+{
+    registerAllWindows();
+    ASSERT_NE(WindowRegistry::instance().byCaption("Satış İşlemleri"), nullptr);
+    EXPECT_EQ(WindowRegistry::instance().byCaption("Satış İşlemleri")->className, "TFormSatisBak");
+
+    TFormSatisA f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    auto* tip = child<QComboBox>(&f, "CmbTIP");
+    tip->setCurrentIndex(tip->findData("F"));
+    type(&f, "EditCARIKOD", "120.01.001");
+    leave(&f, "EditCARIKOD");
+    EXPECT_EQ(child<QLabel>(&f, "LblFIRMA_ADI")->text(), QStringLiteral("Güneş Kırtasiye"));
+    type(&f, "EditFAT_NO", "A000001");
+    leave(&f, "EditFAT_NO");
+    auto* kasa = child<QComboBox>(&f, "CmbKASAKOD");
+    kasa->setCurrentIndex(kasa->findData("K01"));
+
+    // The same item twice by code and by barcode: one line of two.
+    type(&f, "EditSTOKGIR", "KLM-01");
+    QTest::keyClick(child<QLineEdit>(&f, "EditSTOKGIR"), Qt::Key_Return);
+    type(&f, "EditSTOKGIR", "8690001");
+    QTest::keyClick(child<QLineEdit>(&f, "EditSTOKGIR"), Qt::Key_Return);
+    LineGridModel* m = f.lineGrid()->lineModel();
+    ASSERT_EQ(m->rowCount(), 1);
+    m->setData(m->index(0, m->columnOf("MIKTAR")), "10", Qt::EditRole);
+    EXPECT_EQ(f.totals()->shown("NETTUT"), QStringLiteral("236,00"));
+    EXPECT_EQ(f.totals()->shown("NET_USD"), QStringLiteral("7,38"));
+    EXPECT_EQ(f.totals()->shown("NET_EUR"), QStringLiteral("6,74"));
+
+    (*prompter)->expectAsk("Fatura Kesilsin mi?", false);
+    click(&f, "BtnSAKLA");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM SATIS WHERE FAT_NO='A000001' AND CARIKOD='120.01.001'"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM FINHRK WHERE BELGE_TIP='S'"), 3);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM STOKHRK WHERE TIP='S'"), 0); // an invoice without dispatch
+
+    TFormSatisBak l;
+    ASSERT_EQ(l.rowCount(), 1);
+    EXPECT_EQ(l.currentRecord().value("FIRMA_ADI").toString(), QStringLiteral("Güneş Kırtasiye"));
+    (*prompter)->expectAsk("Satış Silinsin mi?", true);
+    l.runDelete();
+    EXPECT_EQ(l.rowCount(), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM FINHRK"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM KASAHRKT"), 0);
+}
+
+TEST_F(SatisWindows, RefusedSaveKeepsTheWindowOpenOnTheField)
+{
+    TFormSatisA f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    type(&f, "EditCARIKOD", "120.01.001");
+    leave(&f, "EditCARIKOD");
+    type(&f, "EditSTOKGIR", "KLM-01");
+    QTest::keyClick(child<QLineEdit>(&f, "EditSTOKGIR"), Qt::Key_Return);
+    // An invoice with dispatch and no invoice number.
+    (*prompter)->expectWarn("Fat.No,Fat.Trh .Yazılmadan Saklanamaz.");
+    click(&f, "BtnSAKLA");
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(&f, "EditFAT_NO"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM SATIS"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM FINHRK"), 0);
+}
