@@ -122,8 +122,7 @@ double CariEkstre::ortalamaUsdKuru(const QString& kod, const QString& usd) const
 
 QHash<QString, EkstreToplam> CariEkstre::tumBakiyeler() const
 {
-    QSqlQuery q = m_db.exec(QStringLiteral("SELECT KODU, SUM(BORC), SUM(ALACAK) FROM FINHRK WHERE KODU<>'PK' "
-                                           "GROUP BY KODU"));
+    QSqlQuery q = m_db.exec(QStringLiteral("SELECT KODU, BORC, ALACAK FROM FINBAKIYE WHERE KODU<>'PK'"));
     QHash<QString, EkstreToplam> out;
     while (q.next()) {
         EkstreToplam t;

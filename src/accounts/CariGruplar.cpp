@@ -20,9 +20,9 @@ CodeNameField anaGrup(const char* column, bool stored)
     return f;
 }
 
-CodeNameSpec base(const char* table, const char* caption, const char* className, const char* key)
+CodeNameDef base(const char* table, const char* caption, const char* className, const char* key)
 {
-    CodeNameSpec s;
+    CodeNameDef s;
     s.table = QLatin1String(table);
     s.caption = QString::fromUtf8(caption);
     s.className = QLatin1String(className);
@@ -33,18 +33,18 @@ CodeNameSpec base(const char* table, const char* caption, const char* className,
 }
 } // namespace
 
-CodeNameSpec cariAnaGrupSpec()
+CodeNameDef cariAnaGrupDef()
 {
-    CodeNameSpec s = base("CANAGRUP", "Cari Ana Grup Tanımları", "TFormCariAnaGrup", "KODU");
-    s.key = CodeNameSpec::Key::Engine;
+    CodeNameDef s = base("CANAGRUP", "Cari Ana Grup Tanımları", "TFormCariAnaGrup", "KODU");
+    s.key = CodeNameDef::Key::Engine;
     s.fields = {text("GRUP_ADI", "Ana Grup Adı")};
     s.required = {{QStringLiteral("GRUP_ADI"), QStringLiteral("Ana Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.!")}};
     return s;
 }
 
-CodeNameSpec cariGrupSpec()
+CodeNameDef cariGrupDef()
 {
-    CodeNameSpec s = base("CARIGRUP", "Cari Grup Tanımları", "TFormCariGrup", "GRUP_KOD");
+    CodeNameDef s = base("CARIGRUP", "Cari Grup Tanımları", "TFormCariGrup", "GRUP_KOD");
     s.fields = {anaGrup("KODU", true), text("GRUP_KOD", "Grup Kodu"), text("GRUP_ADI", "Grup Adı")};
     s.required = {{QStringLiteral("KODU"), QStringLiteral("Ana Grup Adı Bilgisini Vermeden Kayıt Saklanamaz.")},
                   {QStringLiteral("GRUP_KOD"), QStringLiteral("Grup Kodu Bilgisini Vermeden Kayıt Saklanamaz.")},
@@ -53,9 +53,9 @@ CodeNameSpec cariGrupSpec()
     return s;
 }
 
-CodeNameSpec cariAltGrupSpec()
+CodeNameDef cariAltGrupDef()
 {
-    CodeNameSpec s = base("CALTGRUP", "Cari Alt Grup Tanımları", "TFormCariAltGrup", "KODU");
+    CodeNameDef s = base("CALTGRUP", "Cari Alt Grup Tanımları", "TFormCariAltGrup", "KODU");
     // The main group is chosen only to narrow the groups offered; a subgroup stores its group.
     CodeNameField grup{QStringLiteral("GRUP_KOD"), QStringLiteral("Grup"), Type::Choice, QStringLiteral("CARIGRUP"),
                        QStringLiteral("GRUP_KOD"), QStringLiteral("GRUP_ADI"), QStringLiteral("KODU")};

@@ -1,11 +1,11 @@
 #pragma once
-#include "model/CodeNameSpec.h"
+#include "model/CodeNameDef.h"
 
 namespace nimbo {
 
 // The three levels of account grouping as code/name tables, with their save messages.
-CodeNameSpec cariAnaGrupSpec(); // CANAGRUP, "Cari Ana Grup Tanımları"
-CodeNameSpec cariGrupSpec();    // CARIGRUP, "Cari Grup Tanımları"
-CodeNameSpec cariAltGrupSpec(); // CALTGRUP, "Cari Alt Grup Tanımları"
+CodeNameDef cariAnaGrupDef(); // CANAGRUP, "Cari Ana Grup Tanımları"
+CodeNameDef cariGrupDef();    // CARIGRUP, "Cari Grup Tanımları"
+CodeNameDef cariAltGrupDef(); // CALTGRUP, "Cari Alt Grup Tanımları"
 
 } // namespace nimbo

@@ -5,7 +5,10 @@ namespace nimbo {
 ListQuery CariHareketListesi::sorgu(const CariHareketListeFiltre& f) const
 {
     ListQuery q;
-    q.sql = QStringLiteral("SELECT * FROM CARIHRKM WHERE 1=1");
+    // A cash document is a collection when it credits the account, else a payment: its side
+    // travels with the type so the list can name it.
+    q.sql = QStringLiteral("SELECT CARIHRKM.*, CASE WHEN TIP<>'N' THEN TIP WHEN COALESCE(ALACAK, 0) > 0 THEN 'NB' "
+                           "ELSE 'NA' END AS TIP_TARAF FROM CARIHRKM WHERE 1=1");
     if (!f.tip.isEmpty()) {
         q.sql += QStringLiteral(" AND TIP=:TIP");
         q.params.insert(QStringLiteral("TIP"), f.tip);
@@ -35,7 +38,7 @@ ListQuery CariHareketListesi::sorgu(const CariHareketListeFiltre& f) const
     q.keyExpr = QStringLiteral("CARI_NO");
     q.keyField = QStringLiteral("CARI_NO");
     q.descending = true;
-    q.sortable = {{QStringLiteral("TARIH"), QStringLiteral("TARIH")}, {QStringLiteral("TIP"), QStringLiteral("TIP")}};
+    q.sortable = {{QStringLiteral("TARIH"), QStringLiteral("TARIH")}, {QStringLiteral("TIP_TARAF"), QStringLiteral("TIP")}};
     return q;
 }
 

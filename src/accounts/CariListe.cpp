@@ -10,8 +10,11 @@ namespace {
 
 // Balances are money held as doubles: anything under half a kuruş counts as zero, so that
 // 0,10 + 0,20 against 0,30 is settled here as it is on the card ("---   ").
-// Sums skip nulls by themselves; coalescing the sums, not every row, is a quarter faster.
-const QString kBakiye = QStringLiteral("COALESCE(SUM(BORC), 0) - COALESCE(SUM(ALACAK), 0)");
+// FINBAKIYE holds every code's totals, kept by the movement ledger's triggers. Probed per
+// account (EXISTS) so that a page of the list costs a page of look-ups, not the whole summary.
+const QString kBakiyeVar = QStringLiteral(
+    " AND EXISTS (SELECT 1 FROM FINBAKIYE B WHERE B.KODU = CARI.CARI_KOD AND %1)");
+const QString kBakiye = QStringLiteral("B.BORC - B.ALACAK");
 } // namespace
 
 QList<QPair<QString, QString>> CariListe::aramaAlanlari()
@@ -56,15 +59,14 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
     switch (f.bakiye) {
     case CariFiltre::Bakiye::Tumu: break;
     case CariFiltre::Bakiye::Borclu:
-        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING %1 > 0.005)").arg(kBakiye);
+        s += kBakiyeVar.arg(kBakiye + QStringLiteral(" > 0.005"));
         break;
     case CariFiltre::Bakiye::Alacakli:
-        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING %1 < -0.005)").arg(kBakiye);
+        s += kBakiyeVar.arg(kBakiye + QStringLiteral(" < -0.005"));
         break;
     case CariFiltre::Bakiye::Bakiyesiz:
         // Accounts whose movements sum to zero; one that never moved has no group to compare.
-        s += QStringLiteral(" AND CARI_KOD IN (SELECT KODU FROM FINHRK GROUP BY KODU HAVING ABS(%1) < 0.005)")
-                 .arg(kBakiye);
+        s += kBakiyeVar.arg(QStringLiteral("ABS(%1) < 0.005").arg(kBakiye));
         break;
     }
     switch (f.taksit) {

@@ -69,7 +69,7 @@ QStringList parseConstraints(const QString& body)
 
 QList<SchemaPart> yearSchema()
 {
-    return {sessionSchema(), servicesSchema(), menuSchema(), printingSchema(),
+    return {sessionSchema(), servicesSchema(), balanceSchema(), menuSchema(), printingSchema(),
             accountsSchema(), stockSchema(),   financeSchema(), ledgerSchema(), tradeSchema()};
 }
 

@@ -26,6 +26,13 @@ struct ViewDef {
     std::function<QString(const Db&)> select; // the engine decides the text
 };
 
+// A trigger, re-created on every apply; the engine decides the statements (PostgreSQL also
+// needs its function), which must drop what they replace.
+struct TriggerDef {
+    QString name;
+    std::function<QStringList(const Db&)> statements;
+};
+
 // Rows a new year database starts with (counter rows, defaults). Must be idempotent.
 using SeedFn = std::function<void(const Db&)>;
 
@@ -34,6 +41,7 @@ struct SchemaPart {
     QList<TableDef> tables;
     QList<IndexDef> indexes;
     QList<ViewDef> views;
+    QList<TriggerDef> triggers;
     QList<SeedFn> seeds;
 };
 
@@ -54,6 +62,9 @@ QStringList kimkulRightColumns();
 SchemaPart firmsSchema();    // the firms database
 SchemaPart sessionSchema();
 SchemaPart servicesSchema();
+SchemaPart balanceSchema();  // FINBAKIYE, kept by triggers on FINHRK
+// Recomputes FINBAKIYE from FINHRK (a year that had movements before the summary existed).
+void rebuildFinBakiye(const Db& db);
 SchemaPart menuSchema();
 SchemaPart printingSchema();
 SchemaPart accountsSchema();

@@ -66,6 +66,16 @@ QList<Migration> buildMigrations()
         {4, QStringLiteral("Stok fişleri, maliyet geçmişi ve depo miktarları"), [](const Db&) {}},
         // The mail columns of EKIM come from the declarations.
         {5, QStringLiteral("Kurulum kaydının posta ayarları"), [](const Db&) {}},
+        // Account movements, cash desks and the balance summary; the summary is filled from the
+        // movements the year already has (the triggers that keep it come with the declarations).
+        {6, QStringLiteral("Cari hareketler, kasalar ve hesap bakiye özeti"),
+         [](const Db& db) {
+             for (const TableDef& t : balanceSchema().tables)
+                 if (!db.tableExists(t.name))
+                     db.exec(SchemaManager::createTableSql(db.dialect(), t));
+             if (db.tableExists(QStringLiteral("FINHRK")))
+                 rebuildFinBakiye(db);
+         }},
     };
 }
 
@@ -110,6 +120,10 @@ void SchemaManager::apply(const Db& db, const QList<SchemaPart>& parts)
             db.exec(QStringLiteral("DROP VIEW IF EXISTS %1").arg(v.name));
             db.exec(QStringLiteral("CREATE VIEW %1 AS %2").arg(v.name, v.select(db)));
         }
+    for (const SchemaPart& part : parts)
+        for (const TriggerDef& t : part.triggers)
+            for (const QString& sql : t.statements(db))
+                db.exec(sql);
     for (const SchemaPart& part : parts)
         for (const SeedFn& seed : part.seeds)
             seed(db);

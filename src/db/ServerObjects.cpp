@@ -119,4 +119,73 @@ int SP_GET_NEWFISAYR(const Db& db)
     return q.value(QStringLiteral("YENINO")).toInt();
 }
 
+namespace {
+
+const char* const kEldekiMuhDondurPg =
+    "CREATE OR REPLACE FUNCTION ELDEKIMUHDONDUR(P_DOVIZ VARCHAR, P_TIP VARCHAR, P_SAHIP VARCHAR, P_VADE TIMESTAMP, "
+    "P_BUGUN TIMESTAMP) RETURNS VARCHAR AS $$ "
+    "SELECT CASE WHEN K.KOD IS NULL THEN '' "
+    "WHEN K.AY > 0 AND P_VADE > P_BUGUN + K.AY * INTERVAL '1 month' AND SUBSTR(K.KOD, 1, 1) IN ('1', '3') "
+    "THEN (CASE SUBSTR(K.KOD, 1, 1) WHEN '1' THEN '2' ELSE '4' END) || SUBSTR(K.KOD, 2) "
+    "ELSE K.KOD END FROM (SELECT CASE WHEN P_SAHIP = 'F' THEN (CASE WHEN P_TIP = 'Ç' THEN MUH_KESCEK "
+    "ELSE MUH_BORCSEN END) ELSE (CASE WHEN P_TIP = 'Ç' THEN MUH_ELCEK ELSE MUH_ELSEN END) END AS KOD, "
+    "COALESCE(CEKSENETUZUNVADEAY, 0) AS AY FROM PARAMET LIMIT 1) K "
+    "$$ LANGUAGE sql STABLE";
+
+const char* const kCekSenetProtestoPg =
+    "CREATE OR REPLACE FUNCTION CEKSENETPROTESTO(P_PORTFOYNO DOUBLE PRECISION) RETURNS VARCHAR AS $$ "
+    "SELECT CASE WHEN SON_DURUMU IN ('K', 'R') OR PROTESTOLU_TAHSIL = 'E' THEN 'E' ELSE 'H' END "
+    "FROM CSKART WHERE PORTFOYNO = P_PORTFOYNO $$ LANGUAGE sql STABLE";
+
+QVariant bound(const QDate& d) { return d.isValid() ? QVariant(QDateTime(d, QTime(0, 0))) : QVariant(); }
+
+} // namespace
+
+void createPortfolioFunctions(const Db& db)
+{
+    if (!db.dialect().isPostgres())
+        return;
+    db.exec(QString::fromUtf8(kEldekiMuhDondurPg));
+    db.exec(QString::fromUtf8(kCekSenetProtestoPg));
+}
+
+QString EldekiMuhDondur(const Db& db, const QString& doviz, const QString& csTip, const QString& sahip,
+                        const QDate& vade, const QDate& bugun)
+{
+    if (db.dialect().isPostgres())
+        return toText(db.scalar(QStringLiteral("SELECT ELDEKIMUHDONDUR(:D, :T, :S, :V, :B) AS ELDEKI_MUH_KOD"),
+                                {{QStringLiteral("D"), doviz},
+                                 {QStringLiteral("T"), csTip},
+                                 {QStringLiteral("S"), sahip},
+                                 {QStringLiteral("V"), bound(vade)},
+                                 {QStringLiteral("B"), bound(bugun)}}))
+            .trimmed();
+    const QString column = sahip == QLatin1String("F")
+                               ? (csTip == QStringLiteral("Ç") ? QStringLiteral("MUH_KESCEK") : QStringLiteral("MUH_BORCSEN"))
+                               : (csTip == QStringLiteral("Ç") ? QStringLiteral("MUH_ELCEK") : QStringLiteral("MUH_ELSEN"));
+    const auto rows = db.records(QStringLiteral("SELECT %1, COALESCE(CEKSENETUZUNVADEAY, 0) FROM PARAMET").arg(column));
+    if (rows.isEmpty())
+        return {};
+    QString kod = toText(rows.first().value(0)).trimmed();
+    const int ay = rows.first().value(1).toInt();
+    if (ay > 0 && vade.isValid() && bugun.isValid() && vade > bugun.addMonths(ay) && !kod.isEmpty()
+        && (kod.startsWith(QLatin1Char('1')) || kod.startsWith(QLatin1Char('3'))))
+        kod = (kod.startsWith(QLatin1Char('1')) ? QStringLiteral("2") : QStringLiteral("4")) + kod.mid(1);
+    return kod;
+}
+
+QString CekSenetProtesto(const Db& db, double portfoyNo)
+{
+    if (db.dialect().isPostgres())
+        return toText(db.scalar(QStringLiteral("SELECT CEKSENETPROTESTO(:P)"), {{QStringLiteral("P"), portfoyNo}})).trimmed();
+    const auto rows = db.records(QStringLiteral("SELECT SON_DURUMU, PROTESTOLU_TAHSIL FROM CSKART WHERE PORTFOYNO=:P"),
+                                 {{QStringLiteral("P"), portfoyNo}});
+    if (rows.isEmpty())
+        return {};
+    const QString durum = toText(rows.first().value(0)).trimmed();
+    const bool protestolu = durum == QLatin1String("K") || durum == QLatin1String("R")
+                            || toText(rows.first().value(1)).trimmed() == QLatin1String("E");
+    return protestolu ? QStringLiteral("E") : QStringLiteral("H");
+}
+
 } // namespace nimbo::ServerObjects

@@ -28,6 +28,23 @@ int SP_SET_STOKFYT(const Db& db, const QDateTime& trh, const QString& askur);
 // YENINO). Call it inside the transaction that inserts the line.
 int SP_GET_NEWFISAYR(const Db& db);
 
+// The portfolio ledger account of a cheque or note in hand (the result ELDEKI_MUH_KOD):
+// a customer's cheque PARAMET.MUH_ELCEK, a customer's note MUH_ELSEN, our own cheque
+// MUH_KESCEK, our own note MUH_BORCSEN. A paper due more than CEKSENETUZUNVADEAY months
+// (when set) after today goes to the long-term account of the uniform chart: the first
+// digit 1 becomes 2 and 3 becomes 4 (121 -> 221, 321 -> 421). The currency does not change
+// the account. Empty when the firm has no such account.
+QString EldekiMuhDondur(const Db& db, const QString& doviz, const QString& csTip, const QString& sahip,
+                        const QDate& vade, const QDate& bugun);
+
+// "E" when the paper is protested (dishonoured "K", given for collection after protest "R",
+// or collected after protest), else "H"; empty for an unknown portfolio number.
+QString CekSenetProtesto(const Db& db, double portfoyNo);
+
+// Creates (or replaces) EldekiMuhDondur and CekSenetProtesto as SQL functions on
+// PostgreSQL; SQLite runs the same rules in the program.
+void createPortfolioFunctions(const Db& db);
+
 } // namespace ServerObjects
 
 } // namespace nimbo

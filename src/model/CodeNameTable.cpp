@@ -21,7 +21,7 @@ QVariant trimmed(const QVariant& v)
 ListQuery CodeNameTable::listQuery(const QString& nameSearch, const QString& filterColumn,
                                    const QVariant& filterValue) const
 {
-    const CodeNameSpec& s = m_spec;
+    const CodeNameDef& s = m_def;
     QString select = QStringLiteral("SELECT T.*");
     QString from = QStringLiteral(" FROM %1 T").arg(s.table);
     for (int i = 0; i < s.fields.size(); ++i) {
@@ -48,7 +48,7 @@ ListQuery CodeNameTable::listQuery(const QString& nameSearch, const QString& fil
 
 QList<QPair<QVariant, QString>> CodeNameTable::choices(const QString& column, const QVariant& narrowValue) const
 {
-    const CodeNameField* f = m_spec.field(column);
+    const CodeNameField* f = m_def.field(column);
     if (!f || !isChoice(*f))
         return {};
     QString sql = QStringLiteral("SELECT %1, %2 FROM %3").arg(f->keyColumn, f->nameColumn, f->table);
@@ -68,8 +68,8 @@ QList<QPair<QVariant, QString>> CodeNameTable::choices(const QString& column, co
 QVariant CodeNameTable::derived(int field, const QVariantMap& values) const
 {
     // The next choice is narrowed by this one: its chosen row tells what this one was.
-    for (int j = field + 1; j < m_spec.fields.size(); ++j) {
-        const CodeNameField& next = m_spec.fields.at(j);
+    for (int j = field + 1; j < m_def.fields.size(); ++j) {
+        const CodeNameField& next = m_def.fields.at(j);
         if (!isChoice(next))
             continue;
         const QVariant v = values.value(next.column);
@@ -83,38 +83,38 @@ QVariant CodeNameTable::derived(int field, const QVariantMap& values) const
 
 bool CodeNameTable::keyExists(const QVariant& key) const
 {
-    return m_db.any(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = :K").arg(m_spec.table, m_spec.keyColumn),
+    return m_db.any(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = :K").arg(m_def.table, m_def.keyColumn),
                     {{QStringLiteral("K"), key}});
 }
 
 QVariantMap CodeNameTable::newValues(const QVariantMap& presets) const
 {
     QVariantMap v = presets;
-    if (m_spec.key == CodeNameSpec::Key::Numbered && m_spec.nextKey) {
+    if (m_def.key == CodeNameDef::Key::Numbered && m_def.nextKey) {
         // Numbers come from a counter; skip those that rows typed by hand already use.
-        QVariant code = m_spec.nextKey(m_db);
+        QVariant code = m_def.nextKey(m_db);
         while (keyExists(code))
-            code = m_spec.nextKey(m_db);
-        v.insert(m_spec.keyColumn, code);
+            code = m_def.nextKey(m_db);
+        v.insert(m_def.keyColumn, code);
     }
     return v;
 }
 
 QVariantMap CodeNameTable::load(const QVariant& key) const
 {
-    QVariantMap out = readRow(m_db, QStringLiteral("SELECT * FROM %1 WHERE %2 = :K").arg(m_spec.table, m_spec.keyColumn),
+    QVariantMap out = readRow(m_db, QStringLiteral("SELECT * FROM %1 WHERE %2 = :K").arg(m_def.table, m_def.keyColumn),
                               {{QStringLiteral("K"), key}});
     if (out.isEmpty())
         return out;
-    for (int i = 0; i < m_spec.fields.size(); ++i)
-        if (!m_spec.fields.at(i).stored)
-            out.insert(m_spec.fields.at(i).column, derived(i, out));
+    for (int i = 0; i < m_def.fields.size(); ++i)
+        if (!m_def.fields.at(i).stored)
+            out.insert(m_def.fields.at(i).column, derived(i, out));
     return out;
 }
 
 QVariant CodeNameTable::save(const QVariantMap& typed, bool isNew, const QVariantMap& loaded) const
 {
-    const CodeNameSpec& s = m_spec;
+    const CodeNameDef& s = m_def;
     s.right.requireChange();
     QVariantMap values;
     for (auto it = typed.begin(); it != typed.end(); ++it)
@@ -123,7 +123,7 @@ QVariant CodeNameTable::save(const QVariantMap& typed, bool isNew, const QVarian
         if (isBlank(values.value(column)))
             throw FieldError(message, column);
 
-    const bool engineKey = s.key == CodeNameSpec::Key::Engine;
+    const bool engineKey = s.key == CodeNameDef::Key::Engine;
     const QVariant oldKey = loaded.value(s.keyColumn);
     QVariant key = values.value(s.keyColumn);
     if (!engineKey) {
@@ -157,7 +157,7 @@ QVariant CodeNameTable::save(const QVariantMap& typed, bool isNew, const QVarian
 
 bool CodeNameTable::inUse(const QVariant& key) const
 {
-    for (const QString& sql : m_spec.usedBy)
+    for (const QString& sql : m_def.usedBy)
         if (m_db.any(sql, {{QStringLiteral("K"), key}}))
             return true;
     return false;
@@ -165,15 +165,15 @@ bool CodeNameTable::inUse(const QVariant& key) const
 
 bool CodeNameTable::remove(const QVariant& key) const
 {
-    m_spec.right.requireDelete();
+    m_def.right.requireDelete();
     if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
         return false;
     if (inUse(key)) {
-        Prompter::instance().warn(m_spec.inUseDelete);
+        Prompter::instance().warn(m_def.inUseDelete);
         return false;
     }
     DbTransaction tx(m_db);
-    m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = :K").arg(m_spec.table, m_spec.keyColumn),
+    m_db.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = :K").arg(m_def.table, m_def.keyColumn),
               {{QStringLiteral("K"), key}});
     tx.commit();
     return true;

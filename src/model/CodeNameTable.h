@@ -1,6 +1,6 @@
 #pragma once
 #include "model/CardModel.h"
-#include "model/CodeNameSpec.h"
+#include "model/CodeNameDef.h"
 
 namespace nimbo {
 
@@ -9,8 +9,8 @@ namespace nimbo {
 // the row is in use. Qt Core and Sql only.
 class CodeNameTable {
 public:
-    CodeNameTable(const Db& db, const CodeNameSpec& spec) : m_db(db), m_spec(spec) {}
-    const CodeNameSpec& definition() const { return m_spec; }
+    CodeNameTable(const Db& db, const CodeNameDef& def) : m_db(db), m_def(def) {}
+    const CodeNameDef& definition() const { return m_def; }
 
     // The rows with every column and, per stored Choice field i, the chosen row's name as
     // P<i>_ADI; optionally only names starting with nameSearch (any case) and only rows
@@ -38,7 +38,7 @@ private:
     bool keyExists(const QVariant& key) const;
 
     Db m_db;
-    CodeNameSpec m_spec;
+    CodeNameDef m_def;
 };
 
 } // namespace nimbo

@@ -17,7 +17,7 @@ CodeNameCard::CodeNameCard(const CodeNameTable& table, const QVariant& key, cons
                            QWidget* parent)
     : CardWindow(m_record, parent), m_table(table), m_record(table)
 {
-    const CodeNameSpec& s = table.definition();
+    const CodeNameDef& s = table.definition();
     setObjectName(s.className + QStringLiteral("Kart"));
     setWindowTitle(s.caption);
     const bool isNew = !key.isValid() || key.isNull();
@@ -55,7 +55,7 @@ CodeNameCard::CodeNameCard(const CodeNameTable& table, const QVariant& key, cons
         }
         form->addRow(f.caption, editor);
         const bool keyFixed = f.column == s.keyColumn
-                              && (s.key != CodeNameSpec::Key::Typed || (!m_record.isNew() && !s.keyRenamable));
+                              && (s.key != CodeNameDef::Key::Typed || (!m_record.isNew() && !s.keyRenamable));
         if (keyFixed)
             setColumnsReadOnly({f.column}, true);
         else if (!first)

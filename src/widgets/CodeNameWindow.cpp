@@ -8,7 +8,7 @@ namespace {
 using Type = CodeNameField::Type;
 
 // The fields as they read in a list: choices by the chosen row's name (P<i>_ADI).
-QList<ListColumn> listColumns(const CodeNameSpec& s)
+QList<ListColumn> listColumns(const CodeNameDef& s)
 {
     QList<ListColumn> cols;
     QList<ListColumn> names;
@@ -30,7 +30,7 @@ QList<ListColumn> listColumns(const CodeNameSpec& s)
 }
 } // namespace
 
-CodeNameWindow::CodeNameWindow(const CodeNameSpec& def, QWidget* parent)
+CodeNameWindow::CodeNameWindow(const CodeNameDef& def, QWidget* parent)
     : ListWindow(def.caption, parent), m_table(SessionContext::current().db(), def)
 {
     setObjectName(def.className);
@@ -51,7 +51,7 @@ void CodeNameWindow::setParentFilter(const QString& column, const QVariant& valu
     refresh();
 }
 
-QVariant CodeNameWindow::pick(const CodeNameSpec& def, QWidget* parent, const QString& parentColumn,
+QVariant CodeNameWindow::pick(const CodeNameDef& def, QWidget* parent, const QString& parentColumn,
                               const QVariant& parentValue)
 {
     CodeNameWindow w(def, parent);

@@ -106,9 +106,9 @@ TEST_F(CariEkstreTest, SettledAndEmptyAccountsShowNoBalanceAndMonthsWithoutRowsA
 
 TEST_F(CariEkstreTest, MovementListFiltersByTypePostingAndAccount)
 {
-    f.insert("CARIHRKM", {{"CARI_NO", 1}, {"TIP", "N"}, {"TARIH", QDateTime({2026, 1, 1}, {})}});
+    f.insert("CARIHRKM", {{"CARI_NO", 1}, {"TIP", "N"}, {"TARIH", QDateTime({2026, 1, 1}, {})}, {"ALACAK", 50}});
     f.insert("CARIHRKM", {{"CARI_NO", 2}, {"TIP", "D"}, {"TARIH", QDateTime({2026, 2, 1}, {})}, {"FIS_NO", 5}});
-    f.insert("CARIHRKM", {{"CARI_NO", 3}, {"TIP", "N"}, {"TARIH", QDateTime({2026, 3, 1}, {})}});
+    f.insert("CARIHRKM", {{"CARI_NO", 3}, {"TIP", "N"}, {"TARIH", QDateTime({2026, 3, 1}, {})}, {"BORC", 70}});
     f.insert("CARIHRK", {{"CARI_NO", 1}, {"SIRANO", 1}, {"CARI_KOD", "AB_1"}, {"TIP", 1}, {"DOVIZ_KODU", "TL"}});
     f.insert("CARIHRK", {{"CARI_NO", 3}, {"SIRANO", 1}, {"CARI_KOD", "ABX1"}, {"TIP", 1}, {"DOVIZ_KODU", "TL"}});
     auto keys = [&](const CariHareketListeFiltre& fl) {
@@ -119,6 +119,12 @@ TEST_F(CariEkstreTest, MovementListFiltersByTypePostingAndAccount)
         return out;
     };
     EXPECT_EQ(keys({}), (QList<int>{3, 2, 1}));
+    // A cash document crediting the account is a collection, one debiting it a payment.
+    QStringList kinds;
+    const ListQuery all = CariHareketListesi(db).sorgu({});
+    for (const QSqlRecord& r : db.records(all.orderedSql(db.dialect()), all.params))
+        kinds << r.value("TIP_TARAF").toString();
+    EXPECT_EQ(kinds, (QStringList{"NA", "D", "NB"}));
     CariHareketListeFiltre fl;
     fl.tip = "N";
     EXPECT_EQ(keys(fl), (QList<int>{3, 1}));

@@ -255,7 +255,7 @@ TEST_F(CariWindows, GroupCardsRunTheirChecksInOrder)
 {
     exec(QStringLiteral("INSERT INTO CANAGRUP (GRUP_ADI) VALUES ('MÜŞTERİLER')"));
     exec(QStringLiteral("INSERT INTO CARIGRUP (GRUP_KOD, GRUP_ADI, KODU) VALUES ('TOP', 'Toptan', 1)"));
-    const CodeNameTable groups(db, cariGrupSpec());
+    const CodeNameTable groups(db, cariGrupDef());
     CodeNameCard c(groups, {});
     c.show();
     (*prompter)->expectWarn(QStringLiteral("Ana Grup Adı Bilgisini Vermeden Kayıt Saklanamaz."));
@@ -280,7 +280,7 @@ TEST_F(CariWindows, GroupCardsRunTheirChecksInOrder)
               QStringLiteral("Toptan 2"));
 
     // A subgroup: main group (only narrows), group, code, name.
-    const CodeNameTable subs(db, cariAltGrupSpec());
+    const CodeNameTable subs(db, cariAltGrupDef());
     CodeNameCard s(subs, {});
     s.show();
     (*prompter)->expectWarn(QStringLiteral("Ana Grup Seçmeden Kayıt Saklanamaz."));

@@ -2,7 +2,7 @@
 #include "services/SessionContext.h"
 #include "stock/forms/TFormStok.h"
 #include "stock/forms/TFormStokBr.h"
-#include "stock/StockMasterSpecs.h"
+#include "stock/StockMasterDefs.h"
 #include "stock/forms/TFormStokParca.h"
 #include "widgets/CodeNameWindow.h"
 #include "support/WindowTest.h"
@@ -140,7 +140,7 @@ TEST_F(StokWindows, BrandListRefusesDeletingABrandInUse)
 {
     exec("INSERT INTO FIRMA (FIRMANO, FIRMA_ADI) VALUES (3, 'Makita')");
     exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, FIRMANO) VALUES (1, 'A1', 'Matkap', 3)");
-    CodeNameWindow w(stockMasterSpec(StockMaster::Marka));
+    CodeNameWindow w(stockMasterDef(StockMaster::Marka));
     ASSERT_EQ(w.rowCount(), 1);
     (*prompter)->expectAsk(QStringLiteral("Kayıt Silinsin mi?"), true);
     (*prompter)->expectWarn(QStringLiteral("Bu Firma Stok Listesine İşlenmiş.Silinemez!"));

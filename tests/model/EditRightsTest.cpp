@@ -4,7 +4,7 @@
 #include "model/CodeNameTable.h"
 #include "services/SessionContext.h"
 #include "stock/StockItems.h"
-#include "stock/StockMasterSpecs.h"
+#include "stock/StockMasterDefs.h"
 #include "stock/StockTestUtil.h"
 #include "support/TestEnv.h"
 
@@ -55,7 +55,7 @@ TEST_F(EditRightsTest, StockCardsChangeOnlyWithFullRight)
         EXPECT_EQ(refusal([&] { fresh.save(); }), kNoChange);
         // No "Kayıt Silinsin mi?" is asked: the scripted prompter fails on any message.
         EXPECT_EQ(refusal([&] { StockItems::remove(db, no); }), kNoDelete);
-        EXPECT_EQ(refusal([&] { CodeNameTable(db, stockMasterSpec(StockMaster::Renk)).remove(QStringLiteral("X")); }),
+        EXPECT_EQ(refusal([&] { CodeNameTable(db, stockMasterDef(StockMaster::Renk)).remove(QStringLiteral("X")); }),
                   kNoDelete);
     }
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM STOK")), 1);
@@ -83,7 +83,7 @@ TEST_F(EditRightsTest, AccountsRefuseChangesOnlyWhenViewOnly)
         k.setValue(QStringLiteral("CARI_KOD"), kod);
         return refusal([&] { k.save(); });
     };
-    const CodeNameTable groups(db, cariAnaGrupSpec());
+    const CodeNameTable groups(db, cariAnaGrupDef());
 
     SessionContext::current().setHak(QStringLiteral("CARIKDUZEL"), QStringLiteral("O"));
     EXPECT_EQ(newAccount(QStringLiteral("C1")), kNoChange);

@@ -2,7 +2,7 @@
 #include "stock/StockChoices.h"
 #include "stock/StockEquivalents.h"
 #include "model/CodeNameTable.h"
-#include "stock/StockMasterSpecs.h"
+#include "stock/StockMasterDefs.h"
 #include "support/TestEnv.h"
 
 using namespace nimbo;
@@ -25,7 +25,7 @@ protected:
         }
         return {};
     }
-    CodeNameTable table(StockMaster kind) const { return CodeNameTable(db, stockMasterSpec(kind)); }
+    CodeNameTable table(StockMaster kind) const { return CodeNameTable(db, stockMasterDef(kind)); }
 };
 using K = StockMaster;
 } // namespace

@@ -33,6 +33,7 @@ protected:
         cari("M2");
         insert("KASA", {{"KASAKOD", "K01"}, {"ADI", "Merkez Kasa"}, {"DOVIZ_KOD", "TL"}});
         insert("BANKA", {{"BANKA_KOD", "B01"}, {"BANKA_ADI", "Ziraat"}});
+        insert("BANKAYR", {{"BANKA_KOD", "B01"}, {"HESAP_NO", "123"}, {"DOVIZ_KODU", "TL"}, {"HESAR_TURU", "1"}});
         insert("DEPO", {{"DEPO_KODU", 1}, {"DEPO_ADI", "Merkez Depo"}});
         insert("DEPO", {{"DEPO_KODU", 2}, {"DEPO_ADI", "Şube Depo"}});
         stokKart(1, "S001", 100);

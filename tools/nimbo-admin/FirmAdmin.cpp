@@ -129,6 +129,7 @@ void createDemo(const Server& srv)
             s.CalismaYiliNo = year.toInt();
             const Db orbita = Db::open(kOrbita, p);
             demo::fillAccountMovementsDemo(orbita, year.toInt());
+            demo::fillFinanceDemo(orbita, year.toInt());
             demo::fillSalesDemo(orbita, year.toInt());
             demo::postDemoDocuments(orbita, year.toInt());
             closeCounterConnection(orbita);

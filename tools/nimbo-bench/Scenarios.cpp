@@ -9,6 +9,7 @@ void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
 void registerPostingScenarios();
+void registerBankScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
 void registerSalesScenarios();
@@ -23,6 +24,7 @@ void registerAllScenarios()
     registerStatementScenarios();
     registerLedgerScenarios();
     registerPostingScenarios();
+    registerBankScenarios();
     registerMailScenarios();
     registerSlipScenarios();
     registerSalesScenarios();

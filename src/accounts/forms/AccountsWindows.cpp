@@ -22,7 +22,7 @@ void registerAccountsWindows(WindowRegistry& r)
 {
     r.add({QStringLiteral("Cari Kayıtlar"), QStringLiteral("TFormCariBr"),
            [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormCariBr(p); }});
-    for (const CodeNameSpec& s : {cariAnaGrupSpec(), cariGrupSpec(), cariAltGrupSpec()})
+    for (const CodeNameDef& s : {cariAnaGrupDef(), cariGrupDef(), cariAltGrupDef()})
         r.add({s.caption, s.className, [s](QWidget* p, const WindowArgs&) -> QWidget* { return new CodeNameWindow(s, p); }});
 
     r.add({QStringLiteral("Cari Hareket Girişleri"), QStringLiteral("TFormCariHrkBr"),

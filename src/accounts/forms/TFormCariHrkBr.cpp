@@ -25,8 +25,11 @@ TFormCariHrkBr::TFormCariHrkBr(QWidget* parent) : ListWindow(QStringLiteral("Car
 {
     setObjectName(QStringLiteral("TFormCariHrkBr"));
     resize(900, 500);
-    ListColumn tip{QStringLiteral("TIP"), QStringLiteral("Hareket Türü"), 110};
-    tip.display = [](const QVariant& v) { return CariHareketBelgesi::tipAdi(toText(v).trimmed()); };
+    ListColumn tip{QStringLiteral("TIP_TARAF"), QStringLiteral("Hareket Türü"), 110};
+    tip.display = [](const QVariant& v) {
+        const QString t = toText(v).trimmed();
+        return CariHareketBelgesi::tipAdi(t.left(1), t.mid(1));
+    };
     setColumns({{QStringLiteral("CARI_NO"), QStringLiteral("Hrk.No"), 70, ListColumn::Kind::Integer},
                 {QStringLiteral("TARIH"), QStringLiteral("Tarih"), 80, ListColumn::Kind::Date},
                 tip,

@@ -530,7 +530,7 @@ void TFormCariSakla::pickGroup(int level)
 {
     QVariant chosen;
     if (level == 0) {
-        chosen = CodeNameWindow::pick(cariAnaGrupSpec(), this);
+        chosen = CodeNameWindow::pick(cariAnaGrupDef(), this);
         if (!chosen.isValid())
             return;
         fillAnaGrup();
@@ -539,7 +539,7 @@ void TFormCariSakla::pickGroup(int level)
         fillGrup();
         fillAltGrup();
     } else if (level == 1) {
-        chosen = CodeNameWindow::pick(cariGrupSpec(), this, QStringLiteral("KODU"), m_kart.value(QStringLiteral("ANA_GRUP")));
+        chosen = CodeNameWindow::pick(cariGrupDef(), this, QStringLiteral("KODU"), m_kart.value(QStringLiteral("ANA_GRUP")));
         if (!chosen.isValid())
             return;
         fillGrup();
@@ -547,7 +547,7 @@ void TFormCariSakla::pickGroup(int level)
         showColumn(QStringLiteral("CARI_GRP_KOD"));
         fillAltGrup();
     } else {
-        chosen = CodeNameWindow::pick(cariAltGrupSpec(), this, QStringLiteral("GRUP_KOD"),
+        chosen = CodeNameWindow::pick(cariAltGrupDef(), this, QStringLiteral("GRUP_KOD"),
                                       m_kart.value(QStringLiteral("CARI_GRP_KOD")));
         if (!chosen.isValid())
             return;

@@ -1,10 +1,30 @@
 #include "finance/forms/FinanceWindows.h"
+#include "finance/CekSenetKart.h"
+#include "finance/forms/TFormBankHrkBr.h"
+#include "finance/forms/TFormBankaBr.h"
+#include "finance/forms/TFormBankaHrk.h"
+#include "finance/forms/TFormBankaSakla.h"
+#include "finance/forms/TFormCSAktar.h"
+#include "finance/forms/TFormCSBordroBr.h"
+#include "finance/forms/TFormCSBr.h"
+#include "finance/forms/TFormCSSakla.h"
 #include "finance/forms/TFormKasaBr.h"
 #include "finance/forms/TFormKasaSakla.h"
 #include "services/SessionContext.h"
 #include "widgets/WindowRegistry.h"
 
 namespace nimbo {
+
+namespace {
+QVariant first(const char* sql) { return SessionContext::current().db().scalar(QString::fromLatin1(sql)); }
+
+void add(WindowRegistry& r, const char* caption, const char* cls,
+         const std::function<QWidget*(QWidget*)>& create, bool modal = false)
+{
+    r.add({QString::fromUtf8(caption), QString::fromLatin1(cls),
+           [create](QWidget* p, const WindowArgs&) -> QWidget* { return create(p); }, modal});
+}
+} // namespace
 
 void registerFinanceWindows(WindowRegistry& r)
 {
@@ -18,6 +38,36 @@ void registerFinanceWindows(WindowRegistry& r)
                return new TFormKasaSakla(kod, p);
            },
            true});
+
+    // Banks: "Banka" is the menu's entry for the bank list "Banka Kayıtları".
+    add(r, "Banka Kayıtları", "TFormBankaBr", [](QWidget* p) { return new TFormBankaBr(p); });
+    add(r, "Banka", "TFormBankaBr", [](QWidget* p) { return new TFormBankaBr(p); });
+    add(r, "Banka Tanım Kayıt", "TFormBankaSakla",
+        [](QWidget* p) { return new TFormBankaSakla(toText(first("SELECT MIN(BANKA_KOD) FROM BANKA")), p); }, true);
+    add(r, "Banka Hareketleri", "TFormBankHrkBr", [](QWidget* p) { return new TFormBankHrkBr(p); });
+    // Until the finance transactions list has its bank mode, the menu's bank entry opens the bank movements.
+    add(r, "Banka İşlemleri", "TFormBankHrkBr", [](QWidget* p) { return new TFormBankHrkBr(p); });
+    // By name alone the latest document.
+    add(r, "Banka Hareketleri Girişi", "TFormBankaHrk",
+        [](QWidget* p) {
+            const double no = first("SELECT MAX(HRK_NO) FROM BANKHRK").toDouble();
+            const QString tip = toText(SessionContext::current().db().scalar(
+                QStringLiteral("SELECT TIP FROM BANKHRK WHERE HRK_NO=:N"), {{QStringLiteral("N"), no}}));
+            return new TFormBankaHrk(tip.isEmpty() ? QStringLiteral("I") : tip, no > 0 ? no : -1, p);
+        },
+        true);
+
+    // Cheques and notes.
+    add(r, "Çek/Senet Kartı", "TFormCSBr", [](QWidget* p) { return new TFormCSBr(p); });
+    add(r, "Çek/Senet İşlemleri", "TFormCSBr", [](QWidget* p) { return new TFormCSBr(p); });
+    add(r, "Çek Senet Kartı", "TFormCSSakla",
+        [](QWidget* p) {
+            return new TFormCSSakla(first("SELECT MIN(PORTFOYNO) FROM CSKART").toDouble(), CekSenetKart::Giris::Kart,
+                                    QStringLiteral("Ç"), QStringLiteral("M"), p);
+        },
+        true);
+    add(r, "Çek/Senetler", "TFormCSAktar", [](QWidget* p) { return new TFormCSAktar(QStringLiteral("3"), p); }, true);
+    add(r, "Çek/Senet Bordroları", "TFormCSBordroBr", [](QWidget* p) { return new TFormCSBordroBr(p); });
 }
 
 } // namespace nimbo

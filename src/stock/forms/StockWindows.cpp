@@ -4,7 +4,7 @@
 #include "stock/forms/TFormStokParca.h"
 #include "stock/forms/TFormStok.h"
 #include "stock/forms/TFormStokBr.h"
-#include "stock/StockMasterSpecs.h"
+#include "stock/StockMasterDefs.h"
 #include "widgets/CodeNameWindow.h"
 #include "widgets/WindowRegistry.h"
 
@@ -34,11 +34,11 @@ void registerStockWindows(WindowRegistry& r)
         {"Renk Tanımları", "TFormRenk", K::Renk},
     };
     for (const auto& m : masters) {
-        CodeNameSpec spec = stockMasterSpec(m.kind);
-        spec.caption = QString::fromUtf8(m.caption);
-        spec.className = QLatin1String(m.className);
-        r.add({spec.caption, spec.className,
-               [spec](QWidget* p, const WindowArgs&) -> QWidget* { return new CodeNameWindow(spec, p); }});
+        CodeNameDef def = stockMasterDef(m.kind);
+        def.caption = QString::fromUtf8(m.caption);
+        def.className = QLatin1String(m.className);
+        r.add({def.caption, def.className,
+               [def](QWidget* p, const WindowArgs&) -> QWidget* { return new CodeNameWindow(def, p); }});
     }
 
     // Not menu entries: the list opens these for its current item (argument "STOK_NO"); by

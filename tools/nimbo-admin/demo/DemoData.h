@@ -17,6 +17,9 @@ void fillStockDemo(const Db& db, int year);
 // document itself (its own transactions and numbers): run on the session's year
 // connection after the year is filled.
 void fillAccountMovementsDemo(const Db& db, int year, int count = 180);
+// Bank accounts, a year of bank movements and the cheque/note portfolio, saved through the
+// bank card, the bank movement document and the cheque card like the account movements.
+void fillFinanceDemo(const Db& db, int year, int count = 160);
 // A year of sales of every type (invoices, dispatch notes later collected, invoices with
 // dispatch, cash and bank sales, returns) saved through the sales document, as above.
 void fillSalesDemo(const Db& db, int year, int count = 160);

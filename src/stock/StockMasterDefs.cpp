@@ -1,4 +1,4 @@
-#include "stock/StockMasterSpecs.h"
+#include "stock/StockMasterDefs.h"
 #include "stock/StockCard.h"
 #include "stock/StockNumbers.h"
 
@@ -32,7 +32,7 @@ const char* const kAnaGrupSec = "Ana Grup Seçmeden Kayıt Saklanamaz.";
 const char* const kGrupSilinemez = "Bu Grup Stok Listesine İşlenmiş.Silinemez!";
 
 // Main groups, groups and sub-groups share one numbering and their last columns.
-void groupTail(CodeNameSpec& s, const char* nameCaption)
+void groupTail(CodeNameDef& s, const char* nameCaption)
 {
     s.fields << field("GRUP_ADI", nameCaption) << field("GRUP_AD_WEB", "Web Adı")
              << field("FYTLISTECIK", "Fiyat Listesinde Çıksın", Type::Switch);
@@ -41,9 +41,9 @@ void groupTail(CodeNameSpec& s, const char* nameCaption)
 }
 } // namespace
 
-CodeNameSpec stockMasterSpec(StockMaster kind)
+CodeNameDef stockMasterDef(StockMaster kind)
 {
-    CodeNameSpec s;
+    CodeNameDef s;
     s.right = StockCard::stockRight();
     s.duplicate = QStringLiteral("Aynı Kodlu Kayıt Var.");
     auto groupNumber = [](const Db& db) -> QVariant { return StockNumbers::nextGroupCode(db); };
@@ -51,7 +51,7 @@ CodeNameSpec stockMasterSpec(StockMaster kind)
     case K::AnaGrup:
         s.table = QStringLiteral("ANAGRUP");
         s.keyColumn = QStringLiteral("GRUP_KODU");
-        s.key = CodeNameSpec::Key::Numbered;
+        s.key = CodeNameDef::Key::Numbered;
         s.nextKey = groupNumber;
         s.fields << field("GRUP_KODU", "Grup Kodu", Type::Integer);
         groupTail(s, "Grup Adı");
@@ -61,7 +61,7 @@ CodeNameSpec stockMasterSpec(StockMaster kind)
     case K::Grup:
         s.table = QStringLiteral("GRUP");
         s.keyColumn = QStringLiteral("GRUP_KODU");
-        s.key = CodeNameSpec::Key::Numbered;
+        s.key = CodeNameDef::Key::Numbered;
         s.nextKey = groupNumber;
         s.fields << field("GRUP_KODU", "Grup Kodu", Type::Integer)
                  << choice("ANA_GRUP_KODU", "Ana Grup", "ANAGRUP", "GRUP_KODU", "GRUP_ADI");
@@ -73,7 +73,7 @@ CodeNameSpec stockMasterSpec(StockMaster kind)
     case K::AltGrup:
         s.table = QStringLiteral("ALTGRUP");
         s.keyColumn = QStringLiteral("GRUP_KODU");
-        s.key = CodeNameSpec::Key::Numbered;
+        s.key = CodeNameDef::Key::Numbered;
         s.nextKey = groupNumber;
         s.fields << field("GRUP_KODU", "Alt Grup Kodu", Type::Integer)
                  << choice("ANA_GRUP_KODU", "Ana Grup", "ANAGRUP", "GRUP_KODU", "GRUP_ADI")
@@ -87,7 +87,7 @@ CodeNameSpec stockMasterSpec(StockMaster kind)
     case K::Marka:
         s.table = QStringLiteral("FIRMA");
         s.keyColumn = QStringLiteral("FIRMANO");
-        s.key = CodeNameSpec::Key::Numbered;
+        s.key = CodeNameDef::Key::Numbered;
         s.nextKey = [](const Db& db) -> QVariant { return StockNumbers::nextBrandCode(db); };
         s.nameColumn = QStringLiteral("FIRMA_ADI");
         s.fields << field("FIRMANO", "Marka No", Type::Integer) << field("FIRMA_ADI", "Marka Adı");
@@ -134,7 +134,7 @@ CodeNameSpec stockMasterSpec(StockMaster kind)
     case K::Kdv:
         s.table = QStringLiteral("KDVLER");
         s.keyColumn = QStringLiteral("SIRA");
-        s.key = CodeNameSpec::Key::Numbered;
+        s.key = CodeNameDef::Key::Numbered;
         s.nextKey = [](const Db& db) -> QVariant {
             return db.scalar(QStringLiteral("SELECT COALESCE(MAX(SIRA), 0) + 1 FROM KDVLER")).toInt();
         };

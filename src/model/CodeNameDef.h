@@ -28,7 +28,7 @@ struct CodeNameField {
     bool stored = true;
 };
 
-struct CodeNameSpec {
+struct CodeNameDef {
     enum class Key {
         Typed,    // typed by the user
         Numbered, // given by nextKey when a card starts, shown read-only

@@ -1,5 +1,5 @@
 #pragma once
-#include "model/CodeNameSpec.h"
+#include "model/CodeNameDef.h"
 
 namespace nimbo {
 
@@ -8,6 +8,6 @@ namespace nimbo {
 enum class StockMaster { AnaGrup, Grup, AltGrup, Marka, Model, Renk, Birim, Kdv, AracTipi };
 
 // The description of one of them; caption and class name are the registering window's.
-CodeNameSpec stockMasterSpec(StockMaster kind);
+CodeNameDef stockMasterDef(StockMaster kind);
 
 } // namespace nimbo

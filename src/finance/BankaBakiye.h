@@ -1,0 +1,41 @@
+#pragma once
+#include "db/Db.h"
+
+namespace nimbo {
+
+// Sums of one group of bank rows in one currency.
+struct BankaToplam {
+    QString grup;   // branch, bank or "bank / account", by the grouping asked for
+    QString doviz;
+    double borc = 0, alacak = 0, borcDvz = 0, alacakDvz = 0;
+    double bakiye() const { return borc - alacak; }
+    double bakiyeDvz() const { return borcDvz - alacakDvz; }
+};
+
+// "Banka Toplamları": what the banks hold, read from FINHRK. A row counts when it carries
+// no cheque, when it is a kind "E" row of one of our own cheques already collected, or when
+// it is a debit row of a customer cheque already collected; rows of papers in any other
+// status do not count.
+class BankaBakiye {
+public:
+    enum class Grup { Hesap, Banka, Sube, Tumu };
+
+    explicit BankaBakiye(const Db& db) : m_db(db) {}
+
+    // One account, per currency.
+    QList<BankaToplam> hesap(const QString& bankaKod, const QString& hesapNo) const;
+    // One bank (all its accounts), per currency.
+    QList<BankaToplam> banka(const QString& bankaKod) const;
+    // Every bank, grouped by account, bank, bank branch or not at all; per currency.
+    QList<BankaToplam> hepsi(Grup grup) const;
+
+    // The condition over FINHRK F and CSKART C that lets a row count.
+    static QString sayilirKosulu();
+
+private:
+    QList<BankaToplam> oku(const QString& grupSql, const QString& where, const Params& p) const;
+
+    Db m_db;
+};
+
+} // namespace nimbo

@@ -1,0 +1,121 @@
+#include "finance/forms/TFormBankaHrk.h"
+#include "accounts/forms/TFormCariBr.h"
+#include "finance/BankaHesabi.h"
+#include "finance/KasaListe.h"
+#include "services/SessionContext.h"
+
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace nimbo {
+
+TFormBankaHrk::TFormBankaHrk(const QString& tip, double no, QWidget* parent)
+    : DocumentWindow(std::make_unique<BankaHareketBelgesi>(SessionContext::current().db(), tip),
+                     QStringLiteral("Banka Hareketleri Girişi"), parent)
+{
+    BankaHareketBelgesi& doc = belge();
+    setObjectName(QStringLiteral("TFormBankaHrk"));
+    if (no > 0)
+        guard([&] { doc.open(no); });
+    setWindowTitle(QStringLiteral("Banka Hareketleri Girişi - ") + doc.baslik());
+    resize(1200, 540);
+
+    auto* lay = new QVBoxLayout(this);
+    auto* head = new QHBoxLayout;
+    auto* tipLbl = new QLabel(QStringLiteral("<b>%1</b>").arg(doc.baslik()));
+    tipLbl->setObjectName(QStringLiteral("LblTIP"));
+    head->addWidget(tipLbl);
+    head->addSpacing(12);
+    auto* hrkNo = new QLineEdit;
+    hrkNo->setObjectName(QStringLiteral("EditHRK_NO"));
+    hrkNo->setReadOnly(true);
+    hrkNo->setMaximumWidth(100);
+    bindHeader(hrkNo, QStringLiteral("HRK_NO"));
+    auto* tarih = new QDateEdit;
+    tarih->setObjectName(QStringLiteral("EditTARIH"));
+    bindHeader(tarih, QStringLiteral("TARIH"));
+    head->addWidget(new QLabel(QStringLiteral("Hrk.No")));
+    head->addWidget(hrkNo);
+    head->addWidget(new QLabel(QStringLiteral("Tarih")));
+    head->addWidget(tarih);
+    head->addStretch();
+    lay->addLayout(head);
+
+    lay->addWidget(addLineGrid(DocumentModel::kItems, columns()), 1);
+    auto* hint = new QLabel(QStringLiteral("Ins: Satır Ekle   Ctrl+Del: Satır Sil   F4: Listeden Seç"));
+    hint->setEnabled(false);
+    lay->addWidget(hint);
+    lay->addWidget(addTotals({{QStringLiteral("BORC"), QStringLiteral("Toplam TL  Borç")},
+                              {QStringLiteral("ALACAK"), QStringLiteral("Alacak")},
+                              {QStringLiteral("BORC_USD"), QStringLiteral("Toplam USD  Borç")},
+                              {QStringLiteral("ALACAK_USD"), QStringLiteral("Alacak")},
+                              {QStringLiteral("BORC_EUR"), QStringLiteral("Toplam EUR  Borç")},
+                              {QStringLiteral("ALACAK_EUR"), QStringLiteral("Alacak")}},
+                             2));
+    lay->addWidget(buttonRow(false));
+    showDocument();
+}
+
+double TFormBankaHrk::ac(QWidget* parent, const QString& tip, double no)
+{
+    TFormBankaHrk f(tip, no, parent);
+    return f.exec() == QDialog::Accepted ? f.savedKey().toDouble() : 0;
+}
+
+QList<LineColumn> TFormBankaHrk::columns()
+{
+    const BankaHareketBelgesi& doc = belge();
+    const SessionContext& s = SessionContext::current();
+    using K = LineColumn::Kind;
+    QList<LineColumn> c;
+    LineColumn hesap{BankaHareketBelgesi::kBankaHesap, QStringLiteral("Banka / Hesap No"), 170, K::Choice};
+    for (const BankaHesabi& h : BankaHesabi::hepsi(doc.db()))
+        hesap.choices << PickItem{QStringLiteral("%1 %2 %3").arg(h.bankaKod, h.hesapNo, h.doviz),
+                                  BankaHareketBelgesi::bankaHesapDegeri(h.bankaKod, h.hesapNo)};
+    c << hesap;
+    LineColumn doviz{QStringLiteral("DOVIZ_KODU"), QStringLiteral("Döviz"), 55, K::Choice};
+    doviz.choices = s.dovizler;
+    for (PickItem& p : doviz.choices)
+        p.text = p.value.toString();
+    c << doviz;
+    c << LineColumn{QStringLiteral("BORC_DVZ"), QStringLiteral("Borç (Giren)"), 95, K::Number};
+    c << LineColumn{QStringLiteral("ALACAK_DVZ"), QStringLiteral("Alacak (Çıkan)"), 95, K::Number};
+    c << LineColumn{QStringLiteral("TL_KURDEGER"), QStringLiteral("TL/Dvz Değeri"), 80, K::Number, 4};
+    c << LineColumn{QStringLiteral("BORC"), QStringLiteral("TL Borç"), 90, K::Number, 2, true};
+    c << LineColumn{QStringLiteral("ALACAK"), QStringLiteral("TL Alacak"), 90, K::Number, 2, true};
+    LineColumn cari{QStringLiteral("CARI_KOD"), QStringLiteral("Cari Kod"), 100};
+    cari.pick = [](QWidget* parent, const QString&) -> QVariant {
+        TFormCariBr w(parent);
+        w.setPickMode(true);
+        if (w.exec() != QDialog::Accepted)
+            return {};
+        return toText(w.selectedRecord().value(QStringLiteral("CARI_KOD")));
+    };
+    c << cari;
+    LineColumn adi{{}, QStringLiteral("Cari Adı"), 160};
+    adi.display = [this](int row) {
+        return belge().kodAdi(QStringLiteral("CARI"), belge().lines().text(row, QStringLiteral("CARI_KOD")));
+    };
+    c << adi;
+    LineColumn tip{QStringLiteral("CTIP"), QStringLiteral("İşlem Tipi"), 110, K::Choice};
+    tip.choices = s.cariHrkTipleri;
+    c << tip;
+    LineColumn kasa{QStringLiteral("KASAKOD"), QStringLiteral("Kasa"), 90, K::Choice};
+    kasa.choices << PickItem{QString(), QString()};
+    for (const KasaBilgisi& k : KasaListe(doc.db()).kullaniciKasalari(s.KullaniciAdi))
+        kasa.choices << PickItem{k.kod + QStringLiteral(" ") + k.adi, k.kod};
+    c << kasa;
+    c << LineColumn{QStringLiteral("MUH_KARSI"), QStringLiteral("Karşı Muh.Kodu"), 90};
+    if (doc.tip() == QLatin1String("K") || doc.tip() == QLatin1String("R")) {
+        c << LineColumn{QStringLiteral("KRDKMSYN_TUT"), QStringLiteral("Kart Brüt Tutar"), 95, K::Number};
+        c << LineColumn{QStringLiteral("KRDKMSYN"), QStringLiteral("Komisyon%"), 70, K::Number};
+    }
+    c << LineColumn{QStringLiteral("BELGE_NO"), QStringLiteral("Belge No"), 80};
+    c << LineColumn{QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama"), 260};
+    return c;
+}
+
+} // namespace nimbo
