@@ -53,10 +53,13 @@ private:
     void yazToplananIrsaliyeler(DocumentWriter& w);
     void birakToplananIrsaliyeler(DocumentWriter& w);
     QString odemeAdi() const;
+    void ayarlariOku();
+    QString ayar(const char* kolon) const;
 
     Yazdirici m_yazdirici;
     double m_finId = 0, m_odemeFinId = 0;
     QString m_eskiKasa, m_eskiBanka;
+    QHash<QString, QString> m_ayarlar;
 };
 
 } // namespace nimbo

@@ -1,11 +1,14 @@
 #pragma once
 #include "model/DocumentModel.h"
+#include "trade/IskontoKurallari.h"
 #include "trade/TicariTaraf.h"
 
 #include <QHash>
 #include <functional>
 
 namespace nimbo {
+
+class DbStatement;
 
 // A trade document (sales or purchase invoice and dispatch note): a header, item lines,
 // labour and expense lines, their values in local currency, USD and EUR, and the stock
@@ -21,6 +24,7 @@ public:
     using KurKaynagi = std::function<double(const QString& doviz, const QDate& tarih)>;
 
     TicariBelge(const Db& db, const TicariTaraf& taraf);
+    ~TicariBelge() override;
 
     const TicariTaraf& taraf() const { return m_taraf; }
     QString tip() const { return headerText(QStringLiteral("TIP")); }
@@ -45,10 +49,13 @@ public:
     // Lines' maturity in days weighted by their net amounts.
     double ortalamaVade() const;
 
+    // The columns of STOK a document reads.
+    static QString stokKolonlari();
     // The item's row (cached); empty when it does not exist.
     QVariantMap stok(double stokNo) const;
-    // The customer's row (read again on every call); empty when it does not exist.
-    QVariantMap cari() const;
+    // The customer's row, read when the customer is chosen and again when a save starts;
+    // empty when it does not exist.
+    QVariantMap cari() const { return m_cari; }
     // Quantity in the item's first unit: the unit factor of the line's unit.
     double birimKatsayisi(int row) const;
 
@@ -80,8 +87,14 @@ protected:
     void girdiDenetimi(CheckContext& c);
 
     QVariantMap depolanacak(QVariantMap values) const;
+    // A new document has nothing to delete yet: these skip the delete then.
+    void eskiSil(DocumentWriter& w, const QString& table, const QVariantMap& where);
+    void yeniden(DocumentWriter& w, const QString& table, const QVariantMap& where, const QList<QVariantMap>& rows);
     double kur(const QString& doviz) const;
     void oncekiBakiyeyiOku();
+    void stoklariYenile();
+    // Reads the customer's row again (a save starts, another customer is chosen).
+    void cariyiOku();
 
 private:
     void fiyatlariCevir(const QString& lines, int row);
@@ -98,8 +111,16 @@ private:
     QString m_yuvarlamaMod;
     double m_yuvarlamaAdim = 0;
     double m_oncekiBakiye = 0;
+    int m_satisDeposu = 1;
+    QVariantMap m_cari;
+    std::unique_ptr<IskontoKurallari> m_kurallar;
+    // The inputs each line's values were last computed from, and the document discounts
+    // they were computed with: recompute() leaves the lines alone whose inputs are the same.
+    QHash<QString, QList<QList<double>>> m_girdiler;
+    double m_sonYuzde = -1, m_sonYuzde1 = -1;
     double m_eskiNet = 0;
     mutable QHash<double, QVariantMap> m_stoklar;
+    mutable std::unique_ptr<DbStatement> m_stokSorgusu;
 };
 
 } // namespace nimbo

@@ -13,6 +13,7 @@ void registerBankScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
 void registerSalesScenarios();
+void registerFinanceScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -28,6 +29,7 @@ void registerAllScenarios()
     registerMailScenarios();
     registerSlipScenarios();
     registerSalesScenarios();
+    registerFinanceScenarios();
 }
 
 } // namespace nimbo::bench
