@@ -131,6 +131,7 @@ void createDemo(const Server& srv)
             demo::fillAccountMovementsDemo(orbita, year.toInt());
             demo::fillFinanceDemo(orbita, year.toInt());
             demo::fillSalesDemo(orbita, year.toInt());
+            demo::postDemoDocuments(orbita, year.toInt());
             closeCounterConnection(orbita);
         }
         Db::close(kOrbita);

@@ -8,6 +8,7 @@ void registerAccountsScenarios();
 void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
+void registerPostingScenarios();
 void registerBankScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
@@ -23,6 +24,7 @@ void registerAllScenarios()
     registerStockScenarios();
     registerStatementScenarios();
     registerLedgerScenarios();
+    registerPostingScenarios();
     registerBankScenarios();
     registerMailScenarios();
     registerSlipScenarios();

@@ -26,6 +26,8 @@ void fillFinansIslemleriDemo(const Db& db, int year, const QStringList& cariler)
 // dispatch, cash and bank sales, returns) saved through the sales document, as above.
 void fillSalesDemo(const Db& db, int year, int count = 160);
 void fillLedgerDemo(const Db& db, int year);
+// Posts the year's documents as the bulk posting does (after they are saved).
+void postDemoDocuments(const Db& db, int year);
 // Stock slips go through the slip's own save, each in its own transaction, after the rest
 // is committed.
 void fillSlipDemo(const Db& db, int year);
