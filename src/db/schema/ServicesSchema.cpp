@@ -78,6 +78,8 @@ QString parametBody()
                "SATMINFYT", "SATFYTKONT"},
               QStringLiteral("CHAR(1)"));
     c << QStringLiteral("YUVARSAYI FLOAT, IRSFATTEK SMALLINT, ARCSATKURALM VARCHAR(2), SATISKURALM VARCHAR(2)");
+    // Instalments: late-payment penalty rate (%), days of delay from which it applies, ask or not.
+    c << QStringLiteral("TAK_CEZA_ORAN SMALLINT, TAK_CEZA_GUN SMALLINT, TAK_CEZA_SOR VARCHAR(1)");
     // Ledger accounts of specific postings.
     QStringList muh = {"MUH_ELCEK", "MUH_KESCEK", "MUH_ELSEN", "MUH_BORCSEN", "MUH_PROSEN", "MUH_KRSCEK",
                        "MUH_PROVIZMAS", "MUH_PROTESMAS", "MUH_ALVADEFARK", "MUH_VERVADEFARK", "MUH_PROTES_SENET",

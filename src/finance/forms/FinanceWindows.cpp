@@ -10,6 +10,7 @@
 #include "finance/forms/TFormCSSakla.h"
 #include "finance/forms/TFormFinansHrk.h"
 #include "finance/forms/TFormFinansHrkBr.h"
+#include "finance/forms/TFormTaksitTakip.h"
 #include "finance/forms/TFormKasaBr.h"
 #include "finance/forms/TFormKasaSakla.h"
 #include "services/SessionContext.h"
@@ -71,6 +72,8 @@ void registerFinanceWindows(WindowRegistry& r)
     // Finance transactions.
     add(r, "Finans Hareketleri", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr({}, p); });
     add(r, "Finans Hareketleri Listesi", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr({}, p); });
+    add(r, "Taksit Yönetimi", "TFormTaksitTakip", [](QWidget* p) { return new TFormTaksitTakip(p); });
+    add(r, "Taksit Takip  Formu", "TFormTaksitTakip", [](QWidget* p) { return new TFormTaksitTakip(p); });
     // The list in one main kind's mode.
     add(r, "Kasa İşlemleri", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr(QStringLiteral("K"), p); });
     add(r, "Cari İşlemler", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr(QStringLiteral("C"), p); });

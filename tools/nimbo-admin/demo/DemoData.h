@@ -22,6 +22,8 @@ QStringList liraCarileri(const Db& db);
 // Bank accounts, a year of bank movements and the cheque/note portfolio, saved through the
 // bank card, the bank movement document and the cheque card like the account movements.
 void fillFinanceDemo(const Db& db, int year, int count = 160);
+// Finance transactions of every kind over the year (called by fillFinanceDemo).
+void fillFinansIslemleriDemo(const Db& db, int year, const QStringList& cariler);
 // A year of sales of every type (invoices, dispatch notes later collected, invoices with
 // dispatch, cash and bank sales, returns) saved through the sales document, as above.
 void fillSalesDemo(const Db& db, int year, int count = 160);

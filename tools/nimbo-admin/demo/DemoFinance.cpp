@@ -215,6 +215,7 @@ void fillFinanceDemo(const Db& db, int year, int count)
     bankaHesaplari(db);
     bankaHareketleri(db, year, cariler, count);
     portfoy(db, year, cariler);
+    fillFinansIslemleriDemo(db, year, cariler);
 }
 
 } // namespace nimbo::demo
