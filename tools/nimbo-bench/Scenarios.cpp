@@ -12,6 +12,7 @@ void registerBankScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
 void registerSalesScenarios();
+void registerPurchaseScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -26,6 +27,7 @@ void registerAllScenarios()
     registerMailScenarios();
     registerSlipScenarios();
     registerSalesScenarios();
+    registerPurchaseScenarios();
 }
 
 } // namespace nimbo::bench

@@ -23,6 +23,9 @@ void fillFinanceDemo(const Db& db, int year, int count = 160);
 // A year of sales of every type (invoices, dispatch notes later collected, invoices with
 // dispatch, cash and bank sales, returns) saved through the sales document, as above.
 void fillSalesDemo(const Db& db, int year, int count = 160);
+// A year of purchases of every type the form offers, saved through the purchase document so
+// stock, costs and supplier balances come from real documents.
+void fillPurchaseDemo(const Db& db, int year, int count = 80);
 void fillLedgerDemo(const Db& db, int year);
 // Stock slips go through the slip's own save, each in its own transaction, after the rest
 // is committed.
