@@ -5,11 +5,11 @@ namespace nimbo {
 
 namespace {
 
-// One warehouse's rows of one item, read along IX_STOKHRK_DEPOSTOK.
-QString hareket(const char* value)
+// An aggregate over one warehouse's rows of one item, read along IX_STOKHRK_DEPOSTOK.
+QString hareket(const char* aggregate)
 {
-    return QStringLiteral("(SELECT SUM(%1) FROM STOKHRK H WHERE H.DEPO_KODU = D.DEPO_KODU AND H.STOK_NO = S.STOK_NO)")
-        .arg(QLatin1String(value));
+    return QStringLiteral("(SELECT %1 FROM STOKHRK H WHERE H.DEPO_KODU = D.DEPO_KODU AND H.STOK_NO = S.STOK_NO)")
+        .arg(QLatin1String(aggregate));
 }
 
 } // namespace
@@ -21,18 +21,20 @@ QString hareket(const char* value)
 ListQuery DepoStoklari::sorgu(const Filtre& f)
 {
     ListQuery q;
-    const QString bakiye = hareket("GIRMIK-CIKMIK");
+    const QString bakiye = hareket("SUM(GIRMIK-CIKMIK)");
     q.sql = QStringLiteral("SELECT D.DEPO_KODU, D.DEPO_ADI, S.STOK_NO, S.STOK_KOD_NO, S.STOK_ADI_TR, %1 AS GIRMIK, "
                            "%2 AS CIKMIK, %3 AS MIKTAR, %4 AS GIRTUTAR, %5 AS CIKTUTAR FROM DEPO D CROSS JOIN STOK S "
                            "WHERE 1=1")
-                .arg(hareket("GIRMIK"), hareket("CIKMIK"), bakiye, hareket("GIRMIK*FIYAT"), hareket("CIKMIK*FIYAT"));
+                .arg(hareket("SUM(GIRMIK)"), hareket("SUM(CIKMIK)"), bakiye, hareket("SUM(GIRMIK*FIYAT)"),
+                     hareket("SUM(CIKMIK*FIYAT)"));
     if (f.bakiye == Bakiye::Pozitif)
         q.addWhere(QStringLiteral("%1 > 0").arg(bakiye));
     else if (f.bakiye == Bakiye::Negatif)
         q.addWhere(QStringLiteral("%1 < 0").arg(bakiye));
     else
-        q.addWhere(QStringLiteral("EXISTS (SELECT 1 FROM STOKHRK H WHERE H.DEPO_KODU = D.DEPO_KODU AND "
-                                  "H.STOK_NO = S.STOK_NO)"));
+        // A count, not EXISTS: PostgreSQL would turn EXISTS into a join over every movement of
+        // the warehouse before the first row.
+        q.addWhere(QStringLiteral("%1 > 0").arg(hareket("COUNT(*)")));
     if (f.depoKodu != 0)
         q.addWhere(QStringLiteral("D.DEPO_KODU = :DEPO"), QStringLiteral("DEPO"), f.depoKodu);
     if (f.uniteKodu != 0)

@@ -1,5 +1,6 @@
 #include "stock/StokArama.h"
 #include "stock/StockQuantities.h"
+#include "db/Dialect.h"
 #include "db/SqlValues.h"
 
 namespace nimbo {
@@ -26,9 +27,10 @@ StokArama::Sonuc StokArama::bul(const Db& db, const QString& text)
         s.nasil = Bulunan::Barkod;
         return s;
     }
-    s.stokNo = db.scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE UPPER(STOK_ADI_TR) LIKE :T ESCAPE '\\' "
-                                        "ORDER BY STOK_ADI_TR"),
-                         {{"T", escapeLike(t.toUpper()) + QLatin1Char('%')}})
+    s.stokNo = db.scalar(QStringLiteral("SELECT STOK_NO FROM STOK WHERE %1 LIKE :T ESCAPE '\\' ORDER BY %2")
+                             .arg(db.dialect().foldUpper(QStringLiteral("STOK_ADI_TR")),
+                                  db.dialect().turkishOrder(QStringLiteral("STOK_ADI_TR"))),
+                         {{"T", escapeLike(Dialect::foldText(t)) + QLatin1Char('%')}})
                    .toDouble();
     if (s.stokNo != 0)
         s.nasil = Bulunan::Ad;

@@ -158,7 +158,7 @@ QVariantMap StokFisi::lineDefaults(const QString&)
             {QStringLiteral("KDV_DAHIL"), QStringLiteral("H")},
             {kDoviz, QString()},
             {kKur, 1.0},
-            {kDepo, transfer() ? header(QStringLiteral("GIRDEPO")).toInt() : 0}};
+            {kDepo, transfer() ? header(QStringLiteral("GIRDEPO")).toInt() : m_varsayilanDepo}};
 }
 
 void StokFisi::stokBilgisi(int row)
@@ -186,7 +186,7 @@ void StokFisi::stokBilgisi(int row)
 
 int StokFisi::satirEkle(double stokNo, double miktar, int depoKodu)
 {
-    const int depo = transfer() ? header(QStringLiteral("GIRDEPO")).toInt() : depoKodu;
+    const int depo = transfer() ? header(QStringLiteral("GIRDEPO")).toInt() : depoKodu != 0 ? depoKodu : m_varsayilanDepo;
     if (SessionContext::current().param.ayarlar.SFISURUN == QLatin1String("E"))
         for (int i = 0; i < lines().count(); ++i)
             if (lines().number(i, kStok) == stokNo && lines().value(i, kDepo).toInt() == depo

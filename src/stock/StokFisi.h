@@ -25,6 +25,10 @@ public:
     QDate tarih() const;
     double hrkNo() const { return key().toDouble(); }
 
+    // The warehouse a line of a slip other than a transfer takes when none is given (the
+    // window's "Depo" choice).
+    void setVarsayilanDepo(int depoKodu) { m_varsayilanDepo = depoKodu; }
+
     // A line for the item in its main unit, priced at its cost (else purchase) price, in the
     // given warehouse (a transfer's lines take its target). With the firm's "add to the
     // existing line" switch, an item already on the slip in that warehouse adds to it.
@@ -65,6 +69,7 @@ private:
 
     QString m_yerel;
     QString m_yeniTip; // the type a new slip starts with
+    int m_varsayilanDepo = 0;
     // Items of the slip as loaded: their average cost is recomputed even when their line went.
     QList<double> m_yuklenenStoklar;
 };

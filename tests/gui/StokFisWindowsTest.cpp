@@ -195,3 +195,25 @@ TEST_F(StokFisWindows, PrintSavesFirstThenPreviews)
     EXPECT_TRUE(db.any("SELECT 1 FROM FISTK WHERE TIP = 'F'"));
     ReportOutput::hooks().preview = nullptr;
 }
+
+// A line added with Insert and a code typed into its first cell takes the item's name, unit
+// and VAT and the warehouse chosen above the grid; a unit typed in small letters is the
+// item's own.
+TEST_F(StokFisWindows, CodeTypedIntoTheGridFillsTheLine)
+{
+    TFormStkFis f(0, "D");
+    f.show();
+    choose(&f, "CmbDEPO", 2);
+    f.lineGrid()->setFocus();
+    QTest::keyClick(f.lineGrid(), Qt::Key_Insert);
+    ASSERT_EQ(lineCount(f), 1);
+    setCell(f, 0, "STOK_KOD_NO", "VİDA-4");
+    setCell(f, 0, "BIRIM", "koli");
+    setCell(f, 0, "MIKTAR", "2");
+    const LineTable& l = f.fis().lines();
+    EXPECT_EQ(l.text(0, "STOK_ADI"), "Vida 4x40");
+    EXPECT_EQ(l.value(0, "DEPO_KODU").toInt(), 2);
+    EXPECT_EQ(l.text(0, "BIRIM"), "KOLI");
+    EXPECT_DOUBLE_EQ(l.number(0, "KDV"), 20);
+    EXPECT_DOUBLE_EQ(f.fis().hareketMiktari(0), 200);
+}

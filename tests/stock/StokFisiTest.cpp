@@ -344,6 +344,9 @@ TEST_F(StokFisiTest, AddLineByCodeBarcodeOrName)
     EXPECT_DOUBLE_EQ(f.lines().number(f.satirEkleAranan("vida m", 1, 1), "STOK_NO"), item);
     EXPECT_THROW(f.satirEkleAranan("YOK-1", 1, 1), UserError);
     EXPECT_EQ(f.lines().count(), 3);
+    // Names match in Turkish case on both engines.
+    const double lamba = saveItem(db, "IS-1", {{"STOK_ADI_TR", "Işıklı Şalter"}});
+    EXPECT_DOUBLE_EQ(f.lines().number(f.satirEkleAranan("ışıklı ş", 1, 1), "STOK_NO"), lamba);
     StokFisi in(db, "D");
     in.satirEkleAranan("8690001", 100, 1); // stock coming in never warns
 

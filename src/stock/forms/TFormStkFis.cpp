@@ -111,6 +111,8 @@ TFormStkFis::TFormStkFis(double hrkNo, const QString& tip, QWidget* parent)
     if (!fis().transfer() && !fis().lines().isEmpty())
         m_depo->setCurrentIndex(qMax(0, m_depo->findData(fis().lines().value(0, QStringLiteral("DEPO_KODU")).toInt())));
     kolon[1]->addRow(QStringLiteral("Depo"), m_depo);
+    fis().setVarsayilanDepo(m_depo->currentData().toInt());
+    connect(m_depo, &QComboBox::currentIndexChanged, this, [this] { fis().setVarsayilanDepo(m_depo->currentData().toInt()); });
 
     auto* sorumlu = new QComboBox;
     sorumlu->setObjectName(QStringLiteral("CmbPERSON_KOD"));

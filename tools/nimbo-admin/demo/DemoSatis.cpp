@@ -48,7 +48,18 @@ void fillSalesDemo(const Db& db, int year, int count)
     const QString kasa = toText(db.scalar(QStringLiteral("SELECT MIN(KASAKOD) FROM KASA WHERE KASAKOD<>'PK' AND "
                                                          "COALESCE(DOVIZ_KOD, 'TL')='TL'")))
                              .trimmed();
-    const QString banka = toText(db.scalar(QStringLiteral("SELECT MIN(BANKA_KOD) FROM BANKA"))).trimmed();
+    // A bank sale names a local-currency account of the bank when the firm keeps bank accounts.
+    QString banka, hesap;
+    if (db.tableExists(QStringLiteral("BANKAYR"))) {
+        const auto r = db.records(QStringLiteral("SELECT BANKA_KOD, HESAP_NO FROM BANKAYR WHERE "
+                                                 "COALESCE(DOVIZ_KODU, 'TL') IN ('TL', '') ORDER BY BANKA_KOD, HESAP_NO"));
+        if (!r.isEmpty()) {
+            banka = toText(r.first().value(0)).trimmed();
+            hesap = toText(r.first().value(1)).trimmed();
+        }
+    } else {
+        banka = toText(db.scalar(QStringLiteral("SELECT MIN(BANKA_KOD) FROM BANKA"))).trimmed();
+    }
     if (cariler.isEmpty() || stoklar.isEmpty() || kasa.isEmpty())
         return;
     SessionContext& s = SessionContext::current();
@@ -75,6 +86,7 @@ void fillSalesDemo(const Db& db, int year, int count)
         b.setHeader(QStringLiteral("ODE_TIP"), odeme);
         b.setHeader(QStringLiteral("KASAKOD"), kasa);
         b.setHeader(QStringLiteral("BANKA_KOD"), banka);
+        b.setHeader(QStringLiteral("HESAP_NO"), hesap);
         b.setHeader(QStringLiteral("ACIKLAMA"), QStringLiteral("Demo"));
         // Every other open dispatch note of the customer is collected by this invoice.
         if (tip == QLatin1String("F") && i % 2 == 0)
