@@ -8,6 +8,7 @@
 #include "services/TarihKilit.h"
 #include "stock/MaliyetFiyati.h"
 #include "trade/AlisMaliyeti.h"
+#include "trade/RiskDenetimi.h"
 #include "trade/StokHareketi.h"
 
 namespace nimbo {
@@ -98,25 +99,17 @@ void AlisBelgesi::riskDenetimi(CheckContext& x)
     // The balance after this document, at the document's USD rate.
     const double usdKur = headerNumber(QStringLiteral("USDFYT"));
     const double bakiye = (usdKur > 0 ? oncekiBakiye() / usdKur : 0) + (faturaKismi() ? net : 0);
-    double e = 0;
-    if (kriter == QLatin1String("1"))
-        e = irsaliyeler + net;
-    else if (kriter == QLatin1String("2"))
-        e = bakiye + irsaliyeler;
-    else if (kriter == QLatin1String("3"))
-        e = bakiye + irsaliyeler + cekler;
-    else if (kriter == QLatin1String("4"))
-        e = bakiye + cekler;
-    else if (kriter == QLatin1String("B"))
-        e = bakiye;
-    else
-        return;
-    if (e <= 0 || e <= c.value(QStringLiteral("RISK_LIMITI")).toDouble())
-        return;
-    if (t("RISK_IRS") == QLatin1String("U"))
-        x.ask(kod + QStringLiteral(" Alacak Risk Limiti Aşılmış! Buna Rağmen İşlem Devam Etsin mı?"));
-    else
-        x.refuse(kod + QStringLiteral(" Kodlu Hesabın Alacak Risk Limiti Aşıldığı İçin Bu Kayıt Saklanamaz !!!"), kCari);
+    RiskGirdisi g;
+    g.kod = kod;
+    g.kriter = kriter;
+    g.mod = t("RISK_IRS");
+    g.yon = QStringLiteral("Alacak");
+    g.limit = c.value(QStringLiteral("RISK_LIMITI")).toDouble();
+    g.irsaliyeler = irsaliyeler;
+    g.cekler = cekler;
+    g.bakiye = bakiye;
+    g.net = net;
+    riskDenetle(x, g, kCari);
 }
 
 void AlisBelgesi::write(DocumentWriter& w)

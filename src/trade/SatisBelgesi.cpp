@@ -11,6 +11,7 @@
 #include "services/TarihKilit.h"
 #include "services/YeniKayitNo.h"
 #include "trade/SatisFinansSatirlari.h"
+#include "trade/RiskDenetimi.h"
 #include "trade/StokHareketi.h"
 #include "trade/StokKontrolu.h"
 
@@ -297,26 +298,17 @@ void SatisBelgesi::riskDenetimi(CheckContext& x)
                                                      "(SON_DURUMU IS NULL OR SON_DURUMU<>'T')"),
                                       {{QStringLiteral("K"), kod}})
                               .toDouble();
-    const double sonBakiye = headerNumber(QStringLiteral("SBAKIYE"));
-    double e = 0;
-    if (kriter == QLatin1String("1"))
-        e = irsaliyeler + net;
-    else if (kriter == QLatin1String("2"))
-        e = -sonBakiye + irsaliyeler;
-    else if (kriter == QLatin1String("3"))
-        e = -sonBakiye + irsaliyeler + cekler;
-    else if (kriter == QLatin1String("4"))
-        e = -sonBakiye + cekler;
-    else if (kriter == QLatin1String("B"))
-        e = -sonBakiye;
-    else
-        return;
-    if (e <= 0 || e <= c.value(QStringLiteral("RISK_LIMITI")).toDouble())
-        return;
-    if (t("RISK_IRS") == QLatin1String("U"))
-        x.ask(kod + QStringLiteral(" Borç Risk Limiti Aşılmış! Buna Rağmen İşlem Devam Etsin mı?"));
-    else
-        x.refuse(kod + QStringLiteral(" Kodlu Hesabın Borç Risk Limiti Aşıldığı İçin Bu Kayıt Saklanamaz !!!"), kCari);
+    RiskGirdisi g;
+    g.kod = kod;
+    g.kriter = kriter;
+    g.mod = t("RISK_IRS");
+    g.yon = QStringLiteral("Borç");
+    g.limit = c.value(QStringLiteral("RISK_LIMITI")).toDouble();
+    g.irsaliyeler = irsaliyeler;
+    g.cekler = cekler;
+    g.bakiye = -headerNumber(QStringLiteral("SBAKIYE"));
+    g.net = net;
+    riskDenetle(x, g, kCari);
 }
 
 void SatisBelgesi::write(DocumentWriter& w)
