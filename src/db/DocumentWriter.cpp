@@ -37,11 +37,15 @@ const QStringList& DocumentWriter::columnsOf(const QString& table)
 
 Params DocumentWriter::bind(const QString& table, const QVariantMap& values, QStringList& columns)
 {
-    const QStringList& known = columnsOf(table);
+    auto known = m_columnSets.find(table);
+    if (known == m_columnSets.end()) {
+        const QStringList& all = columnsOf(table);
+        known = m_columnSets.insert(table, QSet<QString>(all.begin(), all.end()));
+    }
     Params p;
     for (auto it = values.begin(); it != values.end(); ++it) {
         const QString c = it.key().toUpper();
-        if (!known.contains(c))
+        if (!known->contains(c))
             continue;
         columns << c;
         p.insert(c, stored(it.value()));

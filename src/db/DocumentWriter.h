@@ -2,6 +2,7 @@
 #include "db/Db.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlQuery>
 
 namespace nimbo {
@@ -38,6 +39,7 @@ private:
 
     Db m_db;
     QHash<QString, QStringList> m_columns;
+    QHash<QString, QSet<QString>> m_columnSets; // the same, for the per-value look-up of bind()
     QHash<QString, QSqlQuery> m_statements;
 };
 

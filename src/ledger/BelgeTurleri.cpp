@@ -44,7 +44,8 @@ QList<BelgeTuru> BelgeTurleri::hepsi() { return turler(); }
 double BelgeTurleri::mevcutFisNo(const Db& db, const BelgeTuru& t, double belgeNo)
 {
     // Table and column come from the registration, never from the user.
-    return db.scalar(QStringLiteral("SELECT MAX(FIS_NO) FROM %1 WHERE %2 = :n").arg(t.tablo, t.anahtar),
+    return db.scalar(QStringLiteral("SELECT MAX(FIS_NO) FROM %1 WHERE %2 = :n%3")
+                         .arg(t.tablo, t.anahtar, t.kosul.isEmpty() ? QString() : QStringLiteral(" AND ") + t.kosul),
                      {{QStringLiteral("n"), belgeNo}})
         .toDouble();
 }

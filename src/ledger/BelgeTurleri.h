@@ -16,6 +16,7 @@ struct BelgeTuru {
     QString ad;      // shown in the bulk posting window, e.g. "Cari Hareketler"
     QString tablo;   // the table holding FIS_NO, e.g. "CARIHRKM"
     QString anahtar; // its document-number column, e.g. "CARI_NO"
+    QString kosul;   // fixed SQL narrowing the rows of a shared table to this kind's (or empty)
     // SELECT of the unposted documents dated from :bas up to (not including) :son, one row
     // per document with the columns NO, TARIH and ACIKLAMA.
     QString bekleyenSql;

@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QLocale>
 #include <QRegularExpression>
+#include <cmath>
 
 namespace nimbo {
 
@@ -37,6 +39,14 @@ void kimlikKontrol(const QString& ad)
 TDMuh::TDMuh(const Db& db) : m_db(db), m_hesaplar(db)
 {
     m_kirilTakip = toText(db.scalar(QStringLiteral("SELECT KIRIL_TAKIP FROM PARAMET"))).trimmed();
+    m_yerel = toText(db.scalar(QStringLiteral("SELECT YERELDOVIZ FROM PARAMETRE"))).trimmed();
+    if (m_yerel.isEmpty())
+        m_yerel = QStringLiteral("TL");
+}
+
+QString TDMuh::numaraMetni(double no)
+{
+    return no == 0 ? QString() : QLocale(QLocale::Turkish, QLocale::Turkey).toString(qint64(std::llround(no)));
 }
 
 QString TDMuh::eksikKodMesaji()
@@ -83,7 +93,7 @@ Fis& TDMuh::fisAc(const QDate& tarih, const QString& tur, const QString& belgeNo
     m_fis.ENT_TIP = QString(belgeTuru);
     m_fis.ENT_REF_NO = belgeNo;
     m_fis.BELGENO = belgeNoMetni;
-    m_fis.ACIKLAMA = aciklama;
+    m_fis.ACIKLAMA = aciklama.left(95);
     return m_fis;
 }
 
@@ -150,10 +160,11 @@ void TDMuh::AyrHesapGir(const QString& kod, const QString& taraf, double tutar, 
         satir->DOVIZ_KOD = dvzKod;
     }
     satir->GRUP1_KOD = grupKod;
-    satir->ACIKLAMA = grupKod.isEmpty() ? aciklama : QLatin1Char('(') + grupKod + QLatin1Char(')') + aciklama;
+    // The column holds 95 characters; a long narration is cut as the field would cut it.
+    satir->ACIKLAMA = (grupKod.isEmpty() ? aciklama : QLatin1Char('(') + grupKod + QLatin1Char(')') + aciklama).left(95);
 }
 
-bool TDMuh::FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon)
+bool TDMuh::FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon, const QString& kosul)
 {
     if (hataliKod || m_fis.satirlar.isEmpty()) {
         reddet(eksikKodMesaji());
@@ -166,7 +177,8 @@ bool TDMuh::FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon)
     saklayici.setTanilama(tanilama());
     saklayici.setSessiz(!interaktif);
     const bool ok = saklayici.sakla(m_fis, [&](const Db& db, const Fis& f) {
-        db.exec(QStringLiteral("UPDATE %1 SET FIS_NO = :FisNosu WHERE %2 = :Nosu").arg(kaynakTablo, anahtarKolon),
+        db.exec(QStringLiteral("UPDATE %1 SET FIS_NO = :FisNosu WHERE %2 = :Nosu%3")
+                    .arg(kaynakTablo, anahtarKolon, kosul.isEmpty() ? QString() : QStringLiteral(" AND ") + kosul),
                 {{QStringLiteral("FisNosu"), f.FISNO}, {QStringLiteral("Nosu"), belgeNo}});
     });
     if (!ok) {

@@ -52,12 +52,19 @@ public:
     // The currency suffix of a current-account ledger code (CARI_KIRILKOD) when breakdown
     // by currency is on (PARAMET.KIRIL_TAKIP) and the card asks for it (KIRILIMLI "E").
     QString MuhKodDondur(const QString& kirilimli, const QString& dvzKod) const;
+    // The firm's local currency (PARAMETRE.YERELDOVIZ, "TL" when unset): lines in it carry
+    // no foreign amount.
+    QString yerelDoviz() const { return m_yerel; }
+    // A document number as the narrations print it ("#,#": 1.234).
+    static QString numaraMetni(double no);
 
     // Common end of every routine: stores the voucher when no bad code was written and it
     // has lines, then sets the source's FIS_NO (UPDATE <tablo> SET FIS_NO = :FisNosu
     // WHERE <anahtar> = :Nosu). Otherwise discards it, shows the missing-codes message
     // (interactive runs) and clears the success flag.
-    bool FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon);
+    // kosul narrows the source rows further (fixed SQL of the routine, e.g. the row kinds of
+    // a table that several writers share).
+    bool FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon, const QString& kosul = {});
 
     // Posting routines by document kind; the routine receives the module and MuhasebeKayit's flag.
     using Rutin = std::function<void(TDMuh&, bool)>;
@@ -74,6 +81,7 @@ private:
     Db m_db;
     HesapOnbellegi m_hesaplar;
     QString m_kirilTakip;
+    QString m_yerel;
     Fis m_fis;
 };
 

@@ -8,15 +8,25 @@ LedgerHook::Poster& poster()
     static LedgerHook::Poster p;
     return p;
 }
+
+std::function<bool(const LedgerRequest&)>& handler()
+{
+    static std::function<bool(const LedgerRequest&)> h;
+    return h;
+}
 } // namespace
 
-void LedgerHook::install(Poster p) { poster() = std::move(p); }
+void LedgerHook::install(Poster p, std::function<bool(const LedgerRequest&)> handles)
+{
+    poster() = std::move(p);
+    handler() = std::move(handles);
+}
 
 bool LedgerHook::installed() { return bool(poster()); }
 
 std::optional<AfterCommitStep> LedgerHook::step(const Db& db, const LedgerRequest& request, const QString& mode)
 {
-    if (!installed())
+    if (!installed() || (handler() && !handler()(request)))
         return std::nullopt;
     AfterCommitStep s;
     s.kind = AfterCommitStep::Kind::Ledger;

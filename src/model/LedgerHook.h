@@ -19,7 +19,9 @@ class LedgerHook {
 public:
     using Poster = std::function<void(const Db&, const LedgerRequest&)>;
 
-    static void install(Poster poster);
+    // handles tells which documents the poster takes (all when empty); for the others step()
+    // offers nothing, so their windows ask no question that leads nowhere.
+    static void install(Poster poster, std::function<bool(const LedgerRequest&)> handles = {});
     static bool installed();
 
     // mode is the firm's switch for the document: "S" asks "Muhasebe Kaydı Yapılsın mı?",

@@ -23,7 +23,7 @@ void widenCodes(ReportModel& m)
 {
     for (int c : m.visibleColumns()) {
         ReportColumn& col = m.columns[c];
-        if (!col.noCut)
+        if (!col.keptWhole())
             continue;
         double need = 0;
         for (int r = 0; r < m.rows.size(); ++r)
@@ -69,7 +69,7 @@ void ReportFit::fit(ReportModel& m)
         c.widthMm *= smaller / pt;
     // Codes again at the new size: scaling is close, the measure is exact.
     for (ReportColumn& c : m.columns)
-        if (c.noCut)
+        if (c.keptWhole())
             c.widthMm = 0;
     widenCodes(m);
 }

@@ -19,6 +19,8 @@ struct ReportColumn {
     bool total = false;   // summed into group, page and grand totals
     bool visible = true;
     bool noCut = false;   // a code: its column is made wide enough for its longest text
+    // A code or a date: cut short, neither can be read ("01.01.20…").
+    bool keptWhole() const { return noCut || kind == ColumnKind::Date; }
 };
 
 struct ReportFont {

@@ -69,12 +69,12 @@ QList<double> ReportPainter::columnWidthsMm() const
     const QList<int> cols = m_model.visibleColumns();
     for (int c : cols) {
         w << qMax(5.0, m_model.columns[c].widthMm);
-        (m_model.columns[c].noCut ? kept : cut) += w.last();
+        (m_model.columns[c].keptWhole() ? kept : cut) += w.last();
     }
     const double room = m_model.page.printableWidthMm() - kept;
     if (cut > room && cut > 0)
         for (int i = 0; i < cols.size(); ++i)
-            if (!m_model.columns[cols[i]].noCut)
+            if (!m_model.columns[cols[i]].keptWhole())
                 w[i] *= qMax(0.0, room) / cut;
     return w;
 }

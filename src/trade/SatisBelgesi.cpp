@@ -30,11 +30,6 @@ const QString kYazan = QStringLiteral("S");
 
 QString s(const char* c) { return QString::fromLatin1(c); }
 
-// One-letter settings of PARAMET, read at the moment of the save.
-QString ayar(const Db& db, const char* kolon)
-{
-    return toText(db.scalar(QStringLiteral("SELECT %1 FROM PARAMET").arg(QLatin1String(kolon)))).trimmed();
-}
 
 } // namespace
 
@@ -42,6 +37,19 @@ SatisBelgesi::SatisBelgesi(const Db& db) : TicariBelge(db, TicariTaraf::satis())
 {
     newDocument();
 }
+
+// The one-letter settings the checks read, as they are at the moment of the save.
+void SatisBelgesi::ayarlariOku()
+{
+    m_ayarlar.clear();
+    const auto r = db().records(QStringLiteral("SELECT STK_NEG, KRTTIK_UYAR, SATMINFYT, SATFYTKONT FROM PARAMET"));
+    if (r.isEmpty())
+        return;
+    for (int i = 0; i < r.first().count(); ++i)
+        m_ayarlar.insert(r.first().fieldName(i).toUpper(), toText(r.first().value(i)).trimmed());
+}
+
+QString SatisBelgesi::ayar(const char* kolon) const { return m_ayarlar.value(QString::fromLatin1(kolon)); }
 
 QString SatisBelgesi::fiyatKolonu() const
 {
@@ -136,7 +144,10 @@ int SatisBelgesi::irsaliyeAl(double irsaliyeNo, const QList<int>& siralar)
 QList<SaveCheck> SatisBelgesi::checks()
 {
     QList<SaveCheck> c;
-    c << SaveCheck{QStringLiteral("girdi"), [this](CheckContext& x) { girdiDenetimi(x); }};
+    c << SaveCheck{QStringLiteral("girdi"), [this](CheckContext& x) {
+              ayarlariOku();
+              girdiDenetimi(x);
+          }};
     c << SaveCheck{QStringLiteral("1 tarih"), [this](CheckContext& x) {
               if (toDate(header(kFatarih)) != QDate::currentDate())
                   x.warn(QStringLiteral("Farklı Tarih de İşlem Yapıyorsunuz !"));
@@ -217,9 +228,9 @@ QList<SaveCheck> SatisBelgesi::checks()
 
 void SatisBelgesi::minFiyatDenetimi(CheckContext& x)
 {
-    if (ayar(db(), "SATMINFYT") == QLatin1String("Z") || ayar(db(), "SATMINFYT").isEmpty())
+    if (ayar("SATMINFYT") == QLatin1String("Z") || ayar("SATMINFYT").isEmpty())
         return;
-    const QString kip = ayar(db(), "SATFYTKONT");
+    const QString kip = ayar("SATFYTKONT");
     if (kip != QLatin1String("S") && kip != QLatin1String("U"))
         return;
     const QString liste = toText(cari().value(QStringLiteral("ABMFYTUYG"))).trimmed();
@@ -260,7 +271,7 @@ void SatisBelgesi::stokDenetimi(CheckContext& x)
 {
     if (!irsaliyeKismi())
         return;
-    const QString mod = ayar(db(), "STK_NEG");
+    const QString mod = ayar("STK_NEG");
     if (!StokKontrolu::denetlenir(mod))
         return;
     QList<StokIhtiyaci> ihtiyac;
@@ -274,7 +285,7 @@ void SatisBelgesi::stokDenetimi(CheckContext& x)
         x.refuse(c.mesaj);
     if (c.sonuc == StokKontrolu::Sonuc::Sor)
         x.ask(c.mesaj);
-    if (!c.kritik.isEmpty() && ayar(db(), "KRTTIK_UYAR") == QLatin1String("S"))
+    if (!c.kritik.isEmpty() && ayar("KRTTIK_UYAR") == QLatin1String("S"))
         x.inform(QStringLiteral("KRİTİK SEVİYENİN ALTINA DÜŞECEK ÜRÜNLER VAR\n") + c.kritik.join(QLatin1Char('\n')));
 }
 
@@ -320,16 +331,16 @@ void SatisBelgesi::write(DocumentWriter& w)
     static const QStringList carihrkTipleri{"F", "R", "E", "A", "P", "O"};
     if (carihrkTipleri.contains(tip()))
         for (const char* tur : {"N", "S", "J"})
-            w.remove(QStringLiteral("CARIHRK"), {{QStringLiteral("REF_NO"), key()}, {QStringLiteral("CRHRK_TUR"), s(tur)}});
+            eskiSil(w, QStringLiteral("CARIHRK"), {{QStringLiteral("REF_NO"), key()}, {QStringLiteral("CRHRK_TUR"), s(tur)}});
     saklananTutarlar();
     // A document whose type lost its dispatch part keeps no movements either.
     if (irsaliyeKismi())
         yazStokHareketleri(w);
-    else
+    else if (!isNew())
         stokHareketleriniSil(w, key().toDouble(), kYazan);
     yazFinans(w);
     yazKasa(w);
-    if (!db().any(QStringLiteral("SELECT 1 FROM SEVK WHERE SNO=:N"), {{QStringLiteral("N"), key()}}))
+    if (isNew() || !db().any(QStringLiteral("SELECT 1 FROM SEVK WHERE SNO=:N"), {{QStringLiteral("N"), key()}}))
         w.insert(QStringLiteral("SEVK"), {{QStringLiteral("SNO"), key()},
                                           {QStringLiteral("SEVK_TRH"), QDateTime(QDate::currentDate(), QTime(0, 0))},
                                           {QStringLiteral("ODE_KIM"), QStringLiteral("A")}});
@@ -340,9 +351,9 @@ void SatisBelgesi::write(DocumentWriter& w)
 // A cash sale puts the money into the desk.
 void SatisBelgesi::yazKasa(DocumentWriter& w)
 {
-    w.remove(QStringLiteral("KASAHRKT"), {{QStringLiteral("HRKNO"), key()},
-                                          {QStringLiteral("REF_TIP"), QStringLiteral("C")},
-                                          {QStringLiteral("SIRANO"), taraf().odemeSiraNo}});
+    eskiSil(w, QStringLiteral("KASAHRKT"), {{QStringLiteral("HRKNO"), key()},
+                                            {QStringLiteral("REF_TIP"), QStringLiteral("C")},
+                                            {QStringLiteral("SIRANO"), taraf().odemeSiraNo}});
     if (!faturaKismi() || headerText(QStringLiteral("ODE_TIP")) != QLatin1String("P"))
         return;
     const SessionContext& ss = SessionContext::current();
@@ -388,6 +399,8 @@ void SatisBelgesi::yazKasa(DocumentWriter& w)
 void SatisBelgesi::birakToplananIrsaliyeler(DocumentWriter& w)
 {
     Q_UNUSED(w);
+    if (isNew())
+        return;
     db().exec(QStringLiteral("UPDATE SATIS SET FAT_REFNO=NULL, FAT_NO=NULL, FATARIH=NULL WHERE FAT_REFNO=:N"),
               {{QStringLiteral("N"), key()}});
 }
@@ -437,7 +450,7 @@ void SatisBelgesi::yazToplananIrsaliyeler(DocumentWriter& w)
                    {QStringLiteral("FT"), QDateTime(toDate(header(kFatarih)), QTime(0, 0))},
                    {QStringLiteral("N"), n}});
     }
-    w.replace(QStringLiteral("FATIRS_S"), {{QStringLiteral("S_NO"), key()}}, baglar);
+    yeniden(w, QStringLiteral("FATIRS_S"), {{QStringLiteral("S_NO"), key()}}, baglar);
 }
 
 QList<AfterCommitStep> SatisBelgesi::afterCommit()

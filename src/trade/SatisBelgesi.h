@@ -48,8 +48,11 @@ private:
     void yazKasa(DocumentWriter& w);
     void yazToplananIrsaliyeler(DocumentWriter& w);
     void birakToplananIrsaliyeler(DocumentWriter& w);
+    void ayarlariOku();
+    QString ayar(const char* kolon) const;
 
     Yazdirici m_yazdirici;
+    QHash<QString, QString> m_ayarlar;
 };
 
 } // namespace nimbo

@@ -12,7 +12,8 @@ void stokHareketleriniSil(DocumentWriter& w, double belgeNo, const QString& tip)
 
 void stokHareketleriniYaz(DocumentWriter& w, const StokHareketBelgesi& b, const QList<StokHareketi>& hareketler)
 {
-    stokHareketleriniSil(w, b.belgeNo, b.tip);
+    if (b.eskiler)
+        stokHareketleriniSil(w, b.belgeNo, b.tip);
     const QDateTime tarih(b.tarih, QTime(0, 0));
     for (const StokHareketi& h : hareketler) {
         w.insert(QStringLiteral("STOKHRK"),

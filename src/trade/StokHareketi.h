@@ -15,6 +15,7 @@ struct StokHareketBelgesi {
     QString cariKod;
     QDate tarih;
     bool cikis = true; // quantities go to CIKMIK, else GIRMIK
+    bool eskiler = true; // the document may have rows already (it was saved before)
 };
 
 // One movement row: the quantity is already in the item's first unit; prices are per that

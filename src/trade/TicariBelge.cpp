@@ -1,4 +1,5 @@
 #include "trade/TicariBelge.h"
+#include "db/DbStatement.h"
 #include "db/DocumentWriter.h"
 #include "db/SqlValues.h"
 #include "model/DocumentError.h"
@@ -6,7 +7,6 @@
 #include "services/KullaniciIslemKaydi.h"
 #include "services/SessionContext.h"
 #include "services/YeniKayitNo.h"
-#include "trade/IskontoKosulu.h"
 #include "trade/SatirHesabi.h"
 #include "trade/StokHareketi.h"
 #include "trade/Yuvarlama.h"
@@ -66,7 +66,11 @@ TicariBelge::TicariBelge(const Db& db, const TicariTaraf& taraf)
     if (!y.isEmpty())
         setYuvarlama(toText(y.first().value(0)).trimmed(), y.first().value(1).toDouble());
     m_kur = [db](const QString& d, const QDate& t) { return KurBulDeger(db, d, 2, t); };
+    const int depo = db.scalar(QStringLiteral("SELECT SAT_DEP FROM PARAMET")).toInt();
+    m_satisDeposu = depo > 0 ? depo : 1;
 }
+
+TicariBelge::~TicariBelge() = default;
 
 void TicariBelge::setYuvarlama(const QString& mod, double adim)
 {
@@ -86,23 +90,46 @@ double TicariBelge::kur(const QString& doviz) const
     return m_kur(doviz, gun.isValid() ? gun : QDate::currentDate());
 }
 
+// What a document reads of an item: identity, units, VAT, currency, the price lists and the
+// discount group. The card has many more columns; reading them all for every line showed.
+QString TicariBelge::stokKolonlari()
+{
+    QStringList c{QStringLiteral("STOK_NO"),  QStringLiteral("STOK_KOD_NO"), QStringLiteral("STOK_ADI_TR"),
+                  QStringLiteral("BIRIM1"),   QStringLiteral("BIRIM2"),      QStringLiteral("BIRIM3"),
+                  QStringLiteral("B_KATSAYI2"), QStringLiteral("B_KATSAYI3"), QStringLiteral("SAT_BIRIM"),
+                  QStringLiteral("AL_BIRIM"), QStringLiteral("KDV"),         QStringLiteral("KDV_DAHIL"),
+                  QStringLiteral("DOVIZ_KODU"), QStringLiteral("SERITAKIP"), QStringLiteral("RAF_YERI"),
+                  QStringLiteral("GARANTI_SURE"), QStringLiteral("ISKGRUP"), QStringLiteral("KRITIK_SEV")};
+    for (const char* f : {"ALIS_FYT", "SAT_SKFYT", "SAT_ABFYT", "SAT_BFYT"})
+        for (const char* e : {"TL", "USD", "EUR", "DOVIZ"})
+            c << QStringLiteral("%1_%2").arg(QLatin1String(f), QLatin1String(e));
+    for (const char* e : {"TL", "USD", "EUR", "DVZ"})
+        c << QStringLiteral("MINSATFYT_%1").arg(QLatin1String(e));
+    return c.join(QStringLiteral(", "));
+}
+
 QVariantMap TicariBelge::stok(double stokNo) const
 {
     auto it = m_stoklar.find(stokNo);
     if (it != m_stoklar.end())
         return *it;
-    const auto r = db().records(QStringLiteral("SELECT * FROM STOK WHERE STOK_NO=:N"), {{QStringLiteral("N"), stokNo}});
+    if (!m_stokSorgusu)
+        m_stokSorgusu = std::make_unique<DbStatement>(
+            db().prepare(QStringLiteral("SELECT %1 FROM STOK WHERE STOK_NO=:N").arg(stokKolonlari())));
+    const auto r = m_stokSorgusu->records({{QStringLiteral("N"), stokNo}});
     const QVariantMap m = r.isEmpty() ? QVariantMap() : rowMap(r.first());
     if (!m.isEmpty())
         m_stoklar.insert(stokNo, m);
     return m;
 }
 
-QVariantMap TicariBelge::cari() const
+void TicariBelge::cariyiOku()
 {
-    const auto r = db().records(QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD=:K"),
-                                {{QStringLiteral("K"), headerText(QStringLiteral("CARIKOD"))}});
-    return r.isEmpty() ? QVariantMap() : rowMap(r.first());
+    const QString kod = headerText(QStringLiteral("CARIKOD"));
+    const auto r = kod.isEmpty() ? QVector<QSqlRecord>()
+                                 : db().records(QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD=:K"),
+                                                {{QStringLiteral("K"), kod}});
+    m_cari = r.isEmpty() ? QVariantMap() : rowMap(r.first());
 }
 
 double TicariBelge::birimKatsayisi(int row) const
@@ -155,6 +182,8 @@ void TicariBelge::defaults()
     m_eskiNet = 0;
     m_eskiKasa.clear();
     m_eskiBanka.clear();
+    m_cari.clear();
+    m_girdiler.clear();
 }
 
 void TicariBelge::load(const QVariant& key)
@@ -181,6 +210,7 @@ void TicariBelge::load(const QVariant& key)
     loadHeader(baslik);
     m_eskiKasa = headerText(QStringLiteral("KASAKOD"));
     m_eskiBanka = headerText(QStringLiteral("BANKA_KOD"));
+    m_girdiler.clear();
     auto satirlar = [this](const QString& sql, const Params& p) {
         QList<QVariantMap> rows;
         for (const QSqlRecord& r : db().records(sql, p)) {
@@ -198,6 +228,7 @@ void TicariBelge::load(const QVariant& key)
     lines(kIscilik).load(satirlar(QStringLiteral("SELECT * FROM %1 WHERE BELGE_NO=:N AND BELGE_TIP=:T ORDER BY SIRANO").arg(m_taraf.iscilikTablosu), p));
     lines(kMasraf).load(satirlar(QStringLiteral("SELECT * FROM %1 WHERE BELGE_NO=:N AND BELGE_TIP=:T ORDER BY SIRANO").arg(m_taraf.masrafTablosu), p));
     m_eskiNet = baslik.value(QStringLiteral("NETTUT")).toDouble();
+    cariyiOku();
     oncekiBakiyeyiOku();
 }
 
@@ -221,6 +252,8 @@ void TicariBelge::oncekiBakiyeyiOku()
 void TicariBelge::headerChanged(const QString& column)
 {
     if (column == QLatin1String("CARIKOD")) {
+        cariyiOku();
+        m_kurallar.reset(); // rules and exceptions as they are now
         const QVariantMap c = cari();
         if (!c.isEmpty()) {
             if (headerNumber(QStringLiteral("YUZDE")) < 0.0001)
@@ -287,10 +320,8 @@ QVariantMap TicariBelge::lineDefaults(const QString& name)
                   {kMiktar, 1.0},
                   {QStringLiteral("KDV_DAHIL"), QStringLiteral("H")},
                   {QStringLiteral("KAYIT_TRH"), QDate::currentDate()}};
-    if (name == kItems) {
-        const int depo = db().scalar(QStringLiteral("SELECT SAT_DEP FROM PARAMET")).toInt();
-        v.insert(QStringLiteral("DEPO_KODU"), depo > 0 ? depo : 1);
-    }
+    if (name == kItems)
+        v.insert(QStringLiteral("DEPO_KODU"), m_satisDeposu);
     return v;
 }
 
@@ -382,8 +413,11 @@ void TicariBelge::iskontoBul(int row)
     const double stokNo = lines().number(row, kStokNo);
     if (stokNo <= 0)
         return;
+    if (!m_kurallar)
+        m_kurallar = std::make_unique<IskontoKurallari>(db());
     const std::optional<IskontoKosulu> k =
-        IskontoKosulu::bul(db(), headerText(QStringLiteral("CARIKOD")), stokNo);
+        m_kurallar->bul(headerText(QStringLiteral("CARIKOD")), toText(m_cari.value(QStringLiteral("ISKGRUP"))).trimmed(),
+                        stokNo, toText(stok(stokNo).value(QStringLiteral("ISKGRUP"))).trimmed());
     if (!k)
         return;
     LineTable& l = lines();
@@ -463,34 +497,61 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
 {
     LineTable& l = lines(name);
     const bool kalem = name == kItems;
+    QList<QList<double>>& onceki = m_girdiler[name];
+    const bool ayniIskonto = yuzde == m_sonYuzde && yuzde1 == m_sonYuzde1;
+    if (onceki.size() > l.count())
+        onceki.resize(l.count());
     for (int i = 0; i < l.count(); ++i) {
+        QList<double> girdi{l.number(i, QStringLiteral("FIYAT")), l.number(i, QStringLiteral("FYT_USD")),
+                                  l.number(i, QStringLiteral("FYT_EUR")), l.number(i, kMiktar),
+                                  l.number(i, QStringLiteral("KDV")), l.number(i, QStringLiteral("VADEFARKI")),
+                                  kalem ? l.number(i, QStringLiteral("ISKONTO")) : 0.0,
+                                  l.text(i, QStringLiteral("KDV_DAHIL")) == QLatin1String("D") ? 1.0 : 0.0,
+                                  l.number(i, QStringLiteral("GER_TUT")), l.number(i, QStringLiteral("GER_TUT_USD")),
+                                  l.number(i, QStringLiteral("GER_TUT_EUR"))};
+        // The side's own inputs (a purchase's surcharge on the net, special tax) count too.
+        SatirGirdisi yan;
+        satirGirdisi(name, i, yan);
+        girdi << yan.otv << (yan.netteVade ? 1.0 : 0.0);
+        // A line whose inputs did not change keeps the values it has.
+        const bool hesapla = !ayniIskonto || i >= onceki.size() || onceki.at(i) != girdi;
         for (int c = 0; c < 3; ++c) {
-            SatirGirdisi g;
-            g.fiyat = l.number(i, s(kFiyat[c]));
-            g.miktar = l.number(i, kMiktar);
-            g.kdv = l.number(i, QStringLiteral("KDV"));
-            g.vadeFarki = l.number(i, QStringLiteral("VADEFARKI"));
-            g.iskonto = kalem ? l.number(i, QStringLiteral("ISKONTO")) : 0;
-            g.kdvDahil = l.text(i, QStringLiteral("KDV_DAHIL")) == QLatin1String("D");
-            satirGirdisi(name, i, g);
-            const SatirDegerleri d = satirHesapla(g, yuzde, yuzde1);
             const QString ek = s(kEk[c]);
-            l.set(i, QStringLiteral("KDVLIFYT") + ek, d.kdvliFyt);
-            l.set(i, QStringLiteral("KDVSIZFYT") + ek, d.kdvsizFyt);
-            l.set(i, QStringLiteral("KDVSIZTUT") + ek, d.kdvsizTut);
-            l.set(i, QStringLiteral("KDV_TUT") + ek, d.kdvTut);
-            l.set(i, QStringLiteral("KDVLI_TUT") + ek, d.kdvliTut);
-            l.set(i, QStringLiteral("KISKON") + ek, d.kiskon);
-            l.set(i, QStringLiteral("YUZDISKON") + ek, d.yuzdIskon);
-            l.set(i, QStringLiteral("MUSISKON") + ek, d.musIskon);
-            l.set(i, QStringLiteral("NETKDVSIZTUT") + ek, d.netKdvsizTut);
-            l.set(i, QStringLiteral("ASILKDV") + ek, d.asilKdv);
-            l.set(i, QStringLiteral("OTVTUT") + ek, d.otvTut);
-            const double ger = l.number(i, QStringLiteral("GER_TUT") + (c == 0 ? QString() : ek));
-            if (ger > 0 && g.miktar > 0)
-                l.set(i, QStringLiteral("ISKONTOLUBRFYT") + ek, ger / g.miktar);
-            if (c == 0)
-                l.set(i, QStringLiteral("TOPISKTUT"), g.fiyat - ger);
+            SatirDegerleri d;
+            if (hesapla) {
+                SatirGirdisi g;
+                g.fiyat = girdi[c];
+                g.miktar = girdi[3];
+                g.kdv = girdi[4];
+                g.vadeFarki = girdi[5];
+                g.iskonto = girdi[6];
+                g.kdvDahil = girdi[7] != 0;
+                g.netteVade = yan.netteVade;
+                g.otv = yan.otv;
+                d = satirHesapla(g, yuzde, yuzde1);
+                l.set(i, QStringLiteral("KDVLIFYT") + ek, d.kdvliFyt);
+                l.set(i, QStringLiteral("KDVSIZFYT") + ek, d.kdvsizFyt);
+                l.set(i, QStringLiteral("KDVSIZTUT") + ek, d.kdvsizTut);
+                l.set(i, QStringLiteral("KDV_TUT") + ek, d.kdvTut);
+                l.set(i, QStringLiteral("KDVLI_TUT") + ek, d.kdvliTut);
+                l.set(i, QStringLiteral("KISKON") + ek, d.kiskon);
+                l.set(i, QStringLiteral("YUZDISKON") + ek, d.yuzdIskon);
+                l.set(i, QStringLiteral("MUSISKON") + ek, d.musIskon);
+                l.set(i, QStringLiteral("NETKDVSIZTUT") + ek, d.netKdvsizTut);
+                l.set(i, QStringLiteral("ASILKDV") + ek, d.asilKdv);
+                l.set(i, QStringLiteral("OTVTUT") + ek, d.otvTut);
+                const double ger = girdi[8 + c];
+                if (ger > 0 && g.miktar > 0)
+                    l.set(i, QStringLiteral("ISKONTOLUBRFYT") + ek, ger / g.miktar);
+                if (c == 0)
+                    l.set(i, QStringLiteral("TOPISKTUT"), g.fiyat - ger);
+            } else {
+                d.kdvsizTut = l.number(i, QStringLiteral("KDVSIZTUT") + ek);
+                d.kiskon = l.number(i, QStringLiteral("KISKON") + ek);
+                d.netKdvsizTut = l.number(i, QStringLiteral("NETKDVSIZTUT") + ek);
+                d.asilKdv = l.number(i, QStringLiteral("ASILKDV") + ek);
+                d.otvTut = l.number(i, QStringLiteral("OTVTUT") + ek);
+            }
             double* t = toplam[c];
             t[Brut] += d.kdvsizTut;
             t[Kdv] += d.asilKdv;
@@ -506,6 +567,10 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
                 t[Masraf] += d.netKdvsizTut + d.asilKdv;
             }
         }
+        if (i < onceki.size())
+            onceki[i] = girdi;
+        else
+            onceki.append(girdi);
     }
 }
 
@@ -515,7 +580,11 @@ void TicariBelge::recompute()
     // The gross total does not depend on any discount: one pass gives it, and with it the
     // amount discount as a percent.
     double brut[3] = {0, 0, 0};
+    const bool indirimVar = headerNumber(QStringLiteral("INDIRIM")) != 0 || headerNumber(QStringLiteral("INDIR_USD")) != 0
+                            || headerNumber(QStringLiteral("INDIR_EUR")) != 0;
     for (const QString& t : {kItems, kIscilik, kMasraf}) {
+        if (!indirimVar)
+            break;
         const LineTable& l = lines(t);
         for (int i = 0; i < l.count(); ++i)
             for (int c = 0; c < 3; ++c) {
@@ -541,6 +610,8 @@ void TicariBelge::recompute()
     double toplam[3][Sayi] = {};
     for (const QString& t : {kItems, kIscilik, kMasraf})
         satirDegerleri(t, yuzde, yuzde1, toplam);
+    m_sonYuzde = yuzde;
+    m_sonYuzde1 = yuzde1;
     for (int c = 0; c < 3; ++c) {
         const ToplamKolonlari& k = kToplam[c];
         const double* t = toplam[c];
@@ -597,6 +668,19 @@ QVariantMap TicariBelge::depolanacak(QVariantMap values) const
     return values;
 }
 
+void TicariBelge::eskiSil(DocumentWriter& w, const QString& table, const QVariantMap& where)
+{
+    if (!isNew())
+        w.remove(table, where);
+}
+
+void TicariBelge::yeniden(DocumentWriter& w, const QString& table, const QVariantMap& where, const QList<QVariantMap>& rows)
+{
+    eskiSil(w, table, where);
+    for (const QVariantMap& r : rows)
+        w.insert(table, r);
+}
+
 void TicariBelge::girdiDenetimi(CheckContext& c)
 {
     const QStringList sayilar{kMiktar, QStringLiteral("FIYAT"), QStringLiteral("FYT_USD"), QStringLiteral("FYT_EUR"),
@@ -612,11 +696,13 @@ void TicariBelge::girdiDenetimi(CheckContext& c)
     for (const char* k : {"YUZDE", "INDIRIM", "INDIR_USD", "INDIR_EUR", "TL_KURDEGER", "USDFYT", "EURFYT"})
         if (!std::isfinite(headerNumber(s(k))))
             c.refuse(QStringLiteral("Geçersiz Sayı Var. Lütfen Düzeltin."), s(k));
+    // Customer and items as they are now: another workstation may have changed or deleted them.
+    cariyiOku();
     const QString kod = headerText(QStringLiteral("CARIKOD"));
     if (!kod.isEmpty() && cari().isEmpty())
         c.refuse(kod + QStringLiteral(" Kodlu Cari Bulunamadı. Başka Bir Kullanıcı Silmiş Olabilir."),
                  QStringLiteral("CARIKOD"));
-    m_stoklar.clear(); // read the items again: another workstation may have changed them
+    stoklariYenile();
     for (int i = 0; i < lines().count(); ++i) {
         if (lines().number(i, kMiktar) < 0)
             c.refuse(QStringLiteral("%1.Satırda Miktar Eksi Olamaz.").arg(i + 1), kMiktar, i, kItems);
@@ -626,6 +712,36 @@ void TicariBelge::girdiDenetimi(CheckContext& c)
         if (!birimGecerli(i))
             c.refuse(QStringLiteral("Birimi, Lütfen Ürün İçin Tanımladığınız Birimlerden Birini Seçiniz."),
                      QStringLiteral("BIRIM"), i, kItems);
+    }
+}
+
+// The units of every item of the document in one read; an item no longer there leaves the cache.
+void TicariBelge::stoklariYenile()
+{
+    QStringList yer;
+    Params p;
+    for (int i = 0; i < lines().count(); ++i) {
+        const QString ad = QStringLiteral("S%1").arg(i);
+        yer << QLatin1Char(':') + ad;
+        p.insert(ad, lines().number(i, kStokNo));
+    }
+    if (yer.isEmpty())
+        return;
+    QHash<double, QSqlRecord> simdi;
+    for (const QSqlRecord& r : db().records(QStringLiteral("SELECT STOK_NO, BIRIM1, BIRIM2, BIRIM3, B_KATSAYI2, "
+                                                           "B_KATSAYI3 FROM STOK WHERE STOK_NO IN (%1)")
+                                                .arg(yer.join(QLatin1Char(','))),
+                                            p))
+        simdi.insert(r.value(0).toDouble(), r);
+    for (auto it = m_stoklar.begin(); it != m_stoklar.end();) {
+        if (!simdi.contains(it.key())) {
+            it = m_stoklar.erase(it);
+            continue;
+        }
+        const QSqlRecord& r = simdi.value(it.key());
+        for (int c = 1; c < r.count(); ++c)
+            it->insert(r.fieldName(c).toUpper(), r.value(c));
+        ++it;
     }
 }
 
@@ -661,7 +777,10 @@ void TicariBelge::duzeltmeKaydi()
 
 void TicariBelge::yazBaslik(DocumentWriter& w)
 {
-    w.upsert(m_taraf.baslik, {m_taraf.anahtar}, depolanacak(headerModel().values()));
+    if (isNew())
+        w.insert(m_taraf.baslik, depolanacak(headerModel().values()));
+    else
+        w.upsert(m_taraf.baslik, {m_taraf.anahtar}, depolanacak(headerModel().values()));
 }
 
 void TicariBelge::yazSatirlar(DocumentWriter& w)
@@ -672,7 +791,7 @@ void TicariBelge::yazSatirlar(DocumentWriter& w)
         r.insert(m_taraf.anahtar, key());
         rows << r;
     }
-    w.replace(m_taraf.satirlar, {{m_taraf.anahtar, key()}}, rows);
+    yeniden(w, m_taraf.satirlar, {{m_taraf.anahtar, key()}}, rows);
     const QList<std::pair<QString, QString>> hizmet{{kIscilik, m_taraf.iscilikTablosu},
                                                     {kMasraf, m_taraf.masrafTablosu}};
     for (const auto& [ad, tablo] : hizmet) {
@@ -683,7 +802,7 @@ void TicariBelge::yazSatirlar(DocumentWriter& w)
             r.insert(QStringLiteral("BELGE_TIP"), m_taraf.yazan);
             h << r;
         }
-        w.replace(tablo, {{QStringLiteral("BELGE_NO"), key()}, {QStringLiteral("BELGE_TIP"), m_taraf.yazan}}, h);
+        yeniden(w, tablo, {{QStringLiteral("BELGE_NO"), key()}, {QStringLiteral("BELGE_TIP"), m_taraf.yazan}}, h);
     }
 }
 
@@ -714,6 +833,7 @@ void TicariBelge::yazStokHareketleri(DocumentWriter& w)
     b.cariKod = headerText(QStringLiteral("CARIKOD"));
     b.tarih = gun;
     b.cikis = m_taraf.cikis;
+    b.eskiler = !isNew();
     stokHareketleriniYaz(w, b, hareketler);
 }
 

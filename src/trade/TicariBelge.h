@@ -1,5 +1,6 @@
 #pragma once
 #include "model/DocumentModel.h"
+#include "trade/IskontoKurallari.h"
 #include "trade/SatirHesabi.h"
 #include "trade/TicariTaraf.h"
 
@@ -7,6 +8,8 @@
 #include <functional>
 
 namespace nimbo {
+
+class DbStatement;
 
 // A trade document (sales or purchase invoice and dispatch note): a header, item lines,
 // labour and expense lines, their values in local currency, USD and EUR, and the stock
@@ -22,6 +25,7 @@ public:
     using KurKaynagi = std::function<double(const QString& doviz, const QDate& tarih)>;
 
     TicariBelge(const Db& db, const TicariTaraf& taraf);
+    ~TicariBelge() override;
 
     const TicariTaraf& taraf() const { return m_taraf; }
     QString tip() const { return headerText(QStringLiteral("TIP")); }
@@ -46,10 +50,13 @@ public:
     // Lines' maturity in days weighted by their net amounts.
     double ortalamaVade() const;
 
+    // The columns of STOK a document reads.
+    static QString stokKolonlari();
     // The item's row (cached); empty when it does not exist.
     QVariantMap stok(double stokNo) const;
-    // The customer's row (read again on every call); empty when it does not exist.
-    QVariantMap cari() const;
+    // The customer's row, read when the customer is chosen and again when a save starts;
+    // empty when it does not exist.
+    QVariantMap cari() const { return m_cari; }
     // Quantity in the item's first unit: the unit factor of the line's unit.
     double birimKatsayisi(int row) const;
 
@@ -97,8 +104,14 @@ protected:
     QString odemeAdi() const;
 
     QVariantMap depolanacak(QVariantMap values) const;
+    // A new document has nothing to delete yet: these skip the delete then.
+    void eskiSil(DocumentWriter& w, const QString& table, const QVariantMap& where);
+    void yeniden(DocumentWriter& w, const QString& table, const QVariantMap& where, const QList<QVariantMap>& rows);
     double kur(const QString& doviz) const;
     void oncekiBakiyeyiOku();
+    void stoklariYenile();
+    // Reads the customer's row again (a save starts, another customer is chosen).
+    void cariyiOku();
 
 private:
     void fiyatlariCevir(const QString& lines, int row);
@@ -115,10 +128,18 @@ private:
     QString m_yuvarlamaMod;
     double m_yuvarlamaAdim = 0;
     double m_oncekiBakiye = 0;
+    int m_satisDeposu = 1;
+    QVariantMap m_cari;
+    std::unique_ptr<IskontoKurallari> m_kurallar;
+    // The inputs each line's values were last computed from, and the document discounts
+    // they were computed with: recompute() leaves the lines alone whose inputs are the same.
+    QHash<QString, QList<QList<double>>> m_girdiler;
+    double m_sonYuzde = -1, m_sonYuzde1 = -1;
     double m_eskiNet = 0;
     double m_finId = 0, m_odemeFinId = 0;
     QString m_eskiKasa, m_eskiBanka;
     mutable QHash<double, QVariantMap> m_stoklar;
+    mutable std::unique_ptr<DbStatement> m_stokSorgusu;
 };
 
 } // namespace nimbo

@@ -96,7 +96,7 @@ void TicariBelge::odemeDenetimi(CheckContext& x)
 
 void TicariBelge::yazFinans(DocumentWriter& w)
 {
-    w.remove(QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), key()}, {QStringLiteral("BELGE_TIP"), taraf().yazan}});
+    eskiSil(w, QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), key()}, {QStringLiteral("BELGE_TIP"), taraf().yazan}});
     QList<QVariantMap> odeme;
     const QString o = headerText(QStringLiteral("ODE_TIP"));
     if (faturaKismi() && (o == QLatin1String("P") || o == QLatin1String("H") || o == QLatin1String("K"))) {
@@ -110,7 +110,7 @@ void TicariBelge::yazFinans(DocumentWriter& w)
                              {QStringLiteral("TUTAR"), headerNumber(QStringLiteral("NETTUT"))},
                              {QStringLiteral("DOVIZ_KODU"), headerText(QStringLiteral("DOVIZ_KODU"))}};
     }
-    w.replace(QStringLiteral("ODEMES"), {{QStringLiteral("REFNO"), key()}}, odeme);
+    yeniden(w, QStringLiteral("ODEMES"), {{QStringLiteral("REFNO"), key()}}, odeme);
     if (!faturaKismi())
         return;
     const QVariantMap c = cari();

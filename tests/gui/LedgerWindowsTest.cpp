@@ -55,6 +55,8 @@ TEST_F(LedgerWindows, ManualVoucherReachesListAndTrialBalance)
     auto* f = new TFormFis;
     f->show();
     child<QDateEdit>(f, QStringLiteral("EditTARIH"))->setDate(QDate(2025, 3, 15)); // moved into 2026 on save
+    f->lineGrid()->addLine();
+    f->lineGrid()->addLine();
     cell(*f, 0, QStringLiteral("HSPKODU"), QStringLiteral("100.01"));
     cell(*f, 0, QStringLiteral("BORC"), 1250.5);
     cell(*f, 1, QStringLiteral("HSPKODU"), QStringLiteral("600.01"));

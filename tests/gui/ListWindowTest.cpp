@@ -173,12 +173,13 @@ TEST_F(ListWindowTest, PrintedListWithChosenColumnsNeverCutsACode)
     QFile::remove(SessionContext::current().GridDesignDosyasi);
     addAccounts(40);
     exec("UPDATE CARI SET CARI_KOD = '120.01.0001.000042' WHERE CARI_KOD = :k", {{"k", code(39)}});
+    exec("UPDATE CARI SET ACILISTRH = :d", {{"d", QDateTime(QDate(2026, 12, 28), QTime(0, 0))}});
     QList<int> chosen;
     {
         TFormCariBr w;
         const QList<ListColumn>& cols = w.gridModel()->columns();
         for (int i = 0; i < cols.size(); ++i)
-            if (cols.at(i).field != "ACILISTRH" && cols.at(i).field != "ISCI_KOD")
+            if (cols.at(i).field != "ISCI_KOD")
                 chosen << i;
         w.setPrintColumns(chosen);
     }
@@ -189,7 +190,7 @@ TEST_F(ListWindowTest, PrintedListWithChosenColumnsNeverCutsACode)
     const double before = r.bodyFont.pointSize;
     ReportFit::fit(r);
     EXPECT_TRUE(r.page.landscape);
-    EXPECT_LT(r.bodyFont.pointSize, before) << "17 columns do not fit a landscape page at the grid's widths";
+    EXPECT_LT(r.bodyFont.pointSize, before) << "18 columns do not fit a landscape page at the grid's widths";
     EXPECT_GE(r.bodyFont.pointSize, ReportFit::kMinPointSize);
 
     const ReportPainter painter(r);
@@ -202,14 +203,14 @@ TEST_F(ListWindowTest, PrintedListWithChosenColumnsNeverCutsACode)
     int codes = 0;
     for (int i = 0; i < visible.size(); ++i) {
         const ReportColumn& c = r.columns[visible[i]];
-        if (!c.noCut)
+        if (!c.keptWhole())
             continue;
         ++codes;
         for (int row = 0; row < r.rows.size(); ++row)
             EXPECT_GE(widths[i], ReportFit::textWidthMm(r.bodyFont, r.cellText(row, visible[i])) - 0.001)
                 << c.key.toStdString() << " row " << row;
     }
-    EXPECT_EQ(codes, 3); // CARI_KOD, TEL1, TCKIMLIKNO
+    EXPECT_EQ(codes, 4); // CARI_KOD, TEL1, TCKIMLIKNO and the date ACILISTRH, none cut short
 
     // Back to the grid's columns.
     w.setPrintColumns({});

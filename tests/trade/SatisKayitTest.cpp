@@ -170,6 +170,7 @@ TEST_F(SatisKayit, CashSaleWritesThreeFinanceRowsAndTheDeskRow)
 
 TEST_F(SatisKayit, BankAndCardSalesBookTheBankInsteadOfTheDesk)
 {
+    insert("BANKAYR", {{"BANKA_KOD", "B01"}, {"HESAP_NO", "USD1"}, {"DOVIZ_KODU", "USD"}});
     for (const char* o : {"H", "K"}) {
         auto b = yeni("F");
         b->setHeader("ODE_TIP", QString(o));
@@ -177,6 +178,9 @@ TEST_F(SatisKayit, BankAndCardSalesBookTheBankInsteadOfTheDesk)
         (*prompter)->expectWarn("Lütfen Bir Banka Seçiniz !");
         EXPECT_THROW(b->save(), DocumentError);
         b->setHeader("BANKA_KOD", "B01");
+        b->setHeader("HESAP_NO", "USD1");
+        (*prompter)->expectWarn("Bankanın Döviz Tipi Uyumsuz !");
+        EXPECT_THROW(b->save(), DocumentError);
         b->setHeader("HESAP_NO", "123");
         b->save();
         const double no = b->key().toDouble();

@@ -8,11 +8,13 @@ void registerAccountsScenarios();
 void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
+void registerPostingScenarios();
 void registerBankScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
 void registerSalesScenarios();
 void registerPurchaseScenarios();
+void registerFinanceScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -23,11 +25,13 @@ void registerAllScenarios()
     registerStockScenarios();
     registerStatementScenarios();
     registerLedgerScenarios();
+    registerPostingScenarios();
     registerBankScenarios();
     registerMailScenarios();
     registerSlipScenarios();
     registerSalesScenarios();
     registerPurchaseScenarios();
+    registerFinanceScenarios();
 }
 
 } // namespace nimbo::bench

@@ -110,6 +110,10 @@ SchemaPart financeSchema()
                              "BA_DOVIZ VARCHAR(5), BA_KUR FLOAT, BA_BORC FLOAT, BA_ALACAK FLOAT, ACIKLAMA VARCHAR(150), "
                              "TARIH DATETIME, VADE_TRH DATETIME, HRK_NO FLOAT, PRIMARY KEY (FIN_ID, SIRA_NO)")};
     p.indexes << IndexDef{QStringLiteral("FINDET"), QStringLiteral("IX_FINDET_CEK"), QStringLiteral("CEK_NO, FIN_ID")};
+    // The finance list: newest day first, and documents with a line on a code or second code.
+    p.indexes << IndexDef{QStringLiteral("FINMAST"), QStringLiteral("IX_FINMAST_TRH"), QStringLiteral("ISLEM_TRH, FIN_ID")};
+    p.indexes << IndexDef{QStringLiteral("FINDET"), QStringLiteral("IX_FINDET_KODU"), QStringLiteral("KODU, FIN_ID")};
+    p.indexes << IndexDef{QStringLiteral("FINDET"), QStringLiteral("IX_FINDET_KODU2"), QStringLiteral("KODU2, FIN_ID")};
 
     // The portfolio functions the ledger posting calls (PostgreSQL holds them as SQL functions).
     p.seeds << [](const Db& db) { ServerObjects::createPortfolioFunctions(db); };

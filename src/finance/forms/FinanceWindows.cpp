@@ -8,6 +8,8 @@
 #include "finance/forms/TFormCSBordroBr.h"
 #include "finance/forms/TFormCSBr.h"
 #include "finance/forms/TFormCSSakla.h"
+#include "finance/forms/TFormFinansHrk.h"
+#include "finance/forms/TFormFinansHrkBr.h"
 #include "finance/forms/TFormKasaBr.h"
 #include "finance/forms/TFormKasaSakla.h"
 #include "services/SessionContext.h"
@@ -45,8 +47,6 @@ void registerFinanceWindows(WindowRegistry& r)
     add(r, "Banka Tanım Kayıt", "TFormBankaSakla",
         [](QWidget* p) { return new TFormBankaSakla(toText(first("SELECT MIN(BANKA_KOD) FROM BANKA")), p); }, true);
     add(r, "Banka Hareketleri", "TFormBankHrkBr", [](QWidget* p) { return new TFormBankHrkBr(p); });
-    // Until the finance transactions list has its bank mode, the menu's bank entry opens the bank movements.
-    add(r, "Banka İşlemleri", "TFormBankHrkBr", [](QWidget* p) { return new TFormBankHrkBr(p); });
     // By name alone the latest document.
     add(r, "Banka Hareketleri Girişi", "TFormBankaHrk",
         [](QWidget* p) {
@@ -59,7 +59,6 @@ void registerFinanceWindows(WindowRegistry& r)
 
     // Cheques and notes.
     add(r, "Çek/Senet Kartı", "TFormCSBr", [](QWidget* p) { return new TFormCSBr(p); });
-    add(r, "Çek/Senet İşlemleri", "TFormCSBr", [](QWidget* p) { return new TFormCSBr(p); });
     add(r, "Çek Senet Kartı", "TFormCSSakla",
         [](QWidget* p) {
             return new TFormCSSakla(first("SELECT MIN(PORTFOYNO) FROM CSKART").toDouble(), CekSenetKart::Giris::Kart,
@@ -68,6 +67,28 @@ void registerFinanceWindows(WindowRegistry& r)
         true);
     add(r, "Çek/Senetler", "TFormCSAktar", [](QWidget* p) { return new TFormCSAktar(QStringLiteral("3"), p); }, true);
     add(r, "Çek/Senet Bordroları", "TFormCSBordroBr", [](QWidget* p) { return new TFormCSBordroBr(p); });
+
+    // Finance transactions.
+    add(r, "Finans Hareketleri", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr({}, p); });
+    add(r, "Finans Hareketleri Listesi", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr({}, p); });
+    // The list in one main kind's mode.
+    add(r, "Kasa İşlemleri", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr(QStringLiteral("K"), p); });
+    add(r, "Cari İşlemler", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr(QStringLiteral("C"), p); });
+    add(r, "Banka İşlemleri", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr(QStringLiteral("B"), p); });
+    add(r, "Çek/Senet İşlemleri", "TFormFinansHrkBr",
+        [](QWidget* p) { return new TFormFinansHrkBr(QStringLiteral("E"), p); });
+    // By name alone the latest document, or a new account collection.
+    add(r, "Finans İşlemleri Girişi", "TFormFinansHrk",
+        [](QWidget* p) {
+            const int no = first("SELECT MAX(FIN_ID) FROM FINMAST").toInt();
+            const auto r = SessionContext::current().db().records(
+                QStringLiteral("SELECT ISLEM_TIP, ISLEM_TIP2 FROM FINMAST WHERE FIN_ID=:N"), {{QStringLiteral("N"), no}});
+            if (r.isEmpty())
+                return new TFormFinansHrk(QStringLiteral("C"), QStringLiteral("N"), -1, {}, p);
+            return new TFormFinansHrk(toText(r.first().value(0)).trimmed(), toText(r.first().value(1)).trimmed(), no,
+                                      {}, p);
+        },
+        true);
 }
 
 } // namespace nimbo

@@ -1,5 +1,6 @@
 #include "ledger/forms/LedgerWindows.h"
 #include "ledger/FisListesi.h"
+#include "ledger/MuhasebeKurulumu.h"
 #include "ledger/TDMuh.h"
 #include "ledger/forms/TFormFis.h"
 #include "ledger/forms/TFormFisBr.h"
@@ -9,6 +10,7 @@
 #include "ledger/forms/TFormHspBr.h"
 #include "ledger/forms/TFormHspEkstre.h"
 #include "ledger/forms/TFormMizan.h"
+#include "ledger/forms/TFormTopluMuh.h"
 #include "services/SessionContext.h"
 #include "widgets/WindowRegistry.h"
 
@@ -40,6 +42,10 @@ void registerLedgerWindows(WindowRegistry& r)
     r.add({QStringLiteral("Fiş Dökumleri"), QStringLiteral("TFormFisDok"),
            [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormFisDok(sonFis(), p); }, true});
 
+    r.add({QStringLiteral("Toplu Muhasebeleştirme"), QStringLiteral("TFormTopluMuh"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormTopluMuh(p); }});
+
+    muhasebeyiKur();
     TDMuh::fisGoruntuleyici() = [](QChar tur, double belgeNo) {
         const double fisNo = FisListesi::belgeFisNo(SessionContext::current().db(), tur, belgeNo);
         if (fisNo > 0)

@@ -46,8 +46,6 @@ TFormFis::TFormFis(double fisNo, bool saltOkunur, QWidget* parent)
         const QDate bugun = QDate::currentDate();
         if (yil > 0 && yil != bugun.year())
             f.setHeader(QStringLiteral("TARIH"), QDate(yil, bugun.month(), qMin(bugun.day(), 28)));
-        for (int i = 0; i < 2; ++i)
-            f.addLine();
     }
 
     auto* lay = new QVBoxLayout(this);

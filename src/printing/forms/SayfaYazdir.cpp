@@ -83,7 +83,7 @@ bool SayfaYazdir(ReportModel& report, const QString& unit, const QString& report
         // A list with codes is laid out to be read: codes whole, landscape or a smaller font
         // when its columns do not fit.
         for (const ReportColumn& c : report.columns)
-            if (c.noCut) {
+            if (c.keptWhole()) {
                 ReportFit::fit(report);
                 break;
             }

@@ -90,7 +90,7 @@ void TicariBelgeFormu::kur(double no)
     sekmeler->addTab(addLineGrid(TicariBelge::kIscilik, hizmetKolonlari()), QStringLiteral("İşçilik"));
     sekmeler->addTab(addLineGrid(TicariBelge::kMasraf, hizmetKolonlari()), QStringLiteral("Masraflar"));
     lay->addWidget(sekmeler, 1);
-    lay->addWidget(addTotals({{QStringLiteral("BRUTTUT"), QStringLiteral("Brüt TL")},
+    lay->addWidget(addTotals(QList<TotalsPanel::Field>{{QStringLiteral("BRUTTUT"), QStringLiteral("Brüt TL")},
                               {QStringLiteral("BRUT_USD"), QStringLiteral("Brüt USD")},
                               {QStringLiteral("BRUT_EUR"), QStringLiteral("Brüt EUR")},
                               {QStringLiteral("TOPISKON"), QStringLiteral("Toplam İskonto")},

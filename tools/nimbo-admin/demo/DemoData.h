@@ -27,6 +27,8 @@ void fillSalesDemo(const Db& db, int year, int count = 160);
 // stock, costs and supplier balances come from real documents.
 void fillPurchaseDemo(const Db& db, int year, int count = 80);
 void fillLedgerDemo(const Db& db, int year);
+// Posts the year's documents as the bulk posting does (after they are saved).
+void postDemoDocuments(const Db& db, int year);
 // Stock slips go through the slip's own save, each in its own transaction, after the rest
 // is committed.
 void fillSlipDemo(const Db& db, int year);

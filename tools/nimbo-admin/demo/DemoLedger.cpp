@@ -1,6 +1,8 @@
 #include "demo/DemoData.h"
 #include "ledger/ElleFis.h"
 #include "ledger/HesapKart.h"
+#include "ledger/MuhasebeKurulumu.h"
+#include "ledger/TopluMuhasebe.h"
 
 #include <QDate>
 #include <algorithm>
@@ -91,6 +93,15 @@ void fillLedgerDemo(const Db& db, int year)
         kart.save();
     }
 
+    // The cards' ledger codes are the sub-accounts of their groups (customers, dealers,
+    // suppliers; a debit note to a customer debits the customer account too), and the fixed
+    // accounts of maturity differences.
+    for (const auto& [onek, kod] : {std::pair{"120.01.", "120.01"}, std::pair{"120.05.", "120.04"},
+                                    std::pair{"320.01.", "320.01"}})
+        db.exec(QStringLiteral("UPDATE CARI SET MUH_KOD = :m, MUH_KOD2 = :m WHERE CARI_KOD LIKE :p"),
+                {{QStringLiteral("m"), QString::fromLatin1(kod)}, {QStringLiteral("p"), QString::fromLatin1(onek) + QLatin1Char('%')}});
+    db.exec(QStringLiteral("UPDATE PARAMET SET MUH_ALVADEFARK = '660', MUH_VERVADEFARK = '642'"));
+
     db.exec(QStringLiteral("UPDATE NEWFIS SET TIP = 'A', TAHSIL_SB = 'TH', TEDIYE_SB = 'TD', MAHSUP_SB = 'MH', "
                            "OZEL_SB = 'OZ', ORTAK_SB = 'GN'"));
     for (const auto& [dvz, kir] : {std::pair{"USD", ".02"}, std::pair{"EUR", ".03"}})
@@ -106,6 +117,15 @@ void fillLedgerDemo(const Db& db, int year)
             fis.satirEkle(QString::fromLatin1(kod), borc, alacak, QString::fromUtf8(f.aciklama));
         fis.save();
     }
+}
+
+void postDemoDocuments(const Db& db, int year)
+{
+    muhasebeyiKur();
+    TopluMuhasebe toplu(db);
+    // Movements without a counter side (a one-line note or difference) are refused and stay
+    // unposted, as they would in the bulk posting window.
+    toplu.muhasebelestir(toplu.bekleyenler(QDate(year, 1, 1), QDate(year, 12, 31)));
 }
 
 } // namespace nimbo::demo

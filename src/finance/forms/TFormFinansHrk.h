@@ -1,0 +1,24 @@
+#pragma once
+#include "finance/FinansBelgesi.h"
+#include "widgets/DocumentWindow.h"
+
+namespace nimbo {
+
+// "Finans İşlemleri Girişi": entry of one finance transaction of a given kind and operation.
+class TFormFinansHrk : public DocumentWindow {
+    Q_OBJECT
+public:
+    // no -1 for a new document; kod presets the master code of a new one.
+    TFormFinansHrk(const QString& tip, const QString& tip2, int no, const QString& kod = {}, QWidget* parent = nullptr);
+    // Opens the window modally; the number saved, or 0.
+    static int ac(QWidget* parent, const QString& tip, const QString& tip2, int no = -1);
+    FinansBelgesi& belge() { return static_cast<FinansBelgesi&>(document()); }
+
+private:
+    QWidget* anaKodEditoru();
+    QList<LineColumn> columns();
+    // The kind the master code of this document is looked up in.
+    QString anaKodTuru() const;
+};
+
+} // namespace nimbo

@@ -1,0 +1,35 @@
+#pragma once
+#include "finance/FinansHareketListesi.h"
+#include "widgets/ListWindow.h"
+
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+
+namespace nimbo {
+
+// "Finans Hareketleri": the finance transactions with type, date and code filters; new
+// documents of every kind and operation start here. Opened for one main kind (cash, account,
+// bank or cheque/note mode) it lists and makes only documents of that kind.
+class TFormFinansHrkBr : public ListWindow {
+    Q_OBJECT
+public:
+    explicit TFormFinansHrkBr(const QString& anaTur = {}, QWidget* parent = nullptr);
+    void yeniBelge(const QString& tip, const QString& tip2);
+    FinansHareketFiltre filtre() const;
+
+protected:
+    ListQuery query() const override;
+    void changeRecord(const QSqlRecord& row) override;
+    bool deleteRecord(const QSqlRecord& row) override;
+
+private:
+    QString m_anaTur;
+    QComboBox* m_tur;
+    QDateEdit* m_bas;
+    QDateEdit* m_bit;
+    QLineEdit* m_kod;
+    QLineEdit* m_kod2;
+};
+
+} // namespace nimbo

@@ -1,0 +1,22 @@
+#include "ledger/MuhasebeKurulumu.h"
+#include "ledger/BelgeTurleri.h"
+#include "ledger/CariHareketMuhasebesi.h"
+#include "ledger/KasaHareketMuhasebesi.h"
+#include "model/LedgerHook.h"
+
+namespace nimbo {
+
+void muhasebeyiKur()
+{
+    BelgeTurleri::kaydet(CariHareketMuhasebesi::tanim());
+    BelgeTurleri::kaydet(KasaHareketMuhasebesi::tanim());
+    LedgerHook::install(
+        [](const Db& db, const LedgerRequest& r) {
+            if (const BelgeTuru* t = BelgeTurleri::tablodan(r.document))
+                BelgeTurleri::muhasebelestir(db, *t, r.number, true);
+        },
+        // A kind nobody registered yet asks nothing and stays unposted.
+        [](const LedgerRequest& r) { return BelgeTurleri::tablodan(r.document) != nullptr; });
+}
+
+} // namespace nimbo

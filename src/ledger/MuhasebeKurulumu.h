@@ -1,0 +1,12 @@
+#pragma once
+
+namespace nimbo {
+
+// Makes the ledger's own document kinds postable (current-account movements 'C', direct
+// cash movements 'P') and hands the scaffolding's after-commit hook to the posting module,
+// so that every saved document whose kind is registered asks "Muhasebe Kaydı Yapılsın mı?"
+// and posts (or re-posts in place). Other subsystems register their kinds with
+// BelgeTurleri::kaydet. Safe to call more than once.
+void muhasebeyiKur();
+
+} // namespace nimbo

@@ -1,0 +1,53 @@
+#include "db/DbTransaction.h"
+#include "demo/DemoData.h"
+#include "ledger/Mizan.h"
+#include "ledger/MuhKodIzi.h"
+#include "services/SessionContext.h"
+#include "support/TestEnv.h"
+
+namespace nimbo::test {
+
+using LedgerDemoTest = YearDbTest;
+
+// The demo year's movement documents are posted: most of them become vouchers, each of which
+// balances, with its source marked; the ones left unposted have no voucher; the trial
+// balance of the year is equal on both sides.
+TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
+{
+    MuhKodIzi::setKlasor(TestEnv::tempDir());
+    {
+        DbTransaction tx(db);
+        demo::fillServicesDemo(db, 2026);
+        demo::fillAccountsDemo(db, 2026);
+        demo::fillLedgerDemo(db, 2026);
+        tx.commit();
+    }
+    loginAs("YONETICI");
+    SessionContext::current().param.YERELDOVIZ = "TL";
+    SessionContext::current().param.RDOVIZ1 = "USD";
+    SessionContext::current().param.RDOVIZ2 = "EUR";
+    demo::fillAccountMovementsDemo(db, 2026, 60);
+    const int elle = db.scalar("SELECT COUNT(*) FROM FIS").toInt();
+    demo::postDemoDocuments(db, 2026);
+
+    const int posted = db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE FIS_NO IS NOT NULL").toInt();
+    EXPECT_GT(posted, 30);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'C'").toInt(), posted);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS").toInt(), elle + posted);
+    // Every cash document is posted; openings and special movements never are.
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE TIP = 'N' AND FIS_NO IS NULL").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE TIP IN ('I', 'O') AND FIS_NO IS NOT NULL").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS WHERE ABS(BORC - ALACAK) > 0.001").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS F WHERE ABS(F.BORC - (SELECT SUM(BORC) FROM FISAYR A "
+                        "WHERE A.FISNO = F.FISNO)) > 0.001")
+                  .toInt(),
+              0);
+
+    Mizan m(db);
+    m.hesapla(HesapKodu::Duzey::Kebir, QDate(2026, 1, 1), QDate(2026, 12, 31));
+    EXPECT_GT(m.toplam().donemBorc, 0);
+    EXPECT_NEAR(m.toplam().kapanisBorc(), m.toplam().kapanisAlacak(), 0.001);
+    EXPECT_NEAR(m.bakiyeBorcToplami(), m.bakiyeAlacakToplami(), 0.001);
+}
+
+} // namespace nimbo::test
