@@ -11,7 +11,7 @@ TFormAlisBak::TFormAlisBak(QWidget* parent)
                                        "Kapatıp Bu Kaydı yeniden Çağırmayo Deneyin."),
                         QStringLiteral("Bu Hareketin Ödemeleri Kapanmış.Değiştirmek için Önce Ödemeleri İptal "
                                        "Etmelisiniz. Yine de Görmek İstiyormusunuz"),
-                        QStringLiteral("ALIS_DUZEL")},
+                        QString()}, // purchases have no correction right of their own
                        parent)
 {
     setObjectName(QStringLiteral("TFormAlisBak"));
