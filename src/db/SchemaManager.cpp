@@ -76,6 +76,8 @@ QList<Migration> buildMigrations()
              if (db.tableExists(QStringLiteral("FINHRK")))
                  rebuildFinBakiye(db);
          }},
+        // ALISAYR, ISCILIKA, MASRAFA, FATIRS_A and the purchase indexes come from the declarations.
+        {7, QStringLiteral("Alış satırları, işçilik ve masrafları"), [](const Db&) {}},
     };
 }
 

@@ -19,7 +19,10 @@ SatirDegerleri satirHesapla(const SatirGirdisi& g, double yuzde, double yuzde1)
     s.yuzdIskon = (s.kdvsizTut - s.kiskon) * yuzde / 100;
     s.musIskon = (s.kdvsizTut - s.kiskon - s.yuzdIskon) * yuzde1 / 100;
     s.netKdvsizTut = s.kdvsizTut - s.kiskon - s.yuzdIskon - s.musIskon;
-    s.asilKdv = s.netKdvsizTut * g.kdv / 100;
+    if (g.netteVade)
+        s.netKdvsizTut *= vade;
+    s.otvTut = s.netKdvsizTut * g.otv / 100;
+    s.asilKdv = (s.netKdvsizTut + s.otvTut) * g.kdv / 100;
     s.kdvTut = s.kdvsizTut * g.kdv / 100;
     s.kdvliTut = s.kdvsizTut + s.kdvTut;
     return s;

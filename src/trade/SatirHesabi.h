@@ -10,6 +10,8 @@ struct SatirGirdisi {
     double vadeFarki = 0; // maturity surcharge percent v
     double iskonto = 0;   // line discount percent d (0 for labour and expense lines)
     bool kdvDahil = false; // the price includes VAT (KDV_DAHIL 'D')
+    bool netteVade = false; // the net amount takes the maturity surcharge once more (purchases)
+    double otv = 0;         // special consumption tax percent, VAT is taken on net plus tax
 };
 
 // A line's values in one currency. Nothing is rounded.
@@ -21,7 +23,8 @@ struct SatirDegerleri {
     double yuzdIskon = 0;    // share of the document percent discount
     double musIskon = 0;     // share of the document amount discount
     double netKdvsizTut = 0; // NetKDVsizTut
-    double asilKdv = 0;      // VAT actually due, on the net amount
+    double otvTut = 0;       // special consumption tax on the net amount
+    double asilKdv = 0;      // VAT actually due, on the net amount (and the special tax)
     double kdvTut = 0;       // KDV_TUT: VAT before discounts (display)
     double kdvliTut = 0;     // KDVLI_TUT
     double iskontoToplami() const { return kiskon + yuzdIskon + musIskon; }

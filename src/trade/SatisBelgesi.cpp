@@ -11,6 +11,7 @@
 #include "services/TarihKilit.h"
 #include "services/YeniKayitNo.h"
 #include "trade/SatisFinansSatirlari.h"
+#include "trade/RiskDenetimi.h"
 #include "trade/StokHareketi.h"
 #include "trade/StokKontrolu.h"
 
@@ -67,27 +68,9 @@ void SatisBelgesi::cariSecildi(const QVariantMap& cari)
         putHeader(QStringLiteral("SAT_TUR"), QStringLiteral("P"));
 }
 
-void SatisBelgesi::load(const QVariant& key)
-{
-    TicariBelge::load(key);
-    m_eskiKasa = headerText(QStringLiteral("KASAKOD"));
-    m_eskiBanka = headerText(QStringLiteral("BANKA_KOD"));
-}
-
 bool SatisBelgesi::odemeleriKapanmis(const Db& db, double satisNo)
 {
     return CariKapamaKontrol::belgeEslesmis(db, satisNo, kYazan);
-}
-
-QString SatisBelgesi::odemeAdi() const
-{
-    if (headerText(QStringLiteral("ODE_TIP")) == QLatin1String("P"))
-        return toText(db().scalar(QStringLiteral("SELECT ADI FROM KASA WHERE KASAKOD=:K"),
-                                  {{QStringLiteral("K"), headerText(QStringLiteral("KASAKOD"))}}))
-            .trimmed();
-    return toText(db().scalar(QStringLiteral("SELECT BANKA_ADI FROM BANKA WHERE BANKA_KOD=:K"),
-                              {{QStringLiteral("K"), headerText(QStringLiteral("BANKA_KOD"))}}))
-        .trimmed();
 }
 
 void SatisBelgesi::otomatikNumaralar()
@@ -239,17 +222,7 @@ QList<SaveCheck> SatisBelgesi::checks()
           }};
     c << SaveCheck{QStringLiteral("13 risk"), [this](CheckContext& x) { riskDenetimi(x); }};
     c << SaveCheck{QStringLiteral("14 ödeme"), [this](CheckContext& x) { odemeDenetimi(x); }};
-    // Finance numbers are drawn last, once every check has passed, and outside the
-    // transaction: one for the sale, one for the payment pair.
-    c << SaveCheck{QStringLiteral("finans numaraları"), [this](CheckContext&) {
-              m_finId = m_odemeFinId = 0;
-              if (!faturaKismi())
-                  return;
-              m_finId = YeniKayitNo(db(), QStringLiteral("NEWFINHRK"));
-              const QString o = headerText(QStringLiteral("ODE_TIP"));
-              if (o == QLatin1String("P") || o == QLatin1String("H") || o == QLatin1String("K"))
-                  m_odemeFinId = YeniKayitNo(db(), QStringLiteral("NEWFINHRK"));
-          }};
+    c << finansNumaralari();
     return c;
 }
 
@@ -316,23 +289,6 @@ void SatisBelgesi::stokDenetimi(CheckContext& x)
         x.inform(QStringLiteral("KRİTİK SEVİYENİN ALTINA DÜŞECEK ÜRÜNLER VAR\n") + c.kritik.join(QLatin1Char('\n')));
 }
 
-void SatisBelgesi::depoHaklari(CheckContext& x)
-{
-    const SessionContext& ss = SessionContext::current();
-    QString mesaj;
-    for (int i = 0; i < lines().count(); ++i) {
-        const int depo = lines().value(i, QStringLiteral("DEPO_KODU")).toInt();
-        if (depo < 1 || depo > 20 || ss.hak(QStringLiteral("DEPO%1").arg(depo)) == QLatin1String("H"))
-            continue;
-        const QString ad = toText(db().scalar(QStringLiteral("SELECT DEPO_ADI FROM DEPO WHERE DEPO_KODU=:D"),
-                                              {{QStringLiteral("D"), depo}}))
-                               .trimmed();
-        mesaj += QString::number(i + 1) + QStringLiteral(".Satırda ") + ad + QStringLiteral(" için Hakkınız Yok. ");
-    }
-    if (!mesaj.isEmpty())
-        x.refuse(mesaj, QStringLiteral("DEPO_KODU"));
-}
-
 void SatisBelgesi::riskDenetimi(CheckContext& x)
 {
     const QVariantMap c = cari();
@@ -353,64 +309,17 @@ void SatisBelgesi::riskDenetimi(CheckContext& x)
                                                      "(SON_DURUMU IS NULL OR SON_DURUMU<>'T')"),
                                       {{QStringLiteral("K"), kod}})
                               .toDouble();
-    const double sonBakiye = headerNumber(QStringLiteral("SBAKIYE"));
-    double e = 0;
-    if (kriter == QLatin1String("1"))
-        e = irsaliyeler + net;
-    else if (kriter == QLatin1String("2"))
-        e = -sonBakiye + irsaliyeler;
-    else if (kriter == QLatin1String("3"))
-        e = -sonBakiye + irsaliyeler + cekler;
-    else if (kriter == QLatin1String("4"))
-        e = -sonBakiye + cekler;
-    else if (kriter == QLatin1String("B"))
-        e = -sonBakiye;
-    else
-        return;
-    if (e <= 0 || e <= c.value(QStringLiteral("RISK_LIMITI")).toDouble())
-        return;
-    if (t("RISK_IRS") == QLatin1String("U"))
-        x.ask(kod + QStringLiteral(" Borç Risk Limiti Aşılmış! Buna Rağmen İşlem Devam Etsin mı?"));
-    else
-        x.refuse(kod + QStringLiteral(" Kodlu Hesabın Borç Risk Limiti Aşıldığı İçin Bu Kayıt Saklanamaz !!!"), kCari);
-}
-
-void SatisBelgesi::odemeDenetimi(CheckContext& x)
-{
-    if (!faturaKismi())
-        return;
-    const QString o = headerText(QStringLiteral("ODE_TIP"));
-    if (o == QLatin1String("P")) {
-        const QString kasa = headerText(QStringLiteral("KASAKOD"));
-        if (kasa.isEmpty() || !db().any(QStringLiteral("SELECT 1 FROM KASA WHERE KASAKOD=:K"), {{QStringLiteral("K"), kasa}}))
-            x.refuse(QStringLiteral("Kasa Kodu Seçilmeden Kayıt Saklanmaz "), QStringLiteral("KASAKOD"));
-        if (!m_eskiKasa.isEmpty() && m_eskiKasa != kasa)
-            x.inform(QStringLiteral("Kaydı Değiştirmeden Önceki Seçtiğiniz Kasa: ")
-                     + toText(db().scalar(QStringLiteral("SELECT ADI FROM KASA WHERE KASAKOD=:K"),
-                                          {{QStringLiteral("K"), m_eskiKasa}}))
-                           .trimmed());
-    } else if (o == QLatin1String("H") || o == QLatin1String("K")) {
-        const QString banka = headerText(QStringLiteral("BANKA_KOD"));
-        if (banka.isEmpty())
-            x.refuse(QStringLiteral("Lütfen Bir Banka Seçiniz !"), QStringLiteral("BANKA_KOD"));
-        if (db().tableExists(QStringLiteral("BANKAYR"))) {
-            const auto r = db().records(QStringLiteral("SELECT DOVIZ_KODU FROM BANKAYR WHERE BANKA_KOD=:B AND HESAP_NO=:H"),
-                                        {{QStringLiteral("B"), banka},
-                                         {QStringLiteral("H"), headerText(QStringLiteral("HESAP_NO"))}});
-            if (r.isEmpty())
-                x.refuse(QStringLiteral("Lütfen Bir Banka Seçiniz !"), QStringLiteral("HESAP_NO"));
-            QString d = toText(r.first().value(0)).trimmed();
-            if (d.isEmpty())
-                d = yerelDoviz();
-            if (d != headerText(QStringLiteral("DOVIZ_KODU")))
-                x.refuse(QStringLiteral("Bankanın Döviz Tipi Uyumsuz !"), QStringLiteral("BANKA_KOD"));
-        }
-        if (!m_eskiBanka.isEmpty() && m_eskiBanka != banka)
-            x.inform(QStringLiteral("Kaydı Değiştirmeden Önceki Seçtiğiniz Banka: ")
-                     + toText(db().scalar(QStringLiteral("SELECT BANKA_ADI FROM BANKA WHERE BANKA_KOD=:K"),
-                                          {{QStringLiteral("K"), m_eskiBanka}}))
-                           .trimmed());
-    }
+    RiskGirdisi g;
+    g.kod = kod;
+    g.kriter = kriter;
+    g.mod = t("RISK_IRS");
+    g.yon = QStringLiteral("Borç");
+    g.limit = c.value(QStringLiteral("RISK_LIMITI")).toDouble();
+    g.irsaliyeler = irsaliyeler;
+    g.cekler = cekler;
+    g.bakiye = -headerNumber(QStringLiteral("SBAKIYE"));
+    g.net = net;
+    riskDenetle(x, g, kCari);
 }
 
 void SatisBelgesi::write(DocumentWriter& w)
@@ -437,54 +346,6 @@ void SatisBelgesi::write(DocumentWriter& w)
                                           {QStringLiteral("ODE_KIM"), QStringLiteral("A")}});
     yazSatirlar(w);
     yazToplananIrsaliyeler(w);
-}
-
-void SatisBelgesi::yazFinans(DocumentWriter& w)
-{
-    eskiSil(w, QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), key()}, {QStringLiteral("BELGE_TIP"), kYazan}});
-    QList<QVariantMap> odeme;
-    const QString o = headerText(QStringLiteral("ODE_TIP"));
-    if (faturaKismi() && (o == QLatin1String("P") || o == QLatin1String("H") || o == QLatin1String("K"))) {
-        const bool pesin = o == QLatin1String("P");
-        odeme << QVariantMap{{QStringLiteral("REFNO"), key()},
-                             {QStringLiteral("SIRANO"), 1},
-                             {QStringLiteral("TIP"), tip()},
-                             {QStringLiteral("ODEME_TIP"), o},
-                             {QStringLiteral("KODU"), headerText(pesin ? QStringLiteral("KASAKOD") : QStringLiteral("BANKA_KOD"))},
-                             {QStringLiteral("HESAP_NO"), pesin ? QString() : headerText(QStringLiteral("HESAP_NO"))},
-                             {QStringLiteral("TUTAR"), headerNumber(QStringLiteral("NETTUT"))},
-                             {QStringLiteral("DOVIZ_KODU"), headerText(QStringLiteral("DOVIZ_KODU"))}};
-    }
-    yeniden(w, QStringLiteral("ODEMES"), {{QStringLiteral("REFNO"), key()}}, odeme);
-    if (!faturaKismi())
-        return;
-    const QVariantMap c = cari();
-    SatisFinansGirdisi g;
-    g.satisNo = key().toDouble();
-    g.tip = tip();
-    g.tipAdi = taraf().tipAdi(tip());
-    g.aciklama = headerText(QStringLiteral("ACIKLAMA"));
-    g.fatNo = headerText(kFatNo);
-    g.net = headerNumber(QStringLiteral("NETTUT"));
-    g.kur = headerNumber(QStringLiteral("TL_KURDEGER"));
-    g.doviz = headerText(QStringLiteral("DOVIZ_KODU"));
-    g.baDoviz = toText(c.value(QStringLiteral("DOVIZ_KODU"))).trimmed();
-    if (g.baDoviz.isEmpty())
-        g.baDoviz = yerelDoviz();
-    g.tarih = toDate(header(kFatarih));
-    g.baKur = g.baDoviz == yerelDoviz() ? 1.0 : KurBulDeger(db(), g.baDoviz, 2, g.tarih);
-    g.vade = toDate(header(QStringLiteral("VADETRH")));
-    g.cariKod = headerText(kCari);
-    g.cariAdi = toText(c.value(QStringLiteral("FIRMA_ADI"))).trimmed().left(70);
-    g.personel = headerText(QStringLiteral("PERSON_KOD"));
-    g.odeTip = o;
-    g.odemeKodu = headerText(o == QLatin1String("P") ? QStringLiteral("KASAKOD") : QStringLiteral("BANKA_KOD"));
-    g.odemeKodu2 = o == QLatin1String("P") ? QString() : headerText(QStringLiteral("HESAP_NO"));
-    g.odemeAdi = odemeAdi().left(70);
-    g.finId = m_finId;
-    g.odemeFinId = m_odemeFinId;
-    for (const FinansHareketi& f : satisFinansSatirlari(g, taraf().odemeSiraNo))
-        w.insertFinhrk(finansHareketiParams(f));
 }
 
 // A cash sale puts the money into the desk.

@@ -35,7 +35,6 @@ public:
 protected:
     QString fiyatKolonu() const override;
     void cariSecildi(const QVariantMap& cari) override;
-    void load(const QVariant& key) override;
     void write(DocumentWriter& w) override;
     QList<AfterCommitStep> afterCommit() override;
     void lineRemovalChecks(CheckContext& c, const QString& lines, int row) override;
@@ -45,20 +44,14 @@ protected:
 private:
     void minFiyatDenetimi(CheckContext& c);
     void stokDenetimi(CheckContext& c);
-    void depoHaklari(CheckContext& c);
     void riskDenetimi(CheckContext& c);
-    void odemeDenetimi(CheckContext& c);
-    void yazFinans(DocumentWriter& w);
     void yazKasa(DocumentWriter& w);
     void yazToplananIrsaliyeler(DocumentWriter& w);
     void birakToplananIrsaliyeler(DocumentWriter& w);
-    QString odemeAdi() const;
     void ayarlariOku();
     QString ayar(const char* kolon) const;
 
     Yazdirici m_yazdirici;
-    double m_finId = 0, m_odemeFinId = 0;
-    QString m_eskiKasa, m_eskiBanka;
     QHash<QString, QString> m_ayarlar;
 };
 

@@ -18,10 +18,10 @@ QString tarih(const QVariant& v)
 
 } // namespace
 
-ReportModel SatisDokumu::olustur(const Db& db, double satisNo)
+ReportModel SatisDokumu::olustur(const Db& db, double belgeNo, const TicariTaraf& taraf)
 {
-    const Params p{{QStringLiteral("N"), satisNo}};
-    const auto h = db.records(QStringLiteral("SELECT * FROM SATIS WHERE SATIS_NO=:N"), p);
+    const Params p{{QStringLiteral("N"), belgeNo}};
+    const auto h = db.records(QStringLiteral("SELECT * FROM %1 WHERE %2=:N").arg(taraf.baslik, taraf.anahtar), p);
     ReportModel m;
     if (h.isEmpty())
         return m;
@@ -30,7 +30,6 @@ ReportModel SatisDokumu::olustur(const Db& db, double satisNo)
     const auto c = db.records(QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD=:K"), {{QStringLiteral("K"), t("CARIKOD")}});
     const QVariantMap cari = c.isEmpty() ? QVariantMap() : rowMap(c.first());
     auto ct = [&cari](const char* k) { return toText(cari.value(QString::fromLatin1(k))).trimmed(); };
-    const TicariTaraf& taraf = TicariTaraf::satis();
     const bool fatura = taraf.fatura(t("TIP"));
 
     const SessionContext& ss = SessionContext::current();
@@ -66,7 +65,8 @@ ReportModel SatisDokumu::olustur(const Db& db, double satisNo)
                   << ReportColumn{QStringLiteral("KDV"), QStringLiteral("KDV%"), 10, ColumnKind::Number, 0}
                   << ReportColumn{QStringLiteral("GER_TUT"), QStringLiteral("Tutar"), 26, ColumnKind::Amount, 2, true};
     QMap<double, std::pair<double, double>> kdvler; // rate -> (base, VAT)
-    const auto satirlar = db.records(QStringLiteral("SELECT * FROM SATISAYR WHERE SATIS_NO=:N ORDER BY SIRANO"), p);
+    const auto satirlar = db.records(
+        QStringLiteral("SELECT * FROM %1 WHERE %2=:N ORDER BY SIRANO").arg(taraf.satirlar, taraf.anahtar), p);
     for (const QSqlRecord& r : satirlar) {
         QVariantList row{toText(r.value(QStringLiteral("STOK_KOD_NO"))).trimmed(),
                          toText(r.value(QStringLiteral("STOK_ADI"))).trimmed(), r.value(QStringLiteral("MIKTAR")).toDouble(),
@@ -97,6 +97,8 @@ ReportModel SatisDokumu::olustur(const Db& db, double satisNo)
     for (auto it = kdvler.begin(); it != kdvler.end(); ++it)
         m.summary << ReportSummaryLine{QStringLiteral("KDV %%1 (Matrah %2)").arg(it.key()).arg(ReportModel::formatAmount(it->first)),
                                        ReportModel::formatAmount(it->second)};
+    if (s.value(QStringLiteral("OTV_TUTAR")).toDouble() != 0)
+        m.summary << ReportSummaryLine{QStringLiteral("ÖTV Toplamı"), tutar("OTV_TUTAR")};
     m.summary << ReportSummaryLine{QStringLiteral("KDV Toplamı"), tutar("KDVTUT")};
     if (s.value(QStringLiteral("YUVARLANAN")).toDouble() != 0)
         m.summary << ReportSummaryLine{QStringLiteral("Yuvarlama"), tutar("YUVARLANAN")};

@@ -12,7 +12,7 @@ QList<FinansHareketi> satisFinansSatirlari(const SatisFinansGirdisi& g, double s
 {
     const QString onEk = g.aciklama + QLatin1Char(' ') + g.fatNo + QStringLiteral(" No.lu ") + g.tipAdi;
     FinansHareketi temel;
-    temel.BELGE_TIP = QStringLiteral("S");
+    temel.BELGE_TIP = g.alis ? QStringLiteral("A") : QStringLiteral("S");
     temel.SIRA_NO = siraNo;
     temel.TIP = g.tip;
     temel.ISLEM_TIP3 = QString();
@@ -43,7 +43,7 @@ QList<FinansHareketi> satisFinansSatirlari(const SatisFinansGirdisi& g, double s
                      const QString& adi, double finId, const QString& ek) {
         FinansHareketi f = temel;
         f.ISLEM_TIP = QString::fromLatin1(t1);
-        f.ISLEM_TIP2 = QString::fromLatin1(t2);
+        f.ISLEM_TIP2 = QString::fromUtf8(t2);
         f.KODU = kod;
         f.KODU2 = kod2;
         f.CARIKOD = carikod;
@@ -53,18 +53,25 @@ QList<FinansHareketi> satisFinansSatirlari(const SatisFinansGirdisi& g, double s
         return f;
     };
 
+    // The customer's side of the document, then the payment pair; a purchase swaps the sides.
+    auto cariYonu = [&](FinansHareketi f) { return g.alis ? alacak(f) : borc(f); };
+    auto odemeYonu = [&](FinansHareketi f) { return g.alis ? borc(f) : alacak(f); };
+    auto karsiYonu = [&](FinansHareketi f) { return g.alis ? alacak(f) : borc(f); };
+    const QString islem = g.alis ? QStringLiteral("Alış") : QStringLiteral("Satış");
     QList<FinansHareketi> out;
-    out << borc(satir("C", "S", g.cariKod, {}, {}, g.cariAdi, g.finId, QStringLiteral(" Satış İşlemi")));
+    out << cariYonu(satir("C", g.alis ? "Ş" : "S", g.cariKod, {}, {}, g.cariAdi, g.finId,
+                          QLatin1Char(' ') + islem + QStringLiteral(" İşlemi")));
     if (g.odeTip == QLatin1String("P")) {
         const QString ek = QStringLiteral(" Peşin Ödemesi");
-        out << alacak(satir("C", "N", g.cariKod, {}, {}, g.cariAdi, g.odemeFinId, ek));
-        out << borc(satir("K", "G", g.odemeKodu, {}, g.cariKod, g.odemeAdi, g.odemeFinId, ek));
+        out << odemeYonu(satir("C", g.alis ? "A" : "N", g.cariKod, {}, {}, g.cariAdi, g.odemeFinId, ek));
+        out << karsiYonu(satir("K", g.alis ? "C" : "G", g.odemeKodu, {}, g.cariKod, g.odemeAdi, g.odemeFinId, ek));
     } else if (g.odeTip == QLatin1String("H") || g.odeTip == QLatin1String("K")) {
         const bool havale = g.odeTip == QLatin1String("H");
-        const QString ek = havale ? QStringLiteral(" No.lu Satışın Banka Havalesi")
-                                  : QStringLiteral(" No.lu Satışın Kredi Kartı İle Ödemesi");
-        out << borc(satir("B", havale ? "G" : "K", g.odemeKodu, g.odemeKodu2, g.cariKod, g.odemeAdi, g.odemeFinId, ek));
-        out << alacak(satir("C", "L", g.cariKod, {}, {}, g.cariAdi, g.odemeFinId, ek));
+        const QString ek = QStringLiteral(" No.lu ") + islem
+                           + (havale ? QStringLiteral("ın Banka Havalesi") : QStringLiteral("ın Kredi Kartı İle Ödemesi"));
+        const char* bankaTip = g.alis ? (havale ? "H" : "O") : (havale ? "G" : "K");
+        out << karsiYonu(satir("B", bankaTip, g.odemeKodu, g.odemeKodu2, g.cariKod, g.odemeAdi, g.odemeFinId, ek));
+        out << odemeYonu(satir("C", g.alis ? "D" : "L", g.cariKod, {}, {}, g.cariAdi, g.odemeFinId, ek));
     }
     return out;
 }

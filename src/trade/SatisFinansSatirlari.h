@@ -22,10 +22,12 @@ struct SatisFinansGirdisi {
     QString odemeKodu, odemeKodu2, odemeAdi; // cash desk, or bank and bank account
     double finId = 0;        // finance number of the sale row
     double odemeFinId = 0;   // finance number of the payment pair
+    bool alis = false;       // a purchase: the supplier is credited, the payment goes out
 };
 
-// The rows a sales invoice writes into FINHRK: always the customer's debit; for a cash,
-// bank-transfer or card sale also the customer's credit and the desk's or bank's debit.
+// The rows a trade invoice writes into FINHRK. A sale: always the customer's debit; for a
+// cash, bank-transfer or card sale also the customer's credit and the desk's or bank's
+// debit. A purchase mirrors every side, with its own type codes and descriptions.
 QList<FinansHareketi> satisFinansSatirlari(const SatisFinansGirdisi& g, double siraNo);
 
 } // namespace nimbo

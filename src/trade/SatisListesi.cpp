@@ -7,10 +7,11 @@ namespace nimbo {
 
 namespace {
 
+// %1 the header table, %2 its key column.
 const QString kSecim = QStringLiteral(
-    "SELECT S.SATIS_NO, S.TIP, S.FAT_NO, S.FATARIH, S.IRS_NO, S.IRSTARIH, S.VADETRH, S.CARIKOD, C.FIRMA_ADI, "
+    "SELECT S.%2, S.TIP, S.FAT_NO, S.FATARIH, S.IRS_NO, S.IRSTARIH, S.VADETRH, S.CARIKOD, C.FIRMA_ADI, "
     "S.ODE_TIP, S.DOVIZ_KODU, S.BRUTTUT, S.KDVTUT, S.NETTUT, S.NET_USD, S.NET_EUR, S.FAT_REFNO, S.FIS_NO, "
-    "S.ACIKLAMA FROM SATIS S LEFT JOIN CARI C ON C.CARI_KOD=S.CARIKOD WHERE 1=1");
+    "S.ACIKLAMA FROM %1 S LEFT JOIN CARI C ON C.CARI_KOD=S.CARIKOD WHERE 1=1");
 
 void tarihAraligi(ListQuery& q, const QString& kolon, const QDate& bas, const QDate& bit, const QString& ad)
 {
@@ -21,10 +22,12 @@ void tarihAraligi(ListQuery& q, const QString& kolon, const QDate& bas, const QD
                    QDateTime(bit, QTime(23, 59, 59, 999)));
 }
 
-void sirala(ListQuery& q)
+QString secim(const TicariTaraf& t) { return kSecim.arg(t.baslik, t.anahtar); }
+
+void sirala(ListQuery& q, const TicariTaraf& t)
 {
-    q.keyExpr = QStringLiteral("S.SATIS_NO");
-    q.keyField = QStringLiteral("SATIS_NO");
+    q.keyExpr = QStringLiteral("S.") + t.anahtar;
+    q.keyField = t.anahtar;
     q.descending = true;
     q.sortable = {{QStringLiteral("FATARIH"), QStringLiteral("S.FATARIH")},
                   {QStringLiteral("FAT_NO"), QStringLiteral("S.FAT_NO")},
@@ -33,10 +36,10 @@ void sirala(ListQuery& q)
 
 } // namespace
 
-ListQuery SatisListesi::sorgu(const SatisListeFiltre& f)
+ListQuery SatisListesi::sorgu(const SatisListeFiltre& f, const TicariTaraf& taraf)
 {
     ListQuery q;
-    q.sql = kSecim;
+    q.sql = secim(taraf);
     if (!f.tip.isEmpty())
         q.addWhere(QStringLiteral("S.TIP=:TIP"), QStringLiteral("TIP"), f.tip);
     tarihAraligi(q, QStringLiteral("COALESCE(S.FATARIH, S.IRSTARIH)"), f.tarihBas, f.tarihBit, QStringLiteral("T"));
@@ -47,7 +50,7 @@ ListQuery SatisListesi::sorgu(const SatisListeFiltre& f)
         q.addWhere(QStringLiteral("S.FAT_REFNO IS NOT NULL"));
     else if (f.fatura == SatisListeFiltre::Fatura::Kesilmemis)
         q.addWhere(QStringLiteral("S.FAT_REFNO IS NULL"));
-    sirala(q);
+    sirala(q, taraf);
     return q;
 }
 
@@ -55,12 +58,12 @@ ListQuery SatisListesi::acikIrsaliyeler(const QString& cariKod, const QDate& irs
                                         const QDate& vadeBas, const QDate& vadeBit)
 {
     ListQuery q;
-    q.sql = kSecim;
+    q.sql = secim(TicariTaraf::satis());
     q.addWhere(QStringLiteral("S.CARIKOD=:CK"), QStringLiteral("CK"), cariKod);
     q.addWhere(QStringLiteral("S.IRS_NO IS NOT NULL AND (S.FAT_NO IS NULL OR S.FAT_NO='') AND S.FAT_REFNO IS NULL"));
     tarihAraligi(q, QStringLiteral("S.IRSTARIH"), irsBas, irsBit, QStringLiteral("I"));
     tarihAraligi(q, QStringLiteral("S.VADETRH"), vadeBas, vadeBit, QStringLiteral("V"));
-    sirala(q);
+    sirala(q, TicariTaraf::satis());
     return q;
 }
 

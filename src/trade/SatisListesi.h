@@ -1,5 +1,6 @@
 #pragma once
 #include "model/ListQuery.h"
+#include "trade/TicariTaraf.h"
 
 #include <QDate>
 
@@ -12,11 +13,11 @@ struct SatisListeFiltre {
     enum class Fatura { Hepsi, Kesilmis, Kesilmemis } fatura = Fatura::Hepsi; // dispatch notes invoiced or not
 };
 
-// The saved sales documents ("Satış İşlemleri"), newest first, a page at a time, with the
-// customer's name beside the code.
+// The saved sales or purchase documents ("Satış İşlemleri", "Alış İşlemleri"), newest first,
+// a page at a time, with the account's name beside the code.
 class SatisListesi {
 public:
-    static ListQuery sorgu(const SatisListeFiltre& f);
+    static ListQuery sorgu(const SatisListeFiltre& f, const TicariTaraf& taraf = TicariTaraf::satis());
     // Open dispatch notes of one customer that an invoice may collect, by dispatch and due date.
     static ListQuery acikIrsaliyeler(const QString& cariKod, const QDate& irsBas, const QDate& irsBit,
                                      const QDate& vadeBas, const QDate& vadeBit);

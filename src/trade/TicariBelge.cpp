@@ -30,17 +30,17 @@ const char* const kEk[3] = {"", "_USD", "_EUR"};
 
 // Header total columns per currency.
 struct ToplamKolonlari {
-    const char *brut, *kalemisk, *inrYuzd, *kdv, *net, *parca, *isci, *masraf, *indirim;
+    const char *brut, *kalemisk, *inrYuzd, *kdv, *net, *parca, *isci, *masraf, *indirim, *otv;
 };
 const ToplamKolonlari kToplam[3] = {
-    {"BRUTTUT", "KALEMISK", "INR_YUZD", "KDVTUT", "NETTUT", "PARCA_NET", "ISCI_NET", "MASRAF", "INDIRIM"},
+    {"BRUTTUT", "KALEMISK", "INR_YUZD", "KDVTUT", "NETTUT", "PARCA_NET", "ISCI_NET", "MASRAF", "INDIRIM", "OTV_TUTAR"},
     {"BRUT_USD", "KALEMISKUSD", "INR_YUZD_USD", "KDV_USD", "NET_USD", "PARCA_NET_USD", "ISCI_NET_USD", "MASRAF_USD",
-     "INDIR_USD"},
+     "INDIR_USD", "OTV_TUT_USD"},
     {"BRUT_EUR", "KALEMISKEUR", "INR_YUZD_EUR", "KDV_EUR", "NET_EUR", "PARCA_NET_EUR", "ISCI_NET_EUR", "MASRAF_EUR",
-     "INDIR_EUR"}};
+     "INDIR_EUR", "OTV_TUT_EUR"}};
 
 // Indexes into the running sums of recompute().
-enum { Brut, KalemIsk, Kdv, Net, Parca, Isci, Masraf, NetKdvsiz, Sayi };
+enum { Brut, KalemIsk, Kdv, Net, Parca, Isci, Masraf, NetKdvsiz, Otv, Sayi };
 
 QString s(const char* c) { return QString::fromLatin1(c); }
 double bol(double a, double b) { return b == 0 ? 0 : a / b; }
@@ -180,6 +180,8 @@ void TicariBelge::defaults()
     putHeader(QStringLiteral("YUZDE"), 0.0);
     m_oncekiBakiye = 0;
     m_eskiNet = 0;
+    m_eskiKasa.clear();
+    m_eskiBanka.clear();
     m_cari.clear();
     m_girdiler.clear();
 }
@@ -206,6 +208,8 @@ void TicariBelge::load(const QVariant& key)
         }
     }
     loadHeader(baslik);
+    m_eskiKasa = headerText(QStringLiteral("KASAKOD"));
+    m_eskiBanka = headerText(QStringLiteral("BANKA_KOD"));
     m_girdiler.clear();
     auto satirlar = [this](const QString& sql, const Params& p) {
         QList<QVariantMap> rows;
@@ -221,8 +225,8 @@ void TicariBelge::load(const QVariant& key)
     lines().load(satirlar(QStringLiteral("SELECT * FROM %1 WHERE %2=:N ORDER BY SIRANO").arg(m_taraf.satirlar, m_taraf.anahtar),
                           {{QStringLiteral("N"), key}}));
     const Params p{{QStringLiteral("N"), key}, {QStringLiteral("T"), m_taraf.yazan}};
-    lines(kIscilik).load(satirlar(QStringLiteral("SELECT * FROM ISCILIKS WHERE BELGE_NO=:N AND BELGE_TIP=:T ORDER BY SIRANO"), p));
-    lines(kMasraf).load(satirlar(QStringLiteral("SELECT * FROM MASRAFS WHERE BELGE_NO=:N AND BELGE_TIP=:T ORDER BY SIRANO"), p));
+    lines(kIscilik).load(satirlar(QStringLiteral("SELECT * FROM %1 WHERE BELGE_NO=:N AND BELGE_TIP=:T ORDER BY SIRANO").arg(m_taraf.iscilikTablosu), p));
+    lines(kMasraf).load(satirlar(QStringLiteral("SELECT * FROM %1 WHERE BELGE_NO=:N AND BELGE_TIP=:T ORDER BY SIRANO").arg(m_taraf.masrafTablosu), p));
     m_eskiNet = baslik.value(QStringLiteral("NETTUT")).toDouble();
     cariyiOku();
     oncekiBakiyeyiOku();
@@ -489,7 +493,7 @@ void TicariBelge::lineChanged(const QString& name, int row, const QString& colum
     }
 }
 
-void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde1, double toplam[][9])
+void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde1, double toplam[][Sayi])
 {
     LineTable& l = lines(name);
     const bool kalem = name == kItems;
@@ -498,13 +502,17 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
     if (onceki.size() > l.count())
         onceki.resize(l.count());
     for (int i = 0; i < l.count(); ++i) {
-        const QList<double> girdi{l.number(i, QStringLiteral("FIYAT")), l.number(i, QStringLiteral("FYT_USD")),
+        QList<double> girdi{l.number(i, QStringLiteral("FIYAT")), l.number(i, QStringLiteral("FYT_USD")),
                                   l.number(i, QStringLiteral("FYT_EUR")), l.number(i, kMiktar),
                                   l.number(i, QStringLiteral("KDV")), l.number(i, QStringLiteral("VADEFARKI")),
                                   kalem ? l.number(i, QStringLiteral("ISKONTO")) : 0.0,
                                   l.text(i, QStringLiteral("KDV_DAHIL")) == QLatin1String("D") ? 1.0 : 0.0,
                                   l.number(i, QStringLiteral("GER_TUT")), l.number(i, QStringLiteral("GER_TUT_USD")),
                                   l.number(i, QStringLiteral("GER_TUT_EUR"))};
+        // The side's own inputs (a purchase's surcharge on the net, special tax) count too.
+        SatirGirdisi yan;
+        satirGirdisi(name, i, yan);
+        girdi << yan.otv << (yan.netteVade ? 1.0 : 0.0);
         // A line whose inputs did not change keeps the values it has.
         const bool hesapla = !ayniIskonto || i >= onceki.size() || onceki.at(i) != girdi;
         for (int c = 0; c < 3; ++c) {
@@ -518,6 +526,8 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
                 g.vadeFarki = girdi[5];
                 g.iskonto = girdi[6];
                 g.kdvDahil = girdi[7] != 0;
+                g.netteVade = yan.netteVade;
+                g.otv = yan.otv;
                 d = satirHesapla(g, yuzde, yuzde1);
                 l.set(i, QStringLiteral("KDVLIFYT") + ek, d.kdvliFyt);
                 l.set(i, QStringLiteral("KDVSIZFYT") + ek, d.kdvsizFyt);
@@ -529,6 +539,7 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
                 l.set(i, QStringLiteral("MUSISKON") + ek, d.musIskon);
                 l.set(i, QStringLiteral("NETKDVSIZTUT") + ek, d.netKdvsizTut);
                 l.set(i, QStringLiteral("ASILKDV") + ek, d.asilKdv);
+                l.set(i, QStringLiteral("OTVTUT") + ek, d.otvTut);
                 const double ger = girdi[8 + c];
                 if (ger > 0 && g.miktar > 0)
                     l.set(i, QStringLiteral("ISKONTOLUBRFYT") + ek, ger / g.miktar);
@@ -539,15 +550,17 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
                 d.kiskon = l.number(i, QStringLiteral("KISKON") + ek);
                 d.netKdvsizTut = l.number(i, QStringLiteral("NETKDVSIZTUT") + ek);
                 d.asilKdv = l.number(i, QStringLiteral("ASILKDV") + ek);
+                d.otvTut = l.number(i, QStringLiteral("OTVTUT") + ek);
             }
             double* t = toplam[c];
             t[Brut] += d.kdvsizTut;
             t[Kdv] += d.asilKdv;
             t[NetKdvsiz] += d.netKdvsizTut;
-            t[Net] += d.netKdvsizTut + d.asilKdv;
+            t[Net] += d.netKdvsizTut + d.otvTut + d.asilKdv;
+            t[Otv] += d.otvTut;
             if (kalem) {
                 t[KalemIsk] += d.kiskon;
-                t[Parca] += d.netKdvsizTut + d.asilKdv;
+                t[Parca] += d.netKdvsizTut + d.otvTut + d.asilKdv;
             } else if (name == kIscilik) {
                 t[Isci] += d.netKdvsizTut + d.asilKdv;
             } else {
@@ -594,7 +607,7 @@ void TicariBelge::recompute()
     }
     putHeader(QStringLiteral("YUZDE1"), yuzde1);
 
-    double toplam[3][9] = {};
+    double toplam[3][Sayi] = {};
     for (const QString& t : {kItems, kIscilik, kMasraf})
         satirDegerleri(t, yuzde, yuzde1, toplam);
     m_sonYuzde = yuzde;
@@ -609,6 +622,7 @@ void TicariBelge::recompute()
         putHeader(s(k.parca), t[Parca]);
         putHeader(s(k.isci), t[Isci]);
         putHeader(s(k.masraf), t[Masraf]);
+        putHeader(s(k.otv), t[Otv]);
         double net = t[Net];
         if (c == 0) {
             const double fark = yuvarlamaFarki(net, m_yuvarlamaAdim, m_yuvarlamaMod);
@@ -622,7 +636,9 @@ void TicariBelge::recompute()
     putHeader(QStringLiteral("TOPISKON"), topIskon);
     putHeader(QStringLiteral("ARATOPTL"), headerNumber(QStringLiteral("BRUTTUT")) - topIskon);
     putHeader(QStringLiteral("OBAKIYE"), m_oncekiBakiye);
-    putHeader(QStringLiteral("SBAKIYE"), m_oncekiBakiye - (faturaKismi() ? headerNumber(QStringLiteral("NETTUT")) : 0));
+    // A sale debits the customer, a purchase credits the supplier.
+    const double etki = faturaKismi() ? headerNumber(QStringLiteral("NETTUT")) : 0;
+    putHeader(QStringLiteral("SBAKIYE"), m_oncekiBakiye + (m_taraf.cikis ? -etki : etki));
 }
 
 double TicariBelge::ortalamaVade() const
@@ -776,8 +792,8 @@ void TicariBelge::yazSatirlar(DocumentWriter& w)
         rows << r;
     }
     yeniden(w, m_taraf.satirlar, {{m_taraf.anahtar, key()}}, rows);
-    const QList<std::pair<QString, QString>> hizmet{{kIscilik, QStringLiteral("ISCILIKS")},
-                                                    {kMasraf, QStringLiteral("MASRAFS")}};
+    const QList<std::pair<QString, QString>> hizmet{{kIscilik, m_taraf.iscilikTablosu},
+                                                    {kMasraf, m_taraf.masrafTablosu}};
     for (const auto& [ad, tablo] : hizmet) {
         QList<QVariantMap> h;
         for (int i = 0; i < lines(ad).count(); ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "model/DocumentModel.h"
 #include "trade/IskontoKurallari.h"
+#include "trade/SatirHesabi.h"
 #include "trade/TicariTaraf.h"
 
 #include <QHash>
@@ -71,6 +72,13 @@ protected:
 
     // The price-list columns a new line takes its prices from ("SAT_SKFYT", "ALIS_FYT", ...).
     virtual QString fiyatKolonu() const = 0;
+    // The side's own inputs of a line's values (a purchase's surcharge and special tax).
+    virtual void satirGirdisi(const QString& lines, int row, SatirGirdisi& g) const
+    {
+        Q_UNUSED(lines);
+        Q_UNUSED(row);
+        Q_UNUSED(g);
+    }
     // The customer was chosen: the side's own defaults from the account.
     virtual void cariSecildi(const QVariantMap& cari) { Q_UNUSED(cari); }
 
@@ -85,6 +93,15 @@ protected:
     // Bad input that no save may pass: units, numbers that are not finite, negative
     // quantities, and a customer or item that no longer exists.
     void girdiDenetimi(CheckContext& c);
+
+    // Payment and warehouse pieces both sides share: the checks of the payment means and of
+    // the warehouse rights, the finance numbers drawn once every other check has passed,
+    // and the finance rows with the payment record.
+    void depoHaklari(CheckContext& c);
+    void odemeDenetimi(CheckContext& c);
+    SaveCheck finansNumaralari();
+    void yazFinans(DocumentWriter& w);
+    QString odemeAdi() const;
 
     QVariantMap depolanacak(QVariantMap values) const;
     // A new document has nothing to delete yet: these skip the delete then.
@@ -119,6 +136,8 @@ private:
     QHash<QString, QList<QList<double>>> m_girdiler;
     double m_sonYuzde = -1, m_sonYuzde1 = -1;
     double m_eskiNet = 0;
+    double m_finId = 0, m_odemeFinId = 0;
+    QString m_eskiKasa, m_eskiBanka;
     mutable QHash<double, QVariantMap> m_stoklar;
     mutable std::unique_ptr<DbStatement> m_stokSorgusu;
 };

@@ -60,4 +60,42 @@ const TicariTaraf& TicariTaraf::satis()
     return t;
 }
 
+const TicariTaraf& TicariTaraf::alis()
+{
+    static const TicariTaraf t{
+        QStringLiteral("ALIS"),
+        QStringLiteral("ALISAYR"),
+        QStringLiteral("ALIS_NO"),
+        QStringLiteral("A"),
+        QStringLiteral("NEWSATIS"),
+        QStringLiteral("FATIRS_A"),
+        false,
+        1000000575,
+        QStringLiteral("ALIS"),
+        QStringLiteral("SATISAYR"),
+        QStringLiteral("SATIS_NO"),
+        // The form offers the first six.
+        {{QStringLiteral("İ"), QStringLiteral("Alış İrsaliyesi"), false, true},
+         {QStringLiteral("F"), QStringLiteral("Alış Faturası"), true, false},
+         {QStringLiteral("R"), QStringLiteral("Alış İrsaliyeli Fatura"), true, true},
+         {QStringLiteral("A"), QStringLiteral("Satış İade Faturası"), true, false},
+         {QStringLiteral("L"), QStringLiteral("Satış İade İrsaliyesi"), false, true},
+         {QStringLiteral("E"), QStringLiteral("Satış İade İrsaliyeli Fatura"), true, true},
+         {QStringLiteral("H"), QStringLiteral("Y.D.İth.İ.F"), true, true},
+         {QStringLiteral("Y"), QStringLiteral("İth.Gd.İ.F."), true, true},
+         {QStringLiteral("D"), QStringLiteral("U.Dp.İrs.Gr."), false, true},
+         {QStringLiteral("P"), QStringLiteral("PrİF."), true, true},
+         {QStringLiteral("N"), QStringLiteral("Svk.İr.siz F"), true, true},
+         {QStringLiteral("K"), QStringLiteral("KÇİ."), false, true},
+         {QStringLiteral("U"), QStringLiteral("Ürt.Gd.İrs."), false, true},
+         {QStringLiteral("C"), QStringLiteral("K.Gr.İa.İrs"), false, true},
+         {QStringLiteral("M"), QString(), false, true},
+         {QStringLiteral("G"), QString(), true, false},
+         {QStringLiteral("O"), QString(), true, false},
+         {QStringLiteral("S"), QString(), true, false}},
+        QStringLiteral("ISCILIKA"),
+        QStringLiteral("MASRAFA")};
+    return t;
+}
+
 } // namespace nimbo

@@ -28,6 +28,8 @@ struct TicariTaraf {
     QString iadeSatirlari;  // lines a return refers to: ALISAYR for a sale, SATISAYR for a purchase
     QString iadeAnahtar;    // their document number column
     QList<BelgeTipi> tipler;
+    QString iscilikTablosu = QStringLiteral("ISCILIKS"); // labour lines: ISCILIKS / ISCILIKA
+    QString masrafTablosu = QStringLiteral("MASRAFS");   // expense lines: MASRAFS / MASRAFA
 
     const BelgeTipi* tip(const QString& harf) const;
     bool fatura(const QString& harf) const;
@@ -35,6 +37,7 @@ struct TicariTaraf {
     QString tipAdi(const QString& harf) const;
 
     static const TicariTaraf& satis();
+    static const TicariTaraf& alis();
 };
 
 } // namespace nimbo

@@ -130,6 +130,7 @@ void createDemo(const Server& srv)
             const Db orbita = Db::open(kOrbita, p);
             demo::fillAccountMovementsDemo(orbita, year.toInt());
             demo::fillFinanceDemo(orbita, year.toInt());
+            demo::fillPurchaseDemo(orbita, year.toInt());
             demo::fillSalesDemo(orbita, year.toInt());
             demo::postDemoDocuments(orbita, year.toInt());
             closeCounterConnection(orbita);

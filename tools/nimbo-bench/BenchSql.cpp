@@ -1,4 +1,8 @@
 #include "BenchSql.h"
+#include "BenchRunner.h"
+#include "db/DbStatement.h"
+#include "db/DbTransaction.h"
+#include "db/SqlValues.h"
 #include "db/Errors.h"
 #include "db/SchemaManager.h"
 #include "model/ListPager.h"
@@ -76,6 +80,57 @@ void explain(const Db& db, const QString& what, const ListQuery& list)
             cols << r.value(i).toString();
         std::fprintf(stderr, "   %s\n", cols.join(QLatin1Char(' ')).toUtf8().constData());
     }
+}
+
+BelgeSatirlari rowsOfDocument(const Db& db, double no, const QList<std::pair<QString, QString>>& tables)
+{
+    BelgeSatirlari out;
+    for (const auto& [t, k] : tables) {
+        QList<QVariantMap> rows;
+        for (const QSqlRecord& r : db.records(QStringLiteral("SELECT * FROM %1 WHERE %2=:N").arg(t, k),
+                                              {{QStringLiteral("N"), no}}))
+            rows << rowMap(r);
+        out << std::pair{t, rows};
+    }
+    return out;
+}
+
+double rawInsertSeconds(const Db& db, const BelgeSatirlari& sample, const QList<std::pair<QString, QString>>& tables,
+                        int times, double firstNo)
+{
+    std::vector<std::pair<QString, DbStatement>> insert;
+    insert.reserve(sample.size());
+    for (const auto& [t, rows] : sample) {
+        if (rows.isEmpty())
+            continue;
+        QStringList cols, holders;
+        for (auto it = rows.first().begin(); it != rows.first().end(); ++it) {
+            cols << it.key();
+            holders << QLatin1Char(':') + it.key();
+        }
+        insert.emplace_back(t, db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(t, cols.join(QLatin1Char(',')), holders.join(QLatin1Char(',')))));
+    }
+    auto statement = [&insert](const QString& t) -> DbStatement& {
+        for (auto& [name, s] : insert)
+            if (name == t)
+                return s;
+        throw UserError(t);
+    };
+    return timeIt([&] {
+        for (int i = 0; i < times; ++i) {
+            const double no = firstNo + i;
+            DbTransaction tx(db);
+            for (const auto& [t, rows] : sample)
+                for (QVariantMap r : rows) {
+                    for (const auto& [tab, k] : tables)
+                        if (t == tab)
+                            r.insert(k, no);
+                    statement(t).exec(r);
+                }
+            tx.commit();
+        }
+    });
 }
 
 } // namespace nimbo::bench

@@ -15,4 +15,12 @@ qint64 readRows(const Db& db, const ListQuery& q, bool all);
 // (EXPLAIN ANALYZE), so its time tells the server's share from the client's.
 void explain(const Db& db, const QString& what, const ListQuery& q);
 
+// The rows one saved document wrote, per table (table, column carrying its number).
+using BelgeSatirlari = QList<std::pair<QString, QList<QVariantMap>>>;
+BelgeSatirlari rowsOfDocument(const Db& db, double no, const QList<std::pair<QString, QString>>& tables);
+// Seconds to insert the same rows `times` times as plain prepared inserts, one transaction
+// per document, each copy under a new number from `firstNo` on.
+double rawInsertSeconds(const Db& db, const BelgeSatirlari& sample, const QList<std::pair<QString, QString>>& tables,
+                        int times, double firstNo);
+
 } // namespace nimbo::bench

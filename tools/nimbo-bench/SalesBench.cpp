@@ -20,7 +20,7 @@ const QString kWorkerFlag = QStringLiteral("--sales-save-worker");
 const int kSatir = 20;
 
 // Tables a sale writes, with the column that carries its number.
-const std::pair<const char*, const char*> kTablolar[] = {
+const QList<std::pair<QString, QString>> kTablolar = {
     {"SATIS", "SATIS_NO"}, {"SATISAYR", "SATIS_NO"}, {"STOKHRK", "SATISNO"}, {"FINHRK", "HRK_NO"},
     {"KASAHRKT", "HRKNO"},  {"ODEMES", "REFNO"},      {"SEVK", "SNO"}};
 
@@ -103,20 +103,6 @@ int saveWorker(const QStringList& a)
     return 0;
 }
 
-// The rows one saved sale wrote, per table, to be inserted again as plain rows.
-QList<std::pair<QString, QList<QVariantMap>>> rowsOf(const Db& db, double no)
-{
-    QList<std::pair<QString, QList<QVariantMap>>> out;
-    for (const auto& [t, k] : kTablolar) {
-        QList<QVariantMap> rows;
-        for (const QSqlRecord& r : db.records(QStringLiteral("SELECT * FROM %1 WHERE %2=:N").arg(QLatin1String(t), QLatin1String(k)),
-                                              {{QStringLiteral("N"), no}}))
-            rows << rowMap(r);
-        out << std::pair{QString::fromLatin1(t), rows};
-    }
-    return out;
-}
-
 void checkComplete(const Db& db, const QList<qint64>& nos)
 {
     for (qint64 no : nos) {
@@ -148,47 +134,13 @@ QList<Timing> salesScenario(const BenchContext& ctx)
         for (int i = 0; i < saves; ++i)
             last = saveInvoice(db, i, items, customers);
     });
-    const auto sample = rowsOf(db, last);
+    const auto sample = rowsOfDocument(db, last, kTablolar);
     qint64 perDoc = 0;
     for (const auto& t : sample)
         perDoc += t.second.size();
     out << Timing{QStringLiteral("save 20-line cash invoice, all derived rows (%1)").arg(engine), saves, saveSecs,
                   saves * perDoc};
-
-    // The same rows as plain prepared inserts, one transaction per document.
-    std::vector<std::pair<QString, DbStatement>> insert;
-    insert.reserve(std::size(kTablolar));
-    for (const auto& [t, rows] : sample) {
-        if (rows.isEmpty())
-            continue;
-        QStringList cols, holders;
-        for (auto it = rows.first().begin(); it != rows.first().end(); ++it) {
-            cols << it.key();
-            holders << QLatin1Char(':') + it.key();
-        }
-        insert.emplace_back(t, db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                              .arg(t, cols.join(QLatin1Char(',')), holders.join(QLatin1Char(',')))));
-    }
-    auto statement = [&insert](const QString& t) -> DbStatement& {
-        for (auto& [name, s] : insert)
-            if (name == t)
-                return s;
-        throw UserError(t);
-    };
-    const double rawSecs = timeIt([&] {
-        for (int i = 0; i < saves; ++i) {
-            const double no = 5000000 + i;
-            DbTransaction tx(db);
-            for (const auto& [t, rows] : sample)
-                for (QVariantMap r : rows) {
-                    for (const auto& [tab, k] : kTablolar)
-                        if (t == QLatin1String(tab))
-                            r.insert(QString::fromLatin1(k), no);
-                    statement(t).exec(r);
-                }
-            tx.commit();
-        }
-    });
+    const double rawSecs = rawInsertSeconds(db, sample, kTablolar, saves, 5000000);
     out << Timing{QStringLiteral("raw insert of the same %1 rows per document (%2)").arg(perDoc).arg(engine), saves,
                   rawSecs, saves * perDoc};
     out << Timing{QStringLiteral("save rate / raw rate: %1 %").arg(qRound(100 * rawSecs / saveSecs)), 1, 0};

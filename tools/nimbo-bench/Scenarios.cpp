@@ -13,6 +13,7 @@ void registerBankScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
 void registerSalesScenarios();
+void registerPurchaseScenarios();
 void registerFinanceScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
@@ -29,6 +30,7 @@ void registerAllScenarios()
     registerMailScenarios();
     registerSlipScenarios();
     registerSalesScenarios();
+    registerPurchaseScenarios();
     registerFinanceScenarios();
 }
 

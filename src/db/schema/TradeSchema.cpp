@@ -15,7 +15,7 @@ QString pricedColumns()
 }
 
 // Item lines of a trade document (sales: SATIS_NO; purchases: ALIS_NO).
-QString itemLineBody(const char* docNo)
+QString itemLineBody(const char* docNo, const QString& extra = {})
 {
     return QStringLiteral("%1 FLOAT NOT NULL, SIRANO INTEGER NOT NULL, STOK_NO FLOAT, STOK_KOD_NO VARCHAR(25), "
                           "STOK_ADI VARCHAR(60), ")
@@ -23,8 +23,9 @@ QString itemLineBody(const char* docNo)
            + pricedColumns()
            + QStringLiteral(", DEPO_KODU SMALLINT, IRS_REFNO FLOAT, IRS_SIRA INTEGER, IADE_REFNO FLOAT, "
                             "IADE_SIRA INTEGER, SIP_NO FLOAT, SIRANOS INTEGER, GRN_BIT_TRH DATETIME, "
-                            "SERITAKIP VARCHAR(1), RAF_YERI VARCHAR(7), GARANTI VARCHAR(1), ISLEM_TIP VARCHAR(1), "
-                            "PRIMARY KEY (%1, SIRANO)")
+                            "SERITAKIP VARCHAR(1), RAF_YERI VARCHAR(7), GARANTI VARCHAR(1), ISLEM_TIP VARCHAR(1), ")
+           + extra
+           + QStringLiteral("PRIMARY KEY (%1, SIRANO)")
                  .arg(QLatin1String(docNo));
 }
 
@@ -67,6 +68,23 @@ SchemaPart tradeSchema()
     t("FATIRS_S", QStringLiteral("S_NO FLOAT NOT NULL, IRS_SNO FLOAT NOT NULL, IRS_NO VARCHAR(10), IRSTARIH DATETIME, "
                                  "PRIMARY KEY (S_NO, IRS_SNO)"));
     ix("FATIRS_S", "IX_FATIRS_S_IRS", "IRS_SNO");
+
+    // Purchases: the special consumption tax and the import file a line came from.
+    t("ALISAYR", itemLineBody("ALIS_NO", QStringLiteral("OTV FLOAT, OTV_VARMI VARCHAR(1), FIS_NO INTEGER, "
+                                                        "ITHAL_KODU VARCHAR(21), ITHAL_NO FLOAT, SIRANOI SMALLINT, ")));
+    ix("ALISAYR", "IX_ALISAYR_IRS", "IRS_REFNO, IRS_SIRA, MIKTAR");
+    ix("ALISAYR", "IX_ALISAYR_IADE", "IADE_REFNO, IADE_SIRA, MIKTAR");
+    ix("ALISAYR", "IX_ALISAYR_STOK", "STOK_NO, ALIS_NO");
+    t("ISCILIKA", serviceLineBody());
+    t("MASRAFA", serviceLineBody());
+    ix("MASRAFA", "IX_MASRAFA_KODU", "KODU");
+    ix("ALIS", "IX_ALIS_IRSNO", "IRS_NO");
+    ix("ALIS", "IX_ALIS_FATREF", "FAT_REFNO");
+    ix("ALIS", "IX_ALIS_TIP", "TIP, FATARIH, ALIS_NO");
+    ix("ALIS", "IX_ALIS_CARI_IRS", "CARIKOD, IRS_NO, FAT_NO, NET_USD");
+    t("FATIRS_A", QStringLiteral("S_NO FLOAT NOT NULL, IRS_SNO FLOAT NOT NULL, IRS_NO VARCHAR(10), IRSTARIH DATETIME, "
+                                 "PRIMARY KEY (S_NO, IRS_SNO)"));
+    ix("FATIRS_A", "IX_FATIRS_A_IRS", "IRS_SNO");
 
     t("ODEMES", QStringLiteral("REFNO FLOAT NOT NULL, SIRANO INTEGER NOT NULL, TIP VARCHAR(1), ODEME_TIP VARCHAR(1), "
                                "KODU VARCHAR(22), HESAP_NO VARCHAR(25), TUTAR FLOAT, DOVIZ_KODU VARCHAR(5), "

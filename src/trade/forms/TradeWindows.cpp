@@ -1,5 +1,7 @@
 #include "trade/forms/TradeWindows.h"
 #include "services/SessionContext.h"
+#include "trade/forms/TFormAlisA.h"
+#include "trade/forms/TFormAlisBak.h"
 #include "trade/forms/TFormSatisA.h"
 #include "trade/forms/TFormSatisBak.h"
 #include "widgets/WindowRegistry.h"
@@ -16,6 +18,14 @@ void registerTradeWindows(WindowRegistry& r)
                if (no <= 0)
                    no = SessionContext::current().db().scalar(QStringLiteral("SELECT MAX(SATIS_NO) FROM SATIS")).toDouble();
                return new TFormSatisA(no > 0 ? no : -1, false, p);
+           }});
+    r.add({QStringLiteral("Alış İşlemleri"), QStringLiteral("TFormAlisBak"),
+           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormAlisBak(p); }});
+    r.add({QStringLiteral("Alış"), QStringLiteral("TFormAlisA"), [](QWidget* p, const WindowArgs& a) -> QWidget* {
+               double no = a.value(QStringLiteral("ALIS_NO")).toDouble();
+               if (no <= 0)
+                   no = SessionContext::current().db().scalar(QStringLiteral("SELECT MAX(ALIS_NO) FROM ALIS")).toDouble();
+               return new TFormAlisA(no > 0 ? no : -1, false, p);
            }});
 }
 

@@ -27,6 +27,9 @@ void fillFinansIslemleriDemo(const Db& db, int year, const QStringList& cariler)
 // A year of sales of every type (invoices, dispatch notes later collected, invoices with
 // dispatch, cash and bank sales, returns) saved through the sales document, as above.
 void fillSalesDemo(const Db& db, int year, int count = 160);
+// A year of purchases of every type the form offers, saved through the purchase document so
+// stock, costs and supplier balances come from real documents.
+void fillPurchaseDemo(const Db& db, int year, int count = 80);
 void fillLedgerDemo(const Db& db, int year);
 // Posts the year's documents as the bulk posting does (after they are saved).
 void postDemoDocuments(const Db& db, int year);

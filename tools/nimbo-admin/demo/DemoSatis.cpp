@@ -1,4 +1,5 @@
 #include "demo/DemoData.h"
+#include "demo/DemoPrompter.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "trade/SatisBelgesi.h"
@@ -8,17 +9,6 @@
 namespace nimbo::demo {
 
 namespace {
-
-// The demo types its sales on past days: the "different date" notice is expected and
-// every question is answered yes, as the clerk who typed them did.
-class DemoPrompter : public Prompter {
-public:
-    void warn(const QString&) override {}
-    void info(const QString&) override {}
-    void error(const QString& text) override { qWarning("%s", qUtf8Printable(text)); }
-    bool ask(const QString&) override { return true; }
-    Answer askYesNoCancel(const QString&) override { return Answer::Yes; }
-};
 
 struct Plan {
     const char* tip;

@@ -1,0 +1,93 @@
+#include "trade/AlisMaliyeti.h"
+#include "stock/MaliyetFiyati.h"
+
+
+namespace nimbo {
+
+namespace {
+
+double bol(double a, double b) { return b == 0 ? 0 : a / b; }
+
+QList<double> stoklari(const Db& db, double alisNo)
+{
+    QList<double> out;
+    for (const QSqlRecord& r : db.records(QStringLiteral("SELECT DISTINCT STOK_NO FROM MALIFYT WHERE ALIS_NO=:N AND TIP='A'"),
+                                          {{QStringLiteral("N"), alisNo}}))
+        out << r.value(0).toDouble();
+    return out;
+}
+
+} // namespace
+
+QList<double> AlisMaliyeti::sil(const Db& db, double alisNo)
+{
+    const QList<double> eski = stoklari(db, alisNo);
+    db.exec(QStringLiteral("DELETE FROM MALIFYT WHERE ALIS_NO=:N AND TIP='A'"), {{QStringLiteral("N"), alisNo}});
+    return eski;
+}
+
+QList<double> AlisMaliyeti::yaz(const Db& db, double alisNo, const QString& belgeTipi, const QDate& fatTarih,
+                                const QList<MaliyetSatiri>& satirlar)
+{
+    QList<double> stoklar = sil(db, alisNo);
+    for (const MaliyetSatiri& s : satirlar) {
+        if (s.miktar <= 0)
+            continue;
+        db.exec(QStringLiteral("INSERT INTO MALIFYT (ALIS_NO, STOK_NO, FATTARIH, MIKTAR, BELGETIP, AY, YIL, SIRANO, "
+                               "DOVIZ_KODU, MALIYET_TL, MALIYET_USD, MALIYET_DVZ, MALIYET_EUR, TIP) VALUES (:N, :S, :T, "
+                               ":M, :B, :AY, :YIL, :SIRA, :D, :TL, :USD, :DVZ, :EUR, 'A')"),
+                {{QStringLiteral("N"), alisNo},
+                 {QStringLiteral("S"), s.stokNo},
+                 {QStringLiteral("T"), QDateTime(fatTarih, QTime(0, 0))},
+                 {QStringLiteral("M"), s.miktar},
+                 {QStringLiteral("B"), belgeTipi},
+                 {QStringLiteral("AY"), fatTarih.month()},
+                 {QStringLiteral("YIL"), fatTarih.year()},
+                 {QStringLiteral("SIRA"), s.siraNo},
+                 {QStringLiteral("D"), s.doviz},
+                 {QStringLiteral("TL"), s.gerTut[0] / s.miktar},
+                 {QStringLiteral("USD"), s.gerTut[1] / s.miktar},
+                 {QStringLiteral("DVZ"), bol(s.fytDoviz * s.gerTut[0], s.fiyat * s.miktar)},
+                 {QStringLiteral("EUR"), s.gerTut[2] / s.miktar}});
+        if (!stoklar.contains(s.stokNo))
+            stoklar << s.stokNo;
+    }
+    return stoklar;
+}
+
+void AlisMaliyeti::sonAlisFiyatlari(const Db& db, double stokNo)
+{
+    // The latest day's rows, largest value first, returns left out.
+    const QString son = QStringLiteral(
+        "(SELECT MAX(m.%1) FROM MALIFYT m WHERE m.STOK_NO=STOK.STOK_NO AND m.BELGETIP NOT IN ('E','A') AND "
+        "m.FATTARIH=(SELECT MAX(m2.FATTARIH) FROM MALIFYT m2 WHERE m2.STOK_NO=STOK.STOK_NO AND "
+        "m2.BELGETIP NOT IN ('E','A')))");
+    db.exec(QStringLiteral("UPDATE STOK SET ALIS_SON_TL=COALESCE(%1, ALIS_SON_TL), ALIS_SON_USD=COALESCE(%2, "
+                           "ALIS_SON_USD), ALIS_SON_EUR=COALESCE(%3, ALIS_SON_EUR) WHERE STOK_NO=:S")
+                .arg(son.arg(QStringLiteral("MALIYET_TL")), son.arg(QStringLiteral("MALIYET_USD")),
+                     son.arg(QStringLiteral("MALIYET_EUR"))),
+            {{QStringLiteral("S"), stokNo}});
+    // The item's own currency: its EUR, USD or local last price.
+    db.exec(QStringLiteral("UPDATE STOK SET ALIS_SON_DOVIZ=CASE WHEN DOVIZ_KODU=(SELECT RDOVIZ2 FROM PARAMETRE) THEN "
+                           "ALIS_SON_EUR WHEN DOVIZ_KODU=(SELECT RDOVIZ1 FROM PARAMETRE) THEN ALIS_SON_USD ELSE "
+                           "ALIS_SON_TL END WHERE STOK_NO=:S"),
+            {{QStringLiteral("S"), stokNo}});
+}
+
+void AlisMaliyeti::satisFiyatlari(const Db& db, double stokNo)
+{
+    QStringList set;
+    for (const char* liste : {"SAT_SKFYT", "SAT_ABFYT", "SAT_BFYT"}) {
+        const QString oran = QLatin1String(liste) == QLatin1String("SAT_SKFYT") ? QStringLiteral("KAR_ORAN")
+                             : QLatin1String(liste) == QLatin1String("SAT_ABFYT") ? QStringLiteral("KAR_ORAN_AB")
+                                                                                  : QStringLiteral("KAR_ORAN_B");
+        for (const auto& [ek, sonEk] : {std::pair{"TL", "TL"}, {"USD", "USD"}, {"EUR", "EUR"}, {"DOVIZ", "DOVIZ"}})
+            set << QStringLiteral("%1_%2=CASE KAR_TIP WHEN 'A' THEN ALIS_SON_%3 WHEN 'M' THEN MALIYET_FYT_%3 END"
+                                  "*(100+COALESCE(%4,0))/100")
+                       .arg(QLatin1String(liste), QLatin1String(ek), QLatin1String(sonEk), oran);
+    }
+    db.exec(QStringLiteral("UPDATE STOK SET %1 WHERE STOK_NO=:S AND KAR_TIP IN ('A','M')").arg(set.join(QStringLiteral(", "))),
+            {{QStringLiteral("S"), stokNo}});
+}
+
+} // namespace nimbo

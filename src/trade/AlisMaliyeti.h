@@ -1,0 +1,37 @@
+#pragma once
+#include "db/Db.h"
+
+#include <QDate>
+#include <QList>
+
+namespace nimbo {
+
+// One cost row a purchase line leaves in MALIFYT.
+struct MaliyetSatiri {
+    int siraNo = 0;
+    double stokNo = 0;
+    double miktar = 0;
+    double gerTut[3] = {0, 0, 0}; // net amount in local currency, USD, EUR
+    double fiyat = 0;             // FIYAT: local unit price
+    double fytDoviz = 0;          // FYT_DOVIZ: unit price in the line's currency
+    QString doviz;
+};
+
+// Cost rows of purchases and what follows from them on the item card: last purchase
+// prices (returns excluded), the weighted average cost, and sale prices that follow the
+// purchase price. Every update is one statement over MALIFYT, so two purchases of one item
+// saved at once each leave a value computed from the rows present at their moment.
+class AlisMaliyeti {
+public:
+    // Replaces the purchase's cost rows (TIP 'A') and returns the items they touched, old and new.
+    static QList<double> yaz(const Db& db, double alisNo, const QString& belgeTipi, const QDate& fatTarih,
+                             const QList<MaliyetSatiri>& satirlar);
+    static QList<double> sil(const Db& db, double alisNo);
+    // ALIS_SON_* from the latest non-return cost row (largest on a tie); kept when none is left.
+    static void sonAlisFiyatlari(const Db& db, double stokNo);
+    // SAT_SKFYT, SAT_ABFYT, SAT_BFYT of an item whose KAR_TIP is 'A' (from the last purchase
+    // price) or 'M' (from the cost price); other items are left alone.
+    static void satisFiyatlari(const Db& db, double stokNo);
+};
+
+} // namespace nimbo
