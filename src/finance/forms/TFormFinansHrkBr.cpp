@@ -72,7 +72,6 @@ TFormFinansHrkBr::TFormFinansHrkBr(const QString& anaTur, QWidget* parent)
     fl->addWidget(m_kod2);
     addFilterWidget(f);
 
-    setEditRight(QStringLiteral("FINHRK"));
     setCommands(Change | Delete | Print | Export);
     if (!viewOnly()) {
         auto* yeni = new QPushButton(QStringLiteral("Yeni"));
