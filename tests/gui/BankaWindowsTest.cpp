@@ -145,7 +145,7 @@ TEST_F(BankaWindows, ReceivedChequeShowsInThePortfolioWithItsStatusAndHistory)
         click(&f, "BtnSAKLA");
         EXPECT_TRUE(f.isVisible());
         child<QDateEdit>(&f, "EditVADETARIH")->setDate(QDate(2026, 6, 30));
-        type(&f, "EditTUTAR_DOVIZ", "7.500");
+        type(&f, "EditTUTAR_DOVIZ", "7500");
         click(&f, "BtnSAKLA");
         EXPECT_EQ(f.result(), QDialog::Accepted);
     }
