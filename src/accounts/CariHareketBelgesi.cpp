@@ -384,7 +384,10 @@ void CariHareketBelgesi::write(DocumentWriter& w)
     for (int i = 0; i < lines().count(); ++i) {
         QVariantMap r = lines().row(i);
         r.insert(QStringLiteral("CRHRK_TUR"), tip());
-        r.insert(QStringLiteral("REF_NO"), key());
+        // REF_NO names another module's source document; a manual line has none. Set to the
+        // movement number it collided with the sale of the same number, whose save clears the
+        // cash rows ('N') it refers to.
+        r.insert(QStringLiteral("REF_NO"), QVariant());
         rows << r;
     }
     w.replace(QStringLiteral("CARIHRK"), {{kNo, key()}}, rows);
