@@ -171,4 +171,29 @@ QList<QPair<QString, QString>> CariEkstre::hareketTurleri()
     return out;
 }
 
+QVector<QSqlRecord> CariEkstre::devirSatirlari(const QString& kod, const QDate& ilkTarih, const QString& doviz) const
+{
+    QString sql = QStringLiteral("SELECT TARIH, BORC, ALACAK, BORC_DVZ, ALACAK_DVZ, DOVIZ_KODU FROM FINHRK "
+                                 "WHERE (KODU=:cKod) AND (KODU<>'PK') AND (TARIH<:ILK)");
+    Params p{{QStringLiteral("cKod"), kod}, {QStringLiteral("ILK"), QDateTime(ilkTarih, QTime(0, 0))}};
+    if (!doviz.isEmpty()) {
+        sql += QStringLiteral(" AND (DOVIZ_KODU=:DVZ)");
+        p.insert(QStringLiteral("DVZ"), doviz);
+    }
+    return m_db.records(sql, p);
+}
+
+QString CariEkstre::ilkHareketliCari() const
+{
+    return toText(m_db.scalar(QStringLiteral("SELECT MIN(KODU) FROM FINHRK WHERE ISLEM_TIP='C' AND KODU<>'PK'")))
+        .trimmed();
+}
+
+QString CariEkstre::cariAdi(const QString& kod) const
+{
+    return toText(m_db.scalar(QStringLiteral("SELECT FIRMA_ADI FROM CARI WHERE CARI_KOD=:K"),
+                              {{QStringLiteral("K"), kod}}))
+        .trimmed();
+}
+
 } // namespace nimbo

@@ -52,6 +52,12 @@ public:
     double ortalamaUsdKuru(const QString& kod, const QString& usd = QStringLiteral("USD")) const;
     // Every code's local-currency sums (the balances of all accounts at once).
     QHash<QString, EkstreToplam> tumBakiyeler() const;
+    // The rows a printed statement carries over: dated before its first day, in one currency
+    // when given.
+    QVector<QSqlRecord> devirSatirlari(const QString& kod, const QDate& ilkTarih, const QString& doviz = {}) const;
+    // The first account that has movements (a statement opened by name alone shows it).
+    QString ilkHareketliCari() const;
+    QString cariAdi(const QString& kod) const;
     // Twelve months of a year; months without rows are zero.
     QList<AylikToplam> aylik(const QString& kod, int yil) const;
 

@@ -42,4 +42,18 @@ ListQuery CariHareketListesi::sorgu(const CariHareketListeFiltre& f) const
     return q;
 }
 
+double CariHareketListesi::sonNakitBelge() const
+{
+    return m_db.scalar(QStringLiteral("SELECT MAX(CARI_NO) FROM CARIHRKM WHERE TIP='N'")).toDouble();
+}
+
+QVector<QSqlRecord> CariHareketListesi::makbuzSatirlari(double no) const
+{
+    return m_db.records(
+        QStringLiteral("SELECT H.CARI_KOD, C.FIRMA_ADI, H.TARIH, H.BELGE_NO, H.ACIKLAMA, H.KASAKOD, H.DOVIZ_KODU, "
+                       "H.BORC, H.ALACAK, H.BORC_DVZ, H.ALACAK_DVZ FROM CARIHRK H LEFT JOIN CARI C ON "
+                       "C.CARI_KOD=H.CARI_KOD WHERE H.CARI_NO=:N ORDER BY H.SIRANO"),
+        {{QStringLiteral("N"), no}});
+}
+
 } // namespace nimbo

@@ -1,6 +1,9 @@
 #pragma once
 #include "model/CardModel.h"
 
+#include <QSqlRecord>
+#include <QVector>
+
 #include <QDate>
 
 namespace nimbo {
@@ -18,6 +21,10 @@ class CariHareketListesi {
 public:
     explicit CariHareketListesi(const Db& db) : m_db(db) {}
     ListQuery sorgu(const CariHareketListeFiltre& f) const;
+    // The newest cash document, 0 when there is none.
+    double sonNakitBelge() const;
+    // A document's lines with the account names, in line order (the receipt).
+    QVector<QSqlRecord> makbuzSatirlari(double no) const;
 
 private:
     Db m_db;

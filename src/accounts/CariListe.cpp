@@ -137,4 +137,10 @@ bool CariListe::sil(const QString& kod) const
     return true;
 }
 
+QString CariListe::ilkCari(const QString& table, const QString& column) const
+{
+    // Table and column are the program's own names, never typed text.
+    return toText(m_db.scalar(QStringLiteral("SELECT MIN(%1) FROM %2").arg(column, table))).trimmed();
+}
+
 } // namespace nimbo

@@ -14,6 +14,8 @@ public:
     // Keyed by CARI_KOD, sortable by every list column. today decides the instalment
     // filters (due after / before today).
     ListQuery sorgu(const CariFiltre& f, const QDate& today = QDate::currentDate()) const;
+    // The lowest account code of a table (a window opened by name alone shows it).
+    QString ilkCari(const QString& table = QStringLiteral("CARI"), const QString& column = QStringLiteral("CARI_KOD")) const;
     // The quick-search choices: caption and column.
     static QList<QPair<QString, QString>> aramaAlanlari();
 

@@ -1,5 +1,8 @@
 #include "accounts/forms/AccountsWindows.h"
+#include "accounts/CariEkstre.h"
 #include "accounts/CariGruplar.h"
+#include "accounts/CariHareketListesi.h"
+#include "accounts/CariListe.h"
 #include "accounts/forms/CariSatirListesi.h"
 #include "accounts/forms/TFormAylikCariHrk.h"
 #include "accounts/forms/TFormCariBr.h"
@@ -32,10 +35,7 @@ void registerAccountsWindows(WindowRegistry& r)
     // document for it; the movement list opens documents itself.
     r.add({QStringLiteral("Cari Hareketler Girişi"), QStringLiteral("TFormCariHarek"),
            [](QWidget* p, const WindowArgs& a) -> QWidget* {
-               const double no = SessionContext::current()
-                                     .db()
-                                     .scalar(QStringLiteral("SELECT MAX(CARI_NO) FROM CARIHRKM WHERE TIP='N'"))
-                                     .toDouble();
+               const double no = CariHareketListesi(SessionContext::current().db()).sonNakitBelge();
                const QString kod = a.value(QStringLiteral("CARI_KOD")).toString();
                auto* w = new TFormCariHarek(QStringLiteral("N"), QStringLiteral("B"), {}, no > 0 ? no : -1, p);
                if (!kod.isEmpty())
@@ -45,8 +45,7 @@ void registerAccountsWindows(WindowRegistry& r)
     // The statement and the monthly summary of the account the list hands over ("cariKod");
     // by name alone, of the first account that has movements.
     auto ilkHareketli = [] {
-        return toText(SessionContext::current().db().scalar(
-            QStringLiteral("SELECT MIN(KODU) FROM FINHRK WHERE ISLEM_TIP='C' AND KODU<>'PK'")));
+        return CariEkstre(SessionContext::current().db()).ilkHareketliCari();
     };
     r.add({QStringLiteral("Cari Hareketler"), QStringLiteral("TFormCariHrk"),
            [ilkHareketli](QWidget* p, const WindowArgs& a) -> QWidget* {
@@ -84,7 +83,7 @@ void registerAccountsWindows(WindowRegistry& r)
            [](QWidget* p, const WindowArgs& a) -> QWidget* {
                QString kod = a.value(QStringLiteral("CARI_KOD")).toString();
                if (kod.isEmpty())
-                   kod = toText(SessionContext::current().db().scalar(QStringLiteral("SELECT MIN(CARI_KOD) FROM CARI")));
+                   kod = CariListe(SessionContext::current().db()).ilkCari();
                return new TFormCariSakla(kod, {}, p);
            },
            true});

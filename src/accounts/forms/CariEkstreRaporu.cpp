@@ -58,14 +58,7 @@ ReportModel CariEkstreRaporu::olustur(const Db& db, const QString& kod, const Ca
         ilk = toDate(satirlar.first().value(QStringLiteral("TARIH")));
     Tutar devir;
     if (ilk.isValid()) {
-        QString sql = QStringLiteral("SELECT TARIH, BORC, ALACAK, BORC_DVZ, ALACAK_DVZ, DOVIZ_KODU FROM FINHRK "
-                                     "WHERE (KODU=:cKod) AND (KODU<>'PK') AND (TARIH<:ILK)");
-        Params p{{QStringLiteral("cKod"), kod}, {QStringLiteral("ILK"), QDateTime(ilk, QTime(0, 0))}};
-        if (b == Bicim::Dovizli) {
-            sql += QStringLiteral(" AND (DOVIZ_KODU=:DVZ)");
-            p.insert(QStringLiteral("DVZ"), doviz);
-        }
-        for (const QSqlRecord& r : db.records(sql, p)) {
+        for (const QSqlRecord& r : CariEkstre(db).devirSatirlari(kod, ilk, b == Bicim::Dovizli ? doviz : QString())) {
             const Tutar t = tutar(r, b, hedef);
             devir.borc += t.borc;
             devir.alacak += t.alacak;
@@ -79,10 +72,7 @@ ReportModel CariEkstreRaporu::olustur(const Db& db, const QString& kod, const Ca
     m.headerLeft = firma.ad.isEmpty() ? s.FirmaAdi : firma.ad;
     m.headings << QStringList{firma.adres1, firma.adres2, firma.adres3}.filter(QRegularExpression(QStringLiteral("\\S"))).join(QStringLiteral(" "))
                << QStringLiteral("Tel: %1  Fax: %2").arg(firma.telefon, firma.fax)
-               << kod + QStringLiteral(" ")
-                      + toText(db.scalar(QStringLiteral("SELECT FIRMA_ADI FROM CARI WHERE CARI_KOD=:K"),
-                                         {{QStringLiteral("K"), kod}}))
-                            .trimmed();
+               << kod + QStringLiteral(" ") + CariEkstre(db).cariAdi(kod);
     if (f.tarihBas.isValid() || f.tarihBit.isValid())
         m.headings << QStringLiteral("%1 - %2").arg(f.tarihBas.toString(QStringLiteral("dd.MM.yyyy")),
                                                    f.tarihBit.toString(QStringLiteral("dd.MM.yyyy")));

@@ -1,4 +1,5 @@
 #include "accounts/forms/CariHareketMakbuzu.h"
+#include "accounts/CariHareketListesi.h"
 #include "printing/AmountInWords.h"
 #include "printing/forms/ReportOutput.h"
 #include "services/SessionContext.h"
@@ -9,12 +10,7 @@ namespace nimbo {
 
 ReportModel CariHareketMakbuzu::olustur(const Db& db, double no)
 {
-    const Params p{{QStringLiteral("N"), no}};
-    const auto satirlar = db.records(
-        QStringLiteral("SELECT H.CARI_KOD, C.FIRMA_ADI, H.TARIH, H.BELGE_NO, H.ACIKLAMA, H.KASAKOD, H.DOVIZ_KODU, "
-                       "H.BORC, H.ALACAK, H.BORC_DVZ, H.ALACAK_DVZ FROM CARIHRK H LEFT JOIN CARI C ON "
-                       "C.CARI_KOD=H.CARI_KOD WHERE H.CARI_NO=:N ORDER BY H.SIRANO"),
-        p);
+    const auto satirlar = CariHareketListesi(db).makbuzSatirlari(no);
     double alacak = 0;
     for (const QSqlRecord& r : satirlar)
         alacak += r.value(QStringLiteral("ALACAK")).toDouble();

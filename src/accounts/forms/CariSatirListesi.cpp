@@ -1,4 +1,5 @@
 #include "accounts/forms/CariSatirListesi.h"
+#include "accounts/CariListe.h"
 #include "accounts/CariSatirKart.h"
 #include "accounts/forms/CariSatirFormu.h"
 #include "services/Prompter.h"
@@ -18,7 +19,7 @@ CariSatirListesi::CariSatirListesi(const QString& caption, const QString& table,
 
 QString CariSatirListesi::ilkCari(const QString& table)
 {
-    return toText(SessionContext::current().db().scalar(QStringLiteral("SELECT MIN(CARIKOD) FROM %1").arg(table)));
+    return CariListe(SessionContext::current().db()).ilkCari(table, QStringLiteral("CARIKOD"));
 }
 
 void CariSatirListesi::setCariKod(const QString& kod)
