@@ -122,6 +122,7 @@ void AlisBelgesi::write(DocumentWriter& w)
     else
         stokHareketleriniSil(w, key().toDouble(), kYazan);
     yazFinans(w);
+    yazTaksitler(w);
     yazIthalat(w);
     if (!isNew())
         duzeltmeKaydi();

@@ -19,6 +19,8 @@ public:
     // Adds an item typed by code, barcode or name; false when none matches.
     bool stokGir(const QString& kodBarkodAd);
     void stokListesi();
+    // "Taksit": the instalment plan of the document (payment "Taksitli").
+    void taksitlendir();
 
 protected:
     // tipSayisi: how many of the side's document types the form offers.
