@@ -68,17 +68,28 @@ void satirlar(TicariBelge& b, const QList<double>& stoklar, int i)
 
 void fillInstalmentDemo(const Db& db, int year)
 {
-    QStringList cariler;
-    for (const QSqlRecord& r : db.records(QStringLiteral(
-             "SELECT CARI_KOD FROM CARI WHERE COALESCE(DOVIZ_KODU, 'TL') = 'TL' AND COALESCE(RISK_DIG, '') NOT IN "
-             "('U', 'D') AND COALESCE(RISK_IRS, '') NOT IN ('U', 'D') AND COALESCE(AVUKATVER, 'H') <> 'E' "
-             "ORDER BY CARI_KOD DESC")))
-        cariler << toText(r.value(0)).trimmed();
+    // Customers for the sales and a supplier for the purchase, from the ends of their code
+    // groups; a chart without those groups gives any lira accounts.
+    auto hesaplar = [&db](const QString& onek) {
+        QStringList out;
+        for (const QSqlRecord& r : db.records(
+                 QStringLiteral("SELECT CARI_KOD FROM CARI WHERE CARI_KOD LIKE :O AND COALESCE(DOVIZ_KODU, 'TL') = 'TL' "
+                                "AND COALESCE(RISK_DIG, '') NOT IN ('U', 'D') AND COALESCE(RISK_IRS, '') NOT IN "
+                                "('U', 'D') AND COALESCE(AVUKATVER, 'H') <> 'E' ORDER BY CARI_KOD DESC"),
+                 {{QStringLiteral("O"), onek}}))
+            out << toText(r.value(0)).trimmed();
+        return out;
+    };
+    const int adet = int(std::size(kSatislar));
+    QStringList cariler = hesaplar(QStringLiteral("120%"));
+    if (cariler.size() < adet)
+        cariler = hesaplar(QStringLiteral("%"));
+    const QStringList saticilar = hesaplar(QStringLiteral("320%"));
+    const QString satici = saticilar.isEmpty() ? cariler.value(adet) : saticilar.first();
     QList<double> stoklar;
     for (const QSqlRecord& r : db.records(QStringLiteral("SELECT STOK_NO FROM STOK WHERE SAT_SKFYT_TL > 0 ORDER BY STOK_NO")))
         stoklar << r.value(0).toDouble();
-    const int adet = int(std::size(kSatislar));
-    if (cariler.size() < adet + 1 || stoklar.isEmpty())
+    if (cariler.size() < adet || satici.isEmpty() || stoklar.isEmpty())
         return;
     // The states are told apart by today; a past year is seen from its middle of December.
     const QDate bugun = QDate::currentDate().year() == year ? QDate::currentDate() : QDate(year, 12, 15);
@@ -108,7 +119,7 @@ void fillInstalmentDemo(const Db& db, int year)
     a.setHeader(QStringLiteral("FATARIH"), gun);
     a.setHeader(QStringLiteral("VADETRH"), gun);
     a.setHeader(QStringLiteral("FAT_NO"), faturaNo("TA", 1));
-    a.setHeader(QStringLiteral("CARIKOD"), cariler.at(adet));
+    a.setHeader(QStringLiteral("CARIKOD"), satici);
     a.setHeader(QStringLiteral("ODE_TIP"), QStringLiteral("T"));
     a.setHeader(QStringLiteral("ACIKLAMA"), QStringLiteral("Taksitli Demo"));
     satirlar(a, stoklar, adet);
