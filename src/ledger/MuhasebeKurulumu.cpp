@@ -1,5 +1,7 @@
 #include "ledger/MuhasebeKurulumu.h"
+#include "ledger/BankaHareketMuhasebesi.h"
 #include "ledger/BelgeTurleri.h"
+#include "ledger/BordroMuhasebesi.h"
 #include "ledger/CariHareketMuhasebesi.h"
 #include "ledger/KasaHareketMuhasebesi.h"
 #include "model/LedgerHook.h"
@@ -10,6 +12,8 @@ void muhasebeyiKur()
 {
     BelgeTurleri::kaydet(CariHareketMuhasebesi::tanim());
     BelgeTurleri::kaydet(KasaHareketMuhasebesi::tanim());
+    BelgeTurleri::kaydet(BankaHareketMuhasebesi::tanim());
+    BelgeTurleri::kaydet(BordroMuhasebesi::tanim());
     LedgerHook::install(
         [](const Db& db, const LedgerRequest& r) {
             if (const BelgeTuru* t = BelgeTurleri::tablodan(r.document))
