@@ -78,6 +78,8 @@ QList<Migration> buildMigrations()
          }},
         // ALISAYR, ISCILIKA, MASRAFA, FATIRS_A and the purchase indexes come from the declarations.
         {7, QStringLiteral("Alış satırları, işçilik ve masrafları"), [](const Db&) {}},
+        // FISG, FISGA and MASRAF come from the declarations.
+        {8, QStringLiteral("Genel tahsil ve tediye fişleri, masraf kartları"), [](const Db&) {}},
     };
 }
 

@@ -3,6 +3,7 @@
 #include "ledger/BelgeTurleri.h"
 #include "ledger/BordroMuhasebesi.h"
 #include "ledger/CariHareketMuhasebesi.h"
+#include "ledger/GenelFisMuhasebesi.h"
 #include "ledger/KasaHareketMuhasebesi.h"
 #include "model/LedgerHook.h"
 
@@ -14,6 +15,7 @@ void muhasebeyiKur()
     BelgeTurleri::kaydet(KasaHareketMuhasebesi::tanim());
     BelgeTurleri::kaydet(BankaHareketMuhasebesi::tanim());
     BelgeTurleri::kaydet(BordroMuhasebesi::tanim());
+    BelgeTurleri::kaydet(GenelFisMuhasebesi::tanim());
     LedgerHook::install(
         [](const Db& db, const LedgerRequest& r) {
             if (const BelgeTuru* t = BelgeTurleri::tablodan(r.document))

@@ -21,6 +21,9 @@ public:
     void stokListesi();
     // "Taksit": the instalment plan of the document (payment "Taksitli").
     void taksitlendir();
+    // "İrsaliye Getir": the account's open dispatch notes chosen in the side's picker are
+    // collected into this invoice.
+    void irsaliyeGetir();
 
 protected:
     // tipSayisi: how many of the side's document types the form offers.
@@ -36,6 +39,8 @@ protected:
         Q_UNUSED(ekle);
     }
     virtual QList<LineColumn> ekKalemKolonlari() { return {}; }
+    // The side's dispatch-note picker: the notes of the account chosen.
+    virtual QList<double> irsaliyeSec(const QString& cariKod) = 0;
     virtual QList<TotalsPanel::Field> ekToplamlar() { return {}; }
 
 private:
