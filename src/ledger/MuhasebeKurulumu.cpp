@@ -1,7 +1,9 @@
 #include "ledger/MuhasebeKurulumu.h"
-#include "ledger/BelgeTurleri.h"
-#include "ledger/CariHareketMuhasebesi.h"
 #include "ledger/AlisMuhasebesi.h"
+#include "ledger/BankaHareketMuhasebesi.h"
+#include "ledger/BelgeTurleri.h"
+#include "ledger/BordroMuhasebesi.h"
+#include "ledger/CariHareketMuhasebesi.h"
 #include "ledger/KasaHareketMuhasebesi.h"
 #include "ledger/SatisMuhasebesi.h"
 #include "model/LedgerHook.h"
@@ -12,6 +14,8 @@ void muhasebeyiKur()
 {
     BelgeTurleri::kaydet(CariHareketMuhasebesi::tanim());
     BelgeTurleri::kaydet(KasaHareketMuhasebesi::tanim());
+    BelgeTurleri::kaydet(BankaHareketMuhasebesi::tanim());
+    BelgeTurleri::kaydet(BordroMuhasebesi::tanim());
     BelgeTurleri::kaydet(SatisMuhasebesi::tanim());
     BelgeTurleri::kaydet(AlisMuhasebesi::tanim());
     LedgerHook::install(

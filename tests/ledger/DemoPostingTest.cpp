@@ -9,8 +9,8 @@ namespace nimbo::test {
 
 using LedgerDemoTest = YearDbTest;
 
-// The demo year's movement documents are posted: most of them become vouchers, each of which
-// balances, with its source marked; the ones left unposted have no voucher; the trial
+// The demo year's account and bank movements are posted: most of them become vouchers, each
+// of which balances, with its source marked; the ones left unposted have no voucher; the trial
 // balance of the year is equal on both sides.
 TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
 {
@@ -27,13 +27,20 @@ TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
     SessionContext::current().param.RDOVIZ1 = "USD";
     SessionContext::current().param.RDOVIZ2 = "EUR";
     demo::fillAccountMovementsDemo(db, 2026, 60);
+    demo::fillFinanceDemo(db, 2026, 40);
     const int elle = db.scalar("SELECT COUNT(*) FROM FIS").toInt();
     demo::postDemoDocuments(db, 2026);
 
     const int posted = db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE FIS_NO IS NOT NULL").toInt();
     EXPECT_GT(posted, 30);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'C'").toInt(), posted);
-    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS").toInt(), elle + posted);
+    // Every bank movement but the year's opening is posted, each type by its own rule.
+    const int banka = db.scalar("SELECT COUNT(*) FROM BANKHRK WHERE FIS_NO IS NOT NULL").toInt();
+    EXPECT_EQ(banka, db.scalar("SELECT COUNT(*) FROM BANKHRK").toInt() - 1);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM BANKHRK WHERE TIP = 'A' AND FIS_NO IS NOT NULL").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(DISTINCT TIP) FROM BANKHRK WHERE FIS_NO IS NOT NULL").toInt(), 6);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'B'").toInt(), banka);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS").toInt(), elle + posted + banka);
     // Every cash document is posted; openings and special movements never are.
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE TIP = 'N' AND FIS_NO IS NULL").toInt(), 0);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE TIP IN ('I', 'O') AND FIS_NO IS NOT NULL").toInt(), 0);

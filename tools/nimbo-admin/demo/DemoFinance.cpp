@@ -27,11 +27,11 @@ struct Hesap {
 // Every bank has a lira account; two have dollar and euro accounts, one a POS account.
 const Hesap kHesaplar[] = {
     {"ZIRAAT", "3344-5566001", "Ziraat TL Ticari", "1", "TL", 0, "102.01"},
-    {"ZIRAAT", "3344-5566101", "Ziraat USD Döviz", "3", "USD", 0, "102.02"},
-    {"ZIRAAT", "3344-5566201", "Ziraat EUR Döviz", "3", "EUR", 0, "102.03"},
-    {"ISBANK", "1021-0070001", "İş Bankası TL Ticari", "1", "TL", 0, "102.04"},
-    {"ISBANK", "1021-0070501", "İş Bankası POS", "5", "TL", 1.8, "102.05"},
-    {"GARANTI", "0356-6290001", "Garanti TL Ticari", "1", "TL", 0, "102.06"},
+    {"ZIRAAT", "3344-5566101", "Ziraat USD Döviz", "3", "USD", 0, "102.04"},
+    {"ZIRAAT", "3344-5566201", "Ziraat EUR Döviz", "3", "EUR", 0, "102.05"},
+    {"ISBANK", "1021-0070001", "İş Bankası TL Ticari", "1", "TL", 0, "102.02"},
+    {"ISBANK", "1021-0070501", "İş Bankası POS", "5", "TL", 1.8, "102.06"},
+    {"GARANTI", "0356-6290001", "Garanti TL Ticari", "1", "TL", 0, "102.03"},
     {"GARANTI", "0356-6290101", "Garanti USD Döviz", "3", "USD", 0, "102.07"},
     {"GARANTI", "0356-6290201", "Garanti EUR Döviz", "3", "EUR", 0, "102.08"},
 };
@@ -113,15 +113,14 @@ void bankaHareketleri(const Db& db, int year, const QStringList& cariler, int co
             b.setLine(r, QStringLiteral("KASAKOD"), QStringLiteral("MERKEZ"));
             b.setLine(r, i % 4 == 0 ? QStringLiteral("ALACAK_DVZ") : QStringLiteral("BORC_DVZ"), 2000.0 + (i % 7) * 500.0);
         } else if (tip == QLatin1String("V") || tip == QLatin1String("R")) {
-            // A transfer between two of our lira accounts.
-            hesap(kHesaplar[0]);
+            // A transfer between two of our lira accounts; a card transfer empties the POS
+            // account into the trade account.
+            hesap(kHesaplar[tip == QLatin1String("R") ? 4 : 0]);
             b.setLine(r, QStringLiteral("ALACAK_DVZ"), 5000.0);
-            b.setLine(r, QStringLiteral("MUH_KARSI"), QStringLiteral("102.04"));
             const int s = b.addLine();
             b.setLine(s, QStringLiteral("BANKA_KOD"), QStringLiteral("ISBANK"));
             b.setLine(s, QStringLiteral("HESAP_NO"), u(kHesaplar[3].no));
             b.setLine(s, QStringLiteral("BORC_DVZ"), 5000.0);
-            b.setLine(s, QStringLiteral("MUH_KARSI"), QStringLiteral("102.01"));
         } else {
             hesap(h);
             b.setLine(r, QStringLiteral("CARI_KOD"), cari);
