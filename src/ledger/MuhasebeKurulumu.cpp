@@ -4,6 +4,7 @@
 #include "ledger/BelgeTurleri.h"
 #include "ledger/BordroMuhasebesi.h"
 #include "ledger/CariHareketMuhasebesi.h"
+#include "ledger/GenelFisMuhasebesi.h"
 #include "ledger/KasaHareketMuhasebesi.h"
 #include "ledger/SatisMuhasebesi.h"
 #include "model/LedgerHook.h"
@@ -16,6 +17,7 @@ void muhasebeyiKur()
     BelgeTurleri::kaydet(KasaHareketMuhasebesi::tanim());
     BelgeTurleri::kaydet(BankaHareketMuhasebesi::tanim());
     BelgeTurleri::kaydet(BordroMuhasebesi::tanim());
+    BelgeTurleri::kaydet(GenelFisMuhasebesi::tanim());
     BelgeTurleri::kaydet(SatisMuhasebesi::tanim());
     BelgeTurleri::kaydet(AlisMuhasebesi::tanim());
     LedgerHook::install(

@@ -1,5 +1,6 @@
 #include "db/DbTransaction.h"
 #include "demo/DemoData.h"
+#include "finance/CekSenetListe.h"
 #include "ledger/Mizan.h"
 #include "ledger/MuhKodIzi.h"
 #include "services/SessionContext.h"
@@ -49,6 +50,17 @@ TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
                         "WHERE A.FISNO = F.FISNO)) > 0.001")
                   .toInt(),
               0);
+
+    // Every paper the demo moved has its history, the latest line giving the card its status.
+    int tarihceli = 0;
+    for (const QSqlRecord& r : db.records("SELECT PORTFOYNO, SON_DURUMU FROM CSKART WHERE COALESCE(B_TUR, '') <> 'D' "
+                                          "AND (SON_DURUMU <> 'P' OR PORTFOYNO IN (SELECT CEK_NO FROM FINDET))")) {
+        const auto t = CekSenetListe(db).tarihce(r.value(0).toDouble());
+        ASSERT_FALSE(t.isEmpty()) << r.value(0).toDouble();
+        EXPECT_EQ(t.last().durum, toText(r.value(1)));
+        ++tarihceli;
+    }
+    EXPECT_GT(tarihceli, 30);
 
     Mizan m(db);
     m.hesapla(HesapKodu::Duzey::Kebir, QDate(2026, 1, 1), QDate(2026, 12, 31));

@@ -89,7 +89,21 @@ SchemaPart ledgerSchema()
     p.tables << TableDef{QStringLiteral("CARI_KIRILKOD"),
                          QStringLiteral("DVZ_KOD VARCHAR(5) NOT NULL, KIR_KOD VARCHAR(3), PRIMARY KEY (DVZ_KOD)")};
 
-    // Expense and service definitions: only what trade postings read of them (their codes).
+    // General receipt/payment slips: a header and rows that name a desk, an expense, an item,
+    // a bank or an account (KODU) by the row's type, each posted on its own accounts.
+    p.tables << TableDef{QStringLiteral("FISG"),
+                         QStringLiteral("HRK_NO FLOAT NOT NULL, TARIH DATETIME, TIP VARCHAR(1), BELGE_NO VARCHAR(10), "
+                                        "ACIKLAMA VARCHAR(100), BORC FLOAT, ALACAK FLOAT, FIS_NO FLOAT, PERSONEL VARCHAR(11), "
+                                        "SUBEKODU SMALLINT, PRIMARY KEY (HRK_NO)")};
+    p.indexes << IndexDef{QStringLiteral("FISG"), QStringLiteral("IX_FISG_TARIH"), QStringLiteral("TARIH, HRK_NO")};
+    p.tables << TableDef{QStringLiteral("FISGA"),
+                         QStringLiteral("HRK_NO FLOAT NOT NULL, SIRANO INTEGER NOT NULL, TIP VARCHAR(1), KODU VARCHAR(22), "
+                                        "HESAP_NO VARCHAR(25), STOK_NO FLOAT, MUH_KARSI VARCHAR(30), ACIKLAMA1 VARCHAR(50), "
+                                        "ACIKLAMA2 VARCHAR(50), BORC FLOAT, ALACAK FLOAT, KDV_TUT FLOAT, ISIN_TUTARI FLOAT, "
+                                        "VERGI_TUTARI FLOAT, DOVIZ_KODU VARCHAR(5), TL_KURDEGER FLOAT, BORC_DVZ FLOAT, "
+                                        "ALACAK_DVZ FLOAT, PRIMARY KEY (HRK_NO, SIRANO)")};
+
+    // Expense and service cards: only what the postings read of them (their codes).
     p.tables << TableDef{QStringLiteral("MASRAF"),
                          QStringLiteral("KODU VARCHAR(22) NOT NULL, ADI VARCHAR(60), ") + muhKodKolonlari()
                              + QStringLiteral(", PRIMARY KEY (KODU)")};

@@ -4,6 +4,7 @@
 #include "finance/BankaKart.h"
 #include "finance/CekSenetDurumu.h"
 #include "finance/CekSenetHareketi.h"
+#include "finance/FinansBelgesi.h"
 #include "finance/CekSenetKart.h"
 
 #include <QSqlRecord>
@@ -170,18 +171,19 @@ void portfoy(const Db& db, int year, const QStringList& cariler)
             c.setValue(QStringLiteral("BANKA_ADI"), QStringLiteral("T.C. Ziraat Bankası"));
         }
         c.save();
-        DbTransaction tx(db);
+        // Each move is a cheque/note finance document naming the paper, so the paper's
+        // history lists it.
         QDate gun = giris;
         for (const char* islem : k.islemler) {
             gun = gun.addDays(7);
             const bool banka = QStringLiteral("3458").contains(u(islem));
-            CekSenetHareketi::uygula(db, c.portfoyNo(),
-                                     {u(islem), banka ? QStringLiteral("ZIRAAT") : cariler.at((i * 5 + 3) % cariler.size()),
-                                      c.value(QStringLiteral("TUTAR")).toDouble(),
-                                      c.value(QStringLiteral("TUTAR_DOVIZ")).toDouble(), QStringLiteral("ZIRAAT"),
-                                      u(kHesaplar[0].no), gun});
+            FinansBelgesi b(db, QStringLiteral("E"), u(islem));
+            b.setHeader(QStringLiteral("ISLEM_TRH"), gun);
+            b.setHeader(QStringLiteral("KODU"), banka ? QStringLiteral("ZIRAAT") : cariler.at((i * 5 + 3) % cariler.size()));
+            b.setHeader(QStringLiteral("ACIKLAMA"), CekSenetDurumu::islemAdi(u(islem)));
+            b.setLine(b.addLine(), QStringLiteral("CEK_NO"), c.portfoyNo());
+            b.save();
         }
-        tx.commit();
     }
     // Papers on hand when the system was taken into use.
     int n = 0;
