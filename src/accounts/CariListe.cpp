@@ -90,7 +90,13 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
         bool known = false;
         for (const auto& a : aramaAlanlari())
             known = known || a.second == f.aramaAlani;
-        if (known)
+        // Names are searched in Turkish upper case on both engines ("şük" finds "Şükrü", "ı" is
+        // not "i"); codes and numbers as they are typed.
+        const bool ad = f.aramaAlani == QLatin1String("FIRMA_ADI") || f.aramaAlani == QLatin1String("YETKILI_ADI");
+        if (known && ad)
+            add(QStringLiteral("AND (%1 LIKE :ARANAN ESCAPE '\\')").arg(m_db.dialect().foldUpper(f.aramaAlani)),
+                QStringLiteral("ARANAN"), Dialect::foldText(escapeLike(f.aramaDegeri)) + QLatin1Char('%'));
+        else if (known)
             add(QStringLiteral("AND (%1 %2 :ARANAN ESCAPE '\\')").arg(f.aramaAlani, m_db.dialect().ilike()),
                 QStringLiteral("ARANAN"), escapeLike(f.aramaDegeri) + QLatin1Char('%'));
     }

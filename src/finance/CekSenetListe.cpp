@@ -104,4 +104,18 @@ QList<CekSenetTarihceSatiri> CekSenetListe::tarihce(double portfoyNo) const
     return out;
 }
 
+QList<QPair<double, QString>> CekSenetListe::secenekler(const QString& islem) const
+{
+    QList<QPair<double, QString>> out;
+    for (const QSqlRecord& r :
+         m_db.records(QStringLiteral("SELECT PORTFOYNO, SERI_NO, BORCLUSU, TUTAR_DOVIZ, DOVIZ_KOD FROM CSKART WHERE ")
+                      + CekSenetDurumu::uygunKosulu(islem) + QStringLiteral(" ORDER BY VADETARIH, PORTFOYNO")))
+        out << qMakePair(r.value(0).toDouble(), QStringLiteral("%1 %2 %3 %4 %5")
+                                                    .arg(r.value(0).toDouble(), 0, 'f', 0)
+                                                    .arg(toText(r.value(1)).trimmed(), toText(r.value(2)).trimmed())
+                                                    .arg(r.value(3).toDouble(), 0, 'f', 2)
+                                                    .arg(toText(r.value(4)).trimmed()));
+    return out;
+}
+
 } // namespace nimbo

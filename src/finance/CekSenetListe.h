@@ -40,6 +40,9 @@ public:
     // The SQL expression of the status label over CSKART columns.
     static QString durumAdiSql();
     QList<CekSenetTarihceSatiri> tarihce(double portfoyNo) const;
+    // The papers an operation may move, by due date: portfolio number and a line of portfolio
+    // number, serial, debtor, amount and currency to choose it by.
+    QList<QPair<double, QString>> secenekler(const QString& islem) const;
 
 private:
     Db m_db;

@@ -160,6 +160,18 @@ TEST_F(CariListeTest, FilterValuesWithSqlCharactersFilterLiterally)
     f.aramaAlani = QStringLiteral("YETKILI_ADI");
     f.aramaDegeri = QStringLiteral("Şük");
     EXPECT_EQ(codes(f), L{"A1"});
+    // Names in any case, Turkish letters folded as Turkish: "şük" is "ŞÜK", "yıldız" is not
+    // "yildiz".
+    f.aramaDegeri = QStringLiteral("şük");
+    EXPECT_EQ(codes(f), L{"A1"});
+    f.aramaAlani = QStringLiteral("FIRMA_ADI");
+    f.aramaDegeri = QStringLiteral("yıldız");
+    EXPECT_EQ(codes(f), L{"A4"});
+    f.aramaDegeri = QStringLiteral("yildiz");
+    EXPECT_EQ(codes(f), L{});
+    f.aramaDegeri = QStringLiteral("100% gıda");
+    EXPECT_EQ(codes(f), L{"A2"});
+    f.aramaAlani = QStringLiteral("YETKILI_ADI");
     f.aramaAlani = QStringLiteral("TCKIMLIKNO");
     f.aramaDegeri = QStringLiteral("1111");
     EXPECT_EQ(codes(f), L{"A1"});

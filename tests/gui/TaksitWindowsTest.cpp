@@ -69,6 +69,7 @@ protected:
 
 TEST_F(TaksitWindows, SaleInstalmentButtonBuildsThePlanAndTheSaveWritesIt)
 {
+    registerAllWindows();
     auto f = std::make_unique<TFormSatisA>();
     f->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
@@ -102,6 +103,7 @@ TEST_F(TaksitWindows, SaleInstalmentButtonBuildsThePlanAndTheSaveWritesIt)
     EXPECT_EQ(f->belge().header("TAKSITSAY").toInt(), 4);
 
     (*prompter)->expectWarn("Farklı Tarih de İşlem Yapıyorsunuz !");
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
     (*prompter)->expectAsk("Fatura Kesilsin mi?", false);
     click(f.get(), "BtnSAKLA");
     const double no = db.scalar("SELECT MAX(SATIS_NO) FROM SATIS").toDouble();
@@ -124,6 +126,7 @@ TEST_F(TaksitWindows, SaleInstalmentButtonBuildsThePlanAndTheSaveWritesIt)
     });
     click(g.get(), "BitBtnTAKSIT");
     (*prompter)->expectWarn("Farklı Tarih de İşlem Yapıyorsunuz !");
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
     (*prompter)->expectAsk("Fatura Kesilsin mi?", false);
     click(g.get(), "BtnSAKLA");
     EXPECT_EQ(kayitliVadeler(no), (QList<QDate>{{2027, 1, 31}, {2027, 2, 28}}));
@@ -132,7 +135,6 @@ TEST_F(TaksitWindows, SaleInstalmentButtonBuildsThePlanAndTheSaveWritesIt)
     g.reset();
 
     // By name alone the window shows the latest plan and changes nothing.
-    registerAllWindows();
     const WindowEntry* e = WindowRegistry::instance().byCaption("Taksitlendirme");
     ASSERT_NE(e, nullptr);
     std::unique_ptr<QWidget> w(e->create(nullptr, {}));

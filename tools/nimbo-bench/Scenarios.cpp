@@ -17,6 +17,7 @@ void registerSlipScenarios();
 void registerSalesScenarios();
 void registerPurchaseScenarios();
 void registerFinanceScenarios();
+void registerFinanceListScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -36,6 +37,7 @@ void registerAllScenarios()
     registerSalesScenarios();
     registerPurchaseScenarios();
     registerFinanceScenarios();
+    registerFinanceListScenarios();
 }
 
 } // namespace nimbo::bench

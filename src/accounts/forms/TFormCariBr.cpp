@@ -258,6 +258,34 @@ QStringList TFormCariBr::listeKodlari() const
     return kodlar;
 }
 
+QString TFormCariBr::sec(QWidget* parent, const QString& aranan)
+{
+    TFormCariBr w(parent);
+    w.setPickMode(true);
+    const QString metin = aranan.trimmed();
+    if (!metin.isEmpty()) {
+        auto* alan = w.findChild<QComboBox*>(QStringLiteral("CmbARANAN"));
+        auto* deger = w.findChild<QLineEdit*>(QStringLiteral("EditARANAN"));
+        if (alan && deger) {
+            alan->setCurrentIndex(alan->findData(metin.front().isDigit() ? QStringLiteral("CARI_KOD")
+                                                                         : QStringLiteral("FIRMA_ADI")));
+            deger->setText(metin);
+            w.refresh();
+        }
+    }
+    if (w.exec() != QDialog::Accepted)
+        return {};
+    return toText(w.selectedRecord().value(QStringLiteral("CARI_KOD"))).trimmed();
+}
+
+std::function<QVariant(QWidget*, const QString&)> TFormCariBr::secici()
+{
+    return [](QWidget* parent, const QString& yazilan) -> QVariant {
+        const QString kod = sec(parent, yazilan);
+        return kod.isEmpty() ? QVariant() : QVariant(kod);
+    };
+}
+
 CariFiltre TFormCariBr::filtre() const
 {
     CariFiltre f;

@@ -2,6 +2,8 @@
 #include "accounts/CariFiltre.h"
 #include "widgets/ListWindow.h"
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -15,6 +17,12 @@ class TFormCariBr : public ListWindow {
     Q_OBJECT
 public:
     explicit TFormCariBr(QWidget* parent = nullptr);
+    // The account picker of the documents: the list in pick mode, searched from the start by
+    // the typed text (by code when it starts like a code, else by name). The chosen code, or
+    // empty when nothing was chosen.
+    static QString sec(QWidget* parent, const QString& aranan = {});
+    // The same as the pick list of a grid's account column (invalid when nothing was chosen).
+    static std::function<QVariant(QWidget* parent, const QString& yazilan)> secici();
     // The filter as filled in the window.
     CariFiltre filtre() const;
     // Codes of every account the list shows, in its order.

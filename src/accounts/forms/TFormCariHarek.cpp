@@ -82,13 +82,7 @@ QList<LineColumn> TFormCariHarek::columns()
     QList<LineColumn> c;
     using K = LineColumn::Kind;
     LineColumn kod{QStringLiteral("CARI_KOD"), QStringLiteral("Cari Kod"), 100};
-    kod.pick = [](QWidget* parent, const QString&) -> QVariant {
-        TFormCariBr w(parent);
-        w.setPickMode(true);
-        if (w.exec() != QDialog::Accepted)
-            return {};
-        return toText(w.selectedRecord().value(QStringLiteral("CARI_KOD")));
-    };
+    kod.pick = TFormCariBr::secici();
     c << kod;
     LineColumn adi{{}, QStringLiteral("Firma Adı"), 180};
     adi.display = [this](int row) { return belge().cariAdi(belge().lines().text(row, QStringLiteral("CARI_KOD"))); };

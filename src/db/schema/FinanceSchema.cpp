@@ -112,6 +112,9 @@ SchemaPart financeSchema()
     p.indexes << IndexDef{QStringLiteral("FINDET"), QStringLiteral("IX_FINDET_CEK"), QStringLiteral("CEK_NO, FIN_ID")};
     // The finance list: newest day first, and documents with a line on a code or second code.
     p.indexes << IndexDef{QStringLiteral("FINMAST"), QStringLiteral("IX_FINMAST_TRH"), QStringLiteral("ISLEM_TRH, FIN_ID")};
+    // A type pair in number order: a rare type's first page no longer scans every document.
+    p.indexes << IndexDef{QStringLiteral("FINMAST"), QStringLiteral("IX_FINMAST_TIP"),
+                          QStringLiteral("ISLEM_TIP, ISLEM_TIP2, FIN_ID")};
     p.indexes << IndexDef{QStringLiteral("FINDET"), QStringLiteral("IX_FINDET_KODU"), QStringLiteral("KODU, FIN_ID")};
     p.indexes << IndexDef{QStringLiteral("FINDET"), QStringLiteral("IX_FINDET_KODU2"), QStringLiteral("KODU2, FIN_ID")};
 

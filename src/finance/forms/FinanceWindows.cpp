@@ -1,5 +1,6 @@
 #include "finance/forms/FinanceWindows.h"
 #include "finance/CekSenetKart.h"
+#include "finance/FinansAcilis.h"
 #include "finance/forms/TFormBankHrkBr.h"
 #include "finance/forms/TFormBankaBr.h"
 #include "finance/forms/TFormBankaHrk.h"
@@ -20,7 +21,7 @@
 namespace nimbo {
 
 namespace {
-QVariant first(const char* sql) { return SessionContext::current().db().scalar(QString::fromLatin1(sql)); }
+FinansAcilis acilis() { return FinansAcilis(SessionContext::current().db()); }
 
 void add(WindowRegistry& r, const char* caption, const char* cls,
          const std::function<QWidget*(QWidget*)>& create, bool modal = false)
@@ -37,9 +38,7 @@ void registerFinanceWindows(WindowRegistry& r)
     // Opened from the list; by name alone it shows the first desk.
     r.add({QStringLiteral("Kasa Tanım Kayıt"), QStringLiteral("TFormKasaSakla"),
            [](QWidget* p, const WindowArgs&) -> QWidget* {
-               const QString kod = toText(SessionContext::current().db().scalar(
-                   QStringLiteral("SELECT MIN(KASAKOD) FROM KASA WHERE KASAKOD<>'PK'")));
-               return new TFormKasaSakla(kod, p);
+               return new TFormKasaSakla(acilis().ilkKasa(), p);
            },
            true});
 
@@ -47,15 +46,13 @@ void registerFinanceWindows(WindowRegistry& r)
     add(r, "Banka Kayıtları", "TFormBankaBr", [](QWidget* p) { return new TFormBankaBr(p); });
     add(r, "Banka", "TFormBankaBr", [](QWidget* p) { return new TFormBankaBr(p); });
     add(r, "Banka Tanım Kayıt", "TFormBankaSakla",
-        [](QWidget* p) { return new TFormBankaSakla(toText(first("SELECT MIN(BANKA_KOD) FROM BANKA")), p); }, true);
+        [](QWidget* p) { return new TFormBankaSakla(acilis().ilkBanka(), p); }, true);
     add(r, "Banka Hareketleri", "TFormBankHrkBr", [](QWidget* p) { return new TFormBankHrkBr(p); });
     // By name alone the latest document.
     add(r, "Banka Hareketleri Girişi", "TFormBankaHrk",
         [](QWidget* p) {
-            const double no = first("SELECT MAX(HRK_NO) FROM BANKHRK").toDouble();
-            const QString tip = toText(SessionContext::current().db().scalar(
-                QStringLiteral("SELECT TIP FROM BANKHRK WHERE HRK_NO=:N"), {{QStringLiteral("N"), no}}));
-            return new TFormBankaHrk(tip.isEmpty() ? QStringLiteral("I") : tip, no > 0 ? no : -1, p);
+            const FinansAcilis::Belge b = acilis().sonBankaHareketi();
+            return new TFormBankaHrk(b.tip.isEmpty() ? QStringLiteral("I") : b.tip, b.no, p);
         },
         true);
 
@@ -63,7 +60,7 @@ void registerFinanceWindows(WindowRegistry& r)
     add(r, "Çek/Senet Kartı", "TFormCSBr", [](QWidget* p) { return new TFormCSBr(p); });
     add(r, "Çek Senet Kartı", "TFormCSSakla",
         [](QWidget* p) {
-            return new TFormCSSakla(first("SELECT MIN(PORTFOYNO) FROM CSKART").toDouble(), CekSenetKart::Giris::Kart,
+            return new TFormCSSakla(acilis().ilkCekSenet(), CekSenetKart::Giris::Kart,
                                     QStringLiteral("Ç"), QStringLiteral("M"), p);
         },
         true);
@@ -87,13 +84,10 @@ void registerFinanceWindows(WindowRegistry& r)
     // By name alone the latest document, or a new account collection.
     add(r, "Finans İşlemleri Girişi", "TFormFinansHrk",
         [](QWidget* p) {
-            const int no = first("SELECT MAX(FIN_ID) FROM FINMAST").toInt();
-            const auto r = SessionContext::current().db().records(
-                QStringLiteral("SELECT ISLEM_TIP, ISLEM_TIP2 FROM FINMAST WHERE FIN_ID=:N"), {{QStringLiteral("N"), no}});
-            if (r.isEmpty())
+            const FinansAcilis::Belge b = acilis().sonFinansBelgesi();
+            if (b.no <= 0)
                 return new TFormFinansHrk(QStringLiteral("C"), QStringLiteral("N"), -1, {}, p);
-            return new TFormFinansHrk(toText(r.first().value(0)).trimmed(), toText(r.first().value(1)).trimmed(), no,
-                                      {}, p);
+            return new TFormFinansHrk(b.tip, b.tip2, int(b.no), {}, p);
         },
         true);
 }

@@ -81,13 +81,7 @@ QList<LineColumn> TFormBankaHrk::columns()
     c << LineColumn{QStringLiteral("BORC"), QStringLiteral("TL Borç"), 90, K::Number, 2, true};
     c << LineColumn{QStringLiteral("ALACAK"), QStringLiteral("TL Alacak"), 90, K::Number, 2, true};
     LineColumn cari{QStringLiteral("CARI_KOD"), QStringLiteral("Cari Kod"), 100};
-    cari.pick = [](QWidget* parent, const QString&) -> QVariant {
-        TFormCariBr w(parent);
-        w.setPickMode(true);
-        if (w.exec() != QDialog::Accepted)
-            return {};
-        return toText(w.selectedRecord().value(QStringLiteral("CARI_KOD")));
-    };
+    cari.pick = TFormCariBr::secici();
     c << cari;
     LineColumn adi{{}, QStringLiteral("Cari Adı"), 160};
     adi.display = [this](int row) {

@@ -3,6 +3,7 @@
 #include "finance/BankaHesabi.h"
 #include "finance/CekSenetDurumu.h"
 #include "finance/FinansIslemTuru.h"
+#include "finance/CekSenetListe.h"
 #include "finance/KasaListe.h"
 #include "services/SessionContext.h"
 
@@ -11,20 +12,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace nimbo {
 
 namespace {
-
-QVariant cariSec(QWidget* parent)
-{
-    TFormCariBr w(parent);
-    w.setPickMode(true);
-    if (w.exec() != QDialog::Accepted)
-        return {};
-    return toText(w.selectedRecord().value(QStringLiteral("CARI_KOD")));
-}
 
 QList<PickItem> kasalar(const Db& db)
 {
@@ -134,15 +127,24 @@ QWidget* TFormFinansHrk::anaKodEditoru()
                                                 {QStringLiteral("B"), QStringLiteral("Banka Kodu")}};
     l->addWidget(new QLabel(etiket.value(tur)));
     if (tur == QLatin1String("C")) {
-        auto* kod = new QComboBox;
-        kod->setEditable(true);
+        // A code typed whole is taken; part of a code or a name opens the account list searched by it.
+        auto* kod = new QLineEdit;
         kod->setObjectName(QStringLiteral("EditKODU"));
-        for (const QSqlRecord& r : db.records(db.dialect().limit(
-                 QStringLiteral("SELECT CARI_KOD, FIRMA_ADI FROM CARI ORDER BY CARI_KOD"), 500)))
-            kod->addItem(toText(r.value(0)), toText(r.value(0)));
         kod->setMinimumWidth(130);
         bindHeader(kod, QStringLiteral("KODU"));
+        auto* sec = new QPushButton(QStringLiteral("..."));
+        sec->setObjectName(QStringLiteral("BtnKODUSEC"));
+        sec->setAutoDefault(false);
+        sec->setMaximumWidth(30);
+        connect(sec, &QPushButton::clicked, this, [this, kod] { cariSec(kod->text(), true); });
+        connect(kod, &QLineEdit::editingFinished, this, [this, kod] { cariSec(kod->text(), false); });
+        // The account's name follows the code as it is typed.
+        connect(kod, &QLineEdit::textEdited, this, [this] {
+            if (auto* adi = qobject_cast<QLineEdit*>(headerEditor(QStringLiteral("ADI"))))
+                adi->setText(belge().headerText(QStringLiteral("ADI")));
+        });
         l->addWidget(kod);
+        l->addWidget(sec);
         return w;
     }
     auto* kod = new QComboBox;
@@ -179,15 +181,8 @@ QList<LineColumn> TFormFinansHrk::columns()
             c << LineColumn{QStringLiteral("CEK_NO"), QStringLiteral("Portföy No"), 80, K::Integer, 0, true};
         } else {
             LineColumn cek{QStringLiteral("CEK_NO"), QStringLiteral("Portföy No"), 220, K::Choice};
-            for (const QSqlRecord& r :
-                 db.records(QStringLiteral("SELECT PORTFOYNO, SERI_NO, BORCLUSU, TUTAR_DOVIZ, DOVIZ_KOD FROM CSKART WHERE ")
-                            + CekSenetDurumu::uygunKosulu(doc.tip2()) + QStringLiteral(" ORDER BY VADETARIH, PORTFOYNO")))
-                cek.choices << PickItem{QStringLiteral("%1 %2 %3 %4 %5")
-                                            .arg(r.value(0).toDouble(), 0, 'f', 0)
-                                            .arg(toText(r.value(1)), toText(r.value(2)))
-                                            .arg(r.value(3).toDouble(), 0, 'f', 2)
-                                            .arg(toText(r.value(4))),
-                                        r.value(0).toDouble()};
+            for (const auto& [no, metin] : CekSenetListe(db).secenekler(doc.tip2()))
+                cek.choices << PickItem{metin, no};
             c << cek;
         }
         c << LineColumn{QStringLiteral("KODU"), QStringLiteral("Seri No"), 100};
@@ -205,7 +200,7 @@ QList<LineColumn> TFormFinansHrk::columns()
         c << banka << hesap << LineColumn{QStringLiteral("ADI"), QStringLiteral("Banka Adı"), 150, K::Text, 2, true};
     } else {
         LineColumn cari{QStringLiteral("KODU"), QStringLiteral("Cari Kodu"), 110};
-        cari.pick = [](QWidget* parent, const QString&) { return cariSec(parent); };
+        cari.pick = TFormCariBr::secici();
         c << cari << LineColumn{QStringLiteral("ADI"), QStringLiteral("Cari Adı"), 170, K::Text, 2, true};
     }
     LineColumn doviz{QStringLiteral("DOVIZ_KODU"), QStringLiteral("Döviz"), 55, K::Choice};
@@ -224,6 +219,20 @@ QList<LineColumn> TFormFinansHrk::columns()
     c << tl;
     c << LineColumn{QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama"), 240};
     return c;
+}
+
+void TFormFinansHrk::cariSec(const QString& yazilan, bool liste)
+{
+    if (m_seciyor)
+        return;
+    if (!liste && (yazilan.trimmed().isEmpty() || !belge().headerText(QStringLiteral("ADI")).isEmpty()))
+        return;
+    m_seciyor = true;
+    const QString kod = TFormCariBr::sec(this, yazilan);
+    m_seciyor = false;
+    if (!kod.isEmpty())
+        guard([&] { belge().setHeader(QStringLiteral("KODU"), kod); });
+    showDocument();
 }
 
 int TFormFinansHrk::ac(QWidget* parent, const QString& tip, const QString& tip2, int no)

@@ -13,12 +13,16 @@ public:
     // Opens the window modally; the number saved, or 0.
     static int ac(QWidget* parent, const QString& tip, const QString& tip2, int no = -1);
     FinansBelgesi& belge() { return static_cast<FinansBelgesi&>(document()); }
+    // The account of the master line from the account list, searched by what was typed: from
+    // "..." always, on leaving the field when the typed text is no account's code.
+    void cariSec(const QString& yazilan, bool liste);
 
 private:
     QWidget* anaKodEditoru();
     QList<LineColumn> columns();
     // The kind the master code of this document is looked up in.
     QString anaKodTuru() const;
+    bool m_seciyor = false;
 };
 
 } // namespace nimbo

@@ -2,6 +2,7 @@
 #include "finance/TaksitMakbuzu.h"
 #include "printing/forms/ReportOutput.h"
 #include "services/Prompter.h"
+#include "widgets/ListGridModel.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -84,6 +85,8 @@ TFormTaksitTakip::TFormTaksitTakip(QWidget* parent) : ListWindow(QStringLiteral(
     button(QStringLiteral("Makbuz"), QStringLiteral("BtnMAKBUZ"), [this] { makbuz(); });
     button(QStringLiteral("Ödenmedi"), QStringLiteral("BtnODENMEDI"), &TFormTaksitTakip::odenmedi);
     button(QStringLiteral("Tahsil Et"), QStringLiteral("BtnTAHSIL"), &TFormTaksitTakip::tahsilEt);
+    // The title counts the rows each time the list is read again (a filter, a collection).
+    connect(gridModel(), &QAbstractItemModel::modelReset, this, &TFormTaksitTakip::basligiYaz);
     refresh();
     basligiYaz();
 }

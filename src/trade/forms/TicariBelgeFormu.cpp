@@ -148,11 +148,10 @@ QWidget* TicariBelgeFormu::baslikAlani()
     cariSec->setAutoDefault(false);
     cariSec->setMaximumWidth(30);
     connect(cariSec, &QPushButton::clicked, this, [this, cari] {
-        TFormCariBr l(this);
-        l.setPickMode(true);
-        if (l.exec() != QDialog::Accepted)
+        const QString kod = TFormCariBr::sec(this, cari->text());
+        if (kod.isEmpty())
             return;
-        cari->setText(toText(l.selectedRecord().value(QStringLiteral("CARI_KOD"))));
+        cari->setText(kod);
         guard([&] { belge().setHeader(QStringLiteral("CARIKOD"), cari->text()); });
         cariAdiniGoster();
         showDocument();
