@@ -1,5 +1,6 @@
 #include "stock/forms/TFormDepoStoklari.h"
 #include "stock/forms/TFormStokDepoHareketleri.h"
+#include "services/SharedLists.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
