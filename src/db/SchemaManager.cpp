@@ -78,11 +78,16 @@ QList<Migration> buildMigrations()
          }},
         // ALISAYR, ISCILIKA, MASRAFA, FATIRS_A and the purchase indexes come from the declarations.
         {7, QStringLiteral("Alış satırları, işçilik ve masrafları"), [](const Db&) {}},
+        // FISG, FISGA and MASRAF come from the declarations.
+        {8, QStringLiteral("Genel tahsil ve tediye fişleri, masraf kartları"), [](const Db&) {}},
+        // ARIZA, the code group cards, SATMALIMUH, MALSAT, the remaining STOKMUH and MASRAF codes
+        // and SATIS.MUHKASATIP come from the declarations.
+        {9, QStringLiteral("Ticari belgelerin muhasebe kodları ve satışların maliyeti"), [](const Db&) {}},
         // Lines of manual account documents were once written with REF_NO = their own CARI_NO,
         // so a sale of the same number cleared them with its own cash rows. A manual line is
         // one whose CARI_NO is a CARIHRKM document of the line's type; bank, finance and
         // instalment lines draw their CARI_NO from the same counter but have no such header.
-        {8, QStringLiteral("Elle girilen cari hareket satırlarının REF_NO değeri boşaltılır"),
+        {10, QStringLiteral("Elle girilen cari hareket satırlarının REF_NO değeri boşaltılır"),
          [](const Db& db) {
              if (!db.tableExists(QStringLiteral("CARIHRK")) || !db.tableExists(QStringLiteral("CARIHRKM")))
                  return;

@@ -10,6 +10,7 @@ void registerStatementScenarios();
 void registerLedgerScenarios();
 void registerPostingScenarios();
 void registerBankScenarios();
+void registerBankPostingScenarios();
 void registerMailScenarios();
 void registerSlipScenarios();
 void registerSalesScenarios();
@@ -27,6 +28,7 @@ void registerAllScenarios()
     registerLedgerScenarios();
     registerPostingScenarios();
     registerBankScenarios();
+    registerBankPostingScenarios();
     registerMailScenarios();
     registerSlipScenarios();
     registerSalesScenarios();
