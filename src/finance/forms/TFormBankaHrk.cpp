@@ -3,11 +3,10 @@
 #include "finance/BankaHesabi.h"
 #include "finance/KasaListe.h"
 #include "services/SessionContext.h"
+#include "widgets/DocumentHeaderRow.h"
 
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace nimbo {
@@ -24,23 +23,8 @@ TFormBankaHrk::TFormBankaHrk(const QString& tip, double no, QWidget* parent)
     resize(1200, 540);
 
     auto* lay = new QVBoxLayout(this);
-    auto* head = new QHBoxLayout;
-    auto* tipLbl = new QLabel(QStringLiteral("<b>%1</b>").arg(doc.baslik()));
-    tipLbl->setObjectName(QStringLiteral("LblTIP"));
-    head->addWidget(tipLbl);
-    head->addSpacing(12);
-    auto* hrkNo = new QLineEdit;
-    hrkNo->setObjectName(QStringLiteral("EditHRK_NO"));
-    hrkNo->setReadOnly(true);
-    hrkNo->setMaximumWidth(100);
-    bindHeader(hrkNo, QStringLiteral("HRK_NO"));
-    auto* tarih = new QDateEdit;
-    tarih->setObjectName(QStringLiteral("EditTARIH"));
-    bindHeader(tarih, QStringLiteral("TARIH"));
-    head->addWidget(new QLabel(QStringLiteral("Hrk.No")));
-    head->addWidget(hrkNo);
-    head->addWidget(new QLabel(QStringLiteral("Tarih")));
-    head->addWidget(tarih);
+    auto* head = documentHeaderRow(*this, doc.baslik(), QStringLiteral("HRK_NO"), QStringLiteral("Hrk.No"), 100,
+                                   QStringLiteral("TARIH"));
     head->addStretch();
     lay->addLayout(head);
 
