@@ -167,3 +167,32 @@ TEST_F(BankPostingTest, SavedBankMovementAsksRepostsInPlaceAndRefusesDelete)
     EXPECT_FALSE(d.deleteIfAllowed());
     EXPECT_EQ(count("SELECT COUNT(*) FROM BANKHRKA WHERE HRK_NO = :n", {{"n", no}}), 1);
 }
+
+// A card transfer line takes its account's commission rate; its voucher splits the rate off
+// the bank's side; a rate that is not a number refuses the save.
+TEST_F(BankPostingTest, CardTransferTakesTheAccountsCommissionRate)
+{
+    exec("UPDATE BANKAYR SET KOMISYON = 2 WHERE HESAP_NO = 'TL1'");
+    BankaHareketBelgesi b(db, QStringLiteral("R"));
+    b.setHeader(QStringLiteral("TARIH"), kGun);
+    int r = b.addLine();
+    b.setLine(r, QStringLiteral("BANKA_KOD"), QStringLiteral("ZIRAAT"));
+    b.setLine(r, QStringLiteral("HESAP_NO"), QStringLiteral("TL1"));
+    b.setLine(r, QStringLiteral("ALACAK_DVZ"), 1000.0);
+    EXPECT_DOUBLE_EQ(b.lines().number(r, QStringLiteral("KOMISYON")), 2);
+    r = b.addLine();
+    b.setLine(r, QStringLiteral("BANKA_KOD"), QStringLiteral("ZIRAAT"));
+    b.setLine(r, QStringLiteral("HESAP_NO"), QStringLiteral("TL2"));
+    b.setLine(r, QStringLiteral("BORC_DVZ"), 1000.0);
+    EXPECT_DOUBLE_EQ(b.lines().number(r, QStringLiteral("KOMISYON")), 0);
+    b.setLine(r, QStringLiteral("KOMISYON"), QStringLiteral("yüzde"));
+    (**prompter).expectWarn(QStringLiteral("Kredi Kartı Komisyon Oranı Hatalı !"));
+    EXPECT_THROW(b.save(), DocumentError);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM BANKHRK"), 0);
+
+    b.setLine(r, QStringLiteral("KOMISYON"), QVariant());
+    const double no = b.save().key.toDouble();
+    const auto m = post(QLatin1Char('B'), no);
+    ASSERT_TRUE(m.basarili) << m.hata.toStdString();
+    EXPECT_EQ(fisSatirlari(m.fisNo), (QStringList{"780.02 A 20", "102.01 A 980", "102.03 B 1000"}));
+}

@@ -61,7 +61,7 @@ QList<LineColumn> TFormBankaHrk::columns()
     c << doviz;
     c << LineColumn{QStringLiteral("BORC_DVZ"), QStringLiteral("Borç (Giren)"), 95, K::Number};
     c << LineColumn{QStringLiteral("ALACAK_DVZ"), QStringLiteral("Alacak (Çıkan)"), 95, K::Number};
-    c << LineColumn{QStringLiteral("TL_KURDEGER"), QStringLiteral("TL/Dvz Değeri"), 80, K::Number, 4};
+    c << LineColumn{QStringLiteral("TL_KURDEGER"), QStringLiteral("TL/Dvz Değeri"), 95, K::Number, 4};
     c << LineColumn{QStringLiteral("BORC"), QStringLiteral("TL Borç"), 90, K::Number, 2, true};
     c << LineColumn{QStringLiteral("ALACAK"), QStringLiteral("TL Alacak"), 90, K::Number, 2, true};
     LineColumn cari{QStringLiteral("CARI_KOD"), QStringLiteral("Cari Kod"), 100};
@@ -87,9 +87,11 @@ QList<LineColumn> TFormBankaHrk::columns()
         kasa.choices << PickItem{k.kod + QStringLiteral(" ") + k.adi, k.kod};
     c << kasa;
     c << LineColumn{QStringLiteral("MUH_KARSI"), QStringLiteral("Karşı Muh.Kodu"), 90};
-    if (doc.tip() == QLatin1String("K") || doc.tip() == QLatin1String("R")) {
+    if (doc.tip() == QLatin1String("K")) {
         c << LineColumn{QStringLiteral("KRDKMSYN_TUT"), QStringLiteral("Kart Brüt Tutar"), 95, K::Number};
         c << LineColumn{QStringLiteral("KRDKMSYN"), QStringLiteral("Komisyon%"), 70, K::Number};
+    } else if (doc.tip() == QLatin1String("R")) {
+        c << LineColumn{QStringLiteral("KOMISYON"), QStringLiteral("Komisyon%"), 70, K::Number};
     }
     c << LineColumn{QStringLiteral("BELGE_NO"), QStringLiteral("Belge No"), 80};
     c << LineColumn{QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama"), 260};
