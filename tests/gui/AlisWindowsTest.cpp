@@ -68,6 +68,7 @@ TEST_F(AlisWindows, PurchaseOnAccountMovesStockCostAndSupplierBalance)
     m->setData(m->index(0, m->columnOf("MIKTAR")), "50", Qt::EditRole);
     // The purchase price list gives 12 a piece: 600 + 18 % VAT.
     EXPECT_EQ(f.totals()->shown("NETTUT"), QStringLiteral("708,00"));
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
     click(&f, "BtnSAKLA");
     EXPECT_DOUBLE_EQ(value("SELECT SUM(GIRMIK) FROM STOKHRK WHERE TIP='A' AND STOK_NO=1"), 50);
     EXPECT_DOUBLE_EQ(value("SELECT MALIYET_FYT_TL FROM STOK WHERE STOK_NO=1"), 12);
