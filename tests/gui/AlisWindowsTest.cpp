@@ -132,6 +132,7 @@ TEST_F(AlisWindows, NotePickersCollectTheChosenNotesIntoTheInvoice)
     ASSERT_EQ(m->rowCount(), 2);
     // 12 pens at 12 a piece with 18 % VAT.
     EXPECT_EQ(f.totals()->shown("NETTUT"), QStringLiteral("169,92"));
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
     click(&f, "BtnSAKLA");
     const double fn = f.belge().key().toDouble();
     ASSERT_GT(fn, 0);
