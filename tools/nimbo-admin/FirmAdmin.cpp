@@ -132,6 +132,7 @@ void createDemo(const Server& srv)
             demo::fillFinanceDemo(orbita, year.toInt());
             demo::fillPurchaseDemo(orbita, year.toInt());
             demo::fillSalesDemo(orbita, year.toInt());
+            demo::fillInstalmentDemo(orbita, year.toInt());
             demo::postDemoDocuments(orbita, year.toInt());
             closeCounterConnection(orbita);
         }
