@@ -41,9 +41,7 @@ ReportModel CariHareketMakbuzu::olustur(const Db& db, double no)
 
 void CariHareketMakbuzu::yazdir(QWidget* parent, const Db& db, double no, const QString& output)
 {
-    if (toText(db.scalar(QStringLiteral("SELECT TIP FROM CARIHRKM WHERE CARI_NO=:N"), {{QStringLiteral("N"), no}}))
-            .trimmed()
-        != QLatin1String("N"))
+    if (CariHareketListesi(db).belgeTipi(no) != QLatin1String("N"))
         return;
     ReportOutput::send(olustur(db, no), output, QStringLiteral("TFormCariHarek"), QStringLiteral("Makbuz"), parent);
 }
