@@ -13,7 +13,7 @@ protected:
     void SetUp() override
     {
         FinanceTest::SetUp();
-        for (const auto& [kod, ad] : std::initializer_list<std::pair<const char*, const char*>>{
+        hesaplariAc(db, {
                  {"101.01", "PORTFÖYDEKİ ÇEKLER"}, {"101.02", "TAKASTAKİ ÇEKLER"}, {"101.03", "TEMİNATTAKİ ÇEKLER"},
                  {"101.09", "KARŞILIKSIZ ÇEKLER"}, {"101", "ALINAN ÇEKLER"}, {"102.01", "ZİRAAT TL"},
                  {"102.02", "ZİRAAT USD"}, {"102.03", "ZİRAAT TL 2"}, {"102", "BANKALAR"}, {"103.01", "VERİLEN ÇEKLER"},
@@ -23,12 +23,7 @@ protected:
                  {"300", "BANKA KREDİLERİ"}, {"321.01", "BORÇ SENETLERİ"}, {"321", "BORÇ SENETLERİ"},
                  {"649.01", "DİĞER GELİRLER"}, {"649", "DİĞER GELİRLER"}, {"659.01", "DİĞER GİDERLER"},
                  {"659", "DİĞER GİDERLER"}, {"780.02", "KOMİSYON GİDERLERİ"}, {"780.03", "PROVİZYON MASRAFI"},
-                 {"780.04", "PROTESTO MASRAFI"}}) {
-            HesapKart k(db);
-            k.yeni(QString::fromUtf8(kod));
-            k.setValue(QStringLiteral("HESAP_ADI"), QString::fromUtf8(ad));
-            k.save();
-        }
+                 {"780.04", "PROTESTO MASRAFI"}});
         f.insert("BANKA", {{"BANKA_KOD", "ZIRAAT"}, {"BANKA_ADI", "Ziraat"}});
         hesap("TL1", "1", "TL", "102.01");
         hesap("TL2", "1", "TL", "102.03");
