@@ -44,6 +44,30 @@ protected:
     }
 
     MuhasebeSonucu post(QChar tur, double no) { return BelgeTurleri::muhasebelestir(db, *BelgeTurleri::bul(tur), no, false); }
+
+    // Posts document no of the kind and checks the outcome against one case of a table: with
+    // an empty voucher type a refusal that stores nothing and leaves the document unposted,
+    // otherwise the voucher's lines in order, its type, and the document marked with it.
+    MuhasebeSonucu postAndCheck(QChar tur, double no, const char* fisTuru, const QStringList& beklenen)
+    {
+        const BelgeTuru& t = *BelgeTurleri::bul(tur);
+        const MuhasebeSonucu r = BelgeTurleri::muhasebelestir(db, t, no, false);
+        const QVariant fisNo = db.scalar(QStringLiteral("SELECT FIS_NO FROM %1 WHERE %2 = :n").arg(t.tablo, t.anahtar),
+                                         {{"n", no}});
+        if (QString::fromLatin1(fisTuru).isEmpty()) {
+            EXPECT_FALSE(r.basarili);
+            EXPECT_FALSE(r.hata.isEmpty());
+            EXPECT_TRUE(fisNo.isNull());
+            EXPECT_EQ(count("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = :t AND ENT_REF_NO = :n", {{"t", QString(tur)}, {"n", no}}),
+                      0);
+            return r;
+        }
+        EXPECT_TRUE(r.basarili) << r.hata.toStdString();
+        EXPECT_EQ(fisNo.toDouble(), r.fisNo);
+        EXPECT_EQ(fisSatirlari(r.fisNo), beklenen);
+        EXPECT_EQ(fisBaslik(r.fisNo, "TUR"), QString::fromLatin1(fisTuru));
+        return r;
+    }
     QString fisBaslik(double fisNo, const char* kolon)
     {
         return toText(db.scalar(QStringLiteral("SELECT %1 FROM FIS WHERE FISNO = :f").arg(QString::fromLatin1(kolon)),
