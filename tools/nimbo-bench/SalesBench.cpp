@@ -71,11 +71,15 @@ double saveInvoice(const Db& db, int n, int items, int customers)
     b.setHeader(QStringLiteral("CARIKOD"), QStringLiteral("120.%1").arg(100000 + 1 + (n * 37) % customers));
     b.setHeader(QStringLiteral("FAT_NO"), QStringLiteral("B%1").arg(n, 8, 10, QLatin1Char('0')));
     b.setHeader(QStringLiteral("KASAKOD"), QStringLiteral("K01"));
+    // Twenty items picked together from the item list, then quantities and discounts typed.
+    QList<double> secilen;
+    for (int l = 0; l < kSatir; ++l)
+        secilen << double(1 + (n * kSatir + l) * 997 % items);
+    const QList<int> satirlar = b.stoklarEkle(secilen);
     for (int l = 0; l < kSatir; ++l) {
-        const int r = b.stokEkle(double(1 + (n * kSatir + l) * 997 % items));
-        b.setLine(r, QStringLiteral("MIKTAR"), double(1 + l % 5));
+        b.setLine(satirlar[l], QStringLiteral("MIKTAR"), double(1 + l % 5));
         if (l % 4 == 0)
-            b.setLine(r, QStringLiteral("ISKONTO"), 5.0);
+            b.setLine(satirlar[l], QStringLiteral("ISKONTO"), 5.0);
     }
     b.save();
     return b.key().toDouble();

@@ -327,9 +327,10 @@ void TicariBelgeFormu::stokListesi()
     l.setPickMode(true, true);
     if (l.exec() != QDialog::Accepted)
         return;
+    QList<double> secilen;
     for (const QSqlRecord& r : l.selectedRecords())
-        if (!guard([&] { belge().stokEkle(r.value(QStringLiteral("STOK_NO")).toDouble()); }))
-            break;
+        secilen << r.value(QStringLiteral("STOK_NO")).toDouble();
+    guard([&] { belge().stoklarEkle(secilen); });
     showDocument();
 }
 
