@@ -167,7 +167,7 @@ void TDMuh::AyrHesapGir(const QString& kod, const QString& taraf, double tutar, 
 bool TDMuh::FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon, const QString& kosul)
 {
     if (hataliKod || m_fis.satirlar.isEmpty()) {
-        reddet(eksikKodMesaji());
+        reddet(eksikKodMetni.isEmpty() ? eksikKodMesaji() : eksikKodMetni);
         return false;
     }
     kimlikKontrol(kaynakTablo);

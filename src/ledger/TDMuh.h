@@ -23,6 +23,7 @@ public:
     double mevcutFisNo = 0; // the document's FIS_NO when it was posted before
     bool interaktif = true; // false for batch runs: no display prompt, no missing-code message
     QString birlestirme;    // "B": lines of the same account and side are added up
+    QString eksikKodMetni;  // a routine's own text for a voucher that cannot be stored (empty: the common one)
 
     // State the entry point reads back.
     bool basarili = true;

@@ -11,6 +11,7 @@
 #include "services/YeniKayitNo.h"
 #include "stock/IthalatSevkBaglantisi.h"
 #include "stock/MaliyetFiyati.h"
+#include "stock/SeriTakip.h"
 #include "stock/StokArama.h"
 #include "stock/StokFisHaklari.h"
 #include "stock/StokFisTipi.h"
@@ -498,16 +499,7 @@ void StokFisi::erase(DocumentWriter& w)
     const QVariantMap belge{{QStringLiteral("SATISNO"), key()}, {QStringLiteral("TIP"), tip()}};
     if (seriTablosu(db()))
         w.remove(QStringLiteral("SERIHRK"), belge);
-    if (db().tableExists(QStringLiteral("SERTAKIP"))) {
-        // Serials this slip brought in: unsold ones go, sold ones lose their purchase side.
-        const Params p{{"N", key()}, {"C", kCari}};
-        db().exec(QStringLiteral("DELETE FROM SERTAKIP WHERE ALIMNO = :N AND ALIS_CARI = :C "
-                                 "AND (SATISNO IS NULL OR SATISNO = 0)"),
-                  p);
-        db().exec(QStringLiteral("UPDATE SERTAKIP SET ALIMNO = 0, ALIS_CARI = NULL, AL_FRADI = NULL, AL_FAT_NO = NULL, "
-                                 "AL_IRS_NO = NULL, AL_SIRANO = 0 WHERE ALIMNO = :N AND ALIS_CARI = :C"),
-                  p);
-    }
+    SeriTakip::alisiGeriAl(db(), key().toDouble(), kCari);
     StokFisiYazici y(w);
     y.hareketleriSil(hrkNo(), tip());
     // Its cost rows go with it, so the items' averages no longer count them.

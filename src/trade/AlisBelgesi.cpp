@@ -7,6 +7,7 @@
 #include "services/KullaniciIslemKaydi.h"
 #include "services/TarihKilit.h"
 #include "stock/MaliyetFiyati.h"
+#include "stock/SeriTakip.h"
 #include "trade/AlisMaliyeti.h"
 #include "trade/RiskDenetimi.h"
 #include "trade/StokHareketi.h"
@@ -122,10 +123,12 @@ void AlisBelgesi::write(DocumentWriter& w)
     else
         stokHareketleriniSil(w, key().toDouble(), kYazan);
     yazFinans(w);
+    yazKasa(w);
     yazIthalat(w);
     if (!isNew())
         duzeltmeKaydi();
     yazSatirlar(w);
+    yazToplananIrsaliyeler(w);
 
     const double no = key().toDouble();
     QList<double> stoklar;
@@ -174,9 +177,11 @@ void AlisBelgesi::yazIthalat(DocumentWriter& w)
 QList<AfterCommitStep> AlisBelgesi::afterCommit()
 {
     QList<AfterCommitStep> steps;
-    if (header(QStringLiteral("FIS_NO")).toDouble() <= 0)
-        if (auto l = LedgerHook::step(db(), {QStringLiteral("ALIS"), tip(), key().toDouble()}, kYazan))
-            steps << *l;
+    // A posted document is posted again in place without asking; a new one asks.
+    const bool postali = muhasebeFisi() > 0;
+    if (auto l = LedgerHook::step(db(), {QStringLiteral("ALIS"), tip(), key().toDouble()},
+                                  postali ? QStringLiteral("O") : QStringLiteral("S")))
+        steps << *l;
     return steps;
 }
 
@@ -184,7 +189,7 @@ QList<SaveCheck> AlisBelgesi::deleteChecks()
 {
     return {{QStringLiteral("ret"),
              [this](CheckContext& c) {
-                 if (headerNumber(QStringLiteral("FIS_NO")) > 0)
+                 if (muhasebeFisi() > 0)
                      c.refuse(QStringLiteral("Bu Hareketin Muhasebe Kayıt Fişi Var. Silinemez."));
                  if (headerNumber(QStringLiteral("FAT_REFNO")) > 0)
                      c.refuse(QStringLiteral("Bu İrsaliyeye Ait Fatura İşlenmiş Silinemez.Önce Fat.Silin."));
@@ -214,6 +219,7 @@ void AlisBelgesi::erase(DocumentWriter& w)
 {
     const QVariant no = key();
     w.remove(QStringLiteral("SERIHRK"), {{QStringLiteral("SATISNO"), no}, {QStringLiteral("TIP"), kYazan}});
+    SeriTakip::alisiGeriAl(db(), no.toDouble(), headerText(kCari));
     for (const char* t : {"ITHMAS", "ITHMASM", "ITHMASMA"})
         if (db().tableExists(QString::fromLatin1(t)))
             w.remove(QString::fromLatin1(t), {{QStringLiteral("ALIS_NO"), no}});
@@ -224,16 +230,14 @@ void AlisBelgesi::erase(DocumentWriter& w)
     }
     stokHareketleriniSil(w, no.toDouble(), kYazan);
     w.remove(QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), no}, {QStringLiteral("BELGE_TIP"), kYazan}});
-    w.remove(QStringLiteral("KASAHRKT"), {{QStringLiteral("HRKNO"), no},
-                                          {QStringLiteral("REF_TIP"), QStringLiteral("C")},
-                                          {QStringLiteral("SIRANO"), taraf().odemeSiraNo}});
+    silKasa(w);
     for (const char* t : {"CODEKAP", "CODEKAPU", "CODEKAPE"})
         w.remove(QString::fromLatin1(t), {{QStringLiteral("REFNO"), no}, {QStringLiteral("CRHRK_TUR"), kYazan}});
     w.remove(QStringLiteral("TAKSITS"), {{QStringLiteral("SATIS_NO"), no}});
     w.remove(taraf().iscilikTablosu, {{QStringLiteral("BELGE_NO"), no}, {QStringLiteral("BELGE_TIP"), kYazan}});
     w.remove(taraf().masrafTablosu, {{QStringLiteral("BELGE_NO"), no}, {QStringLiteral("BELGE_TIP"), kYazan}});
     w.remove(QStringLiteral("FATIRS_A"), {{QStringLiteral("S_NO"), no}});
-    db().exec(QStringLiteral("UPDATE ALIS SET FAT_REFNO=NULL, FAT_NO=NULL WHERE FAT_REFNO=:N"), {{QStringLiteral("N"), no}});
+    birakToplananIrsaliyeler();
     if (db().tableExists(QStringLiteral("ITHALKR")) && !headerText(QStringLiteral("ITHAL_KODU")).isEmpty())
         db().exec(QStringLiteral("UPDATE ITHALKR SET PROFAT_NO=NULL, PROFAT_REFNO=NULL WHERE PROFAT_REFNO=:N"),
                   {{QStringLiteral("N"), no}});

@@ -15,7 +15,6 @@
 #include "trade/StokHareketi.h"
 #include "trade/StokKontrolu.h"
 
-#include <QSet>
 
 namespace nimbo {
 
@@ -103,42 +102,6 @@ void SatisBelgesi::otomatikNumaralar()
         setHeader(kFatNo, fatNo);
     if (!irsNo.isEmpty())
         setHeader(kIrsNo, irsNo);
-}
-
-int SatisBelgesi::irsaliyeAl(double irsaliyeNo, const QList<int>& siralar)
-{
-    const auto kalemler = db().records(QStringLiteral("SELECT * FROM SATISAYR WHERE SATIS_NO=:N ORDER BY SIRANO"),
-                                       {{QStringLiteral("N"), irsaliyeNo}});
-    int eklenen = 0;
-    for (const QSqlRecord& r : kalemler) {
-        QVariantMap k = rowMap(r);
-        const int sira = k.value(QStringLiteral("SIRANO")).toInt();
-        if (!siralar.isEmpty() && !siralar.contains(sira))
-            continue;
-        bool var = false;
-        for (int i = 0; i < lines().count(); ++i)
-            var = var || (lines().number(i, QStringLiteral("IRS_REFNO")) == irsaliyeNo
-                          && lines().value(i, QStringLiteral("IRS_SIRA")).toInt() == sira);
-        if (var)
-            continue;
-        QVariantMap v = lineDefaults(kItems);
-        for (const char* c : {"STOK_NO", "STOK_KOD_NO", "STOK_ADI", "MIKTAR", "BIRIM", "FYT_DOVIZ", "DOVIZ_KODU",
-                              "PARA_BAZ", "KDV", "KDV_DAHIL", "ISKONTO", "VADEFARKI", "VADEGUN", "ODEKOS", "DEPO_KODU",
-                              "SERITAKIP", "RAF_YERI", "GARANTI"})
-            v.insert(s(c), k.value(s(c)));
-        v.insert(QStringLiteral("IRS_REFNO"), irsaliyeNo);
-        v.insert(QStringLiteral("IRS_SIRA"), sira);
-        const int row = lines().append(v);
-        setLine(row, QStringLiteral("FYT_DOVIZ"), v.value(QStringLiteral("FYT_DOVIZ")));
-        setLine(row, QStringLiteral("MIKTAR"), v.value(QStringLiteral("MIKTAR"))); // capped to what is left
-        if (lines().number(row, QStringLiteral("MIKTAR")) <= 0) {
-            lines().remove(row);
-            continue;
-        }
-        ++eklenen;
-    }
-    recompute();
-    return eklenen;
 }
 
 QList<SaveCheck> SatisBelgesi::checks()
@@ -353,117 +316,14 @@ void SatisBelgesi::write(DocumentWriter& w)
     yazToplananIrsaliyeler(w);
 }
 
-// A cash sale puts the money into the desk.
-void SatisBelgesi::yazKasa(DocumentWriter& w)
-{
-    eskiSil(w, QStringLiteral("KASAHRKT"), {{QStringLiteral("HRKNO"), key()},
-                                            {QStringLiteral("REF_TIP"), QStringLiteral("C")},
-                                            {QStringLiteral("SIRANO"), taraf().odemeSiraNo}});
-    if (!faturaKismi() || headerText(QStringLiteral("ODE_TIP")) != QLatin1String("P"))
-        return;
-    const SessionContext& ss = SessionContext::current();
-    const QString kasa = headerText(QStringLiteral("KASAKOD"));
-    QString kasaDoviz = toText(db().scalar(QStringLiteral("SELECT DOVIZ_KOD FROM KASA WHERE KASAKOD=:K"),
-                                           {{QStringLiteral("K"), kasa}}))
-                            .trimmed();
-    if (kasaDoviz.isEmpty())
-        kasaDoviz = yerelDoviz();
-    const QDate gun = toDate(header(kFatarih));
-    const double net = headerNumber(QStringLiteral("NETTUT"));
-    const double kasaKur = kasaDoviz == yerelDoviz() ? 1.0 : kur(kasaDoviz);
-    w.insert(QStringLiteral("KASAHRKT"),
-             {{QStringLiteral("TARIH"), QDateTime(gun, QTime(0, 0))},
-              {QStringLiteral("REF_TIP"), QStringLiteral("C")},
-              {QStringLiteral("HRKNO"), key()},
-              {QStringLiteral("SIRANO"), taraf().odemeSiraNo},
-              {QStringLiteral("HRK_TURU"), QStringLiteral("w")},
-              {QStringLiteral("REFAYRTIP"), tip()},
-              {QStringLiteral("BELGE_NO"), headerText(kFatNo)},
-              {QStringLiteral("KASAKOD"), kasa},
-              {QStringLiteral("KARSIKOD"), headerText(kCari)},
-              {QStringLiteral("TIP"), QStringLiteral("B")},
-              {QStringLiteral("TUTAR"), net},
-              {QStringLiteral("TUTAR_USD"), headerNumber(QStringLiteral("NET_USD"))},
-              {QStringLiteral("TUTAR_EUR"), headerNumber(QStringLiteral("NET_EUR"))},
-              {QStringLiteral("TUTAR_DVZ"), kasaKur == 0 ? net : net / kasaKur},
-              {QStringLiteral("TL_KURDEGER"), kasaKur},
-              {QStringLiteral("TL_USDEGER"), headerNumber(QStringLiteral("USDFYT"))},
-              {QStringLiteral("TL_EUREGER"), headerNumber(QStringLiteral("EURFYT"))},
-              {QStringLiteral("KARSI_KURDEGER"), headerNumber(QStringLiteral("TL_KURDEGER"))},
-              {QStringLiteral("KARSI_DOVIZKOD"), headerText(QStringLiteral("DOVIZ_KODU"))},
-              {QStringLiteral("PARA_BAZ"), QStringLiteral("T")},
-              {QStringLiteral("DOVIZ_KOD"), kasaDoviz},
-              {QStringLiteral("ACIKLAMA"), (headerText(kFatNo) + QStringLiteral(" No.lu ") + taraf().tipAdi(tip())
-                                            + QStringLiteral(" Peşin Ödemesi")).left(75)},
-              {QStringLiteral("AY"), gun.month()},
-              {QStringLiteral("YIL"), gun.year()},
-              {QStringLiteral("PERSONEL"), headerText(QStringLiteral("PERSON_KOD"))},
-              {QStringLiteral("SUBEKODU"), ss.SubeKodu}});
-}
-
-void SatisBelgesi::birakToplananIrsaliyeler(DocumentWriter& w)
-{
-    Q_UNUSED(w);
-    if (isNew())
-        return;
-    db().exec(QStringLiteral("UPDATE SATIS SET FAT_REFNO=NULL, FAT_NO=NULL, FATARIH=NULL WHERE FAT_REFNO=:N"),
-              {{QStringLiteral("N"), key()}});
-}
-
-// The notes this invoice collects: their movements take the invoice's prices, they carry
-// the invoice's number, and FATIRS_S lists them.
-void SatisBelgesi::yazToplananIrsaliyeler(DocumentWriter& w)
-{
-    birakToplananIrsaliyeler(w);
-    struct Toplam {
-        double ger = 0, gerUsd = 0, miktar = 0, kdv = 0;
-    };
-    QMap<std::pair<double, int>, Toplam> satirlar;
-    QSet<double> notlar;
-    for (int i = 0; i < lines().count(); ++i) {
-        const double ref = lines().number(i, QStringLiteral("IRS_REFNO"));
-        if (ref <= 0)
-            continue;
-        Toplam& t = satirlar[{ref, lines().value(i, QStringLiteral("IRS_SIRA")).toInt()}];
-        t.ger += lines().number(i, QStringLiteral("GER_TUT"));
-        t.gerUsd += lines().number(i, QStringLiteral("GER_TUT_USD"));
-        t.miktar += lines().number(i, QStringLiteral("MIKTAR"));
-        t.kdv = qMax(t.kdv, lines().number(i, QStringLiteral("KDV")));
-        notlar.insert(ref);
-    }
-    for (auto it = satirlar.begin(); it != satirlar.end(); ++it) {
-        if (it->miktar == 0)
-            continue;
-        db().exec(QStringLiteral("UPDATE STOKHRK SET FIYAT=:F, FYT_USD=:U, KDV=:K WHERE SATISNO=:N AND TIP='S' AND SIRANO=:S"),
-                  {{QStringLiteral("F"), it->ger / it->miktar},
-                   {QStringLiteral("U"), it->gerUsd / it->miktar},
-                   {QStringLiteral("K"), it->kdv},
-                   {QStringLiteral("N"), it.key().first},
-                   {QStringLiteral("S"), it.key().second}});
-    }
-    QList<QVariantMap> baglar;
-    for (double n : notlar) {
-        const auto r = db().records(QStringLiteral("SELECT IRS_NO, IRSTARIH FROM SATIS WHERE SATIS_NO=:N"),
-                                    {{QStringLiteral("N"), n}});
-        baglar << QVariantMap{{QStringLiteral("S_NO"), key()},
-                              {QStringLiteral("IRS_SNO"), n},
-                              {QStringLiteral("IRS_NO"), r.isEmpty() ? QVariant() : r.first().value(0)},
-                              {QStringLiteral("IRSTARIH"), r.isEmpty() ? QVariant() : r.first().value(1)}};
-        db().exec(QStringLiteral("UPDATE SATIS SET FAT_REFNO=:F, FAT_NO=:FN, FATARIH=:FT WHERE SATIS_NO=:N"),
-                  {{QStringLiteral("F"), key()},
-                   {QStringLiteral("FN"), headerText(kFatNo)},
-                   {QStringLiteral("FT"), QDateTime(toDate(header(kFatarih)), QTime(0, 0))},
-                   {QStringLiteral("N"), n}});
-    }
-    yeniden(w, QStringLiteral("FATIRS_S"), {{QStringLiteral("S_NO"), key()}}, baglar);
-}
-
 QList<AfterCommitStep> SatisBelgesi::afterCommit()
 {
     QList<AfterCommitStep> steps;
-    if (header(QStringLiteral("FIS_NO")).toDouble() <= 0)
-        if (auto l = LedgerHook::step(db(), {QStringLiteral("SATIS"), tip(), key().toDouble()}, QStringLiteral("S")))
-            steps << *l;
+    // A posted document is posted again in place without asking; a new one asks.
+    const bool postali = muhasebeFisi() > 0;
+    if (auto l = LedgerHook::step(db(), {QStringLiteral("SATIS"), tip(), key().toDouble()},
+                                  postali ? QStringLiteral("O") : QStringLiteral("S")))
+        steps << *l;
     if (irsaliyeKismi()) {
         bool eksik = false;
         for (int i = 0; i < lines().count() && !eksik; ++i) {
@@ -499,7 +359,7 @@ QList<SaveCheck> SatisBelgesi::deleteChecks()
 {
     return {{QStringLiteral("muhasebe"),
              [this](CheckContext& c) {
-                 if (headerNumber(QStringLiteral("FIS_NO")) > 0 || headerNumber(QStringLiteral("FAT_REFNO")) > 0)
+                 if (muhasebeFisi() > 0 || headerNumber(QStringLiteral("FAT_REFNO")) > 0)
                      c.refuse(QStringLiteral("Bu Hareketin Muhasebe Kayıt Fişi Var.Yada Faturası Kesilmiş Silinemez."));
              }},
             {QStringLiteral("ödemeler"),
@@ -526,9 +386,7 @@ void SatisBelgesi::erase(DocumentWriter& w)
     w.remove(QStringLiteral("SERIHRK"), {{QStringLiteral("SATISNO"), no}, {QStringLiteral("TIP"), kYazan}});
     stokHareketleriniSil(w, no.toDouble(), kYazan);
     w.remove(QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), no}, {QStringLiteral("BELGE_TIP"), kYazan}});
-    w.remove(QStringLiteral("KASAHRKT"), {{QStringLiteral("HRKNO"), no},
-                                          {QStringLiteral("REF_TIP"), QStringLiteral("C")},
-                                          {QStringLiteral("SIRANO"), taraf().odemeSiraNo}});
+    silKasa(w);
     for (const char* t : {"CODEKAP", "CODEKAPU", "CODEKAPE"})
         w.remove(s(t), {{QStringLiteral("REFNO"), no}, {QStringLiteral("CRHRK_TUR"), kYazan}});
     w.remove(QStringLiteral("TAKSITS"), {{QStringLiteral("SATIS_NO"), no}});
@@ -537,7 +395,7 @@ void SatisBelgesi::erase(DocumentWriter& w)
     w.remove(QStringLiteral("CARIHRK"), {{QStringLiteral("REF_NO"), no}, {QStringLiteral("CRHRK_TUR"), QStringLiteral("K")}});
     w.remove(QStringLiteral("SEVK"), {{QStringLiteral("SNO"), no}});
     w.remove(QStringLiteral("FATIRS_S"), {{QStringLiteral("S_NO"), no}});
-    birakToplananIrsaliyeler(w);
+    birakToplananIrsaliyeler();
     w.remove(QStringLiteral("SATISAYR"), {{QStringLiteral("SATIS_NO"), no}});
     w.remove(QStringLiteral("ODEMES"), {{QStringLiteral("REFNO"), no}});
     w.remove(QStringLiteral("SATIS"), {{QStringLiteral("SATIS_NO"), no}});

@@ -23,10 +23,6 @@ public:
     // "Oto. Fat/İrs No.Yaz": fills an empty invoice or dispatch number from NEWSATIS.
     void otomatikNumaralar();
 
-    // Collective invoicing: the lines of a dispatch note of the same customer (what is not
-    // yet invoiced of each), or only the given line numbers. Returns how many were added.
-    int irsaliyeAl(double irsaliyeNo, const QList<int>& siralar = {});
-
     // A document whose payments are matched is only viewed, never changed.
     static bool odemeleriKapanmis(const Db& db, double satisNo);
 
@@ -45,9 +41,6 @@ private:
     void minFiyatDenetimi(CheckContext& c);
     void stokDenetimi(CheckContext& c);
     void riskDenetimi(CheckContext& c);
-    void yazKasa(DocumentWriter& w);
-    void yazToplananIrsaliyeler(DocumentWriter& w);
-    void birakToplananIrsaliyeler(DocumentWriter& w);
     void ayarlariOku();
     QString ayar(const char* kolon) const;
 

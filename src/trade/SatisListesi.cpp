@@ -54,16 +54,27 @@ ListQuery SatisListesi::sorgu(const SatisListeFiltre& f, const TicariTaraf& tara
     return q;
 }
 
-ListQuery SatisListesi::acikIrsaliyeler(const QString& cariKod, const QDate& irsBas, const QDate& irsBit,
+ListQuery SatisListesi::acikIrsaliyeler(const TicariTaraf& taraf, const QString& cariKod, const QDate& irsBas, const QDate& irsBit,
                                         const QDate& vadeBas, const QDate& vadeBit)
 {
     ListQuery q;
-    q.sql = secim(TicariTaraf::satis());
+    q.sql = secim(taraf);
     q.addWhere(QStringLiteral("S.CARIKOD=:CK"), QStringLiteral("CK"), cariKod);
     q.addWhere(QStringLiteral("S.IRS_NO IS NOT NULL AND (S.FAT_NO IS NULL OR S.FAT_NO='') AND S.FAT_REFNO IS NULL"));
+    // Only documents that are nothing but a dispatch note.
+    QStringList tipler;
+    for (const BelgeTipi& t : taraf.tipler)
+        if (t.irsaliye && !t.fatura)
+            tipler << t.harf;
+    QStringList yer;
+    for (int i = 0; i < tipler.size(); ++i) {
+        yer << QStringLiteral(":IT%1").arg(i);
+        q.params.insert(QStringLiteral("IT%1").arg(i), tipler[i]);
+    }
+    q.addWhere(QStringLiteral("S.TIP IN (%1)").arg(yer.join(QLatin1Char(','))));
     tarihAraligi(q, QStringLiteral("S.IRSTARIH"), irsBas, irsBit, QStringLiteral("I"));
     tarihAraligi(q, QStringLiteral("S.VADETRH"), vadeBas, vadeBit, QStringLiteral("V"));
-    sirala(q, TicariTaraf::satis());
+    sirala(q, taraf);
     return q;
 }
 

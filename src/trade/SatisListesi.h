@@ -18,8 +18,9 @@ struct SatisListeFiltre {
 class SatisListesi {
 public:
     static ListQuery sorgu(const SatisListeFiltre& f, const TicariTaraf& taraf = TicariTaraf::satis());
-    // Open dispatch notes of one customer that an invoice may collect, by dispatch and due date.
-    static ListQuery acikIrsaliyeler(const QString& cariKod, const QDate& irsBas, const QDate& irsBit,
+    // Open dispatch notes of one account that an invoice of the side may collect, by dispatch
+    // and due date.
+    static ListQuery acikIrsaliyeler(const TicariTaraf& taraf, const QString& cariKod, const QDate& irsBas, const QDate& irsBit,
                                      const QDate& vadeBas, const QDate& vadeBit);
 };
 

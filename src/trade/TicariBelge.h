@@ -48,6 +48,10 @@ public:
     // An item typed by code, barcode or name. Returns the line, or -1 when no item matches.
     int stokEkle(const QString& kodBarkodAd);
 
+    // Collective invoicing: the lines of a dispatch note of the same account (what is not yet
+    // invoiced of each), or only the given line numbers. Returns how many were added.
+    int irsaliyeAl(double irsaliyeNo, const QList<int>& siralar = {});
+
     // The customer's balance before this document (credit minus debit), and after it.
     double oncekiBakiye() const { return m_oncekiBakiye; }
     // Lines' maturity in days weighted by their net amounts.
@@ -60,6 +64,8 @@ public:
     // The customer's row, read when the customer is chosen and again when a save starts;
     // empty when it does not exist.
     QVariantMap cari() const { return m_cari; }
+    // The document's ledger voucher as stored now (0: not posted).
+    double muhasebeFisi() const;
     // Quantity in the item's first unit: the unit factor of the line's unit.
     double birimKatsayisi(int row) const;
 
@@ -104,6 +110,14 @@ protected:
     void odemeDenetimi(CheckContext& c);
     SaveCheck finansNumaralari();
     void yazFinans(DocumentWriter& w);
+    // The cash-desk row of a cash invoice; silKasa removes it (yeniBelgeDahil: also before a
+    // first save, as a delete does).
+    void yazKasa(DocumentWriter& w);
+    void silKasa(DocumentWriter& w, bool yeniBelgeDahil = true);
+    // Dispatch notes collected by this invoice: re-priced, numbered and linked; released
+    // (their own prices back) when the invoice no longer collects them.
+    void yazToplananIrsaliyeler(DocumentWriter& w);
+    void birakToplananIrsaliyeler();
     QString odemeAdi() const;
 
     QVariantMap depolanacak(QVariantMap values) const;

@@ -159,4 +159,61 @@ void TicariBelge::yazFinans(DocumentWriter& w)
         w.insertFinhrk(finansHareketiParams(f));
 }
 
+void TicariBelge::silKasa(DocumentWriter& w, bool yeniBelgeDahil)
+{
+    const QVariantMap where{{QStringLiteral("HRKNO"), key()},
+                            {QStringLiteral("REF_TIP"), QStringLiteral("C")},
+                            {QStringLiteral("SIRANO"), taraf().kasaSiraNo}};
+    if (yeniBelgeDahil)
+        w.remove(QStringLiteral("KASAHRKT"), where);
+    else
+        eskiSil(w, QStringLiteral("KASAHRKT"), where);
+}
+
+// A cash invoice moves money through the desk: a sale puts it in, a purchase takes it out.
+void TicariBelge::yazKasa(DocumentWriter& w)
+{
+    silKasa(w, false);
+    if (!faturaKismi() || headerText(QStringLiteral("ODE_TIP")) != QLatin1String("P"))
+        return;
+    const SessionContext& ss = SessionContext::current();
+    const QString kasa = headerText(QStringLiteral("KASAKOD"));
+    QString kasaDoviz = toText(db().scalar(QStringLiteral("SELECT DOVIZ_KOD FROM KASA WHERE KASAKOD=:K"),
+                                           {{QStringLiteral("K"), kasa}}))
+                            .trimmed();
+    if (kasaDoviz.isEmpty())
+        kasaDoviz = yerelDoviz();
+    const QDate gun = toDate(header(kFatarih));
+    const double net = headerNumber(QStringLiteral("NETTUT"));
+    const double kasaKur = kasaDoviz == yerelDoviz() ? 1.0 : kur(kasaDoviz);
+    w.insert(QStringLiteral("KASAHRKT"),
+             {{QStringLiteral("TARIH"), QDateTime(gun, QTime(0, 0))},
+              {QStringLiteral("REF_TIP"), QStringLiteral("C")},
+              {QStringLiteral("HRKNO"), key()},
+              {QStringLiteral("SIRANO"), taraf().kasaSiraNo},
+              {QStringLiteral("HRK_TURU"), QStringLiteral("w")},
+              {QStringLiteral("REFAYRTIP"), tip()},
+              {QStringLiteral("BELGE_NO"), headerText(kFatNo)},
+              {QStringLiteral("KASAKOD"), kasa},
+              {QStringLiteral("KARSIKOD"), headerText(kCari)},
+              {QStringLiteral("TIP"), taraf().cikis ? QStringLiteral("B") : QStringLiteral("A")},
+              {QStringLiteral("TUTAR"), net},
+              {QStringLiteral("TUTAR_USD"), headerNumber(QStringLiteral("NET_USD"))},
+              {QStringLiteral("TUTAR_EUR"), headerNumber(QStringLiteral("NET_EUR"))},
+              {QStringLiteral("TUTAR_DVZ"), kasaKur == 0 ? net : net / kasaKur},
+              {QStringLiteral("TL_KURDEGER"), kasaKur},
+              {QStringLiteral("TL_USDEGER"), headerNumber(QStringLiteral("USDFYT"))},
+              {QStringLiteral("TL_EUREGER"), headerNumber(QStringLiteral("EURFYT"))},
+              {QStringLiteral("KARSI_KURDEGER"), headerNumber(QStringLiteral("TL_KURDEGER"))},
+              {QStringLiteral("KARSI_DOVIZKOD"), headerText(QStringLiteral("DOVIZ_KODU"))},
+              {QStringLiteral("PARA_BAZ"), QStringLiteral("T")},
+              {QStringLiteral("DOVIZ_KOD"), kasaDoviz},
+              {QStringLiteral("ACIKLAMA"), (headerText(kFatNo) + QStringLiteral(" No.lu ") + taraf().tipAdi(tip())
+                                            + QStringLiteral(" Peşin Ödemesi")).left(75)},
+              {QStringLiteral("AY"), gun.month()},
+              {QStringLiteral("YIL"), gun.year()},
+              {QStringLiteral("PERSONEL"), headerText(QStringLiteral("PERSON_KOD"))},
+              {QStringLiteral("SUBEKODU"), ss.SubeKodu}});
+}
+
 } // namespace nimbo

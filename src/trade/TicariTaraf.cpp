@@ -94,7 +94,9 @@ const TicariTaraf& TicariTaraf::alis()
          {QStringLiteral("O"), QString(), true, false},
          {QStringLiteral("S"), QString(), true, false}},
         QStringLiteral("ISCILIKA"),
-        QStringLiteral("MASRAFA")};
+        QStringLiteral("MASRAFA"),
+        1000000685,
+        false};
     return t;
 }
 

@@ -30,6 +30,8 @@ struct TicariTaraf {
     QList<BelgeTipi> tipler;
     QString iscilikTablosu = QStringLiteral("ISCILIKS"); // labour lines: ISCILIKS / ISCILIKA
     QString masrafTablosu = QStringLiteral("MASRAFS");   // expense lines: MASRAFS / MASRAFA
+    double kasaSiraNo = 1000000575;                      // SIRANO of the cash-desk row of a cash invoice
+    bool toplananTarihAlir = true; // a collected dispatch note takes the invoice's date with its number
 
     const BelgeTipi* tip(const QString& harf) const;
     bool fatura(const QString& harf) const;

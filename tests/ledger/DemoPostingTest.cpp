@@ -1,5 +1,6 @@
 #include "db/DbTransaction.h"
 #include "demo/DemoData.h"
+#include "finance/CekSenetListe.h"
 #include "ledger/Mizan.h"
 #include "ledger/MuhKodIzi.h"
 #include "services/SessionContext.h"
@@ -9,8 +10,8 @@ namespace nimbo::test {
 
 using LedgerDemoTest = YearDbTest;
 
-// The demo year's movement documents are posted: most of them become vouchers, each of which
-// balances, with its source marked; the ones left unposted have no voucher; the trial
+// The demo year's account and bank movements are posted: most of them become vouchers, each
+// of which balances, with its source marked; the ones left unposted have no voucher; the trial
 // balance of the year is equal on both sides.
 TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
 {
@@ -19,6 +20,7 @@ TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
         DbTransaction tx(db);
         demo::fillServicesDemo(db, 2026);
         demo::fillAccountsDemo(db, 2026);
+        demo::fillStockDemo(db, 2026);
         demo::fillLedgerDemo(db, 2026);
         tx.commit();
     }
@@ -27,13 +29,34 @@ TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
     SessionContext::current().param.RDOVIZ1 = "USD";
     SessionContext::current().param.RDOVIZ2 = "EUR";
     demo::fillAccountMovementsDemo(db, 2026, 60);
+    demo::fillFinanceDemo(db, 2026, 40);
+    demo::fillPurchaseDemo(db, 2026, 20);
+    demo::fillSalesDemo(db, 2026, 40);
     const int elle = db.scalar("SELECT COUNT(*) FROM FIS").toInt();
     demo::postDemoDocuments(db, 2026);
 
     const int posted = db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE FIS_NO IS NOT NULL").toInt();
     EXPECT_GT(posted, 30);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'C'").toInt(), posted);
-    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS").toInt(), elle + posted);
+    // Every bank movement but the year's opening is posted, each type by its own rule.
+    const int banka = db.scalar("SELECT COUNT(*) FROM BANKHRK WHERE FIS_NO IS NOT NULL").toInt();
+    EXPECT_EQ(banka, db.scalar("SELECT COUNT(*) FROM BANKHRK").toInt() - 1);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM BANKHRK WHERE TIP = 'A' AND FIS_NO IS NOT NULL").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(DISTINCT TIP) FROM BANKHRK WHERE FIS_NO IS NOT NULL").toInt(), 6);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'B'").toInt(), banka);
+    // Every sales and purchase invoice is posted (dispatch notes never are), its items' codes
+    // written by the demo's code group cards.
+    const int satis = db.scalar("SELECT COUNT(*) FROM SATIS WHERE FIS_NO IS NOT NULL").toInt();
+    const int alis = db.scalar("SELECT COUNT(*) FROM ALIS WHERE FIS_NO IS NOT NULL").toInt();
+    EXPECT_GT(satis, 20);
+    EXPECT_GT(alis, 10);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM SATIS WHERE FIS_NO IS NULL AND TIP IN ('F', 'R', 'A', 'E')").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM ALIS WHERE FIS_NO IS NULL AND TIP IN ('F', 'R', 'A', 'E')").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM SATIS WHERE FIS_NO IS NOT NULL AND TIP IN ('İ', 'L')").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'S'").toInt(), satis);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'A'").toInt(), alis);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS").toInt(),
+              elle + posted + banka + satis + alis + db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'X'").toInt());
     // Every cash document is posted; openings and special movements never are.
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE TIP = 'N' AND FIS_NO IS NULL").toInt(), 0);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE TIP IN ('I', 'O') AND FIS_NO IS NOT NULL").toInt(), 0);
@@ -42,6 +65,17 @@ TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
                         "WHERE A.FISNO = F.FISNO)) > 0.001")
                   .toInt(),
               0);
+
+    // Every paper the demo moved has its history, the latest line giving the card its status.
+    int tarihceli = 0;
+    for (const QSqlRecord& r : db.records("SELECT PORTFOYNO, SON_DURUMU FROM CSKART WHERE COALESCE(B_TUR, '') <> 'D' "
+                                          "AND (SON_DURUMU <> 'P' OR PORTFOYNO IN (SELECT CEK_NO FROM FINDET))")) {
+        const auto t = CekSenetListe(db).tarihce(r.value(0).toDouble());
+        ASSERT_FALSE(t.isEmpty()) << r.value(0).toDouble();
+        EXPECT_EQ(t.last().durum, toText(r.value(1)));
+        ++tarihceli;
+    }
+    EXPECT_GT(tarihceli, 30);
 
     Mizan m(db);
     m.hesapla(HesapKodu::Duzey::Kebir, QDate(2026, 1, 1), QDate(2026, 12, 31));

@@ -49,8 +49,8 @@ protected:
     int alisSatirlari() const
     {
         int n = 0;
-        for (const char* t : {"ALIS", "ALISAYR", "STOKHRK WHERE TIP='A'", "FINHRK", "MALIFYT", "ODEMES", "ISCILIKA",
-                              "MASRAFA", "FATIRS_A"})
+        for (const char* t : {"ALIS", "ALISAYR", "STOKHRK WHERE TIP='A'", "FINHRK", "KASAHRKT", "MALIFYT", "ODEMES",
+                              "ISCILIKA", "MASRAFA", "FATIRS_A"})
             n += count(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(t)));
         return n;
     }

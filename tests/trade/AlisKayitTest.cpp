@@ -82,6 +82,27 @@ TEST_F(AlisKayit, InvoicePaidInCashWritesSupplierCreditAndPaymentPair)
     EXPECT_EQ(count("SELECT COUNT(*) FROM FINHRK"), 3);
     // An invoice has no dispatch part: no movements.
     EXPECT_EQ(count("SELECT COUNT(*) FROM STOKHRK"), 0);
+    // The money leaves the desk: one cash row the desk and the ledger find by the purchase's number.
+    const Params kasa{{"N", b->key()}};
+    EXPECT_EQ(count("SELECT COUNT(*) FROM KASAHRKT WHERE HRKNO=:N AND REF_TIP='C' AND SIRANO=1000000685 AND "
+                    "KASAKOD='K01' AND TIP='A' AND HRK_TURU='w' AND KARSIKOD='M1'",
+                    kasa),
+              1);
+    EXPECT_NEAR(sum("SELECT TUTAR FROM KASAHRKT WHERE HRKNO=:N", kasa), n, 1e-9);
+    EXPECT_NEAR(sum("SELECT TUTAR_USD FROM KASAHRKT WHERE HRKNO=:N", kasa), n / 30, 1e-9);
+    EXPECT_NEAR(sum("SELECT TUTAR_DVZ FROM KASAHRKT WHERE HRKNO=:N", kasa), n, 1e-9);
+    // Corrected to a purchase on account: the cash row goes with the payment pair.
+    {
+        AlisBelgesi d(db);
+        d.open(b->key());
+        d.setLine(0, "MIKTAR", 2.0);
+        d.save();
+        EXPECT_NEAR(sum("SELECT TUTAR FROM KASAHRKT WHERE HRKNO=:N", kasa), 2 * n, 1e-9);
+        d.setHeader("ODE_TIP", "V");
+        d.save();
+    }
+    EXPECT_EQ(count("SELECT COUNT(*) FROM KASAHRKT"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM FINHRK"), 1);
 
     // A bank transfer: the bank is credited, the supplier debited.
     auto h = yeniAlis("F");

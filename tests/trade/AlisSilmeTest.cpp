@@ -37,10 +37,22 @@ TEST_F(AlisSilme, DeleteUndoesEveryRowAndRestoresPricesAndCost)
     EXPECT_NEAR(stokDegeri("ALIS_SON_TL", 1), 40, 1e-9);
     EXPECT_NEAR(stokDegeri("MALIYET_FYT_TL", 1), 35, 1e-9);
     insert("SERIHRK", {{"SATISNO", no}, {"TIP", "A"}, {"SIRANO", 1}, {"STOK_NO", 1.0}, {"SERINO", "SN1"}});
+    EXPECT_EQ(count("SELECT COUNT(*) FROM KASAHRKT WHERE HRKNO=:N AND TIP='A'", {{"N", no}}), 1);
+    // Serial tracking of the units this purchase brought in: one still here, one sold on.
+    exec("CREATE TABLE SERTAKIP (STOK_NO DOUBLE PRECISION, SERINO VARCHAR(36), ALIMNO DOUBLE PRECISION, AL_SIRANO "
+         "INTEGER, ALIS_CARI VARCHAR(22), AL_FRADI VARCHAR(70), AL_FAT_NO VARCHAR(10), AL_IRS_NO VARCHAR(10), "
+         "SATISNO DOUBLE PRECISION)");
+    for (const auto& [seri, satis] : {std::pair{"SN1", 0.0}, {"SN2", 77.0}})
+        insert("SERTAKIP", {{"STOK_NO", 1.0}, {"SERINO", seri}, {"ALIMNO", no}, {"AL_SIRANO", 1}, {"ALIS_CARI", "M1"},
+                            {"AL_FRADI", "Müşteri M1"}, {"AL_FAT_NO", b->headerText("FAT_NO")}, {"SATISNO", satis}});
 
     sil(no, true);
     EXPECT_EQ(alisSatirlari(), once);
     EXPECT_EQ(count("SELECT COUNT(*) FROM SERIHRK"), 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM SERTAKIP"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM SERTAKIP WHERE SERINO='SN2' AND ALIMNO=0 AND AL_SIRANO=0 AND ALIS_CARI IS NULL "
+                    "AND AL_FRADI IS NULL AND AL_FAT_NO IS NULL AND SATISNO=77"),
+              1);
     EXPECT_NEAR(stokDegeri("ALIS_SON_TL", 1), 20, 1e-9);
     EXPECT_NEAR(stokDegeri("MALIYET_FYT_TL", 1), ortalamaOnce, 1e-9);
     EXPECT_NEAR(sum("SELECT SUM(GIRMIK) FROM STOKHRK WHERE STOK_NO=1"), 0, 1e-12);

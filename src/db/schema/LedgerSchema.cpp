@@ -38,6 +38,26 @@ QString fisayrBody()
            + QStringLiteral(", MASRAFM_KOD VARCHAR(17), MIKTAR FLOAT, GRUP1_KOD VARCHAR(15), PRIMARY KEY (FISNO, FA_ID)");
 }
 
+// The ledger codes an item, expense or service definition carries, and a group card writes.
+QString muhKodKolonlari()
+{
+    QStringList c;
+    for (const char* m : {"MUH_A", "MUH_S", "MUH_ISK_A", "MUH_ISK_S", "MUH_IADE_A", "MUH_IADE_S", "MUH_KDV_A",
+                          "MUH_KDV_S", "MUH_KDV_IADE_S", "MUH_KDV_IADE_A", "MUH_OTV_A", "MUH_MAL_S", "MUH_MAL_A",
+                          "MUH_GRSAT", "MUH_GRSATISK", "MUH_KDVTEV_A", "MUH_KDVTEV_S"})
+        c << QStringLiteral("%1 VARCHAR(30)").arg(QLatin1String(m));
+    return c.join(QStringLiteral(", "));
+}
+
+// A group card of ledger codes (stock items, expenses, services).
+QString grupKartiBody()
+{
+    return QStringLiteral("ADI VARCHAR(15) NOT NULL, ACIKLAMA VARCHAR(45), KODATAMA CHAR(1), VARSAYILAN CHAR(1), "
+                          "FIRMANO INTEGER, GRUPNO INTEGER, ANAGRUPNO INTEGER, ALTGRUPNO INTEGER, "
+                          "DOVIZ_KODU VARCHAR(5), KDV FLOAT, OTV FLOAT, ")
+           + muhKodKolonlari() + QStringLiteral(", PRIMARY KEY (ADI)");
+}
+
 void seedLineIds(const Db& db)
 {
     // Line ids on PostgreSQL come from a sequence, so concurrent vouchers never wait on each other.
@@ -68,6 +88,43 @@ SchemaPart ledgerSchema()
 
     p.tables << TableDef{QStringLiteral("CARI_KIRILKOD"),
                          QStringLiteral("DVZ_KOD VARCHAR(5) NOT NULL, KIR_KOD VARCHAR(3), PRIMARY KEY (DVZ_KOD)")};
+
+    // General receipt/payment slips: a header and rows that name a desk, an expense, an item,
+    // a bank or an account (KODU) by the row's type, each posted on its own accounts.
+    p.tables << TableDef{QStringLiteral("FISG"),
+                         QStringLiteral("HRK_NO FLOAT NOT NULL, TARIH DATETIME, TIP VARCHAR(1), BELGE_NO VARCHAR(10), "
+                                        "ACIKLAMA VARCHAR(100), BORC FLOAT, ALACAK FLOAT, FIS_NO FLOAT, PERSONEL VARCHAR(11), "
+                                        "SUBEKODU SMALLINT, PRIMARY KEY (HRK_NO)")};
+    p.indexes << IndexDef{QStringLiteral("FISG"), QStringLiteral("IX_FISG_TARIH"), QStringLiteral("TARIH, HRK_NO")};
+    p.tables << TableDef{QStringLiteral("FISGA"),
+                         QStringLiteral("HRK_NO FLOAT NOT NULL, SIRANO INTEGER NOT NULL, TIP VARCHAR(1), KODU VARCHAR(22), "
+                                        "HESAP_NO VARCHAR(25), STOK_NO FLOAT, MUH_KARSI VARCHAR(30), ACIKLAMA1 VARCHAR(50), "
+                                        "ACIKLAMA2 VARCHAR(50), BORC FLOAT, ALACAK FLOAT, KDV_TUT FLOAT, ISIN_TUTARI FLOAT, "
+                                        "VERGI_TUTARI FLOAT, DOVIZ_KODU VARCHAR(5), TL_KURDEGER FLOAT, BORC_DVZ FLOAT, "
+                                        "ALACAK_DVZ FLOAT, PRIMARY KEY (HRK_NO, SIRANO)")};
+
+    // Expense and service cards: only what the postings read of them (their codes).
+    p.tables << TableDef{QStringLiteral("MASRAF"),
+                         QStringLiteral("KODU VARCHAR(22) NOT NULL, ADI VARCHAR(60), ") + muhKodKolonlari()
+                             + QStringLiteral(", PRIMARY KEY (KODU)")};
+    p.tables << TableDef{QStringLiteral("ARIZA"),
+                         QStringLiteral("ARIZA_KODU VARCHAR(22) NOT NULL, ARIZA_ADI VARCHAR(60), ") + muhKodKolonlari()
+                             + QStringLiteral(", PRIMARY KEY (ARIZA_KODU)")};
+    p.tables << TableDef{QStringLiteral("MUHSTK"), grupKartiBody()};
+    p.tables << TableDef{QStringLiteral("MUHMASRF"), grupKartiBody()};
+    p.tables << TableDef{QStringLiteral("MUHISCI"), grupKartiBody()};
+
+    // Cost of sales: one row per month, and the cost of each sold line.
+    p.tables << TableDef{QStringLiteral("SATMALIMUH"),
+                         QStringLiteral("AY SMALLINT NOT NULL, TARIH DATETIME, TUTAR FLOAT, FIS_NO FLOAT, PRIMARY KEY (AY)")};
+    p.tables << TableDef{QStringLiteral("MALSAT"),
+                         QStringLiteral("SATIS_NO FLOAT NOT NULL, SIRANO INTEGER NOT NULL, STOK_NO FLOAT, "
+                                        "STOK_KOD_NO VARCHAR(25), MIKTAR FLOAT, MALIYET_TL FLOAT, FATARIH DATETIME, "
+                                        "AY SMALLINT, PRIMARY KEY (SATIS_NO, SIRANO)")};
+    p.indexes << IndexDef{QStringLiteral("MALSAT"), QStringLiteral("IX_MALSAT_AY"), QStringLiteral("AY, SATIS_NO, SIRANO")};
+    // Bulk posting lists a period's unposted invoices by date.
+    p.indexes << IndexDef{QStringLiteral("SATIS"), QStringLiteral("IX_SATIS_MUH"), QStringLiteral("FATARIH, FIS_NO")};
+    p.indexes << IndexDef{QStringLiteral("ALIS"), QStringLiteral("IX_ALIS_MUH"), QStringLiteral("FATARIH, FIS_NO")};
 
     p.seeds << seedLineIds;
     return p;

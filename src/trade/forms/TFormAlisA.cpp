@@ -3,6 +3,7 @@
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "trade/SatisDokumu.h"
+#include "trade/forms/TFormAlIrsSorKon.h"
 
 namespace nimbo {
 
@@ -31,6 +32,8 @@ QList<TotalsPanel::Field> TFormAlisA::ekToplamlar()
 {
     return {{QStringLiteral("OTV_TUTAR"), QStringLiteral("ÖTV TL")}};
 }
+
+QList<double> TFormAlisA::irsaliyeSec(const QString& cariKod) { return TFormAlIrsSorKon::sec(this, cariKod); }
 
 void TFormAlisA::yazdir(QWidget* parent, double alisNo, const QString& output)
 {

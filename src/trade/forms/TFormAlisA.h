@@ -17,6 +17,7 @@ public:
 
 protected:
     void print() override;
+    QList<double> irsaliyeSec(const QString& cariKod) override;
     QList<LineColumn> ekKalemKolonlari() override;
     QList<TotalsPanel::Field> ekToplamlar() override;
 };

@@ -1,22 +1,13 @@
 #pragma once
-#include "trade/SatisListesi.h"
-#include "widgets/ListWindow.h"
+#include "trade/forms/IrsaliyeListeFormu.h"
 
 namespace nimbo {
 
-// The open dispatch notes of one customer, chosen one or several at a time for an invoice.
-class TFormSatIrsLis : public ListWindow {
+// "Satış İrsaliyeleri": the open sales dispatch notes of one customer.
+class TFormSatIrsLis : public IrsaliyeListeFormu {
     Q_OBJECT
 public:
-    TFormSatIrsLis(const QString& cariKod, const QDate& irsBas, const QDate& irsBit, const QDate& vadeBas,
-                   const QDate& vadeBit, QWidget* parent = nullptr);
-
-protected:
-    ListQuery query() const override;
-
-private:
-    QString m_cari;
-    QDate m_irsBas, m_irsBit, m_vadeBas, m_vadeBit;
+    explicit TFormSatIrsLis(const IrsaliyeFiltresi& filtre, QWidget* parent = nullptr);
 };
 
 } // namespace nimbo

@@ -18,24 +18,13 @@ TFormSatisA::TFormSatisA(double no, bool readOnly, QWidget* parent)
 
 void TFormSatisA::ekButonlar(const std::function<void(const QString&, const QString&, std::function<void()>)>& ekle)
 {
-    ekle(QStringLiteral("İrsaliye Getir"), QStringLiteral("BtnIRSALIYE"), [this] { irsaliyeGetir(); });
     ekle(QStringLiteral("Oto. Fat/İrs No.Yaz"), QStringLiteral("BtnOTONO"), [this] {
         guard([this] { belge().otomatikNumaralar(); });
         showDocument();
     });
 }
 
-void TFormSatisA::irsaliyeGetir()
-{
-    if (belge().headerText(QStringLiteral("CARIKOD")).isEmpty()) {
-        Prompter::instance().warn(QStringLiteral("Lütfen Bir Cari Seçiniz!.."));
-        return;
-    }
-    const QList<double> notlar = TFormSatIrsSor::sec(this, belge().headerText(QStringLiteral("CARIKOD")));
-    for (double n : notlar)
-        guard([&] { belge().irsaliyeAl(n); });
-    showDocument();
-}
+QList<double> TFormSatisA::irsaliyeSec(const QString& cariKod) { return TFormSatIrsSor::sec(this, cariKod); }
 
 void TFormSatisA::yazdir(QWidget* parent, double satisNo, const QString& output)
 {

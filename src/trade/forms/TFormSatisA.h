@@ -13,11 +13,11 @@ public:
     explicit TFormSatisA(double no = -1, bool readOnly = false, QWidget* parent = nullptr);
     SatisBelgesi& belge() { return static_cast<SatisBelgesi&>(document()); }
 
-    void irsaliyeGetir();
     static void yazdir(QWidget* parent, double satisNo, const QString& output = QStringLiteral("Önizleme"));
 
 protected:
     void print() override;
+    QList<double> irsaliyeSec(const QString& cariKod) override;
     void ekButonlar(const std::function<void(const QString&, const QString&, std::function<void()>)>& ekle) override;
 };
 

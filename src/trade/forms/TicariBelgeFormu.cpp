@@ -82,6 +82,7 @@ void TicariBelgeFormu::kur(double no)
         giris->addWidget(b);
     };
     buton(QStringLiteral("Stok Listesi"), QStringLiteral("BtnSTOKLISTE"), [this] { stokListesi(); });
+    buton(QStringLiteral("İrsaliye Getir"), QStringLiteral("BtnIRSALIYE"), [this] { irsaliyeGetir(); });
     ekButonlar([&](const QString& text, const QString& name, std::function<void()> fn) { buton(text, name, fn); });
     lay->addLayout(giris);
 
@@ -331,6 +332,19 @@ void TicariBelgeFormu::stokListesi()
     for (const QSqlRecord& r : l.selectedRecords())
         secilen << r.value(QStringLiteral("STOK_NO")).toDouble();
     guard([&] { belge().stoklarEkle(secilen); });
+    showDocument();
+}
+
+void TicariBelgeFormu::irsaliyeGetir()
+{
+    const QString cari = belge().headerText(QStringLiteral("CARIKOD"));
+    if (cari.isEmpty()) {
+        Prompter::instance().warn(QStringLiteral("Lütfen Bir Cari Seçiniz!.."));
+        return;
+    }
+    for (double n : irsaliyeSec(cari))
+        if (!guard([&] { belge().irsaliyeAl(n); }))
+            break;
     showDocument();
 }
 

@@ -19,6 +19,9 @@ public:
     // Adds an item typed by code, barcode or name; false when none matches.
     bool stokGir(const QString& kodBarkodAd);
     void stokListesi();
+    // "İrsaliye Getir": the account's open dispatch notes chosen in the side's picker are
+    // collected into this invoice.
+    void irsaliyeGetir();
 
 protected:
     // tipSayisi: how many of the side's document types the form offers.
@@ -34,6 +37,8 @@ protected:
         Q_UNUSED(ekle);
     }
     virtual QList<LineColumn> ekKalemKolonlari() { return {}; }
+    // The side's dispatch-note picker: the notes of the account chosen.
+    virtual QList<double> irsaliyeSec(const QString& cariKod) = 0;
     virtual QList<TotalsPanel::Field> ekToplamlar() { return {}; }
 
 private:

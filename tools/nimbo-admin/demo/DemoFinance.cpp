@@ -4,6 +4,7 @@
 #include "finance/BankaKart.h"
 #include "finance/CekSenetDurumu.h"
 #include "finance/CekSenetHareketi.h"
+#include "finance/FinansBelgesi.h"
 #include "finance/CekSenetKart.h"
 
 #include <QSqlRecord>
@@ -27,11 +28,11 @@ struct Hesap {
 // Every bank has a lira account; two have dollar and euro accounts, one a POS account.
 const Hesap kHesaplar[] = {
     {"ZIRAAT", "3344-5566001", "Ziraat TL Ticari", "1", "TL", 0, "102.01"},
-    {"ZIRAAT", "3344-5566101", "Ziraat USD Döviz", "3", "USD", 0, "102.02"},
-    {"ZIRAAT", "3344-5566201", "Ziraat EUR Döviz", "3", "EUR", 0, "102.03"},
-    {"ISBANK", "1021-0070001", "İş Bankası TL Ticari", "1", "TL", 0, "102.04"},
-    {"ISBANK", "1021-0070501", "İş Bankası POS", "5", "TL", 1.8, "102.05"},
-    {"GARANTI", "0356-6290001", "Garanti TL Ticari", "1", "TL", 0, "102.06"},
+    {"ZIRAAT", "3344-5566101", "Ziraat USD Döviz", "3", "USD", 0, "102.04"},
+    {"ZIRAAT", "3344-5566201", "Ziraat EUR Döviz", "3", "EUR", 0, "102.05"},
+    {"ISBANK", "1021-0070001", "İş Bankası TL Ticari", "1", "TL", 0, "102.02"},
+    {"ISBANK", "1021-0070501", "İş Bankası POS", "5", "TL", 1.8, "102.06"},
+    {"GARANTI", "0356-6290001", "Garanti TL Ticari", "1", "TL", 0, "102.03"},
     {"GARANTI", "0356-6290101", "Garanti USD Döviz", "3", "USD", 0, "102.07"},
     {"GARANTI", "0356-6290201", "Garanti EUR Döviz", "3", "EUR", 0, "102.08"},
 };
@@ -113,15 +114,14 @@ void bankaHareketleri(const Db& db, int year, const QStringList& cariler, int co
             b.setLine(r, QStringLiteral("KASAKOD"), QStringLiteral("MERKEZ"));
             b.setLine(r, i % 4 == 0 ? QStringLiteral("ALACAK_DVZ") : QStringLiteral("BORC_DVZ"), 2000.0 + (i % 7) * 500.0);
         } else if (tip == QLatin1String("V") || tip == QLatin1String("R")) {
-            // A transfer between two of our lira accounts.
-            hesap(kHesaplar[0]);
+            // A transfer between two of our lira accounts; a card transfer empties the POS
+            // account into the trade account.
+            hesap(kHesaplar[tip == QLatin1String("R") ? 4 : 0]);
             b.setLine(r, QStringLiteral("ALACAK_DVZ"), 5000.0);
-            b.setLine(r, QStringLiteral("MUH_KARSI"), QStringLiteral("102.04"));
             const int s = b.addLine();
             b.setLine(s, QStringLiteral("BANKA_KOD"), QStringLiteral("ISBANK"));
             b.setLine(s, QStringLiteral("HESAP_NO"), u(kHesaplar[3].no));
             b.setLine(s, QStringLiteral("BORC_DVZ"), 5000.0);
-            b.setLine(s, QStringLiteral("MUH_KARSI"), QStringLiteral("102.01"));
         } else {
             hesap(h);
             b.setLine(r, QStringLiteral("CARI_KOD"), cari);
@@ -171,18 +171,19 @@ void portfoy(const Db& db, int year, const QStringList& cariler)
             c.setValue(QStringLiteral("BANKA_ADI"), QStringLiteral("T.C. Ziraat Bankası"));
         }
         c.save();
-        DbTransaction tx(db);
+        // Each move is a cheque/note finance document naming the paper, so the paper's
+        // history lists it.
         QDate gun = giris;
         for (const char* islem : k.islemler) {
             gun = gun.addDays(7);
             const bool banka = QStringLiteral("3458").contains(u(islem));
-            CekSenetHareketi::uygula(db, c.portfoyNo(),
-                                     {u(islem), banka ? QStringLiteral("ZIRAAT") : cariler.at((i * 5 + 3) % cariler.size()),
-                                      c.value(QStringLiteral("TUTAR")).toDouble(),
-                                      c.value(QStringLiteral("TUTAR_DOVIZ")).toDouble(), QStringLiteral("ZIRAAT"),
-                                      u(kHesaplar[0].no), gun});
+            FinansBelgesi b(db, QStringLiteral("E"), u(islem));
+            b.setHeader(QStringLiteral("ISLEM_TRH"), gun);
+            b.setHeader(QStringLiteral("KODU"), banka ? QStringLiteral("ZIRAAT") : cariler.at((i * 5 + 3) % cariler.size()));
+            b.setHeader(QStringLiteral("ACIKLAMA"), CekSenetDurumu::islemAdi(u(islem)));
+            b.setLine(b.addLine(), QStringLiteral("CEK_NO"), c.portfoyNo());
+            b.save();
         }
-        tx.commit();
     }
     // Papers on hand when the system was taken into use.
     int n = 0;
