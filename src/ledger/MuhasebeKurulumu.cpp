@@ -6,6 +6,7 @@
 #include "ledger/CariHareketMuhasebesi.h"
 #include "ledger/GenelFisMuhasebesi.h"
 #include "ledger/KasaHareketMuhasebesi.h"
+#include "ledger/SatisMaliyetMuhasebesi.h"
 #include "ledger/SatisMuhasebesi.h"
 #include "model/LedgerHook.h"
 
@@ -20,6 +21,7 @@ void muhasebeyiKur()
     BelgeTurleri::kaydet(GenelFisMuhasebesi::tanim());
     BelgeTurleri::kaydet(SatisMuhasebesi::tanim());
     BelgeTurleri::kaydet(AlisMuhasebesi::tanim());
+    BelgeTurleri::kaydet(SatisMaliyetMuhasebesi::tanim());
     LedgerHook::install(
         [](const Db& db, const LedgerRequest& r) {
             if (const BelgeTuru* t = BelgeTurleri::tablodan(r.document))
