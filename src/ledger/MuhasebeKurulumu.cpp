@@ -8,6 +8,7 @@
 #include "ledger/KasaHareketMuhasebesi.h"
 #include "ledger/SatisMaliyetMuhasebesi.h"
 #include "ledger/SatisMuhasebesi.h"
+#include "ledger/StokFisiMuhasebesi.h"
 #include "model/LedgerHook.h"
 
 namespace nimbo {
@@ -22,6 +23,7 @@ void muhasebeyiKur()
     BelgeTurleri::kaydet(SatisMuhasebesi::tanim());
     BelgeTurleri::kaydet(AlisMuhasebesi::tanim());
     BelgeTurleri::kaydet(SatisMaliyetMuhasebesi::tanim());
+    BelgeTurleri::kaydet(StokFisiMuhasebesi::tanim());
     LedgerHook::install(
         [](const Db& db, const LedgerRequest& r) {
             if (const BelgeTuru* t = BelgeTurleri::tablodan(r.document))
