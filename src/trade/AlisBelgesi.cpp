@@ -154,12 +154,10 @@ void AlisBelgesi::write(DocumentWriter& w)
     const bool otoFiyat = faturaKismi()
                           && toText(db().scalar(QStringLiteral("SELECT ALISTAOTOFYT FROM PARAMET"))).trimmed()
                                  == QLatin1String("E");
-    for (double s : stoklar) {
-        AlisMaliyeti::sonAlisFiyatlari(db(), s);
-        MaliyetFiyati::guncelle(db(), s);
-        if (otoFiyat)
-            AlisMaliyeti::satisFiyatlari(db(), s);
-    }
+    AlisMaliyeti::sonAlisFiyatlari(db(), stoklar);
+    MaliyetFiyati::guncelle(db(), stoklar);
+    if (otoFiyat)
+        AlisMaliyeti::satisFiyatlari(db(), stoklar);
 }
 
 // The import file gets the invoice; the import-file subsystem keeps its own lines.
@@ -222,10 +220,9 @@ void AlisBelgesi::erase(DocumentWriter& w)
         if (db().tableExists(QString::fromLatin1(t)))
             w.remove(QString::fromLatin1(t), {{QStringLiteral("ALIS_NO"), no}});
     // Cost rows go first; the items' costs and last prices come back from what is left.
-    for (double s : AlisMaliyeti::sil(db(), no.toDouble())) {
-        AlisMaliyeti::sonAlisFiyatlari(db(), s);
-        MaliyetFiyati::guncelle(db(), s);
-    }
+    const QList<double> stoklar = AlisMaliyeti::sil(db(), no.toDouble());
+    AlisMaliyeti::sonAlisFiyatlari(db(), stoklar);
+    MaliyetFiyati::guncelle(db(), stoklar);
     stokHareketleriniSil(w, no.toDouble(), kYazan);
     w.remove(QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), no}, {QStringLiteral("BELGE_TIP"), kYazan}});
     silKasa(w);
