@@ -80,6 +80,9 @@ QList<Migration> buildMigrations()
         {7, QStringLiteral("Alış satırları, işçilik ve masrafları"), [](const Db&) {}},
         // FISG, FISGA and MASRAF come from the declarations.
         {8, QStringLiteral("Genel tahsil ve tediye fişleri, masraf kartları"), [](const Db&) {}},
+        // ARIZA, the code group cards, SATMALIMUH, MALSAT, the remaining STOKMUH and MASRAF codes
+        // and SATIS.MUHKASATIP come from the declarations.
+        {9, QStringLiteral("Ticari belgelerin muhasebe kodları ve satışların maliyeti"), [](const Db&) {}},
     };
 }
 

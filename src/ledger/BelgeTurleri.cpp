@@ -41,6 +41,12 @@ const BelgeTuru* BelgeTurleri::tablodan(const QString& tablo)
 
 QList<BelgeTuru> BelgeTurleri::hepsi() { return turler(); }
 
+bool BelgeTurleri::kapsar(const QString& tablo, const QString& tip)
+{
+    const BelgeTuru* t = tablodan(tablo);
+    return t && (t->tipler.isEmpty() || (!tip.isEmpty() && t->tipler.contains(tip)));
+}
+
 double BelgeTurleri::mevcutFisNo(const Db& db, const BelgeTuru& t, double belgeNo)
 {
     // Table and column come from the registration, never from the user.

@@ -17,6 +17,7 @@ struct BelgeTuru {
     QString tablo;   // the table holding FIS_NO, e.g. "CARIHRKM"
     QString anahtar; // its document-number column, e.g. "CARI_NO"
     QString kosul;   // fixed SQL narrowing the rows of a shared table to this kind's (or empty)
+    QString tipler;  // the document type letters that are posted (empty: every type)
     // SELECT of the unposted documents dated from :bas up to (not including) :son, one row
     // per document with the columns NO, TARIH and ACIKLAMA.
     QString bekleyenSql;
@@ -34,6 +35,8 @@ public:
     // The kind whose FIS_NO lives in the table (the scaffolding's hook names the table).
     static const BelgeTuru* tablodan(const QString& tablo);
     static QList<BelgeTuru> hepsi();
+    // Whether a saved document of the table and type letter is posted at all.
+    static bool kapsar(const QString& tablo, const QString& tip);
 
     // The document's current voucher (its FIS_NO), 0 when not posted.
     static double mevcutFisNo(const Db& db, const BelgeTuru& t, double belgeNo);

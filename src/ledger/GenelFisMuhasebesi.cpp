@@ -15,7 +15,7 @@ QString kartHesabi(const Db& db, const QSqlRecord& r, const QString& kolon)
 {
     const bool stok = metin(r, "TIP") == QLatin1String("S");
     return toText(db.scalar(stok ? QStringLiteral("SELECT %1 FROM STOKMUH WHERE STOK_NO = :k").arg(kolon)
-                                 : QStringLiteral("SELECT %1 FROM MASRAF WHERE MASRAF_KOD = :k").arg(kolon),
+                                 : QStringLiteral("SELECT %1 FROM MASRAF WHERE KODU = :k").arg(kolon),
                             {{QStringLiteral("k"), stok ? r.value(QStringLiteral("STOK_NO")) : QVariant(metin(r, "KODU"))}}))
         .trimmed();
 }

@@ -175,9 +175,11 @@ void AlisBelgesi::yazIthalat(DocumentWriter& w)
 QList<AfterCommitStep> AlisBelgesi::afterCommit()
 {
     QList<AfterCommitStep> steps;
-    if (header(QStringLiteral("FIS_NO")).toDouble() <= 0)
-        if (auto l = LedgerHook::step(db(), {QStringLiteral("ALIS"), tip(), key().toDouble()}, kYazan))
-            steps << *l;
+    // A posted document is posted again in place without asking; a new one asks.
+    const bool postali = muhasebeFisi() > 0;
+    if (auto l = LedgerHook::step(db(), {QStringLiteral("ALIS"), tip(), key().toDouble()},
+                                  postali ? QStringLiteral("O") : QStringLiteral("S")))
+        steps << *l;
     return steps;
 }
 
@@ -185,7 +187,7 @@ QList<SaveCheck> AlisBelgesi::deleteChecks()
 {
     return {{QStringLiteral("ret"),
              [this](CheckContext& c) {
-                 if (headerNumber(QStringLiteral("FIS_NO")) > 0)
+                 if (muhasebeFisi() > 0)
                      c.refuse(QStringLiteral("Bu Hareketin Muhasebe Kayıt Fişi Var. Silinemez."));
                  if (headerNumber(QStringLiteral("FAT_REFNO")) > 0)
                      c.refuse(QStringLiteral("Bu İrsaliyeye Ait Fatura İşlenmiş Silinemez.Önce Fat.Silin."));

@@ -314,9 +314,11 @@ void SatisBelgesi::write(DocumentWriter& w)
 QList<AfterCommitStep> SatisBelgesi::afterCommit()
 {
     QList<AfterCommitStep> steps;
-    if (header(QStringLiteral("FIS_NO")).toDouble() <= 0)
-        if (auto l = LedgerHook::step(db(), {QStringLiteral("SATIS"), tip(), key().toDouble()}, QStringLiteral("S")))
-            steps << *l;
+    // A posted document is posted again in place without asking; a new one asks.
+    const bool postali = muhasebeFisi() > 0;
+    if (auto l = LedgerHook::step(db(), {QStringLiteral("SATIS"), tip(), key().toDouble()},
+                                  postali ? QStringLiteral("O") : QStringLiteral("S")))
+        steps << *l;
     if (irsaliyeKismi()) {
         bool eksik = false;
         for (int i = 0; i < lines().count() && !eksik; ++i) {
@@ -352,7 +354,7 @@ QList<SaveCheck> SatisBelgesi::deleteChecks()
 {
     return {{QStringLiteral("muhasebe"),
              [this](CheckContext& c) {
-                 if (headerNumber(QStringLiteral("FIS_NO")) > 0 || headerNumber(QStringLiteral("FAT_REFNO")) > 0)
+                 if (muhasebeFisi() > 0 || headerNumber(QStringLiteral("FAT_REFNO")) > 0)
                      c.refuse(QStringLiteral("Bu Hareketin Muhasebe Kayıt Fişi Var.Yada Faturası Kesilmiş Silinemez."));
              }},
             {QStringLiteral("ödemeler"),

@@ -777,10 +777,24 @@ void TicariBelge::duzeltmeKaydi()
 
 void TicariBelge::yazBaslik(DocumentWriter& w)
 {
-    if (isNew())
+    if (isNew()) {
         w.insert(m_taraf.baslik, depolanacak(headerModel().values()));
-    else
-        w.upsert(m_taraf.baslik, {m_taraf.anahtar}, depolanacak(headerModel().values()));
+        return;
+    }
+    // The voucher number belongs to the ledger: a posting made after the document was opened
+    // (its own after-save step included) must survive the next save.
+    QVariantMap v = depolanacak(headerModel().values());
+    v.remove(QStringLiteral("FIS_NO"));
+    w.upsert(m_taraf.baslik, {m_taraf.anahtar}, v);
+}
+
+double TicariBelge::muhasebeFisi() const
+{
+    if (isNew())
+        return 0;
+    return db().scalar(QStringLiteral("SELECT FIS_NO FROM %1 WHERE %2 = :N").arg(m_taraf.baslik, m_taraf.anahtar),
+                       {{QStringLiteral("N"), key()}})
+        .toDouble();
 }
 
 void TicariBelge::yazSatirlar(DocumentWriter& w)

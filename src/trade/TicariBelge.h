@@ -61,6 +61,8 @@ public:
     // The customer's row, read when the customer is chosen and again when a save starts;
     // empty when it does not exist.
     QVariantMap cari() const { return m_cari; }
+    // The document's ledger voucher as stored now (0: not posted).
+    double muhasebeFisi() const;
     // Quantity in the item's first unit: the unit factor of the line's unit.
     double birimKatsayisi(int row) const;
 

@@ -71,6 +71,7 @@ TEST_F(AlisWindows, PurchaseOnAccountMovesStockCostAndSupplierBalance)
     // The supplier had no balance; the purchase leaves him a credit of the net total.
     EXPECT_EQ(f.totals()->shown("OBAKIYE"), QStringLiteral("---   "));
     EXPECT_EQ(f.totals()->shown("SBAKIYE"), QStringLiteral("708,00 (A)"));
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
     click(&f, "BtnSAKLA");
     EXPECT_DOUBLE_EQ(value("SELECT SUM(GIRMIK) FROM STOKHRK WHERE TIP='A' AND STOK_NO=1"), 50);
     EXPECT_DOUBLE_EQ(value("SELECT MALIYET_FYT_TL FROM STOK WHERE STOK_NO=1"), 12);
@@ -134,6 +135,7 @@ TEST_F(AlisWindows, NotePickersCollectTheChosenNotesIntoTheInvoice)
     ASSERT_EQ(m->rowCount(), 2);
     // 12 pens at 12 a piece with 18 % VAT.
     EXPECT_EQ(f.totals()->shown("NETTUT"), QStringLiteral("169,92"));
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
     click(&f, "BtnSAKLA");
     const double fn = f.belge().key().toDouble();
     ASSERT_GT(fn, 0);

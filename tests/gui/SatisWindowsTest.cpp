@@ -56,6 +56,8 @@ TEST_F(SatisWindows, CashInvoiceIsTypedSavedListedAndDeleted)
     EXPECT_EQ(f.totals()->shown("NET_USD"), QStringLiteral("7,38"));
     EXPECT_EQ(f.totals()->shown("NET_EUR"), QStringLiteral("6,74"));
 
+    // Not posted: the invoice can be deleted below.
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
     (*prompter)->expectAsk("Fatura Kesilsin mi?", false);
     click(&f, "BtnSAKLA");
     EXPECT_EQ(count("SELECT COUNT(*) FROM SATIS WHERE FAT_NO='A000001' AND CARIKOD='120.01.001'"), 1);

@@ -37,9 +37,9 @@ protected:
             k.setValue(QStringLiteral("HESAP_ADI"), QString::fromUtf8(ad));
             k.save();
         }
-        f.insert("MASRAF", {{"MASRAF_KOD", "KIRA"}, {"MASRAF_ADI", "Kira"}, {"MUH_A", "770.01"}, {"MUH_S", "649.01"},
+        f.insert("MASRAF", {{"KODU", "KIRA"}, {"ADI", "Kira"}, {"MUH_A", "770.01"}, {"MUH_S", "649.01"},
                             {"MUH_KDV_A", "191.01"}, {"MUH_KDV_S", "391.01"}});
-        f.insert("MASRAF", {{"MASRAF_KOD", "KODSUZ"}, {"MASRAF_ADI", "Kodsuz"}});
+        f.insert("MASRAF", {{"KODU", "KODSUZ"}, {"ADI", "Kodsuz"}});
         f.insert("STOKMUH", {{"STOK_NO", 5.0}, {"MUH_A", "153.01"}, {"MUH_S", "600.01"}, {"MUH_KDV_A", "191.01"},
                              {"MUH_KDV_S", "391.01"}});
     }

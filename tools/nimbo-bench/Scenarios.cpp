@@ -9,6 +9,7 @@ void registerStockScenarios();
 void registerStatementScenarios();
 void registerLedgerScenarios();
 void registerPostingScenarios();
+void registerTradePostingScenarios();
 void registerBankScenarios();
 void registerBankPostingScenarios();
 void registerMailScenarios();
@@ -27,6 +28,7 @@ void registerAllScenarios()
     registerStatementScenarios();
     registerLedgerScenarios();
     registerPostingScenarios();
+    registerTradePostingScenarios();
     registerBankScenarios();
     registerBankPostingScenarios();
     registerMailScenarios();

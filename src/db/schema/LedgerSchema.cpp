@@ -38,6 +38,26 @@ QString fisayrBody()
            + QStringLiteral(", MASRAFM_KOD VARCHAR(17), MIKTAR FLOAT, GRUP1_KOD VARCHAR(15), PRIMARY KEY (FISNO, FA_ID)");
 }
 
+// The ledger codes an item, expense or service definition carries, and a group card writes.
+QString muhKodKolonlari()
+{
+    QStringList c;
+    for (const char* m : {"MUH_A", "MUH_S", "MUH_ISK_A", "MUH_ISK_S", "MUH_IADE_A", "MUH_IADE_S", "MUH_KDV_A",
+                          "MUH_KDV_S", "MUH_KDV_IADE_S", "MUH_KDV_IADE_A", "MUH_OTV_A", "MUH_MAL_S", "MUH_MAL_A",
+                          "MUH_GRSAT", "MUH_GRSATISK", "MUH_KDVTEV_A", "MUH_KDVTEV_S"})
+        c << QStringLiteral("%1 VARCHAR(30)").arg(QLatin1String(m));
+    return c.join(QStringLiteral(", "));
+}
+
+// A group card of ledger codes (stock items, expenses, services).
+QString grupKartiBody()
+{
+    return QStringLiteral("ADI VARCHAR(15) NOT NULL, ACIKLAMA VARCHAR(45), KODATAMA CHAR(1), VARSAYILAN CHAR(1), "
+                          "FIRMANO INTEGER, GRUPNO INTEGER, ANAGRUPNO INTEGER, ALTGRUPNO INTEGER, "
+                          "DOVIZ_KODU VARCHAR(5), KDV FLOAT, OTV FLOAT, ")
+           + muhKodKolonlari() + QStringLiteral(", PRIMARY KEY (ADI)");
+}
+
 void seedLineIds(const Db& db)
 {
     // Line ids on PostgreSQL come from a sequence, so concurrent vouchers never wait on each other.
@@ -82,11 +102,29 @@ SchemaPart ledgerSchema()
                                         "ACIKLAMA2 VARCHAR(50), BORC FLOAT, ALACAK FLOAT, KDV_TUT FLOAT, ISIN_TUTARI FLOAT, "
                                         "VERGI_TUTARI FLOAT, DOVIZ_KODU VARCHAR(5), TL_KURDEGER FLOAT, BORC_DVZ FLOAT, "
                                         "ALACAK_DVZ FLOAT, PRIMARY KEY (HRK_NO, SIRANO)")};
-    // Expense cards and the accounts their purchases and sales post to.
+
+    // Expense and service cards: only what the postings read of them (their codes).
     p.tables << TableDef{QStringLiteral("MASRAF"),
-                         QStringLiteral("MASRAF_KOD VARCHAR(11) NOT NULL, MASRAF_ADI VARCHAR(50), MUH_A VARCHAR(30), "
-                                        "MUH_S VARCHAR(30), MUH_KDV_A VARCHAR(30), MUH_KDV_S VARCHAR(30), "
-                                        "PRIMARY KEY (MASRAF_KOD)")};
+                         QStringLiteral("KODU VARCHAR(22) NOT NULL, ADI VARCHAR(60), ") + muhKodKolonlari()
+                             + QStringLiteral(", PRIMARY KEY (KODU)")};
+    p.tables << TableDef{QStringLiteral("ARIZA"),
+                         QStringLiteral("ARIZA_KODU VARCHAR(22) NOT NULL, ARIZA_ADI VARCHAR(60), ") + muhKodKolonlari()
+                             + QStringLiteral(", PRIMARY KEY (ARIZA_KODU)")};
+    p.tables << TableDef{QStringLiteral("MUHSTK"), grupKartiBody()};
+    p.tables << TableDef{QStringLiteral("MUHMASRF"), grupKartiBody()};
+    p.tables << TableDef{QStringLiteral("MUHISCI"), grupKartiBody()};
+
+    // Cost of sales: one row per month, and the cost of each sold line.
+    p.tables << TableDef{QStringLiteral("SATMALIMUH"),
+                         QStringLiteral("AY SMALLINT NOT NULL, TARIH DATETIME, TUTAR FLOAT, FIS_NO FLOAT, PRIMARY KEY (AY)")};
+    p.tables << TableDef{QStringLiteral("MALSAT"),
+                         QStringLiteral("SATIS_NO FLOAT NOT NULL, SIRANO INTEGER NOT NULL, STOK_NO FLOAT, "
+                                        "STOK_KOD_NO VARCHAR(25), MIKTAR FLOAT, MALIYET_TL FLOAT, FATARIH DATETIME, "
+                                        "AY SMALLINT, PRIMARY KEY (SATIS_NO, SIRANO)")};
+    p.indexes << IndexDef{QStringLiteral("MALSAT"), QStringLiteral("IX_MALSAT_AY"), QStringLiteral("AY, SATIS_NO, SIRANO")};
+    // Bulk posting lists a period's unposted invoices by date.
+    p.indexes << IndexDef{QStringLiteral("SATIS"), QStringLiteral("IX_SATIS_MUH"), QStringLiteral("FATARIH, FIS_NO")};
+    p.indexes << IndexDef{QStringLiteral("ALIS"), QStringLiteral("IX_ALIS_MUH"), QStringLiteral("FATARIH, FIS_NO")};
 
     p.seeds << seedLineIds;
     return p;

@@ -173,7 +173,7 @@ QString satisBody()
 {
     return QStringLiteral("SATIS_NO FLOAT NOT NULL, ") + tradeHeaderColumns()
            + QStringLiteral(", SAT_TUR VARCHAR(1), SVKISI VARCHAR(21), ACIKLAMA VARCHAR(255), "
-                            "SEVKFATURA VARCHAR(22), PRIMARY KEY (SATIS_NO)");
+                            "SEVKFATURA VARCHAR(22), MUHKASATIP VARCHAR(1), PRIMARY KEY (SATIS_NO)");
 }
 
 QString alisBody()

@@ -47,7 +47,8 @@ QString stokMuhBody()
     QStringList c = {"STOK_NO FLOAT NOT NULL"};
     for (const char* m : {"MUH_A", "MUH_S", "MUH_IADE_A", "MUH_IADE_S", "MUH_ISK_A", "MUH_ISK_S", "MUH_KDV_A",
                           "MUH_KDV_S", "MUH_KDVTEV_A", "MUH_KDVTEV_S", "MUH_URET_GID", "MUH_URET_GEL",
-                          "MUH_YANSIT_GID", "MUH_YANSIT_GEL", "MUH_FIRE", "MUH_SARF", "MUH_OTV_A", "MUH_OTV_S"})
+                          "MUH_YANSIT_GID", "MUH_YANSIT_GEL", "MUH_FIRE", "MUH_SARF", "MUH_OTV_A", "MUH_OTV_S",
+                          "MUH_KDV_IADE_S", "MUH_KDV_IADE_A", "MUH_MAL_S", "MUH_MAL_A", "MUH_GRSAT", "MUH_GRSATISK"})
         c << QStringLiteral("%1 VARCHAR(30)").arg(QLatin1String(m));
     c << QStringLiteral("PRIMARY KEY (STOK_NO)");
     return c.join(QStringLiteral(", "));

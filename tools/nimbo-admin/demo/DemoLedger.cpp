@@ -1,6 +1,7 @@
 #include "demo/DemoData.h"
 #include "ledger/ElleFis.h"
 #include "ledger/HesapKart.h"
+#include "ledger/MuhasebeKodGrubu.h"
 #include "ledger/MuhasebeKurulumu.h"
 #include "ledger/TopluMuhasebe.h"
 
@@ -83,6 +84,42 @@ const Fis kFisler[] = {
 
 } // namespace
 
+namespace {
+
+// The items' ledger codes, written through code group cards: one for the sales, purchase,
+// discount, return and cost accounts of every item, one per VAT rate for the VAT accounts.
+void kodGruplari(const Db& db)
+{
+    struct Grup {
+        const char* ad;
+        double kdv;
+        std::initializer_list<std::pair<const char*, const char*>> kodlar;
+    };
+    const Grup gruplar[] = {
+        {"GENEL", 0, {{"MUH_S", "600.01"}, {"MUH_A", "153.01"}, {"MUH_ISK_S", "611"}, {"MUH_ISK_A", "153.01"},
+                      {"MUH_IADE_S", "610"}, {"MUH_IADE_A", "153.01"}, {"MUH_MAL_S", "621"}}},
+        {"KDV %20", 20, {{"MUH_KDV_S", "391.01"}, {"MUH_KDV_A", "191.01"}, {"MUH_KDV_IADE_S", "391.01"},
+                         {"MUH_KDV_IADE_A", "191.01"}}},
+        {"KDV %10", 10, {{"MUH_KDV_S", "391.02"}, {"MUH_KDV_A", "191.02"}, {"MUH_KDV_IADE_S", "391.02"},
+                         {"MUH_KDV_IADE_A", "191.02"}}},
+        {"KDV %1", 1, {{"MUH_KDV_S", "391.03"}, {"MUH_KDV_A", "191.03"}, {"MUH_KDV_IADE_S", "391.03"},
+                       {"MUH_KDV_IADE_A", "191.03"}}},
+    };
+    for (const Grup& g : gruplar) {
+        MuhasebeKodGrubu kart(db, MuhasebeKodGrubu::Tur::Stok);
+        kart.setValue(QStringLiteral("ADI"), QString::fromUtf8(g.ad));
+        kart.setValue(QStringLiteral("KODATAMA"), QStringLiteral("H"));
+        if (g.kdv > 0)
+            kart.setValue(QStringLiteral("KDV"), g.kdv);
+        for (const auto& [kolon, kod] : g.kodlar)
+            kart.setValue(QString::fromLatin1(kolon), QString::fromLatin1(kod));
+        kart.save();
+        kart.kodlariYaz();
+    }
+}
+
+} // namespace
+
 void fillLedgerDemo(const Db& db, int year)
 {
     // Children before parents: the card then finds no posting parent to ask about, and each
@@ -128,6 +165,7 @@ void fillLedgerDemo(const Db& db, int year)
             fis.satirEkle(QString::fromLatin1(kod), borc, alacak, QString::fromUtf8(f.aciklama));
         fis.save();
     }
+    kodGruplari(db);
 }
 
 void postDemoDocuments(const Db& db, int year)

@@ -141,9 +141,7 @@ void fillStockDemo(const Db& db, int year)
              ":AB_EUR, :AB_DVZ, :B_TL, :B_USD, :B_EUR, :B_DVZ, :MAL_TL, :MAL_USD, :MAL_EUR, :MAL_DVZ, :MIN_TL, "
              ":MIN_USD, :MIN_EUR, :MIN_DVZ)",
              p);
-        exec(db, "INSERT INTO STOKMUH (STOK_NO, MUH_A, MUH_S, MUH_KDV_A, MUH_KDV_S) "
-                 "VALUES (:n, '153.01', '600.01', '191.01', '391.01')",
-             {{"n", i}});
+        // The items' ledger codes come from the ledger demo's code group cards.
         if (i % 4 == 0)
             exec(db, "INSERT INTO STOKBARK (STOK_KOD_NO, BARKOD, BARK_TIP, BIRIM, FIYAT) VALUES (:k, :b, 'C', 'KOLI', :f)",
                  {{"k", kod}, {"b", QStringLiteral("868%1").arg(2000000000 + i, 10, 10, QLatin1Char('0'))},
