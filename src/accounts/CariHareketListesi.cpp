@@ -47,6 +47,12 @@ double CariHareketListesi::sonNakitBelge() const
     return m_db.scalar(QStringLiteral("SELECT MAX(CARI_NO) FROM CARIHRKM WHERE TIP='N'")).toDouble();
 }
 
+QString CariHareketListesi::belgeTipi(double no) const
+{
+    return toText(m_db.scalar(QStringLiteral("SELECT TIP FROM CARIHRKM WHERE CARI_NO=:N"), {{QStringLiteral("N"), no}}))
+        .trimmed();
+}
+
 QVector<QSqlRecord> CariHareketListesi::makbuzSatirlari(double no) const
 {
     return m_db.records(

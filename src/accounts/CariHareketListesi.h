@@ -23,6 +23,8 @@ public:
     ListQuery sorgu(const CariHareketListeFiltre& f) const;
     // The newest cash document, 0 when there is none.
     double sonNakitBelge() const;
+    // The type of a document (CARIHRKM.TIP), empty when there is no such document.
+    QString belgeTipi(double no) const;
     // A document's lines with the account names, in line order (the receipt).
     QVector<QSqlRecord> makbuzSatirlari(double no) const;
 

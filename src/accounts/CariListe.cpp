@@ -96,10 +96,10 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
     }
     q.keyExpr = QStringLiteral("CARI.CARI_KOD");
     q.keyField = QStringLiteral("CARI_KOD");
-    for (const QString& c : {"FIRMA_ADI", "YETKILI_ADI", "MAKSVADEGUN", "YETKILI_SOYAD", "PASIF", "SEMT", "ILCE", "ILI",
+    for (const char* c : {"FIRMA_ADI", "YETKILI_ADI", "MAKSVADEGUN", "YETKILI_SOYAD", "PASIF", "SEMT", "ILCE", "ILI",
                              "FAT_ISK", "TEL1", "ALT_GRUP", "CARI_GRP_KOD", "ACILISTRH", "ANA_GRUP", "OZEL_GRUP",
                              "ISCI_KOD", "DOVIZ_KODU", "TCKIMLIKNO"})
-        q.sortable.insert(c, QStringLiteral("CARI.") + c);
+        q.sortable.insert(QLatin1String(c), QStringLiteral("CARI.") + QLatin1String(c));
     q.sortable.insert(QStringLiteral("GRUP_ADI"), QStringLiteral("CANAGRUP.GRUP_ADI"));
     return q;
 }
@@ -141,6 +141,23 @@ QString CariListe::ilkCari(const QString& table, const QString& column) const
 {
     // Table and column are the program's own names, never typed text.
     return toText(m_db.scalar(QStringLiteral("SELECT MIN(%1) FROM %2").arg(column, table))).trimmed();
+}
+
+QStringList CariListe::kodlar() const
+{
+    QStringList out;
+    for (const QSqlRecord& r : m_db.records(QStringLiteral("SELECT CARI_KOD FROM CARI ORDER BY CARI_KOD")))
+        out << toText(r.value(0));
+    return out;
+}
+
+QStringList CariListe::kodlar(const ListQuery& liste) const
+{
+    QStringList out;
+    const ListQuery q = liste.whole(m_db.dialect());
+    for (const QSqlRecord& r : m_db.records(q.sql, q.params))
+        out << toText(r.value(QStringLiteral("CARI_KOD")));
+    return out;
 }
 
 } // namespace nimbo

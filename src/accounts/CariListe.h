@@ -18,6 +18,10 @@ public:
     QString ilkCari(const QString& table = QStringLiteral("CARI"), const QString& column = QStringLiteral("CARI_KOD")) const;
     // The quick-search choices: caption and column.
     static QList<QPair<QString, QString>> aramaAlanlari();
+    // Every account code in code order; or the codes of a list (its sorgu() with the
+    // window's search and order) in list order.
+    QStringList kodlar() const;
+    QStringList kodlar(const ListQuery& liste) const;
 
     // Refused unless the user's CARIKDUZEL right is "H". Asks "Kayıt Silinsin mi?", then inside one transaction checks finance movements, use
     // as a carrier, contact persons and dispatch addresses; deletes only when all are empty,

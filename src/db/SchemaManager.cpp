@@ -83,6 +83,18 @@ QList<Migration> buildMigrations()
         // ARIZA, the code group cards, SATMALIMUH, MALSAT, the remaining STOKMUH and MASRAF codes
         // and SATIS.MUHKASATIP come from the declarations.
         {9, QStringLiteral("Ticari belgelerin muhasebe kodları ve satışların maliyeti"), [](const Db&) {}},
+        // Lines of manual account documents were once written with REF_NO = their own CARI_NO,
+        // so a sale of the same number cleared them with its own cash rows. A manual line is
+        // one whose CARI_NO is a CARIHRKM document of the line's type; bank, finance and
+        // instalment lines draw their CARI_NO from the same counter but have no such header.
+        {10, QStringLiteral("Elle girilen cari hareket satırlarının REF_NO değeri boşaltılır"),
+         [](const Db& db) {
+             if (!db.tableExists(QStringLiteral("CARIHRK")) || !db.tableExists(QStringLiteral("CARIHRKM")))
+                 return;
+             db.exec(QStringLiteral("UPDATE CARIHRK SET REF_NO = NULL WHERE REF_NO = CARI_NO AND EXISTS "
+                                    "(SELECT 1 FROM CARIHRKM M WHERE M.CARI_NO = CARIHRK.CARI_NO "
+                                    "AND M.TIP = CARIHRK.CRHRK_TUR)"));
+         }},
     };
 }
 

@@ -47,7 +47,7 @@ QList<QVariantMap> TaksitPlani::olustur(const TaksitPlanGirdisi& g, const QDate&
     return out;
 }
 
-void TaksitPlani::sakla(const Db& db, const TaksitPlanGirdisi& g, const QList<QVariantMap>& taksitler)
+void TaksitPlani::denetle(const TaksitPlanGirdisi& g, const QList<QVariantMap>& taksitler)
 {
     if (g.satisTutari <= 0)
         throw UserError(QStringLiteral("Satış Tutarı Girilmemiş!"));
@@ -60,15 +60,20 @@ void TaksitPlani::sakla(const Db& db, const TaksitPlanGirdisi& g, const QList<QV
     double toplam = 0;
     QDate ilk;
     for (const QVariantMap& t : taksitler) {
-        toplam += t.value(QStringLiteral("ODEME_TUT")).toDouble();
+        toplam += t.value(QStringLiteral("ODEME_TUT")).toDouble() - t.value(QStringLiteral("CEZA_TUTAR")).toDouble();
         const QDate v = toDate(t.value(QStringLiteral("ODE_TRH")));
-        if (!ilk.isValid() || v < ilk)
+        if (!ilk.isValid() || (v.isValid() && v < ilk))
             ilk = v;
     }
     if (std::abs(kalanTutar(g) - toplam) >= 0.005)
         throw UserError(QStringLiteral("Taksitten Sonra Kalan Tutar Olmamalı!"));
     if (!ilk.isValid() || ilk <= g.pesinatTarihi)
         throw UserError(QStringLiteral("Taksit ilk vade Peşinat Tarihinden Büyük Olmalı"));
+}
+
+void TaksitPlani::sakla(const Db& db, const TaksitPlanGirdisi& g, const QList<QVariantMap>& taksitler)
+{
+    denetle(g, taksitler);
     DocumentWriter w(db);
     DbTransaction tx(db);
     w.replace(QStringLiteral("TAKSITS"), {{QStringLiteral("SATIS_NO"), g.satisNo}}, taksitler);

@@ -31,6 +31,11 @@ public:
     // The instalment rows ("Otomatik"): equal amounts, monthly due dates; none while nothing
     // is left to split.
     static QList<QVariantMap> olustur(const TaksitPlanGirdisi& g, const QDate& bugun = QDate::currentDate());
+    // The checks of a plan before it is stored (UserError with the message): a sale amount,
+    // a down-payment date, a count above 0, no negative down payment, instalments that use up
+    // the remaining amount (penalties applied later left out), the first due date after the
+    // down payment.
+    static void denetle(const TaksitPlanGirdisi& g, const QList<QVariantMap>& taksitler);
     // Checks the plan and replaces the sale's instalments in one transaction (UserError with
     // the message when refused; nothing written).
     static void sakla(const Db& db, const TaksitPlanGirdisi& g, const QList<QVariantMap>& taksitler);

@@ -75,10 +75,11 @@ void TaksitTakip::tahsilEt(double satisNo, int siraNo, double tutar, const QDate
     if (!sekli.isEmpty())
         t.insert(QStringLiteral("TAH_SEKLI"), sekli);
     t.insert(kDur, kalan <= kKurus ? QStringLiteral("E") : QStringLiteral("Y"));
-    // The account movement number is drawn before the transaction opens.
+    // The movement number is a finance number, drawn before the transaction opens: the row is
+    // found and removed by it, so it must be no other document's FIN_ID.
     double cariNo = t.value(QStringLiteral("CARI_NO")).toDouble();
     if (cariNo <= 0)
-        cariNo = YeniKayitNo(m_db, QStringLiteral("NEWCARI"));
+        cariNo = YeniKayitNo(m_db, QStringLiteral("NEWFINHRK"));
     yaz(t, cariNo);
 }
 
@@ -110,7 +111,9 @@ void TaksitTakip::yaz(const QVariantMap& t, double cariNo)
     f.BELGE_TIP = satTip.isEmpty() ? QStringLiteral("S") : satTip;
     f.FIN_ID = cariNo;
     f.SIRA_NO = t.value(kSira);
-    f.HRK_NO = cariNo;
+    // No HRK_NO: a sale's re-save clears its own rows by HRK_NO, and a number of another
+    // counter there would one day equal a sale's number.
+    f.HRK_NO = QVariant();
     f.ISLEM_TIP = QStringLiteral("C");
     // A customer's instalment is a collection (credit); one paid to a supplier a payment.
     f.ISLEM_TIP2 = alis ? QStringLiteral("A") : QStringLiteral("N");

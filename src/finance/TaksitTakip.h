@@ -22,8 +22,8 @@ struct TaksitFiltre {
 };
 
 // "Taksit Takip  Formu": collections on instalments. A collection posts one row for the
-// account in FINHRK (of the sale's document kind, HRK_NO and FIN_ID the account movement
-// number kept in CARI_NO) with the total collected on the instalment, described
+// account in FINHRK (of the sale's document kind, FIN_ID a finance number kept in CARI_NO,
+// no HRK_NO) with the total collected on the instalment, described
 // "<n>. Taksit Ödemesi.".
 class TaksitTakip {
 public:

@@ -1,5 +1,6 @@
 #include "model/EditRight.h"
 #include "db/Errors.h"
+#include "model/RightColumns.h"
 #include "services/SessionContext.h"
 
 namespace nimbo {
@@ -7,6 +8,8 @@ namespace nimbo {
 bool EditRight::mayChange() const
 {
     const SessionContext& s = SessionContext::current();
+    if (!m_column.isEmpty())
+        RightColumns::note(m_column);
     // Maintenance and demo tools write without a logged-in user; rights are the user's.
     if (m_column.isEmpty() || s.KullaniciAdi.isEmpty())
         return true;

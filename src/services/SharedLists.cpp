@@ -3,6 +3,8 @@
 #include "services/SessionContext.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <stdexcept>
 
 namespace nimbo {
 
@@ -45,36 +47,49 @@ bool fillUserBranches(const Db& db, SessionContext& s)
     return true;
 }
 
-QList<PickItem> pickList(const Db& db, const QString& sql)
+} // namespace
+
+QList<PickItem> OrtakListe(const Db& db, const QString& liste)
 {
+    const QString l = liste.trimmed().toUpper();
+    QString sql;
+    if (l == QLatin1String("UNITE"))
+        sql = QStringLiteral("SELECT UNITE_KODU, UNITE_ADI FROM UNITE WHERE UNITE_KODU <> 99 ORDER BY UNITE_KODU");
+    else if (l == QLatin1String("KAYNAK"))
+        sql = QStringLiteral("SELECT KAYNAK_KOD, KAYNAK_ADI FROM KAYNAK ORDER BY KAYNAK_KOD");
+    else if (l == QLatin1String("TEDARIKCI"))
+        sql = QStringLiteral("SELECT TED_KOD, TED_ADI FROM TEDARIKCI ORDER BY TED_KOD");
+    else if (l == QLatin1String("FIKTIFDEPO"))
+        sql = QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM FIKTIFDEPO ORDER BY DEPO_KODU");
+    else if (l == QLatin1String("DEPO"))
+        sql = QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM DEPO ORDER BY DEPO_KODU");
+    else if (l == QLatin1String("DOVIZ"))
+        sql = QStringLiteral("SELECT DOVIZ_KODU, DOVIZ_ADI FROM DOVIZ ORDER BY DOVIZ_KODU");
+    else if (l == QLatin1String("CARIHRKTIP"))
+        sql = QStringLiteral("SELECT TIP, AD FROM CARIHRKTIP ORDER BY TIP");
+    else if (l == QLatin1String("CALISAN"))
+        sql = QStringLiteral("SELECT ISCI_KOD, ISCI_ADI FROM CALISAN ORDER BY %1, ISCI_KOD")
+                  .arg(db.dialect().turkishOrder(QStringLiteral("ISCI_ADI")));
+    else
+        throw std::invalid_argument("unknown shared list: " + liste.toStdString());
     QList<PickItem> out;
-    QSqlQuery q = db.exec(sql);
-    while (q.next())
-        out.append({toText(q.value(1)).trimmed(), q.value(0)});
+    for (const QSqlRecord& r : db.records(sql))
+        out.append({toText(r.value(1)).trimmed(), r.value(0)});
     return out;
 }
-} // namespace
 
 bool OrtakListeleriDoldur(const Db& db, SessionContext& s, const QString& liste)
 {
     const QString l = liste.trimmed().toUpper();
     const bool all = l.isEmpty();
-    if (all || l == QLatin1String("UNITE"))
-        s.uniteler = pickList(db, QStringLiteral("SELECT UNITE_KODU, UNITE_ADI FROM UNITE WHERE UNITE_KODU <> 99 "
-                                                 "ORDER BY UNITE_KODU"));
-    if (all || l == QLatin1String("KAYNAK"))
-        s.kaynaklar = pickList(db, QStringLiteral("SELECT KAYNAK_KOD, KAYNAK_ADI FROM KAYNAK ORDER BY KAYNAK_KOD"));
-    if (all || l == QLatin1String("TEDARIKCI"))
-        s.tedarikciler = pickList(db, QStringLiteral("SELECT TED_KOD, TED_ADI FROM TEDARIKCI ORDER BY TED_KOD"));
-    if (all || l == QLatin1String("FIKTIFDEPO"))
-        s.fiktifDepolar =
-            pickList(db, QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM FIKTIFDEPO ORDER BY DEPO_KODU"));
-    if (all || l == QLatin1String("DEPO"))
-        s.depolar = pickList(db, QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM DEPO ORDER BY DEPO_KODU"));
-    if (all || l == QLatin1String("DOVIZ"))
-        s.dovizler = pickList(db, QStringLiteral("SELECT DOVIZ_KODU, DOVIZ_ADI FROM DOVIZ ORDER BY DOVIZ_KODU"));
-    if (all || l == QLatin1String("CARIHRKTIP"))
-        s.cariHrkTipleri = pickList(db, QStringLiteral("SELECT TIP, AD FROM CARIHRKTIP ORDER BY TIP"));
+    const std::pair<const char*, QList<PickItem> SessionContext::*> lists[] = {
+        {"UNITE", &SessionContext::uniteler},         {"KAYNAK", &SessionContext::kaynaklar},
+        {"TEDARIKCI", &SessionContext::tedarikciler}, {"FIKTIFDEPO", &SessionContext::fiktifDepolar},
+        {"DEPO", &SessionContext::depolar},           {"DOVIZ", &SessionContext::dovizler},
+        {"CARIHRKTIP", &SessionContext::cariHrkTipleri}};
+    for (const auto& [name, member] : lists)
+        if (all || l == QLatin1String(name))
+            s.*member = OrtakListe(db, QLatin1String(name));
     if (all || l == QLatin1String("SUBELER"))
         return fillUserBranches(db, s);
     return true;

@@ -17,7 +17,7 @@ public:
     // Fields: DEPO_KODU, DEPO_ADI, STOK_NO, STOK_KOD_NO, STOK_ADI_TR, GIRMIK, CIKMIK, MIKTAR,
     // GIRTUTAR, CIKTUTAR; a keyed list ordered by warehouse (its sort) and item (its key).
     // Only warehouses defined in DEPO are listed.
-    static ListQuery sorgu(const Filtre& f);
+    static ListQuery sorgu(const Filtre& f, const Dialect& d);
 };
 
 } // namespace nimbo

@@ -35,4 +35,6 @@ bool Depolar::sil(int depoKodu) const
     return true;
 }
 
+int Depolar::ilkDepo() const { return m_db.scalar(QStringLiteral("SELECT MIN(DEPO_KODU) FROM DEPO")).toInt(); }
+
 } // namespace nimbo

@@ -12,6 +12,8 @@ public:
     // Asks "Kayıt Silinsin mi?"; a warehouse that movements or slip lines name cannot go
     // (UserError). True when deleted.
     bool sil(int depoKodu) const;
+    // The lowest warehouse code, 0 when none is defined.
+    int ilkDepo() const;
 
 private:
     Db m_db;

@@ -50,4 +50,21 @@ double StockItems::copy(const Db& db, double stokNo)
     return newNo;
 }
 
+double StockItems::ilkStokNo(const Db& db, bool hareketli)
+{
+    return db.scalar(hareketli ? QStringLiteral("SELECT MIN(STOK_NO) FROM STOKHRK")
+                               : QStringLiteral("SELECT MIN(STOK_NO) FROM STOK"))
+        .toDouble();
+}
+
+QString StockItems::kodVeAd(const Db& db, double stokNo)
+{
+    const auto rows = db.records(QStringLiteral("SELECT STOK_KOD_NO, STOK_ADI_TR FROM STOK WHERE STOK_NO = :S"),
+                                 {{QStringLiteral("S"), stokNo}});
+    if (rows.isEmpty())
+        return {};
+    return (toText(rows.first().value(0)).trimmed() + QLatin1Char(' ') + toText(rows.first().value(1)).trimmed())
+        .trimmed();
+}
+
 } // namespace nimbo

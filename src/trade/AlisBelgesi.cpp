@@ -124,6 +124,7 @@ void AlisBelgesi::write(DocumentWriter& w)
         stokHareketleriniSil(w, key().toDouble(), kYazan);
     yazFinans(w);
     yazKasa(w);
+    yazTaksitler(w);
     yazIthalat(w);
     if (!isNew())
         duzeltmeKaydi();

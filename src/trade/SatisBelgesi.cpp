@@ -150,12 +150,7 @@ QList<SaveCheck> SatisBelgesi::checks()
                   x.refuse(QStringLiteral("Fat.No,Fat.Trh .Yazılmadan Saklanamaz."),
                            headerText(kFatNo).isEmpty() ? kFatNo : kFatarih);
           }};
-    c << SaveCheck{QStringLiteral("5 taksit"), [this](CheckContext& x) {
-              if (headerText(QStringLiteral("ODE_TIP")) == QLatin1String("T")
-                  && header(QStringLiteral("TAKSITSAY")).toInt() <= 0)
-                  x.refuse(QStringLiteral("Taksit Sayısı Girilmeden Taksitli Satış Saklanamaz."),
-                           QStringLiteral("TAKSITSAY"));
-          }};
+    c << SaveCheck{QStringLiteral("5 taksit"), [this](CheckContext& x) { taksitDenetimi(x); }};
     c << SaveCheck{QStringLiteral("6 min fiyat"), [this](CheckContext& x) { minFiyatDenetimi(x); }};
     c << SaveCheck{QStringLiteral("7 vade"), [this](CheckContext& x) {
               const int gun = cari().value(QStringLiteral("MAKSVADEGUN")).toInt();
@@ -303,6 +298,7 @@ void SatisBelgesi::write(DocumentWriter& w)
         stokHareketleriniSil(w, key().toDouble(), kYazan);
     yazFinans(w);
     yazKasa(w);
+    yazTaksitler(w);
     if (isNew() || !db().any(QStringLiteral("SELECT 1 FROM SEVK WHERE SNO=:N"), {{QStringLiteral("N"), key()}}))
         w.insert(QStringLiteral("SEVK"), {{QStringLiteral("SNO"), key()},
                                           {QStringLiteral("SEVK_TRH"), QDateTime(QDate::currentDate(), QTime(0, 0))},

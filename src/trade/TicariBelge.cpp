@@ -49,7 +49,7 @@ bool bosmu(const QVariant& v) { return v.isNull() || !v.isValid() || v.toDouble(
 } // namespace
 
 TicariBelge::TicariBelge(const Db& db, const TicariTaraf& taraf)
-    : DocumentModel(db, taraf.baslik, {taraf.anahtar}), m_taraf(taraf)
+    : DocumentModel(db, taraf.baslik, {taraf.anahtar}), m_taraf(taraf), m_taksit(db, taraf.yazan)
 {
     addLineTable(kItems);
     addLineTable(kIscilik);
@@ -184,6 +184,7 @@ void TicariBelge::defaults()
     m_eskiBanka.clear();
     m_cari.clear();
     m_girdiler.clear();
+    m_taksit.temizle();
 }
 
 void TicariBelge::load(const QVariant& key)
@@ -228,6 +229,7 @@ void TicariBelge::load(const QVariant& key)
     lines(kIscilik).load(satirlar(QStringLiteral("SELECT * FROM %1 WHERE BELGE_NO=:N AND BELGE_TIP=:T ORDER BY SIRANO").arg(m_taraf.iscilikTablosu), p));
     lines(kMasraf).load(satirlar(QStringLiteral("SELECT * FROM %1 WHERE BELGE_NO=:N AND BELGE_TIP=:T ORDER BY SIRANO").arg(m_taraf.masrafTablosu), p));
     m_eskiNet = baslik.value(QStringLiteral("NETTUT")).toDouble();
+    m_taksit.oku(key.toDouble(), m_eskiNet, toDate(baslik.value(kFatarih)));
     cariyiOku();
     oncekiBakiyeyiOku();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "finance/TaksitliSatis.h"
 #include "model/DocumentModel.h"
 #include "trade/IskontoKurallari.h"
 #include "trade/SatirHesabi.h"
@@ -68,6 +69,13 @@ public:
 
     void recompute() override;
 
+    // Instalments (ODE_TIP "T"): the plan the document carries, what the instalment window
+    // starts from (the net total, the account, the stored plan or the typed count), and the
+    // plan it returns (UserError when refused; the document then pays in instalments).
+    const TaksitliSatis& taksit() const { return m_taksit; }
+    TaksitPlanGirdisi taksitGirdisi() const;
+    void setTaksitPlani(const TaksitPlanGirdisi& g, const QList<QVariantMap>& taksitler);
+
 protected:
     void defaults() override;
     void load(const QVariant& key) override;
@@ -106,6 +114,9 @@ protected:
     void depoHaklari(CheckContext& c);
     void odemeDenetimi(CheckContext& c);
     SaveCheck finansNumaralari();
+    // The instalment plan: checked before the writes (sales) and written in them.
+    void taksitDenetimi(CheckContext& c);
+    void yazTaksitler(DocumentWriter& w);
     void yazFinans(DocumentWriter& w);
     // The cash-desk row of a cash invoice; silKasa removes it (yeniBelgeDahil: also before a
     // first save, as a delete does).
@@ -128,6 +139,7 @@ protected:
     void cariyiOku();
 
 private:
+    TaksitliSatis::Belge taksitBelgesi() const;
     void fiyatlariCevir(const QString& lines, int row);
     void iskontoBul(int row);
     void miktarSiniri(int row);
@@ -151,6 +163,7 @@ private:
     double m_sonYuzde = -1, m_sonYuzde1 = -1;
     double m_eskiNet = 0;
     double m_finId = 0, m_odemeFinId = 0;
+    TaksitliSatis m_taksit;
     QString m_eskiKasa, m_eskiBanka;
     mutable QHash<double, QVariantMap> m_stoklar;
     mutable std::unique_ptr<DbStatement> m_stokSorgusu;

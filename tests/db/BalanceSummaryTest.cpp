@@ -105,3 +105,50 @@ TEST_F(BalanceSummary, UpgradeFillsItFromExistingMovements)
     EXPECT_EQ(summary(db).value("600.01"), "0.00/100.00/2");
     EXPECT_EQ(summary(db), summed(db));
 }
+
+// Two workstations saving movements of the same two codes in opposite order: the summary
+// rows are locked only when each commits, both in code order, so neither waits on the other
+// while writing and the second commit at most waits for the first (before, the second write
+// ran into the first's lock and the pair deadlocked). A savepoint rolled back with the first
+// change of a transaction takes its queued summary change with it, and later changes are
+// still summed.
+TEST_F(BalanceSummary, WritersInOppositeOrderNeitherBlockNorDeadlock)
+{
+    if (!db.dialect().isPostgres())
+        GTEST_SKIP() << "SQLite has one writer at a time";
+    addRow(db, "120.A", 1, 0, 1);
+    addRow(db, "120.B", 0, 1, 2);
+    const DbTimeouts saved = Db::timeouts();
+    DbTimeouts t = saved;
+    t.lock = 1000;
+    Db::setTimeouts(t);
+    db.reopen();
+    const QString other = QStringLiteral("OTHER_WS");
+    {
+        Db ws = Db::open(other, db.params());
+        DbTransaction mine(db);
+        addRow(db, "120.A", 10, 0, 10);
+        ws.exec(QStringLiteral("BEGIN"));
+        addRow(ws, "120.B", 0, 20, 11);
+        addRow(db, "120.B", 5, 0, 12); // the other holds 120.B's summary row until it commits
+        addRow(ws, "120.A", 0, 7, 13);
+        ws.exec(QStringLiteral("DELETE FROM FINHRK WHERE HRK_NO = 2"));
+        mine.commit();
+        ws.exec(QStringLiteral("COMMIT"));
+
+        ws.exec(QStringLiteral("BEGIN"));
+        ws.exec(QStringLiteral("SAVEPOINT S1"));
+        addRow(ws, "120.C", 99, 0, 20);
+        ws.exec(QStringLiteral("ROLLBACK TO SAVEPOINT S1"));
+        addRow(ws, "120.C", 3, 0, 21);
+        ws.exec(QStringLiteral("COMMIT"));
+    }
+    Db::close(other);
+    Db::setTimeouts(saved);
+    db.reopen();
+    EXPECT_EQ(summary(db).value("120.A"), "11.00/7.00/3");
+    EXPECT_EQ(summary(db).value("120.B"), "5.00/20.00/2");
+    EXPECT_EQ(summary(db).value("120.C"), "3.00/0.00/1");
+    EXPECT_EQ(summary(db), summed(db));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM FINBAKIYE_FARK")).toInt(), 0);
+}

@@ -76,8 +76,9 @@ TEST_F(DbAccess, PreparedStatementIsReusedRowByRow)
                            : 0;
     for (int i = 0; i < 25; ++i)
         ins.exec({{QStringLiteral("k"), QStringLiteral("P%1").arg(i)}, {QStringLiteral("a"), QStringLiteral("p")}});
-    if (db.dialect().isPostgres())
+    if (db.dialect().isPostgres()) {
         EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM pg_prepared_statements")).toInt(), before);
+    }
     DbStatement read = db.prepare(QStringLiteral("SELECT ISCI_ADI FROM CALISAN WHERE ISCI_KOD = :k"));
     EXPECT_EQ(read.records({{QStringLiteral("k"), QStringLiteral("P7")}}).value(0).value(0).toString(), "p");
     EXPECT_TRUE(read.records({{QStringLiteral("k"), QStringLiteral("YOK")}}).isEmpty());

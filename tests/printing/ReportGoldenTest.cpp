@@ -88,8 +88,9 @@ TEST(ReportPagination, TotalsAddUpForEveryPageHeight)
             if (detailPage && !lastDetailPage) {
                 EXPECT_TRUE(pageTotal && carriedOut) << "height " << height << " page " << p + 1;
             }
-            if (detailPage) // the only page allowed to overflow holds a single oversized band
+            if (detailPage) { // the only page allowed to overflow holds a single oversized band
                 EXPECT_LE(used, height) << "height " << height << " page " << p + 1;
+            }
             seen << onPage;
             before << onPage;
         }

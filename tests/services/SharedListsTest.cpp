@@ -50,3 +50,26 @@ TEST_F(SharedLists, OrderedByCodeAndRefilledOneByOne)
     ASSERT_TRUE(OrtakListeleriDoldur(db, s, "DOVIZ"));
     EXPECT_EQ(texts(s.dovizler), (QStringList{"Euro=EUR", "Sterlin=GBP", "ABD Doları=USD"}));
 }
+
+// A window reads one list afresh: rows added since the start show without touching the
+// session's copy; staff come in Turkish alphabetical order (Ç after C, İ after I, Ş after S);
+// a list name the program does not know is a programming error, not an empty list.
+TEST_F(SharedLists, OneListReadAfreshStaffInTurkishOrder)
+{
+    exec("DELETE FROM CALISAN");
+    for (const char* row : {"('K4', 'Şule')", "('K1', 'Ceren')", "('K5', 'İlker')", "('K2', 'Çağla')",
+                            "('K6', 'Irmak')", "('K3', 'Selin')", "('K7', 'Zeki')"})
+        exec(QStringLiteral("INSERT INTO CALISAN (ISCI_KOD, ISCI_ADI) VALUES %1").arg(QString::fromUtf8(row)));
+    EXPECT_EQ(texts(OrtakListe(db, "CALISAN")),
+              (QStringList{"Ceren=K1", "Çağla=K2", "Irmak=K6", "İlker=K5", "Selin=K3", "Şule=K4", "Zeki=K7"}));
+
+    SessionContext& s = SessionContext::current();
+    ASSERT_TRUE(OrtakListeleriDoldur(db, s, "DEPO"));
+    const int before = s.depolar.size();
+    exec("INSERT INTO DEPO (DEPO_KODU, DEPO_ADI) VALUES (77, 'Yeni Depo')");
+    const QList<PickItem> depolar = OrtakListe(db, "depo");
+    ASSERT_EQ(depolar.size(), before + 1);
+    EXPECT_EQ(texts({depolar.last()}), (QStringList{"Yeni Depo=77"}));
+    EXPECT_EQ(s.depolar.size(), before);
+    EXPECT_THROW(OrtakListe(db, "FINHRK"), std::invalid_argument);
+}

@@ -80,7 +80,7 @@ TEST_F(DepoTest, WarehouseStockListAndFilters)
     slip("D", {{a, 1, 8}}, 2);
 
     DepoStoklari::Filtre f;
-    auto all = rows(DepoStoklari::sorgu(f));
+    auto all = rows(DepoStoklari::sorgu(f, db.dialect()));
     ASSERT_EQ(all.size(), 3);
     EXPECT_EQ(all[0].value("DEPO_KODU").toInt(), 1);
     EXPECT_EQ(sqlText(all[0].value("STOK_KOD_NO")), "WS-A");
@@ -92,21 +92,21 @@ TEST_F(DepoTest, WarehouseStockListAndFilters)
     EXPECT_DOUBLE_EQ(all[1].value("CIKTUTAR").toDouble(), 20);
 
     f.bakiye = DepoStoklari::Bakiye::Negatif;
-    auto neg = rows(DepoStoklari::sorgu(f));
+    auto neg = rows(DepoStoklari::sorgu(f, db.dialect()));
     ASSERT_EQ(neg.size(), 1);
     EXPECT_DOUBLE_EQ(neg[0].value("STOK_NO").toDouble(), b);
     f.bakiye = DepoStoklari::Bakiye::Pozitif;
-    EXPECT_EQ(rows(DepoStoklari::sorgu(f)).size(), 2);
+    EXPECT_EQ(rows(DepoStoklari::sorgu(f, db.dialect())).size(), 2);
     f.depoKodu = 2;
-    EXPECT_EQ(rows(DepoStoklari::sorgu(f)).size(), 1);
+    EXPECT_EQ(rows(DepoStoklari::sorgu(f, db.dialect())).size(), 1);
     f = {};
     f.uniteKodu = 2;
-    EXPECT_EQ(rows(DepoStoklari::sorgu(f)).size(), 1);
+    EXPECT_EQ(rows(DepoStoklari::sorgu(f, db.dialect())).size(), 1);
     f = {};
     f.stokKodu = "WS-A";
-    EXPECT_EQ(rows(DepoStoklari::sorgu(f)).size(), 2);
+    EXPECT_EQ(rows(DepoStoklari::sorgu(f, db.dialect())).size(), 2);
     f.stokKodu = "WS_"; // a wildcard in the prefix is a plain character
-    EXPECT_EQ(rows(DepoStoklari::sorgu(f)).size(), 0);
+    EXPECT_EQ(rows(DepoStoklari::sorgu(f, db.dialect())).size(), 0);
 
     // Read a row at a time across warehouses, the list comes out whole and in the same order.
     const double c = saveItem(db, "WS-C");
@@ -114,7 +114,7 @@ TEST_F(DepoTest, WarehouseStockListAndFilters)
     slip("D", {{c, 1, 1}}, 1);
     ListPager p;
     p.setPageSize(2);
-    p.run(db, DepoStoklari::sorgu({}));
+    p.run(db, DepoStoklari::sorgu({}, db.dialect()));
     while (!p.atEnd())
         p.append(p.nextPage());
     QStringList order;

@@ -107,7 +107,7 @@ void createDemo(const Server& srv)
 {
     writeWorkstationSettings(srv);
     const QString firm = QStringLiteral("DEMO TİCARET");
-    for (const QString year : {QStringLiteral("2025"), QStringLiteral("2026")}) {
+    for (const QString& year : {QStringLiteral("2025"), QStringLiteral("2026")}) {
         const QString name = QStringLiteral("DEMO") + year;
         const ConnectionParams p = srv.params(name);
         if (Db::databaseExists(p))
@@ -132,6 +132,7 @@ void createDemo(const Server& srv)
             demo::fillFinanceDemo(orbita, year.toInt());
             demo::fillPurchaseDemo(orbita, year.toInt());
             demo::fillSalesDemo(orbita, year.toInt());
+            demo::fillInstalmentDemo(orbita, year.toInt());
             demo::postDemoDocuments(orbita, year.toInt());
             closeCounterConnection(orbita);
         }

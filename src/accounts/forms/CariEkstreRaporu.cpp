@@ -3,7 +3,6 @@
 #include "services/SessionContext.h"
 
 #include <QRegularExpression>
-#include <QSqlQuery>
 
 namespace nimbo {
 

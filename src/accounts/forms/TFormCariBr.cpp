@@ -250,11 +250,7 @@ void TFormCariBr::openShortcut(const QString& windowName, const QString& rightFl
 QStringList TFormCariBr::listeKodlari() const
 {
     QStringList kodlar;
-    guard([&] {
-        const ListQuery q = query().whole(db().dialect());
-        for (const QSqlRecord& r : db().records(q.sql, q.params))
-            kodlar << toText(r.value(QStringLiteral("CARI_KOD")));
-    });
+    guard([&] { kodlar = CariListe(db()).kodlar(query()); });
     return kodlar;
 }
 

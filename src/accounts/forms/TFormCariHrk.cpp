@@ -161,9 +161,7 @@ TFormCariHrk::TFormCariHrk(const QString& cariKod, QWidget* parent) : ListWindow
 void TFormCariHrk::setCariKod(const QString& kod)
 {
     m_kod = kod;
-    const QString ad = toText(db().scalar(QStringLiteral("SELECT FIRMA_ADI FROM CARI WHERE CARI_KOD=:K"),
-                                          {{QStringLiteral("K"), kod}}))
-                           .trimmed();
+    const QString ad = CariEkstre(db()).cariAdi(kod);
     m_baslik->setText(QStringLiteral("<b>%1</b>  %2").arg(kod.toHtmlEscaped(), ad.toHtmlEscaped()));
     setWindowTitle(QStringLiteral("Cari Hareketler - ") + kod);
     m_yuruyen = CariEkstre(db()).yuruyenBakiye(kod);

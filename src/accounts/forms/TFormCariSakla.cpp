@@ -10,6 +10,7 @@
 #include "services/SessionContext.h"
 #include "widgets/CodeNameWindow.h"
 #include "widgets/FormUtil.h"
+#include "services/SharedLists.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -254,8 +255,8 @@ QWidget* TFormCariSakla::pageTicari()
     doviz->setObjectName(QStringLiteral("CmbDOVIZ_KODU"));
     doviz->setEditable(true);
     if (yearDb().tableExists(QStringLiteral("DOVIZ")))
-        for (const QSqlRecord& r : yearDb().records(QStringLiteral("SELECT DOVIZ_KODU FROM DOVIZ ORDER BY DOVIZ_KODU")))
-            doviz->addItem(toText(r.value(0)), toText(r.value(0)));
+        for (const PickItem& d : OrtakListe(yearDb(), QStringLiteral("DOVIZ")))
+            doviz->addItem(toText(d.value), toText(d.value));
     bind(doviz, QStringLiteral("DOVIZ_KODU"));
     put(QStringLiteral("Döviz"), doviz);
     auto* isci = new QComboBox;

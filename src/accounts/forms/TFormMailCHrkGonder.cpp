@@ -33,10 +33,9 @@ TFormMailCHrkGonder::TFormMailCHrkGonder(const QString& cariKod, const CariEkstr
 {
     setObjectName(QStringLiteral("TFormMailCHrkGonder"));
     resize(900, 600);
-    const QVector<QSqlRecord> rows = db().records(
-        QStringLiteral("SELECT FIRMA_ADI, EMAIL FROM CARI WHERE CARI_KOD=:K"), {{QStringLiteral("K"), cariKod}});
-    m_ad = rows.isEmpty() ? QString() : toText(rows.first().value(0)).trimmed();
-    m_alici = new QLineEdit(rows.isEmpty() ? QString() : toText(rows.first().value(1)).trimmed());
+    const QVector<MailAlicisi> alici = TopluEkstreMaili::alicilar(db(), {cariKod});
+    m_ad = alici.isEmpty() ? QString() : alici.first().ad;
+    m_alici = new QLineEdit(alici.isEmpty() ? QString() : alici.first().email);
     m_alici->setObjectName(QStringLiteral("EditALICI"));
     m_alici->setMaxLength(85);
     m_tur = new QComboBox;

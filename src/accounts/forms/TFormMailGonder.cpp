@@ -4,6 +4,7 @@
 #include "mail/SmtpWorker.h"
 #include "services/SessionContext.h"
 #include "widgets/ErrorPresenter.h"
+#include "accounts/CariListe.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,16 +23,6 @@
 
 namespace nimbo {
 
-namespace {
-QStringList tumCariler(const Db& db)
-{
-    QStringList out;
-    for (const QSqlRecord& r : db.records(QStringLiteral("SELECT CARI_KOD FROM CARI ORDER BY CARI_KOD")))
-        out << toText(r.value(0));
-    return out;
-}
-} // namespace
-
 QStringList TFormMailGonder::ekstreTurleri()
 {
     return {QStringLiteral("Genel Cari Ekstre"), QStringLiteral("Seçili Dvz.Cinsinden C.Ekstre"),
@@ -43,7 +34,7 @@ TFormMailGonder::TFormMailGonder(const QStringList& cariKodlari, QWidget* parent
 {
     setObjectName(QStringLiteral("TFormMailGonder"));
     resize(1000, 720);
-    m_liste = TopluEkstreMaili::alicilar(db(), cariKodlari.isEmpty() ? tumCariler(db()) : cariKodlari);
+    m_liste = TopluEkstreMaili::alicilar(db(), cariKodlari.isEmpty() ? CariListe(db()).kodlar() : cariKodlari);
 
     m_tur = new QComboBox;
     m_tur->setObjectName(QStringLiteral("CmbEKSTRETURU"));

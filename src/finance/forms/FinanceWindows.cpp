@@ -10,6 +10,7 @@
 #include "finance/forms/TFormCSSakla.h"
 #include "finance/forms/TFormFinansHrk.h"
 #include "finance/forms/TFormFinansHrkBr.h"
+#include "finance/forms/TFormTaksit.h"
 #include "finance/forms/TFormTaksitTakip.h"
 #include "finance/forms/TFormKasaBr.h"
 #include "finance/forms/TFormKasaSakla.h"
@@ -74,6 +75,9 @@ void registerFinanceWindows(WindowRegistry& r)
     add(r, "Finans Hareketleri Listesi", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr({}, p); });
     add(r, "Taksit Yönetimi", "TFormTaksitTakip", [](QWidget* p) { return new TFormTaksitTakip(p); });
     add(r, "Taksit Takip  Formu", "TFormTaksitTakip", [](QWidget* p) { return new TFormTaksitTakip(p); });
+    // Opened from a sale's or purchase's instalment button; by name alone the latest plan, shown.
+    add(r, "Taksitlendirme", "TFormTaksit",
+        [](QWidget* p) { return TFormTaksit::kayitliPlan(SessionContext::current().db(), 0, p); }, true);
     // The list in one main kind's mode.
     add(r, "Kasa İşlemleri", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr(QStringLiteral("K"), p); });
     add(r, "Cari İşlemler", "TFormFinansHrkBr", [](QWidget* p) { return new TFormFinansHrkBr(QStringLiteral("C"), p); });

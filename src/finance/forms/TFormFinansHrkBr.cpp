@@ -1,8 +1,10 @@
 #include "finance/forms/TFormFinansHrkBr.h"
 #include "finance/FinansBelgesi.h"
 #include "finance/FinansIslemTuru.h"
+#include "finance/FinansMakbuzu.h"
 #include "finance/forms/TFormFinansHrk.h"
 #include "model/DocumentError.h"
+#include "printing/forms/ReportOutput.h"
 #include "widgets/FormUtil.h"
 
 #include <QComboBox>
@@ -89,6 +91,11 @@ TFormFinansHrkBr::TFormFinansHrkBr(const QString& anaTur, QWidget* parent)
         yeni->setMenu(menu);
         commandLayout()->insertWidget(0, yeni);
     }
+    auto* makbuz = new QPushButton(QStringLiteral("Makbuz Yazdır"));
+    makbuz->setObjectName(QStringLiteral("BtnMAKBUZ"));
+    makbuz->setAutoDefault(false);
+    connect(makbuz, &QPushButton::clicked, this, [this] { makbuzYazdir(); });
+    commandLayout()->addWidget(makbuz);
     refresh();
 }
 
@@ -103,6 +110,16 @@ FinansHareketFiltre TFormFinansHrkBr::filtre() const
     f.kod = m_kod->text().trimmed();
     f.kod2 = m_kod2->text().trimmed();
     return f;
+}
+
+void TFormFinansHrkBr::makbuzYazdir(const QString& output)
+{
+    const QSqlRecord r = currentRecord();
+    if (r.isEmpty())
+        return;
+    ReportModel m;
+    if (guard([&] { m = FinansMakbuzu::olustur(db(), r.value(QStringLiteral("FIN_ID")).toInt()); }))
+        ReportOutput::send(m, output, QStringLiteral("TFormFinansHrk"), QStringLiteral("Makbuz"), this);
 }
 
 ListQuery TFormFinansHrkBr::query() const { return FinansHareketListesi::sorgu(filtre()); }

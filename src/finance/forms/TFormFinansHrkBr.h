@@ -17,6 +17,8 @@ public:
     explicit TFormFinansHrkBr(const QString& anaTur = {}, QWidget* parent = nullptr);
     void yeniBelge(const QString& tip, const QString& tip2);
     FinansHareketFiltre filtre() const;
+    // "Makbuz Yazdır": the receipt of the current document.
+    void makbuzYazdir(const QString& output = QStringLiteral("Önizleme"));
 
 protected:
     ListQuery query() const override;

@@ -1,4 +1,6 @@
 #include "finance/forms/TFormTaksitTakip.h"
+#include "finance/TaksitMakbuzu.h"
+#include "printing/forms/ReportOutput.h"
 #include "services/Prompter.h"
 
 #include <QComboBox>
@@ -72,14 +74,14 @@ TFormTaksitTakip::TFormTaksitTakip(QWidget* parent) : ListWindow(QStringLiteral(
     fl->addWidget(m_cari);
     addFilterWidget(f);
     setCommands(Print | Export);
-    auto button = [this](const QString& text, const QString& name, void (TFormTaksitTakip::*slot)()) {
+    auto button = [this](const QString& text, const QString& name, auto slot) {
         auto* b = new QPushButton(text);
         b->setObjectName(name);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
         commandLayout()->insertWidget(0, b);
     };
-    button(QStringLiteral("Makbuz"), QStringLiteral("BtnMAKBUZ"), &TFormTaksitTakip::makbuz);
+    button(QStringLiteral("Makbuz"), QStringLiteral("BtnMAKBUZ"), [this] { makbuz(); });
     button(QStringLiteral("Ödenmedi"), QStringLiteral("BtnODENMEDI"), &TFormTaksitTakip::odenmedi);
     button(QStringLiteral("Tahsil Et"), QStringLiteral("BtnTAHSIL"), &TFormTaksitTakip::tahsilEt);
     refresh();
@@ -131,16 +133,17 @@ void TFormTaksitTakip::odenmedi()
     basligiYaz();
 }
 
-void TFormTaksitTakip::makbuz()
+void TFormTaksitTakip::makbuz(const QString& output)
 {
     const QSqlRecord r = currentRecord();
     if (r.isEmpty())
         return;
+    ReportModel m;
     if (guard([&] {
-            TaksitTakip(db()).makbuzKontrol(r.value(QStringLiteral("SATIS_NO")).toDouble(),
-                                            r.value(QStringLiteral("SIRANO")).toInt());
+            m = TaksitMakbuzu::olustur(db(), r.value(QStringLiteral("SATIS_NO")).toDouble(),
+                                       r.value(QStringLiteral("SIRANO")).toInt());
         }))
-        runPrint();
+        ReportOutput::send(m, output, QStringLiteral("TFormTaksitTakip"), QStringLiteral("Makbuz"), this);
 }
 
 } // namespace nimbo

@@ -17,7 +17,8 @@ public:
     // The current instalment collected in full today.
     void tahsilEt();
     void odenmedi();
-    void makbuz();
+    // "TAHSİLAT MAKBUZU" of the current instalment, once it is paid.
+    void makbuz(const QString& output = QStringLiteral("Önizleme"));
 
 protected:
     ListQuery query() const override;

@@ -7,6 +7,8 @@
 #include "stock/forms/TFormStokDepoHareketleri.h"
 #include "stock/forms/TFormStokFisBak.h"
 #include "widgets/WindowRegistry.h"
+#include "stock/StockItems.h"
+#include "stock/Depolar.h"
 
 namespace nimbo {
 
@@ -22,20 +24,20 @@ void registerSlipWindows(WindowRegistry& r)
     // Not menu entries: the lists open these. By name alone the slip form starts a new
     // opening slip, the card shows the first warehouse and the history the first item that
     // moved (or the item given as "STOK_NO").
-    auto ilk = [](const char* sql) { return SessionContext::current().db().scalar(QLatin1String(sql)); };
+    auto db = [] { return SessionContext::current().db(); };
     r.add({QStringLiteral("Stok Fişi Kayıt Formu"), QStringLiteral("TFormStkFis"),
            [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormStkFis(0, QStringLiteral("D"), p); },
            true});
     r.add({QStringLiteral("Depo Kartı"), QStringLiteral("TFormDepoSakla"),
-           [ilk](QWidget* p, const WindowArgs&) -> QWidget* {
-               return new TFormDepoSakla(ilk("SELECT MIN(DEPO_KODU) FROM DEPO").toInt(), p);
+           [db](QWidget* p, const WindowArgs&) -> QWidget* {
+               return new TFormDepoSakla(Depolar(db()).ilkDepo(), p);
            },
            true});
     r.add({QStringLiteral("Stok Depo Hareketleri"), QStringLiteral("TFormStokDepoHareketleri"),
-           [ilk](QWidget* p, const WindowArgs& a) -> QWidget* {
+           [db](QWidget* p, const WindowArgs& a) -> QWidget* {
                const double stokNo = a.contains(QStringLiteral("STOK_NO"))
                                          ? a.value(QStringLiteral("STOK_NO")).toDouble()
-                                         : ilk("SELECT MIN(STOK_NO) FROM STOKHRK").toDouble();
+                                         : StockItems::ilkStokNo(db(), true);
                return new TFormStokDepoHareketleri(stokNo, p);
            },
            true});

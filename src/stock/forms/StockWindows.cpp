@@ -7,6 +7,7 @@
 #include "stock/StockMasterDefs.h"
 #include "widgets/CodeNameWindow.h"
 #include "widgets/WindowRegistry.h"
+#include "stock/StockItems.h"
 
 namespace nimbo {
 
@@ -46,7 +47,7 @@ void registerStockWindows(WindowRegistry& r)
     auto item = [](const WindowArgs& a) {
         if (a.contains(QStringLiteral("STOK_NO")))
             return a.value(QStringLiteral("STOK_NO")).toDouble();
-        return SessionContext::current().db().scalar(QStringLiteral("SELECT MIN(STOK_NO) FROM STOK")).toDouble();
+        return StockItems::ilkStokNo(SessionContext::current().db());
     };
     r.add({QStringLiteral("Stok Kartı"), QStringLiteral("TFormStok"),
            [item](QWidget* p, const WindowArgs& a) -> QWidget* { return new TFormStok(item(a), p); }, true});

@@ -1,5 +1,6 @@
 #include "stock/forms/TFormDepoStoklari.h"
 #include "stock/forms/TFormStokDepoHareketleri.h"
+#include "services/SharedLists.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -30,8 +31,8 @@ TFormDepoStoklari::TFormDepoStoklari(QWidget* parent) : ListWindow(QStringLitera
     m_depo = new QComboBox;
     m_depo->setObjectName(QStringLiteral("CmbDepo"));
     m_depo->addItem(QStringLiteral("(Tüm Depolar)"), 0);
-    for (const QSqlRecord& r : db().records(QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM DEPO ORDER BY DEPO_KODU")))
-        m_depo->addItem(toText(r.value(1)).trimmed(), r.value(0).toInt());
+    for (const PickItem& d : OrtakListe(db(), QStringLiteral("DEPO")))
+        m_depo->addItem(d.text, d.value.toInt());
     m_bakiye = new QComboBox;
     m_bakiye->setObjectName(QStringLiteral("CmbBakiye"));
     m_bakiye->addItems({QStringLiteral("Hepsi"), QStringLiteral("Pozitif Bakiyeler"),
@@ -39,9 +40,8 @@ TFormDepoStoklari::TFormDepoStoklari(QWidget* parent) : ListWindow(QStringLitera
     m_unite = new QComboBox;
     m_unite->setObjectName(QStringLiteral("CmbUnite"));
     m_unite->addItem(QStringLiteral("(Tüm Birimler)"), 0);
-    for (const QSqlRecord& r :
-         db().records(QStringLiteral("SELECT UNITE_KODU, UNITE_ADI FROM UNITE WHERE UNITE_KODU <> 99 ORDER BY UNITE_KODU")))
-        m_unite->addItem(toText(r.value(1)).trimmed(), r.value(0).toInt());
+    for (const PickItem& u : OrtakListe(db(), QStringLiteral("UNITE")))
+        m_unite->addItem(u.text, u.value.toInt());
     m_kod = new QLineEdit;
     m_kod->setObjectName(QStringLiteral("EditStokKodu"));
     h->addWidget(new QLabel(QStringLiteral("Depo")));
@@ -67,7 +67,7 @@ DepoStoklari::Filtre TFormDepoStoklari::filtre() const
     return f;
 }
 
-ListQuery TFormDepoStoklari::query() const { return DepoStoklari::sorgu(filtre()); }
+ListQuery TFormDepoStoklari::query() const { return DepoStoklari::sorgu(filtre(), db().dialect()); }
 
 // "Değiştir" on a row shows that item's warehouse movements.
 void TFormDepoStoklari::changeRecord(const QSqlRecord& row)

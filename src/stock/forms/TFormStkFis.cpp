@@ -6,6 +6,7 @@
 #include "stock/StokFisDokumu.h"
 #include "stock/StokFisTipi.h"
 #include "widgets/ErrorPresenter.h"
+#include "services/SharedLists.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -35,9 +36,8 @@ QPushButton* dugme(const QString& text, const char* name)
 QList<PickItem> depolar(const Db& db)
 {
     QList<PickItem> out;
-    for (const QSqlRecord& r : db.records(QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM DEPO ORDER BY DEPO_KODU")))
-        out << PickItem{QStringLiteral("%1 - %2").arg(r.value(0).toInt()).arg(toText(r.value(1)).trimmed()),
-                        r.value(0).toInt()};
+    for (const PickItem& d : OrtakListe(db, QStringLiteral("DEPO")))
+        out << PickItem{QStringLiteral("%1 - %2").arg(d.value.toInt()).arg(d.text), d.value.toInt()};
     return out;
 }
 
@@ -117,8 +117,8 @@ TFormStkFis::TFormStkFis(double hrkNo, const QString& tip, QWidget* parent)
     auto* sorumlu = new QComboBox;
     sorumlu->setObjectName(QStringLiteral("CmbPERSON_KOD"));
     sorumlu->addItem(QString(), QString());
-    for (const QSqlRecord& r : db.records(QStringLiteral("SELECT ISCI_KOD, ISCI_ADI FROM CALISAN ORDER BY ISCI_ADI")))
-        sorumlu->addItem(toText(r.value(1)).trimmed(), toText(r.value(0)).trimmed());
+    for (const PickItem& k : OrtakListe(db, QStringLiteral("CALISAN")))
+        sorumlu->addItem(k.text, toText(k.value).trimmed());
     const QString kisi = fis().headerText(QStringLiteral("PERSON_KOD"));
     if (!kisi.isEmpty() && sorumlu->findData(kisi) < 0)
         sorumlu->addItem(kisi, kisi);

@@ -2,6 +2,7 @@
 #include "services/SessionContext.h"
 #include "stock/StokDepoHareketleri.h"
 #include "stock/StokFisTipi.h"
+#include "stock/StockItems.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -13,11 +14,9 @@ TFormStokDepoHareketleri::TFormStokDepoHareketleri(double stokNo, QWidget* paren
     : ListWindow(QStringLiteral("Stok Depo Hareketleri"), parent), m_stokNo(stokNo)
 {
     setObjectName(QStringLiteral("TFormStokDepoHareketleri"));
-    const auto rows = db().records(QStringLiteral("SELECT STOK_KOD_NO, STOK_ADI_TR FROM STOK WHERE STOK_NO = :S"),
-                                   {{"S", stokNo}});
-    if (!rows.isEmpty())
-        setWindowTitle(QStringLiteral("Stok Depo Hareketleri - %1 %2")
-                           .arg(toText(rows.first().value(0)).trimmed(), toText(rows.first().value(1)).trimmed()));
+    const QString stok = StockItems::kodVeAd(db(), stokNo);
+    if (!stok.isEmpty())
+        setWindowTitle(QStringLiteral("Stok Depo Hareketleri - ") + stok);
     using K = ListColumn::Kind;
     const auto tipAdi = [](const QVariant& v) { return StokFisTipi::ad(toText(v).trimmed()); };
     setColumns({{QStringLiteral("TARIH"), QStringLiteral("Tarih"), 85, K::Date},

@@ -6,6 +6,7 @@
 #include "stock/StokFisi.h"
 #include "stock/StokFisTipi.h"
 #include "stock/forms/TFormStkFis.h"
+#include "services/SharedLists.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -52,8 +53,8 @@ QWidget* TFormStokFisBak::filtreAlani()
     m_sorumlu = new QComboBox;
     m_sorumlu->setObjectName(QStringLiteral("CmbFiltreSorumlu"));
     m_sorumlu->addItem(QStringLiteral("(Hepsi)"), QString());
-    for (const QSqlRecord& r : db().records(QStringLiteral("SELECT ISCI_KOD, ISCI_ADI FROM CALISAN ORDER BY ISCI_ADI")))
-        m_sorumlu->addItem(toText(r.value(1)).trimmed(), toText(r.value(0)).trimmed());
+    for (const PickItem& k : OrtakListe(db(), QStringLiteral("CALISAN")))
+        m_sorumlu->addItem(k.text, toText(k.value).trimmed());
     m_tip = new QComboBox;
     m_tip->setObjectName(QStringLiteral("CmbFiltreTip"));
     m_tip->addItem(QStringLiteral("(Hepsi)"), QString());

@@ -1,6 +1,7 @@
 #include "trade/forms/TicariBelgeFormu.h"
 #include "accounts/forms/TFormCariBr.h"
 #include "finance/KasaListe.h"
+#include "finance/forms/TFormTaksit.h"
 #include "model/DocumentError.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
@@ -200,8 +201,13 @@ QWidget* TicariBelgeFormu::baslikAlani()
     bindHeader(banka, QStringLiteral("BANKA_KOD"));
     auto* hesap = edit(QStringLiteral("HESAP_NO"), 120);
     bindHeader(hesap, QStringLiteral("HESAP_NO"));
+    auto* taksit = new QPushButton(QStringLiteral("Taksit"));
+    taksit->setObjectName(QStringLiteral("BitBtnTAKSIT"));
+    taksit->setAutoDefault(false);
+    connect(taksit, &QPushButton::clicked, this, [this] { taksitlendir(); });
     col = 0;
     alan(2, QStringLiteral("Ödeme"), odeme);
+    g->addWidget(taksit, 2, col++);
     alan(2, QStringLiteral("Kasa"), kasa);
     alan(2, QStringLiteral("Banka"), banka);
     alan(2, QStringLiteral("Hesap No"), hesap);
@@ -332,6 +338,15 @@ void TicariBelgeFormu::stokListesi()
         if (!guard([&] { belge().stokEkle(r.value(QStringLiteral("STOK_NO")).toDouble()); }))
             break;
     showDocument();
+}
+
+void TicariBelgeFormu::taksitlendir()
+{
+    TFormTaksit f(belge().taksit(), belge().taksitGirdisi(),
+                  [this](const TaksitPlanGirdisi& g, const QList<QVariantMap>& t) { belge().setTaksitPlani(g, t); },
+                  this);
+    if (f.exec() == QDialog::Accepted)
+        showDocument();
 }
 
 void TicariBelgeFormu::irsaliyeGetir()

@@ -19,6 +19,8 @@ public:
     // Adds an item typed by code, barcode or name; false when none matches.
     bool stokGir(const QString& kodBarkodAd);
     void stokListesi();
+    // "Taksit": the instalment plan of the document (payment "Taksitli").
+    void taksitlendir();
     // "İrsaliye Getir": the account's open dispatch notes chosen in the side's picker are
     // collected into this invoice.
     void irsaliyeGetir();

@@ -27,6 +27,9 @@ void fillFinansIslemleriDemo(const Db& db, int year, const QStringList& cariler)
 // A year of sales of every type (invoices, dispatch notes later collected, invoices with
 // dispatch, cash and bank sales, returns) saved through the sales document, as above.
 void fillSalesDemo(const Db& db, int year, int count = 160);
+// Instalment sales in each state (open, partly paid, paid, late) and an instalment purchase,
+// written through the documents' saves and the instalment collections.
+void fillInstalmentDemo(const Db& db, int year);
 // A year of purchases of every type the form offers, saved through the purchase document so
 // stock, costs and supplier balances come from real documents.
 void fillPurchaseDemo(const Db& db, int year, int count = 80);
