@@ -32,6 +32,7 @@ const QString kCari = QStringLiteral("CARI_KOD");
 const QString kKasa = QStringLiteral("KASAKOD");
 const QString kOran = QStringLiteral("KRDKMSYN");
 const QString kBrut = QStringLiteral("KRDKMSYN_TUT");
+const QString kKomisyon = QStringLiteral("KOMISYON"); // a card transfer's commission rate
 const QString kKomisyonOnEki = QStringLiteral("-Kredi Komisyon Bedeli (");
 
 const QStringList kToplamlar{QStringLiteral("BORC"), QStringLiteral("ALACAK"), QStringLiteral("BORC_USD"),
@@ -194,7 +195,8 @@ void BankaHareketBelgesi::lineChanged(const QString&, int row, const QString& co
     } else if (column == kDoviz) {
         // Another currency: its rate is looked up again.
         l.set(row, kKur, QVariant());
-    } else if ((column == kOran || column == kBrut) && l.value(row, column).typeId() == QMetaType::QString) {
+    } else if ((column == kOran || column == kBrut || column == kKomisyon)
+               && l.value(row, column).typeId() == QMetaType::QString) {
         // Typed text becomes a number when it reads as one; anything else is refused on saving.
         double v = 0;
         const QString typed = l.text(row, column);
@@ -217,8 +219,12 @@ void BankaHareketBelgesi::hesapSecildi(int row)
         l.set(row, kDoviz, h->doviz);
         l.set(row, kKur, QVariant());
     }
-    if ((m_tip == QLatin1String("K") || m_tip == QLatin1String("R")) && isBlank(l.value(row, kOran)))
+    // A card collection keeps the rate it books the gross at; a card transfer takes the rate
+    // its commission is posted at from each account chosen.
+    if (m_tip == QLatin1String("K") && isBlank(l.value(row, kOran)))
         l.set(row, kOran, h->komisyon);
+    if (m_tip == QLatin1String("R"))
+        l.set(row, kKomisyon, h->komisyon);
 }
 
 void BankaHareketBelgesi::kurlariDoldur(int row)
@@ -312,6 +318,8 @@ void BankaHareketBelgesi::satirKontrol(CheckContext& x, int i)
         if (!sayiOku(l.value(i, kOran), oran) || oran < 0 || oran >= 100)
             x.refuse(QStringLiteral("Kredi Kartı Komisyon Oranı Hatalı !"), kOran, i, kItems);
     }
+    if (!isBlank(l.value(i, kKomisyon)) && (!sayiOku(l.value(i, kKomisyon), oran) || oran < 0 || oran >= 100))
+        x.refuse(QStringLiteral("Kredi Kartı Komisyon Oranı Hatalı !"), kKomisyon, i, kItems);
     if (l.number(i, QStringLiteral("BORC_DVZ")) <= 0 && l.number(i, QStringLiteral("ALACAK_DVZ")) <= 0)
         x.refuse(QStringLiteral("Tutar Girilmeden Hareket Kaydı Yapılamaz"), QStringLiteral("BORC_DVZ"), i, kItems);
     if (l.number(i, kKur) <= 0)

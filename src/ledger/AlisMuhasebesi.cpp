@@ -1,4 +1,5 @@
 #include "ledger/AlisMuhasebesi.h"
+#include "ledger/SatisMaliyeti.h"
 #include "ledger/TicariFatura.h"
 
 namespace nimbo::AlisMuhasebesi {
@@ -24,13 +25,10 @@ struct Yazici {
     }
 };
 
-// The cost of sales of a returned line: what its sold line cost when it was sold.
+// The cost of sales of a returned line: what its sold line cost a unit when it was sold.
 double satisMaliyeti(const Db& db, const TicariKalem::Iade& i)
 {
-    return db.scalar(QStringLiteral("SELECT MALIYET_TL FROM MALSAT WHERE SATIS_NO = :n AND SIRANO = :s"),
-                     {{QStringLiteral("n"), i.satisNo}, {QStringLiteral("s"), i.sira}})
-               .toDouble()
-           * i.miktar;
+    return SatisMaliyeti::birimMaliyeti(db, i.satisNo, i.sira) * i.miktar;
 }
 
 void stok(const Yazici& yaz, const TicariFatura& f, const TicariKalem& k, bool iade)

@@ -2,6 +2,7 @@
 #include "ledger/TDMuh.h"
 
 #include <QChar>
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -21,6 +22,9 @@ struct BelgeTuru {
     // SELECT of the unposted documents dated from :bas up to (not including) :son, one row
     // per document with the columns NO, TARIH and ACIKLAMA.
     QString bekleyenSql;
+    // Run before the unposted documents of a period are listed (a kind whose documents are
+    // made for the period, such as the monthly cost of sales); none for most kinds.
+    std::function<void(const Db& db, const QDate& bas, const QDate& bit)> hazirla;
     TDMuh::Rutin rutin;
     // The return flag handed to the routine for a document (none: never a return).
     std::function<bool(const Db& db, double belgeNo)> iade;

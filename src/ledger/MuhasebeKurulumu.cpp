@@ -6,7 +6,9 @@
 #include "ledger/CariHareketMuhasebesi.h"
 #include "ledger/GenelFisMuhasebesi.h"
 #include "ledger/KasaHareketMuhasebesi.h"
+#include "ledger/SatisMaliyetMuhasebesi.h"
 #include "ledger/SatisMuhasebesi.h"
+#include "ledger/StokFisiMuhasebesi.h"
 #include "model/LedgerHook.h"
 
 namespace nimbo {
@@ -20,6 +22,8 @@ void muhasebeyiKur()
     BelgeTurleri::kaydet(GenelFisMuhasebesi::tanim());
     BelgeTurleri::kaydet(SatisMuhasebesi::tanim());
     BelgeTurleri::kaydet(AlisMuhasebesi::tanim());
+    BelgeTurleri::kaydet(SatisMaliyetMuhasebesi::tanim());
+    BelgeTurleri::kaydet(StokFisiMuhasebesi::tanim());
     LedgerHook::install(
         [](const Db& db, const LedgerRequest& r) {
             if (const BelgeTuru* t = BelgeTurleri::tablodan(r.document))

@@ -14,6 +14,8 @@ QList<BekleyenBelge> TopluMuhasebe::bekleyenler(const QDate& bas, const QDate& b
     for (const BelgeTuru& t : BelgeTurleri::hepsi()) {
         if ((!turler.isEmpty() && !turler.contains(t.tur)) || t.bekleyenSql.isEmpty())
             continue;
+        if (t.hazirla)
+            t.hazirla(m_db, bas, bit);
         QList<BekleyenBelge> tur;
         for (const QSqlRecord& r : m_db.records(t.bekleyenSql, p))
             tur << BekleyenBelge{t.tur, t.ad, r.value(QStringLiteral("NO")).toDouble(), toDate(r.value(QStringLiteral("TARIH"))),

@@ -1,12 +1,16 @@
 #include "app/AllWindows.h"
 #include "ledger/FinanceFixture.h"
 #include "ledger/forms/AmountTable.h"
+#include "ledger/forms/TFormMuhGrup.h"
 #include "ledger/forms/TFormMuhasebe.h"
 #include "ledger/forms/TFormTopluMuh.h"
 #include "ledger/forms/TarihAraligi.h"
 #include "widgets/WindowRegistry.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -54,7 +58,7 @@ TEST_F(LedgerProgram, MainWindowOpensEveryLedgerWindow)
             w->close();
         }
     }
-    EXPECT_EQ(girisler, 9);
+    EXPECT_EQ(girisler, 12);
     EXPECT_EQ(form.menuBar()->actions().size(), 4); // three menus and "Çıkış"
 }
 
@@ -99,4 +103,33 @@ TEST_F(LedgerProgram, BulkPostingWindowPostsStopsAndListsRefusals)
     w.listele();
     EXPECT_EQ(w.belgeler()->rowCount(), 0);
     EXPECT_FALSE(w.findChild<QPushButton*>(QStringLiteral("BtnMUHASEBELESTIR"))->isEnabled());
+}
+
+// The stock code group card: a code that is not a posting account is refused on its field
+// and nothing is saved; corrected, "Kodları Yaz" saves the group, writes its codes to the
+// items of its VAT rate (creating their code rows) and tells how many took them.
+TEST_F(LedgerProgram, CodeGroupCardWritesItsCodesToTheItems)
+{
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, KDV) VALUES (1, 'A1', 20)");
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, KDV) VALUES (2, 'A2', 10)");
+    TFormMuhGrup f(MuhasebeKodGrubu::Tur::Stok);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("MUHASEBE HESAP KODU GRUP KAYIT KARTI"));
+    QTest::keyClicks(f.findChild<QLineEdit*>("EditADI"), "KDV20");
+    QTest::keyClicks(f.findChild<QLineEdit*>("EditKDV"), "20");
+    auto* satis = f.findChild<QLineEdit*>("EditMUH_S");
+    QTest::keyClicks(satis, "600");
+    (**prompter).expectWarn("Lütfen Hatalı Hesap kodunu Düzeltiniz");
+    QTest::mouseClick(f.findChild<QPushButton*>("BtnKODYAZ"), Qt::LeftButton);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MUHSTK").toInt(), 0);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM STOKMUH").toInt(), 0);
+
+    QTest::keyClicks(satis, ".01");
+    QTest::keyClicks(f.findChild<QLineEdit*>("EditMUH_KDV_S"), "391.01");
+    (**prompter).expectInfo("1 Karta Muhasebe Kodları Yazıldı.");
+    QTest::mouseClick(f.findChild<QPushButton*>("BtnKODYAZ"), Qt::LeftButton);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM MUHSTK WHERE ADI = 'KDV20' AND KDV = 20").toInt(), 1);
+    EXPECT_EQ(toText(db.scalar("SELECT MUH_S FROM STOKMUH WHERE STOK_NO = 1")), QStringLiteral("600.01"));
+    EXPECT_EQ(toText(db.scalar("SELECT MUH_KDV_S FROM STOKMUH WHERE STOK_NO = 1")), QStringLiteral("391.01"));
+    EXPECT_TRUE(db.scalar("SELECT MUH_S FROM STOKMUH WHERE STOK_NO = 2").isNull());
+    EXPECT_EQ(f.findChild<QComboBox*>("CmbGRUPLAR")->count(), 1);
 }

@@ -102,6 +102,7 @@ TEST_F(TaksitWindows, SaleInstalmentButtonBuildsThePlanAndTheSaveWritesIt)
     EXPECT_EQ(f->belge().header("TAKSITSAY").toInt(), 4);
 
     (*prompter)->expectWarn("Farklı Tarih de İşlem Yapıyorsunuz !");
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
     (*prompter)->expectAsk("Fatura Kesilsin mi?", false);
     click(f.get(), "BtnSAKLA");
     const double no = db.scalar("SELECT MAX(SATIS_NO) FROM SATIS").toDouble();
@@ -124,6 +125,7 @@ TEST_F(TaksitWindows, SaleInstalmentButtonBuildsThePlanAndTheSaveWritesIt)
     });
     click(g.get(), "BitBtnTAKSIT");
     (*prompter)->expectWarn("Farklı Tarih de İşlem Yapıyorsunuz !");
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
     (*prompter)->expectAsk("Fatura Kesilsin mi?", false);
     click(g.get(), "BtnSAKLA");
     EXPECT_EQ(kayitliVadeler(no), (QList<QDate>{{2027, 1, 31}, {2027, 2, 28}}));

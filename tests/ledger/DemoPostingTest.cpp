@@ -55,8 +55,13 @@ TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM SATIS WHERE FIS_NO IS NOT NULL AND TIP IN ('İ', 'L')").toInt(), 0);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'S'").toInt(), satis);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'A'").toInt(), alis);
+    // Each month with sales has its cost-of-sales voucher.
+    const int maliyet = db.scalar("SELECT COUNT(*) FROM SATMALIMUH WHERE FIS_NO IS NOT NULL AND TUTAR > 0").toInt();
+    EXPECT_GT(maliyet, 5);
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM SATMALIMUH WHERE FIS_NO IS NULL").toInt(), 0);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS").toInt(),
-              elle + posted + banka + satis + alis + db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'X'").toInt());
+              elle + posted + banka + satis + alis + maliyet
+                  + db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'X'").toInt());
     // Every cash document is posted; openings and special movements never are.
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE TIP = 'N' AND FIS_NO IS NULL").toInt(), 0);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE TIP IN ('I', 'O') AND FIS_NO IS NOT NULL").toInt(), 0);

@@ -1,6 +1,6 @@
 #pragma once
 #include "accounts/CariHareketFixture.h"
-#include "ledger/HesapKart.h"
+#include "LedgerTestSupport.h"
 #include "ledger/MuhKodIzi.h"
 #include "ledger/MuhasebeKurulumu.h"
 #include "ledger/TDMuh.h"
@@ -18,18 +18,13 @@ protected:
         MuhKodIzi::setKlasor(TestEnv::tempDir());
         TDMuh::tanilama() = false;
         // Children first: no parent is a posting account when its child is added.
-        for (const auto& [kod, ad] : std::initializer_list<std::pair<const char*, const char*>>{
+        hesaplariAc(db, {
                  {"100.01", "MERKEZ KASA"}, {"100.02", "DÖVİZ KASA"}, {"100", "KASA"}, {"120.01", "ALICILAR TL"},
                  {"120.02.0", "ALICILAR TL"}, {"120.02.1", "ALICILAR USD"}, {"120.02", "ALICILAR"}, {"120", "ALICILAR"}, {"191.01", "İNDİRİLECEK KDV"},
                  {"191", "İNDİRİLECEK KDV"}, {"320.01.0", "SATICILAR TL"}, {"320.01.1", "SATICILAR USD"}, {"320.01", "SATICILAR"}, {"320", "SATICILAR"},
                  {"391.01", "HESAPLANAN KDV"}, {"391", "HESAPLANAN KDV"}, {"600.01", "YURTİÇİ SATIŞLAR"},
                  {"600", "SATIŞLAR"}, {"642.01", "VADE FARKI GELİRLERİ"}, {"642", "FAİZ GELİRLERİ"},
-                 {"780.01", "VADE FARKI GİDERLERİ"}, {"780", "FİNANSMAN GİDERLERİ"}}) {
-            HesapKart k(db);
-            k.yeni(QString::fromUtf8(kod));
-            k.setValue(QStringLiteral("HESAP_ADI"), QString::fromUtf8(ad));
-            k.save();
-        }
+                 {"780.01", "VADE FARKI GİDERLERİ"}, {"780", "FİNANSMAN GİDERLERİ"}});
         exec("UPDATE CARI SET MUH_KOD = '120.01', MUH_KOD2 = '120.01' WHERE CARI_KOD = 'C1'");
         exec("UPDATE CARI SET MUH_KOD = '120.02', MUH_KOD2 = '320.01', KIRILIMLI = 'E' WHERE CARI_KOD = 'C2'");
         exec("UPDATE KASA SET MUH_KOD = '100.01' WHERE KASAKOD = 'K01'");
@@ -50,19 +45,7 @@ protected:
     }
 
     // One voucher line as "CODE B 100" (debit) or "CODE A 100" (credit), in line order.
-    QStringList fisSatirlari(double fisNo)
-    {
-        QStringList out;
-        for (const QSqlRecord& r : db.records(QStringLiteral("SELECT HSPKODU, BORC, ALACAK FROM FISAYR WHERE FISNO = :n "
-                                                             "ORDER BY SIRANO"),
-                                              {{QStringLiteral("n"), fisNo}})) {
-            const double b = r.value(1).toDouble();
-            out << QStringLiteral("%1 %2 %3")
-                       .arg(toText(r.value(0)), b > 0 ? QStringLiteral("B") : QStringLiteral("A"))
-                       .arg(b > 0 ? b : r.value(2).toDouble());
-        }
-        return out;
-    }
+    QStringList fisSatirlari(double fisNo) { return test::fisSatirlari(db, fisNo); }
 };
 
 } // namespace nimbo::test

@@ -1,5 +1,5 @@
 #pragma once
-#include "ledger/HesapKart.h"
+#include "LedgerTestSupport.h"
 #include "ledger/MuhKodIzi.h"
 #include "ledger/MuhasebeKurulumu.h"
 #include "ledger/TDMuh.h"
@@ -19,19 +19,13 @@ protected:
         AlisTestBase::SetUp();
         MuhKodIzi::setKlasor(TestEnv::tempDir());
         TDMuh::tanilama() = false;
-        // Children first: no parent is a posting account when its child is added.
-        for (const auto& [kod, ad] : std::initializer_list<std::pair<const char*, const char*>>{
+        hesaplariAc(db, {
                  {"100.01", "MERKEZ KASA"},        {"120.01", "ALICILAR"},           {"150.01", "YOLDAKİ MALLAR"},
                  {"153.01", "TİCARİ MALLAR"},      {"153.02", "ALIŞ İADELERİ"},      {"153.03", "ALIŞ İSKONTOLARI"},
                  {"191.01", "İNDİRİLECEK KDV"},    {"191.02", "İADE KDV"},           {"193.01", "ÖDENEN ÖTV"},
                  {"320.01", "SATICILAR"},          {"360.01", "TEVKİFAT KDV"},       {"391.01", "HESAPLANAN KDV"},
                  {"391.02", "ALIŞ İADE KDV"},      {"600.01", "YURTİÇİ SATIŞLAR"},   {"610.01", "SATIŞTAN İADELER"},
-                 {"611.01", "SATIŞ İSKONTOLARI"}, {"621.01", "SATILAN MAL MALİYETİ"}}) {
-            HesapKart k(db);
-            k.yeni(QString::fromUtf8(kod));
-            k.setValue(QStringLiteral("HESAP_ADI"), QString::fromUtf8(ad));
-            k.save();
-        }
+                 {"611.01", "SATIŞ İSKONTOLARI"}, {"621.01", "SATILAN MAL MALİYETİ"}});
         exec("UPDATE CARI SET MUH_KOD = '120.01', MUH_KOD2 = '320.01' WHERE CARI_KOD = 'M1'");
         exec("UPDATE KASA SET MUH_KOD = '100.01' WHERE KASAKOD = 'K01'");
         exec("UPDATE PARAMETRE SET YERELDOVIZ = 'TL'");
@@ -49,20 +43,7 @@ protected:
                            {"MUH_MAL_S", "621.01"},    {"MUH_MAL_A", "150.01"}});
     }
 
-    // The voucher's lines as "CODE B 118" (debit) or "CODE A 100" (credit), in line order.
-    QStringList fisSatirlari(double fisNo) const
-    {
-        QStringList out;
-        for (const QSqlRecord& r : db.records(QStringLiteral("SELECT HSPKODU, BORC, ALACAK FROM FISAYR WHERE FISNO = :n "
-                                                             "ORDER BY SIRANO"),
-                                              {{QStringLiteral("n"), fisNo}})) {
-            const double b = r.value(1).toDouble();
-            out << QStringLiteral("%1 %2 %3")
-                       .arg(toText(r.value(0)), b > 0 ? QStringLiteral("B") : QStringLiteral("A"))
-                       .arg(qRound64((b > 0 ? b : r.value(2).toDouble()) * 100) / 100.0);
-        }
-        return out;
-    }
+    QStringList fisSatirlari(double fisNo) const { return test::fisSatirlari(db, fisNo); }
 
     double fisNo(const char* tablo, double no) const
     {

@@ -1,4 +1,5 @@
 #include "TicariMuhasebeFixture.h"
+#include "ledger/BelgeTurleri.h"
 #include "ledger/TopluMuhasebe.h"
 #include "model/DocumentError.h"
 
@@ -257,6 +258,26 @@ TEST_F(TicariMuhasebeTest, PurchaseWithoutSupplierCodeStaysUnposted)
     (**prompter).expectAsk("Alış Silinsin mi?", true);
     b->deleteDocument();
     EXPECT_EQ(count("SELECT COUNT(*) FROM ALIS"), 0);
+}
+
+} // namespace nimbo::test
+
+namespace nimbo::test {
+
+// A stock slip asked to be posted writes no voucher and says nothing: it stays unposted, and
+// bulk posting does not list slips.
+TEST_F(TicariMuhasebeTest, StockSlipsStayUnposted)
+{
+    insert("FISTK", {{"HRKNO", 7.0}, {"TIP", "F"}, {"TARIH", QDateTime(gun, QTime(0, 0))}, {"NETTUT", 100.0}});
+    const BelgeTuru* h = BelgeTurleri::tablodan("FISTK");
+    ASSERT_NE(h, nullptr);
+    EXPECT_TRUE(BelgeTurleri::kapsar("FISTK", "F"));
+    const MuhasebeSonucu r = BelgeTurleri::muhasebelestir(db, *h, 7, true);
+    EXPECT_TRUE(r.basarili);
+    EXPECT_LT(r.fisNo, 0);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM FIS"), 0);
+    EXPECT_TRUE(db.scalar("SELECT FIS_NO FROM FISTK WHERE HRKNO = 7").isNull());
+    EXPECT_TRUE(TopluMuhasebe(db).bekleyenler(gun.addDays(-1), gun.addDays(1), {QLatin1Char('H')}).isEmpty());
 }
 
 } // namespace nimbo::test

@@ -1,6 +1,7 @@
 #include "BenchRunner.h"
 #include "BenchSql.h"
 #include "db/DbTransaction.h"
+#include "db/SchemaDef.h"
 #include "db/SchemaManager.h"
 #include "finance/BankaBakiye.h"
 #include "finance/CekSenetListe.h"
@@ -31,6 +32,11 @@ void generate(const Db& db, int movements, int cards)
 {
     const Params t{{QStringLiteral("T"), QDateTime(QDate(2026, 1, 1), QTime(0, 0))}};
     DbTransaction tx(db);
+    // PostgreSQL keeps every version of a balance row a transaction updates, so a million
+    // rows through the balance trigger take the better part of an hour: the generated rows
+    // go in without it and the balances are summed once afterwards.
+    if (db.dialect().isPostgres())
+        db.exec(QStringLiteral("ALTER TABLE FINHRK DISABLE TRIGGER TR_FINHRK_BAKIYE"));
     db.exec(numbers(db, kBankalar) + QStringLiteral("INSERT INTO BANKA (BANKA_KOD, BANKA_ADI, BANKA_SUBE) SELECT "
                                                     "'BANKA' || CAST(I AS VARCHAR(5)), 'Banka ' || CAST(I AS VARCHAR(5)), "
                                                     "'Şube ' || CAST(I % 3 AS VARCHAR(5)) FROM G"));
@@ -63,6 +69,10 @@ void generate(const Db& db, int movements, int cards)
             t);
     db.exec(dayShift(db, QStringLiteral("CSKART"), QStringLiteral("VADETARIH"), QStringLiteral("(PORTFOYNO * 37) % 365")));
     db.exec(QStringLiteral("INSERT INTO DOVIZ (DOVIZ_KODU, DOVIZ_ADI) VALUES ('TL', 'TL')"));
+    if (db.dialect().isPostgres()) {
+        db.exec(QStringLiteral("ALTER TABLE FINHRK ENABLE TRIGGER TR_FINHRK_BAKIYE"));
+        rebuildFinBakiye(db);
+    }
     tx.commit();
     db.exec(db.dialect().isPostgres() ? QStringLiteral("VACUUM ANALYZE") : QStringLiteral("ANALYZE"));
 }
@@ -135,16 +145,16 @@ QList<Timing> bankScenario(const BenchContext& ctx)
                   })};
 
     explain(db, QStringLiteral("balance of one bank account"),
-            {QStringLiteral("SELECT F.DOVIZ_KODU, SUM(F.BORC), SUM(F.ALACAK) FROM BANKA B JOIN FINHRK F ON "
+            QStringLiteral("SELECT F.DOVIZ_KODU, SUM(F.BORC), SUM(F.ALACAK) FROM BANKA B JOIN FINHRK F ON "
                             "F.KODU=B.BANKA_KOD LEFT JOIN CSKART C ON C.PORTFOYNO=F.CEK_NO WHERE B.BANKA_KOD=:B "
                             "AND F.KODU2=:H AND ") + BankaBakiye::sayilirKosulu() +
                  QStringLiteral(" GROUP BY F.DOVIZ_KODU"),
-             {{QStringLiteral("B"), banka(1)}, {QStringLiteral("H"), hesap(1)}}});
+             {{QStringLiteral("B"), banka(1)}, {QStringLiteral("H"), hesap(1)}});
     explain(db, QStringLiteral("balances of all bank accounts"),
-            {QStringLiteral("SELECT B.BANKA_KOD, F.KODU2, F.DOVIZ_KODU, SUM(F.BORC), SUM(F.ALACAK) FROM BANKA B JOIN "
+            QStringLiteral("SELECT B.BANKA_KOD, F.KODU2, F.DOVIZ_KODU, SUM(F.BORC), SUM(F.ALACAK) FROM BANKA B JOIN "
                             "FINHRK F ON F.KODU=B.BANKA_KOD LEFT JOIN CSKART C ON C.PORTFOYNO=F.CEK_NO WHERE ") +
                  BankaBakiye::sayilirKosulu() + QStringLiteral(" GROUP BY B.BANKA_KOD, F.KODU2, F.DOVIZ_KODU"),
-             {}});
+             {});
     explain(db, QStringLiteral("portfolio by due date"), hepsi);
     explain(db, QStringLiteral("customer papers in the portfolio by due date"), durum);
 

@@ -3,13 +3,13 @@
 #include "accounts/forms/CariHareketMakbuzu.h"
 #include "accounts/forms/TFormCariHarek.h"
 #include "widgets/FormUtil.h"
+#include "widgets/MovementListFilter.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 
 namespace nimbo {
@@ -40,47 +40,29 @@ TFormCariHrkBr::TFormCariHrkBr(QWidget* parent) : ListWindow(QStringLiteral("Car
                 {QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama"), 200}});
     setKeyField(QStringLiteral("CARI_NO"));
 
-    m_tip = new QComboBox;
-    m_tip->setObjectName(QStringLiteral("CmbTIP"));
-    m_tip->addItem(QStringLiteral("Tümü"), QString());
+    QList<PickItem> tipler;
     for (const char* t : {"N", "D", "V", "I", "F", "O", "R", "L"})
-        m_tip->addItem(CariHareketBelgesi::tipAdi(QString::fromLatin1(t)), QString::fromLatin1(t));
-    m_bas = optionalDateEdit(QStringLiteral("EditTARIH1"));
-    m_bit = optionalDateEdit(QStringLiteral("EditTARIH2"));
-    m_muhasebe = new QComboBox;
-    m_muhasebe->setObjectName(QStringLiteral("CmbMUHASEBE"));
-    m_muhasebe->addItem(QStringLiteral("Tümü"), int(CariHareketListeFiltre::Muhasebe::Hepsi));
-    m_muhasebe->addItem(QStringLiteral("Muhasebeleşmiş"), int(CariHareketListeFiltre::Muhasebe::Kayitli));
-    m_muhasebe->addItem(QStringLiteral("Muhasebeleşmemiş"), int(CariHareketListeFiltre::Muhasebe::Kayitsiz));
+        tipler << PickItem{CariHareketBelgesi::tipAdi(QString::fromLatin1(t)), QString::fromLatin1(t)};
+    auto* f = new MovementListFilter(tipler, {int(CariHareketListeFiltre::Muhasebe::Hepsi),
+                                              int(CariHareketListeFiltre::Muhasebe::Kayitli),
+                                              int(CariHareketListeFiltre::Muhasebe::Kayitsiz)});
+    m_tip = f->tip();
+    m_bas = f->bas();
+    m_bit = f->bit();
+    m_muhasebe = f->muhasebe();
     m_cari = new QLineEdit;
     m_cari->setObjectName(QStringLiteral("EditCARI_KOD"));
     m_cari->setMaximumWidth(120);
-    auto* f = new QWidget;
-    auto* fl = new QHBoxLayout(f);
-    fl->setContentsMargins(0, 0, 0, 0);
-    fl->addWidget(new QLabel(QStringLiteral("Tür")));
-    fl->addWidget(m_tip);
-    fl->addWidget(new QLabel(QStringLiteral("Tarih")));
-    fl->addWidget(m_bas);
-    fl->addWidget(m_bit);
-    fl->addWidget(m_muhasebe);
-    fl->addWidget(new QLabel(QStringLiteral("Cari Kod")));
-    fl->addWidget(m_cari);
+    f->row()->addWidget(new QLabel(QStringLiteral("Cari Kod")));
+    f->row()->addWidget(m_cari);
     addFilterWidget(f);
 
     setCommands(Change | Delete | Print | Export);
-    auto* yeni = new QPushButton(QStringLiteral("Yeni"));
-    yeni->setObjectName(QStringLiteral("BtnYENI"));
-    yeni->setAutoDefault(false);
-    auto* menu = new QMenu(yeni);
-    for (const auto& t : kTipler) {
-        QAction* a = menu->addAction(QString::fromUtf8(t[2]));
-        a->setObjectName(QStringLiteral("Yeni") + QString::fromLatin1(t[0]) + QString::fromLatin1(t[1]));
-        const QString tip = QString::fromLatin1(t[0]), taraf = QString::fromLatin1(t[1]);
-        connect(a, &QAction::triggered, this, [this, tip, taraf] { yeniBelge(tip, taraf); });
-    }
-    yeni->setMenu(menu);
-    commandLayout()->insertWidget(0, yeni);
+    QList<PickItem> yeniler;
+    for (const auto& t : kTipler)
+        yeniler << PickItem{QString::fromUtf8(t[2]), QString::fromLatin1(t[0]) + QString::fromLatin1(t[1])};
+    commandLayout()->insertWidget(
+        0, newDocumentButton(this, yeniler, [this](const QString& v) { yeniBelge(v.left(1), v.mid(1)); }));
     auto* makbuz = new QPushButton(QStringLiteral("Makbuz Yazdır"));
     makbuz->setObjectName(QStringLiteral("BtnMAKBUZ"));
     makbuz->setAutoDefault(false);

@@ -2,12 +2,11 @@
 #include "finance/BankaHareketBelgesi.h"
 #include "finance/forms/TFormBankaHrk.h"
 #include "widgets/FormUtil.h"
+#include "widgets/MovementListFilter.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 
 namespace nimbo {
@@ -27,44 +26,20 @@ TFormBankHrkBr::TFormBankHrkBr(QWidget* parent) : ListWindow(QStringLiteral("BAN
                 {QStringLiteral("PERSONEL"), QStringLiteral("Personel"), 80}});
     setKeyField(QStringLiteral("HRK_NO"));
 
-    m_tip = new QComboBox;
-    m_tip->setObjectName(QStringLiteral("CmbTIP"));
-    m_tip->addItem(QStringLiteral("Tümü"), QString());
+    QList<PickItem> tipler;
     for (const QString& t : BankaHareketBelgesi::tipler())
-        m_tip->addItem(BankaHareketBelgesi::tipAdi(t), t);
-    m_bas = optionalDateEdit(QStringLiteral("EditTARIH1"));
-    m_bit = optionalDateEdit(QStringLiteral("EditTARIH2"));
-    m_muhasebe = new QComboBox;
-    m_muhasebe->setObjectName(QStringLiteral("CmbMUHASEBE"));
-    m_muhasebe->addItem(QStringLiteral("Tümü"), QString());
-    m_muhasebe->addItem(QStringLiteral("Muhasebeleşmiş"), QStringLiteral("E"));
-    m_muhasebe->addItem(QStringLiteral("Muhasebeleşmemiş"), QStringLiteral("H"));
-    auto* f = new QWidget;
-    auto* fl = new QHBoxLayout(f);
-    fl->setContentsMargins(0, 0, 0, 0);
-    fl->addWidget(new QLabel(QStringLiteral("Tür")));
-    fl->addWidget(m_tip);
-    fl->addWidget(new QLabel(QStringLiteral("Tarih")));
-    fl->addWidget(m_bas);
-    fl->addWidget(m_bit);
-    fl->addWidget(m_muhasebe);
+        tipler << PickItem{BankaHareketBelgesi::tipAdi(t), t};
+    auto* f = new MovementListFilter(tipler, {QString(), QStringLiteral("E"), QStringLiteral("H")});
+    m_tip = f->tip();
+    m_bas = f->bas();
+    m_bit = f->bit();
+    m_muhasebe = f->muhasebe();
     addFilterWidget(f);
 
     setEditRight(QStringLiteral("BHRK"));
     setCommands(Change | Delete | Print | Export);
-    if (!viewOnly()) {
-        auto* yeni = new QPushButton(QStringLiteral("Yeni"));
-        yeni->setObjectName(QStringLiteral("BtnYENI"));
-        yeni->setAutoDefault(false);
-        auto* menu = new QMenu(yeni);
-        for (const QString& t : BankaHareketBelgesi::tipler()) {
-            QAction* a = menu->addAction(BankaHareketBelgesi::tipAdi(t));
-            a->setObjectName(QStringLiteral("Yeni") + t);
-            connect(a, &QAction::triggered, this, [this, t] { yeniBelge(t); });
-        }
-        yeni->setMenu(menu);
-        commandLayout()->insertWidget(0, yeni);
-    }
+    if (!viewOnly())
+        commandLayout()->insertWidget(0, newDocumentButton(this, tipler, [this](const QString& t) { yeniBelge(t); }));
     refresh();
 }
 

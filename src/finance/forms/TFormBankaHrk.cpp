@@ -3,11 +3,10 @@
 #include "finance/BankaHesabi.h"
 #include "finance/KasaListe.h"
 #include "services/SessionContext.h"
+#include "widgets/DocumentHeaderRow.h"
 
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace nimbo {
@@ -24,23 +23,8 @@ TFormBankaHrk::TFormBankaHrk(const QString& tip, double no, QWidget* parent)
     resize(1200, 540);
 
     auto* lay = new QVBoxLayout(this);
-    auto* head = new QHBoxLayout;
-    auto* tipLbl = new QLabel(QStringLiteral("<b>%1</b>").arg(doc.baslik()));
-    tipLbl->setObjectName(QStringLiteral("LblTIP"));
-    head->addWidget(tipLbl);
-    head->addSpacing(12);
-    auto* hrkNo = new QLineEdit;
-    hrkNo->setObjectName(QStringLiteral("EditHRK_NO"));
-    hrkNo->setReadOnly(true);
-    hrkNo->setMaximumWidth(100);
-    bindHeader(hrkNo, QStringLiteral("HRK_NO"));
-    auto* tarih = new QDateEdit;
-    tarih->setObjectName(QStringLiteral("EditTARIH"));
-    bindHeader(tarih, QStringLiteral("TARIH"));
-    head->addWidget(new QLabel(QStringLiteral("Hrk.No")));
-    head->addWidget(hrkNo);
-    head->addWidget(new QLabel(QStringLiteral("Tarih")));
-    head->addWidget(tarih);
+    auto* head = documentHeaderRow(*this, doc.baslik(), QStringLiteral("HRK_NO"), QStringLiteral("Hrk.No"), 100,
+                                   QStringLiteral("TARIH"));
     head->addStretch();
     lay->addLayout(head);
 
@@ -77,7 +61,7 @@ QList<LineColumn> TFormBankaHrk::columns()
     c << doviz;
     c << LineColumn{QStringLiteral("BORC_DVZ"), QStringLiteral("Borç (Giren)"), 95, K::Number};
     c << LineColumn{QStringLiteral("ALACAK_DVZ"), QStringLiteral("Alacak (Çıkan)"), 95, K::Number};
-    c << LineColumn{QStringLiteral("TL_KURDEGER"), QStringLiteral("TL/Dvz Değeri"), 80, K::Number, 4};
+    c << LineColumn{QStringLiteral("TL_KURDEGER"), QStringLiteral("TL/Dvz Değeri"), 95, K::Number, 4};
     c << LineColumn{QStringLiteral("BORC"), QStringLiteral("TL Borç"), 90, K::Number, 2, true};
     c << LineColumn{QStringLiteral("ALACAK"), QStringLiteral("TL Alacak"), 90, K::Number, 2, true};
     LineColumn cari{QStringLiteral("CARI_KOD"), QStringLiteral("Cari Kod"), 100};
@@ -103,9 +87,11 @@ QList<LineColumn> TFormBankaHrk::columns()
         kasa.choices << PickItem{k.kod + QStringLiteral(" ") + k.adi, k.kod};
     c << kasa;
     c << LineColumn{QStringLiteral("MUH_KARSI"), QStringLiteral("Karşı Muh.Kodu"), 90};
-    if (doc.tip() == QLatin1String("K") || doc.tip() == QLatin1String("R")) {
+    if (doc.tip() == QLatin1String("K")) {
         c << LineColumn{QStringLiteral("KRDKMSYN_TUT"), QStringLiteral("Kart Brüt Tutar"), 95, K::Number};
         c << LineColumn{QStringLiteral("KRDKMSYN"), QStringLiteral("Komisyon%"), 70, K::Number};
+    } else if (doc.tip() == QLatin1String("R")) {
+        c << LineColumn{QStringLiteral("KOMISYON"), QStringLiteral("Komisyon%"), 70, K::Number};
     }
     c << LineColumn{QStringLiteral("BELGE_NO"), QStringLiteral("Belge No"), 80};
     c << LineColumn{QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama"), 260};

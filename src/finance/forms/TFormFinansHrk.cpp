@@ -5,9 +5,9 @@
 #include "finance/FinansIslemTuru.h"
 #include "finance/KasaListe.h"
 #include "services/SessionContext.h"
+#include "widgets/DocumentHeaderRow.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,23 +70,8 @@ TFormFinansHrk::TFormFinansHrk(const QString& tip, const QString& tip2, int no, 
     resize(1150, 540);
 
     auto* lay = new QVBoxLayout(this);
-    auto* head = new QHBoxLayout;
-    auto* tipLbl = new QLabel(QStringLiteral("<b>%1</b>").arg(doc.baslik()));
-    tipLbl->setObjectName(QStringLiteral("LblTIP"));
-    head->addWidget(tipLbl);
-    head->addSpacing(12);
-    auto* finId = new QLineEdit;
-    finId->setObjectName(QStringLiteral("EditFIN_ID"));
-    finId->setReadOnly(true);
-    finId->setMaximumWidth(90);
-    bindHeader(finId, QStringLiteral("FIN_ID"));
-    auto* tarih = new QDateEdit;
-    tarih->setObjectName(QStringLiteral("EditISLEM_TRH"));
-    bindHeader(tarih, QStringLiteral("ISLEM_TRH"));
-    head->addWidget(new QLabel(QStringLiteral("Fiş No")));
-    head->addWidget(finId);
-    head->addWidget(new QLabel(QStringLiteral("Tarih")));
-    head->addWidget(tarih);
+    auto* head = documentHeaderRow(*this, doc.baslik(), QStringLiteral("FIN_ID"), QStringLiteral("Fiş No"), 90,
+                                   QStringLiteral("ISLEM_TRH"));
     head->addWidget(anaKodEditoru());
     auto* adi = new QLineEdit;
     adi->setObjectName(QStringLiteral("EditADI"));

@@ -10,6 +10,7 @@
 #include "ledger/forms/TFormHspBr.h"
 #include "ledger/forms/TFormHspEkstre.h"
 #include "ledger/forms/TFormMizan.h"
+#include "ledger/forms/TFormMuhGrup.h"
 #include "ledger/forms/TFormTopluMuh.h"
 #include "services/SessionContext.h"
 #include "widgets/WindowRegistry.h"
@@ -44,6 +45,10 @@ void registerLedgerWindows(WindowRegistry& r)
 
     r.add({QStringLiteral("Toplu Muhasebeleştirme"), QStringLiteral("TFormTopluMuh"),
            [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormTopluMuh(p); }});
+
+    for (const auto tur : {MuhasebeKodGrubu::Tur::Stok, MuhasebeKodGrubu::Tur::Masraf, MuhasebeKodGrubu::Tur::Hizmet})
+        r.add({MuhasebeKodGrubu::baslik(tur), TFormMuhGrup::sinifAdi(tur),
+               [tur](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormMuhGrup(tur, p); }});
 
     muhasebeyiKur();
     TDMuh::fisGoruntuleyici() = [](QChar tur, double belgeNo) {

@@ -51,7 +51,10 @@ TFormMuhasebe::TFormMuhasebe(SessionContext& s, QWidget* parent) : QMainWindow(p
 QList<QPair<QString, QStringList>> TFormMuhasebe::menuler()
 {
     return {{QStringLiteral("&Hesap Planı"),
-             {QStringLiteral("Hesap Planı"), QStringLiteral("Hesap Kodları Tanımı"), QStringLiteral("Hesap Aylık Dökümü")}},
+             {QStringLiteral("Hesap Planı"), QStringLiteral("Hesap Kodları Tanımı"), QStringLiteral("Hesap Aylık Dökümü"),
+              QStringLiteral("MUHASEBE HESAP KODU GRUP KAYIT KARTI"),
+              QStringLiteral("MASRAFLARIN HAZIR MUHASEBE HESAP KODU GRUP KARTI"),
+              QStringLiteral("İŞÇİLİK VE HİZMETLERİN HAZIR MUHASEBE HESAP KODU GRUP KARTI")}},
             {QStringLiteral("&Fişler"),
              {QStringLiteral("Muhasebe Fişi"), QStringLiteral("Muhasebe Fişleri"), QStringLiteral("Fiş Dökumleri"),
               QStringLiteral("Toplu Muhasebeleştirme")}},

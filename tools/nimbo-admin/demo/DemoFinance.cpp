@@ -146,7 +146,7 @@ void portfoy(const Db& db, int year, const QStringList& cariler)
         QList<const char*> islemler; // operations after entry
     };
     const QList<Kagit> kagitlar = {
-        {"Ç", "M", {}},         {"Ç", "M", {"1"}},      {"Ç", "M", {"3"}},      {"Ç", "M", {"3", "5"}},
+        {"Ç", "M", {"1"}},      {"Ç", "M", {}},      {"Ç", "M", {"3"}},      {"Ç", "M", {"3", "5"}},
         {"Ç", "M", {"3", "8"}}, {"Ç", "M", {"3", "8", "7"}}, {"Ç", "M", {"9"}},  {"Ç", "M", {"1", "2"}},
         {"E", "M", {}},         {"E", "M", {"3", "8"}}, {"E", "M", {"1"}},      {"Ç", "F", {}},
         {"Ç", "F", {"6"}},      {"E", "F", {}},         {"E", "F", {"6"}},      {"Ç", "M", {"3", "4"}}};
@@ -192,7 +192,7 @@ void portfoy(const Db& db, int year, const QStringList& cariler)
         c.yeni(CekSenetKart::Giris::Devir, CekSenetDurumu::kCek, CekSenetDurumu::kMusteri);
         c.setDevirDurumu(d.etiket);
         c.setValue(QStringLiteral("TANZIMTARIH"), QDate(year - 1, 12, 1).addDays(n));
-        c.setValue(QStringLiteral("VADETARIH"), QDate(year, 1, 15).addDays(n * 9));
+        c.setValue(QStringLiteral("VADETARIH"), QDate(year, 6, 15).addDays(n * 9));
         c.setValue(QStringLiteral("TUTAR_DOVIZ"), 4000.0 + n * 500.0);
         c.setValue(QStringLiteral("SERI_NO"), QStringLiteral("DV-%1").arg(9000 + n));
         c.setValue(QStringLiteral("CARIKOD"), cariler.at((n * 3) % cariler.size()));
