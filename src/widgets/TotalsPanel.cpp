@@ -31,8 +31,11 @@ TotalsPanel::TotalsPanel(const DocumentModel& doc, const QList<Field>& fields, i
 void TotalsPanel::refresh()
 {
     // Through the shared number format: a total that rounds to nothing shows no minus sign.
-    for (const Field& f : m_fields)
-        m_labels.value(f.column)->setText(MoneyFormat::formatNumber(m_doc.header(f.column).toDouble(), f.decimals));
+    for (const Field& f : m_fields) {
+        const double v = m_doc.header(f.column).toDouble();
+        m_labels.value(f.column)->setText(f.balance ? MoneyFormat::current().balance(v)
+                                                    : MoneyFormat::formatNumber(v, f.decimals));
+    }
 }
 
 QString TotalsPanel::shown(const QString& column) const
