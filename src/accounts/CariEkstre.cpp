@@ -1,4 +1,5 @@
 #include "accounts/CariEkstre.h"
+#include "db/RowStream.h"
 
 #include <QSqlQuery>
 
@@ -122,14 +123,15 @@ double CariEkstre::ortalamaUsdKuru(const QString& kod, const QString& usd) const
 
 QHash<QString, EkstreToplam> CariEkstre::tumBakiyeler() const
 {
-    QSqlQuery q = m_db.exec(QStringLiteral("SELECT KODU, BORC, ALACAK FROM FINBAKIYE WHERE KODU<>'PK'"));
+    // A hundred thousand codes: read as a stream, not a QVariant per value.
     QHash<QString, EkstreToplam> out;
-    while (q.next()) {
-        EkstreToplam t;
-        t.borc = q.value(1).toDouble();
-        t.alacak = q.value(2).toDouble();
-        out.insert(toText(q.value(0)).trimmed(), t);
-    }
+    RowStream::read(m_db, QStringLiteral("SELECT KODU, BORC, ALACAK FROM FINBAKIYE WHERE KODU<>'PK'"),
+                    [&](const RowStream& r) {
+                        EkstreToplam t;
+                        t.borc = r.number(1);
+                        t.alacak = r.number(2);
+                        out.insert(r.text(0).trimmed(), t);
+                    });
     return out;
 }
 

@@ -74,8 +74,10 @@ void CariSatirKart::remove(const QVariantMap& key) const
 
 ListQuery CariSatirKart::liste(const QString& cariKod, const QString& orderBy) const
 {
-    return {QStringLiteral("SELECT * FROM %1 WHERE %2 = :CARIKOD ORDER BY %3").arg(m_table, m_account, orderBy),
-            {{QStringLiteral("CARIKOD"), cariKod}}};
+    ListQuery q;
+    q.sql = QStringLiteral("SELECT * FROM %1 WHERE %2 = :CARIKOD ORDER BY %3").arg(m_table, m_account, orderBy);
+    q.params = {{QStringLiteral("CARIKOD"), cariKod}};
+    return q;
 }
 
 } // namespace nimbo

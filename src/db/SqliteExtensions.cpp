@@ -61,6 +61,8 @@ sqlite3* handleOf(const QSqlDatabase& db)
 
 namespace SqliteExtensions {
 
+sqlite3* handle(const QSqlDatabase& db) { return handleOf(db); }
+
 void install(const QSqlDatabase& db)
 {
     sqlite3* h = handleOf(db);

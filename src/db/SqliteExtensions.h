@@ -1,6 +1,8 @@
 #pragma once
 #include <QSqlDatabase>
 
+struct sqlite3;
+
 namespace nimbo {
 
 // Functions and collations the program's SQL expects on every SQLite connection:
@@ -10,6 +12,8 @@ namespace nimbo {
 // the same library Qt's SQLite driver uses.
 namespace SqliteExtensions {
 void install(const QSqlDatabase& db);
+// The driver's own handle of a SQLite connection; null for another engine.
+sqlite3* handle(const QSqlDatabase& db);
 // Whether the folder lies on a network file system (NFS, SMB/CIFS, ...), where SQLite's
 // locking cannot be trusted with several workstations.
 bool onNetworkFileSystem(const QString& folder);

@@ -17,13 +17,13 @@ namespace nimbo {
 // Choice field before it (a sub-group's group list shows the groups of its main group).
 struct CodeNameField {
     enum class Type { Text, Integer, Number, Switch, Choice };
-    QString column;
-    QString caption;
+    QString column{};
+    QString caption{};
     Type type = Type::Text;
-    QString table;      // Choice: the table offered
-    QString keyColumn;  //         its key
-    QString nameColumn; //         its name
-    QString narrowedBy;
+    QString table{};      // Choice: the table offered
+    QString keyColumn{};  //         its key
+    QString nameColumn{}; //         its name
+    QString narrowedBy{};
     // false: chosen on the card only to narrow the next choice; derived when a row opens.
     bool stored = true;
 };

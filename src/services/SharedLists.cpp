@@ -51,31 +51,32 @@ bool fillUserBranches(const Db& db, SessionContext& s)
 
 QList<PickItem> OrtakListe(const Db& db, const QString& liste)
 {
+    // Name, code and name columns, table with its filter, order.
+    struct Liste {
+        const char *name, *select, *order;
+    };
+    static const Liste lists[] = {
+        {"UNITE", "UNITE_KODU, UNITE_ADI FROM UNITE WHERE UNITE_KODU <> 99", "UNITE_KODU"},
+        {"KAYNAK", "KAYNAK_KOD, KAYNAK_ADI FROM KAYNAK", "KAYNAK_KOD"},
+        {"TEDARIKCI", "TED_KOD, TED_ADI FROM TEDARIKCI", "TED_KOD"},
+        {"FIKTIFDEPO", "DEPO_KODU, DEPO_ADI FROM FIKTIFDEPO", "DEPO_KODU"},
+        {"DEPO", "DEPO_KODU, DEPO_ADI FROM DEPO", "DEPO_KODU"},
+        {"DOVIZ", "DOVIZ_KODU, DOVIZ_ADI FROM DOVIZ", "DOVIZ_KODU"},
+        {"CARIHRKTIP", "TIP, AD FROM CARIHRKTIP", "TIP"},
+        {"CALISAN", "ISCI_KOD, ISCI_ADI FROM CALISAN", nullptr}, // staff by name
+    };
     const QString l = liste.trimmed().toUpper();
-    QString sql;
-    if (l == QLatin1String("UNITE"))
-        sql = QStringLiteral("SELECT UNITE_KODU, UNITE_ADI FROM UNITE WHERE UNITE_KODU <> 99 ORDER BY UNITE_KODU");
-    else if (l == QLatin1String("KAYNAK"))
-        sql = QStringLiteral("SELECT KAYNAK_KOD, KAYNAK_ADI FROM KAYNAK ORDER BY KAYNAK_KOD");
-    else if (l == QLatin1String("TEDARIKCI"))
-        sql = QStringLiteral("SELECT TED_KOD, TED_ADI FROM TEDARIKCI ORDER BY TED_KOD");
-    else if (l == QLatin1String("FIKTIFDEPO"))
-        sql = QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM FIKTIFDEPO ORDER BY DEPO_KODU");
-    else if (l == QLatin1String("DEPO"))
-        sql = QStringLiteral("SELECT DEPO_KODU, DEPO_ADI FROM DEPO ORDER BY DEPO_KODU");
-    else if (l == QLatin1String("DOVIZ"))
-        sql = QStringLiteral("SELECT DOVIZ_KODU, DOVIZ_ADI FROM DOVIZ ORDER BY DOVIZ_KODU");
-    else if (l == QLatin1String("CARIHRKTIP"))
-        sql = QStringLiteral("SELECT TIP, AD FROM CARIHRKTIP ORDER BY TIP");
-    else if (l == QLatin1String("CALISAN"))
-        sql = QStringLiteral("SELECT ISCI_KOD, ISCI_ADI FROM CALISAN ORDER BY %1, ISCI_KOD")
-                  .arg(db.dialect().turkishOrder(QStringLiteral("ISCI_ADI")));
-    else
-        throw std::invalid_argument("unknown shared list: " + liste.toStdString());
-    QList<PickItem> out;
-    for (const QSqlRecord& r : db.records(sql))
-        out.append({toText(r.value(1)).trimmed(), r.value(0)});
-    return out;
+    for (const Liste& x : lists) {
+        if (l != QLatin1String(x.name))
+            continue;
+        const QString order = x.order ? QLatin1String(x.order)
+                                      : db.dialect().turkishOrder(QStringLiteral("ISCI_ADI")) + QStringLiteral(", ISCI_KOD");
+        QList<PickItem> out;
+        for (const QSqlRecord& r : db.records(QStringLiteral("SELECT %1 ORDER BY %2").arg(QLatin1String(x.select), order)))
+            out.append({toText(r.value(1)).trimmed(), r.value(0)});
+        return out;
+    }
+    throw std::invalid_argument("unknown shared list: " + liste.toStdString());
 }
 
 bool OrtakListeleriDoldur(const Db& db, SessionContext& s, const QString& liste)

@@ -8,15 +8,15 @@ namespace nimbo {
 struct StockFilter {
     enum class InStock { All, InStock, NotInStock };
 
-    QString kod;                 // exact code
-    QString kodFrom, kodTo;      // code range
-    QString pasif;               // 'A' active, other values passive
-    QVariant stokNoFrom, stokNoTo;
-    QVariant firmaNo, anaGrupNo, grupNo, altGrupNo;
-    QString renk, model, temsilci;
-    QString text;                // free text over the concatenated columns
+    QString kod{};                 // exact code
+    QString kodFrom{}, kodTo{};    // code range
+    QString pasif{};               // 'A' active, other values passive
+    QVariant stokNoFrom{}, stokNoTo{};
+    QVariant firmaNo{}, anaGrupNo{}, grupNo{}, altGrupNo{};
+    QString renk{}, model{}, temsilci{};
+    QString text{};                // free text over the concatenated columns
     InStock stock = InStock::All;
-    QString orderBy;             // a column of the list
+    QString orderBy{};             // a column of the list
     bool descending = false;
 
     bool isEmpty() const;

@@ -20,12 +20,12 @@ struct LineColumn {
     int decimals = 2;
     bool readOnly = false;
     // Choice columns: the values offered (text shown, value stored).
-    QList<PickItem> choices;
+    QList<PickItem> choices{};
     // Text shown instead of the stored value (e.g. an account's name beside its code);
     // a column with display only and no field of its own is read-only.
-    std::function<QString(int row)> display;
+    std::function<QString(int row)> display{};
     // F4 or a double-click on the cell: a pick list; returns the chosen value (invalid: none).
-    std::function<QVariant(QWidget* parent, const QString& typed)> pick;
+    std::function<QVariant(QWidget* parent, const QString& typed)> pick{};
 };
 
 } // namespace nimbo

@@ -139,4 +139,31 @@ TEST_F(CariEkstreTest, MovementListFiltersByTypePostingAndAccount)
     EXPECT_EQ(keys(fl), (QList<int>{1}));
 }
 
+// Every code's balance at once: sums per code as the movements stand (also after one is
+// removed), the portfolio code "PK" left out, a code with Turkish letters and a trailing
+// blank found by its plain spelling, and fractions kept exact.
+TEST_F(CariEkstreTest, AllBalancesAtOnce)
+{
+    row("ÇİĞ ", {2026, 3, 1}, 0.1, 0, 0.1, 0, "TL", "C", "S", 8);
+    row("ÇİĞ ", {2026, 3, 2}, 0.2, 1e-7, 0.2, 0, "TL", "C", "S", 9);
+    QHash<QString, EkstreToplam> t = CariEkstre(db).tumBakiyeler();
+    EXPECT_EQ(t.size(), 3);
+    EXPECT_FALSE(t.contains("PK"));
+    EXPECT_DOUBLE_EQ(t.value("C1").borc, 4000);
+    EXPECT_DOUBLE_EQ(t.value("C1").alacak, 2100);
+    EXPECT_DOUBLE_EQ(t.value("C2").borc, 7);
+    ASSERT_TRUE(t.contains(QStringLiteral("ÇİĞ")));
+    EXPECT_EQ(t.value(QStringLiteral("ÇİĞ")).borc, 0.1 + 0.2);
+    EXPECT_EQ(t.value(QStringLiteral("ÇİĞ")).alacak, 1e-7);
+
+    {
+        DbTransaction tx(db);
+        db.exec("DELETE FROM FINHRK WHERE HRK_NO IN (1, 7)");
+        tx.commit();
+    }
+    t = CariEkstre(db).tumBakiyeler();
+    EXPECT_DOUBLE_EQ(t.value("C1").borc, 3000);
+    EXPECT_FALSE(t.contains("C2"));
+}
+
 } // namespace nimbo::test

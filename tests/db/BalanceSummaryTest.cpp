@@ -1,5 +1,6 @@
 #include "db/DbTransaction.h"
 #include "db/SchemaManager.h"
+#include "support/OtherWorkstation.h"
 #include "support/TestEnv.h"
 
 #include <QSqlRecord>
@@ -118,14 +119,9 @@ TEST_F(BalanceSummary, WritersInOppositeOrderNeitherBlockNorDeadlock)
         GTEST_SKIP() << "SQLite has one writer at a time";
     addRow(db, "120.A", 1, 0, 1);
     addRow(db, "120.B", 0, 1, 2);
-    const DbTimeouts saved = Db::timeouts();
-    DbTimeouts t = saved;
-    t.lock = 1000;
-    Db::setTimeouts(t);
-    db.reopen();
-    const QString other = QStringLiteral("OTHER_WS");
     {
-        Db ws = Db::open(other, db.params());
+        OtherWorkstation other(db, 1000);
+        const Db& ws = other.db();
         DbTransaction mine(db);
         addRow(db, "120.A", 10, 0, 10);
         ws.exec(QStringLiteral("BEGIN"));
@@ -143,9 +139,6 @@ TEST_F(BalanceSummary, WritersInOppositeOrderNeitherBlockNorDeadlock)
         addRow(ws, "120.C", 3, 0, 21);
         ws.exec(QStringLiteral("COMMIT"));
     }
-    Db::close(other);
-    Db::setTimeouts(saved);
-    db.reopen();
     EXPECT_EQ(summary(db).value("120.A"), "11.00/7.00/3");
     EXPECT_EQ(summary(db).value("120.B"), "5.00/20.00/2");
     EXPECT_EQ(summary(db).value("120.C"), "3.00/0.00/1");

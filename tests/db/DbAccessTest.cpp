@@ -1,6 +1,7 @@
 #include "db/DbLog.h"
 #include "db/DbTransaction.h"
 #include "db/Errors.h"
+#include "support/OtherWorkstation.h"
 #include "support/TestEnv.h"
 
 #include <QFile>
@@ -204,28 +205,22 @@ TEST_F(DbAccess, FailedCommitRollsBack)
 TEST_F(DbAccess, LockHeldByAnotherConnectionTimesOut)
 {
     addEmployees(1);
-    const DbTimeouts saved = Db::timeouts();
-    DbTimeouts t = saved;
-    t.lock = 300;
-    Db::setTimeouts(t);
-    db.reopen();
-    const QString other = QStringLiteral("OTHER_WS");
-    Db ws = Db::open(other, db.params());
-    ws.exec(db.dialect().isSqlite() ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
-    ws.exec(QStringLiteral("UPDATE CALISAN SET ISCI_ADI = 'başka' WHERE ISCI_KOD = 'K001'"));
-    try {
-        DbTransaction tx(db);
-        db.exec(QStringLiteral("UPDATE CALISAN SET ISCI_ADI = 'ben' WHERE ISCI_KOD = 'K001'"));
-        tx.commit();
-        ADD_FAILURE() << "the locked row was written";
-    } catch (const DbError& e) {
-        EXPECT_TRUE(e.isLockTimeout()) << e.what();
-        EXPECT_EQ(postErrorMessage(e.sqlError()), QStringLiteral("Diğer Kullanıcı bu kaydı değiştiriyor."));
+    {
+        OtherWorkstation other(db, 300);
+        const Db& ws = other.db();
+        ws.exec(db.dialect().isSqlite() ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+        ws.exec(QStringLiteral("UPDATE CALISAN SET ISCI_ADI = 'başka' WHERE ISCI_KOD = 'K001'"));
+        try {
+            DbTransaction tx(db);
+            db.exec(QStringLiteral("UPDATE CALISAN SET ISCI_ADI = 'ben' WHERE ISCI_KOD = 'K001'"));
+            tx.commit();
+            ADD_FAILURE() << "the locked row was written";
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.isLockTimeout()) << e.what();
+            EXPECT_EQ(postErrorMessage(e.sqlError()), QStringLiteral("Diğer Kullanıcı bu kaydı değiştiriyor."));
+        }
+        ws.exec(QStringLiteral("ROLLBACK"));
     }
-    ws.exec(QStringLiteral("ROLLBACK"));
-    Db::close(other);
-    Db::setTimeouts(saved);
-    db.reopen();
     EXPECT_FALSE(db.inTransaction());
     EXPECT_EQ(db.execAffected(QStringLiteral("UPDATE CALISAN SET ISCI_ADI = 'ben' WHERE ISCI_KOD = 'K001'")), 1);
 }

@@ -198,11 +198,11 @@ QList<Timing> accountsScenario(const BenchContext& ctx)
     f.taksit = CariFiltre::Taksit::TaksitiOdemeyen;
     explain(db, QStringLiteral("Taksiti Ödemeyen"), list.sorgu(f));
     explain(db, QStringLiteral("row totals"),
-            {QStringLiteral("SELECT SUM(BORC) AS BORC, SUM(ALACAK) AS ALACAK FROM FINHRK WHERE KODU = :K"),
-             {{QStringLiteral("K"), QStringLiteral("120.1000042")}}});
+            QStringLiteral("SELECT SUM(BORC) AS BORC, SUM(ALACAK) AS ALACAK FROM FINHRK WHERE KODU = :K"),
+             {{QStringLiteral("K"), QStringLiteral("120.1000042")}});
     explain(db, QStringLiteral("delete check"),
-            {QStringLiteral("SELECT KODU FROM FINHRK WHERE CARIKOD=:CKod"),
-             {{QStringLiteral("CKod"), QStringLiteral("120.1000042")}}});
+            QStringLiteral("SELECT KODU FROM FINHRK WHERE CARIKOD=:CKod"),
+             {{QStringLiteral("CKod"), QStringLiteral("120.1000042")}});
 
     Db::close(kOrbita);
     Db::dropDatabase(p);

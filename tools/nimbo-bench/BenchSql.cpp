@@ -8,6 +8,7 @@
 #include "model/ListPager.h"
 #include "services/SessionContext.h"
 
+#include <deque>
 #include <QDate>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -51,6 +52,14 @@ QString literal(const QVariant& v)
     return v.toString();
 }
 } // namespace
+
+void explain(const Db& db, const QString& what, const QString& sql, const Params& params)
+{
+    ListQuery q;
+    q.sql = sql;
+    q.params = params;
+    explain(db, what, q);
+}
 
 void explain(const Db& db, const QString& what, const ListQuery& list)
 {
@@ -98,8 +107,8 @@ BelgeSatirlari rowsOfDocument(const Db& db, double no, const QList<std::pair<QSt
 double rawInsertSeconds(const Db& db, const BelgeSatirlari& sample, const QList<std::pair<QString, QString>>& tables,
                         int times, double firstNo)
 {
-    std::vector<std::pair<QString, DbStatement>> insert;
-    insert.reserve(sample.size());
+    // A deque: adding a statement never moves those already prepared.
+    std::deque<std::pair<QString, DbStatement>> insert;
     for (const auto& [t, rows] : sample) {
         if (rows.isEmpty())
             continue;

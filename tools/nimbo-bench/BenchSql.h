@@ -14,6 +14,8 @@ qint64 readRows(const Db& db, const ListQuery& q, bool all);
 // Prints the plan of a list query to stderr; on PostgreSQL the plan is executed too
 // (EXPLAIN ANALYZE), so its time tells the server's share from the client's.
 void explain(const Db& db, const QString& what, const ListQuery& q);
+// A plain statement with its values.
+void explain(const Db& db, const QString& what, const QString& sql, const Params& params = {});
 
 // The rows one saved document wrote, per table (table, column carrying its number).
 using BelgeSatirlari = QList<std::pair<QString, QList<QVariantMap>>>;

@@ -120,17 +120,17 @@ QList<Timing> ledgerScenario(const BenchContext& ctx)
     const Params aralik{{QStringLiteral("bas"), QDateTime(QDate(2026, 3, 1), QTime(0, 0))},
                         {QStringLiteral("son"), QDateTime(QDate(2027, 1, 1), QTime(0, 0))}};
     explain(db, QStringLiteral("trial balance, opening"),
-            {QStringLiteral("SELECT HSPKODU, SUM(BORC), SUM(ALACAK) FROM FISAYR WHERE TARIH < :bas GROUP BY HSPKODU"),
-             {{QStringLiteral("bas"), aralik.value(QStringLiteral("bas"))}}});
+            QStringLiteral("SELECT HSPKODU, SUM(BORC), SUM(ALACAK) FROM FISAYR WHERE TARIH < :bas GROUP BY HSPKODU"),
+             {{QStringLiteral("bas"), aralik.value(QStringLiteral("bas"))}});
     explain(db, QStringLiteral("trial balance, period"),
-            {QStringLiteral("SELECT HSPKODU, SUM(BORC), SUM(ALACAK) FROM FISAYR WHERE TARIH >= :bas AND TARIH < :son "
+            QStringLiteral("SELECT HSPKODU, SUM(BORC), SUM(ALACAK) FROM FISAYR WHERE TARIH >= :bas AND TARIH < :son "
                             "GROUP BY HSPKODU"),
-             aralik});
+             aralik);
     explain(db, QStringLiteral("extract lines"),
-            {QStringLiteral("SELECT TARIH, FISNO, FISNUMARA, YEVMIYE_NO, HSPKODU, ACIKLAMA, BORC, ALACAK FROM FISAYR "
+            QStringLiteral("SELECT TARIH, FISNO, FISNUMARA, YEVMIYE_NO, HSPKODU, ACIKLAMA, BORC, ALACAK FROM FISAYR "
                             "WHERE HSPKODU IN (:c0) AND TARIH >= :bas AND TARIH < :son ORDER BY TARIH, FISNO, FA_ID"),
              {{QStringLiteral("c0"), QStringLiteral("100.01")}, {QStringLiteral("bas"), aralik.value(QStringLiteral("bas"))},
-              {QStringLiteral("son"), QDateTime(QDate(2026, 4, 1), QTime(0, 0))}}});
+              {QStringLiteral("son"), QDateTime(QDate(2026, 4, 1), QTime(0, 0))}});
 
     // One posting account's extract: a month of lines after the balance brought forward.
     const int extracts = 200;

@@ -176,12 +176,12 @@ QList<Timing> salesScenario(const BenchContext& ctx)
                       secs, procs * each * perDoc};
     }
     explain(db, QStringLiteral("sales list, newest first"),
-            {QStringLiteral("SELECT SATIS_NO FROM SATIS WHERE TIP=:T ORDER BY SATIS_NO DESC"), {{QStringLiteral("T"), QStringLiteral("R")}}});
+            QStringLiteral("SELECT SATIS_NO FROM SATIS WHERE TIP=:T ORDER BY SATIS_NO DESC"), {{QStringLiteral("T"), QStringLiteral("R")}});
     explain(db, QStringLiteral("invoice number order check"),
-            {QStringLiteral("SELECT FAT_NO FROM SATIS WHERE FAT_NO<=:F AND FATARIH>:T"),
-             {{QStringLiteral("F"), QStringLiteral("B00000100")}, {QStringLiteral("T"), QDateTime(QDate(2026, 1, 1), QTime(0, 0))}}});
+            QStringLiteral("SELECT FAT_NO FROM SATIS WHERE FAT_NO<=:F AND FATARIH>:T"),
+             {{QStringLiteral("F"), QStringLiteral("B00000100")}, {QStringLiteral("T"), QDateTime(QDate(2026, 1, 1), QTime(0, 0))}});
     explain(db, QStringLiteral("customer balance before the document"),
-            {QStringLiteral("SELECT SUM(ALACAK), SUM(BORC) FROM FINHRK WHERE KODU=:K"), {{QStringLiteral("K"), QStringLiteral("120.100001")}}});
+            QStringLiteral("SELECT SUM(ALACAK), SUM(BORC) FROM FINHRK WHERE KODU=:K"), {{QStringLiteral("K"), QStringLiteral("120.100001")}});
 
     closeCounterConnection(db);
     Db::close(kOrbita);

@@ -138,10 +138,10 @@ QList<Timing> slipScenario(const BenchContext& ctx)
     }
 
     explain(db, QStringLiteral("on hand in one warehouse"),
-            {QStringLiteral("SELECT SUM(GIRMIK-CIKMIK) FROM STOKHRK WHERE STOK_NO = :S AND DEPO_KODU = :D"),
-             {{QStringLiteral("S"), 4242}, {QStringLiteral("D"), 2}}});
+            QStringLiteral("SELECT SUM(GIRMIK-CIKMIK) FROM STOKHRK WHERE STOK_NO = :S AND DEPO_KODU = :D"),
+             {{QStringLiteral("S"), 4242}, {QStringLiteral("D"), 2}});
     explain(db, QStringLiteral("DEPOMIK row"),
-            {QStringLiteral("SELECT * FROM DEPOMIK WHERE STOK_NO = :S"), {{QStringLiteral("S"), 4242}}});
+            QStringLiteral("SELECT * FROM DEPOMIK WHERE STOK_NO = :S"), {{QStringLiteral("S"), 4242}});
     f = {};
     explain(db, QStringLiteral("warehouse stock list, every warehouse"), DepoStoklari::sorgu(f, db.dialect()));
     // A later page starts at its seek: in the middle of the second warehouse.

@@ -132,9 +132,9 @@ QList<Timing> stockScenario(const BenchContext& ctx)
     f.stock = StockFilter::InStock::NotInStock;
     explain(db, QStringLiteral("not in stock"), StockListQuery::build(db.dialect(), f));
     explain(db, QStringLiteral("warehouse quantities"),
-            {QStringLiteral("SELECT DEPO_KODU, SUM(GIRMIK) AS GIR, SUM(CIKMIK) AS CIK, SUM(GIRMIK-CIKMIK) AS MIK "
+            QStringLiteral("SELECT DEPO_KODU, SUM(GIRMIK) AS GIR, SUM(CIKMIK) AS CIK, SUM(GIRMIK-CIKMIK) AS MIK "
                             "FROM STOKHRK WHERE STOK_NO = :S GROUP BY DEPO_KODU"),
-             {{QStringLiteral("S"), 4242}}});
+             {{QStringLiteral("S"), 4242}});
 
     Db::close(kOrbita);
     Db::dropDatabase(p);

@@ -14,9 +14,9 @@ class CariSatirFormu : public CardWindow {
     Q_OBJECT
 public:
     struct Alan {
-        QString column;
-        QString caption;
-        QList<QPair<QString, QString>> items; // a combo of stored value / text when given
+        QString column{};
+        QString caption{};
+        QList<QPair<QString, QString>> items{}; // a combo of stored value / text when given
         bool memo = false;
     };
     CariSatirFormu(std::unique_ptr<CariSatirKart> kart, const QString& caption, const QList<Alan>& alanlar,
