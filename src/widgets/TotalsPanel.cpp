@@ -1,5 +1,6 @@
 #include "widgets/TotalsPanel.h"
 #include "model/DocumentModel.h"
+#include "services/MoneyFormat.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -31,8 +32,10 @@ TotalsPanel::TotalsPanel(const DocumentModel& doc, const QList<Field>& fields, i
 void TotalsPanel::refresh()
 {
     const QLocale tr(QLocale::Turkish);
-    for (const Field& f : m_fields)
-        m_labels.value(f.column)->setText(tr.toString(m_doc.header(f.column).toDouble(), 'f', f.decimals));
+    for (const Field& f : m_fields) {
+        const double v = m_doc.header(f.column).toDouble();
+        m_labels.value(f.column)->setText(f.balance ? MoneyFormat::current().balance(v) : tr.toString(v, 'f', f.decimals));
+    }
 }
 
 QString TotalsPanel::shown(const QString& column) const

@@ -14,8 +14,8 @@ const int kSatir = 20;
 
 // Tables a purchase writes, with the column that carries its number.
 const QList<std::pair<QString, QString>> kTablolar = {
-    {"ALIS", "ALIS_NO"}, {"ALISAYR", "ALIS_NO"}, {"STOKHRK", "SATISNO"},
-    {"FINHRK", "HRK_NO"}, {"ODEMES", "REFNO"},    {"MALIFYT", "ALIS_NO"}};
+    {"ALIS", "ALIS_NO"}, {"ALISAYR", "ALIS_NO"}, {"STOKHRK", "SATISNO"}, {"FINHRK", "HRK_NO"},
+    {"KASAHRKT", "HRKNO"}, {"ODEMES", "REFNO"},  {"MALIFYT", "ALIS_NO"}};
 
 void generate(const Db& db, int items, int suppliers)
 {
@@ -42,7 +42,7 @@ void generate(const Db& db, int items, int suppliers)
 }
 
 // A 20-line cash purchase invoice with dispatch: header, lines, incoming movements, the
-// supplier's and the desk's finance rows, cost rows, last prices, average costs and the
+// supplier's and the desk's finance rows, the desk's cash row, cost rows, last prices, average costs and the
 // sale prices that follow them.
 double savePurchase(const Db& db, int n, int items, int suppliers)
 {
