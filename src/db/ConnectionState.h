@@ -1,5 +1,8 @@
 #pragma once
+#include <QHash>
+#include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <functional>
 
@@ -24,6 +27,18 @@ struct ConnectionState {
     int generation = 0;     // counts reopenings
     bool turkishCollation = false; // PostgreSQL: an ICU Turkish collation is installed
     QVector<KeepAction> keep;      // writes that must survive a rollback of the scope they ran in
+    // Statements prepared on this connection, by their text, kept for the next run (a
+    // save runs the same few dozen statements every time; PostgreSQL would otherwise
+    // prepare, execute and deallocate each one), and the column lists of its tables.
+    // Both are dropped when the schema changes, the connection is reopened or closed.
+    QHash<QString, QSqlQuery> statements;
+    QHash<QString, QStringList> columns;
+
+    void forgetStatements()
+    {
+        statements.clear();
+        columns.clear();
+    }
 
     static ConnectionState& of(const QString& connectionName);
     static void forget(const QString& connectionName);

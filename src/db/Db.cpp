@@ -4,6 +4,7 @@
 #include "db/DbLog.h"
 #include "db/DbTransaction.h"
 #include "db/Errors.h"
+#include "db/KeptStatements.h"
 #include "db/SqliteExtensions.h"
 
 #include <QDir>
@@ -54,6 +55,17 @@ QSqlDatabase configurePg(const QString& connectionName, const ConnectionParams& 
 }
 
 QString bindKey(const QString& k) { return k.startsWith(QLatin1Char(':')) ? k : QLatin1Char(':') + k; }
+
+// Runs a statement kept prepared on the connection.
+QSqlQuery& runKept(const Db& db, const QString& sql, const Params& params)
+{
+    QSqlQuery& q = KeptStatements::of(db, sql);
+    for (auto p = params.begin(); p != params.end(); ++p)
+        q.bindValue(bindKey(p.key()), p.value());
+    if (!q.exec())
+        db.fail(q.lastError(), sql);
+    return q;
+}
 } // namespace
 
 ConnectionParams ConnectionParams::fromAlias(const Alias& alias)
@@ -125,6 +137,9 @@ void Db::setUpSession() const
         SqliteExtensions::install(m_db);
         exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        // The indexes a save touches stay in memory (the 2 MB default reads a year's
+        // movement indexes back from the file page by page).
+        exec(QStringLiteral("PRAGMA cache_size=-32768"));
         exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(g_timeouts.lock));
         return;
     }
@@ -156,6 +171,7 @@ DbTimeouts Db::timeouts() { return g_timeouts; }
 
 void Db::reopen() const
 {
+    ConnectionState::of(connectionName()).forgetStatements();
     QSqlDatabase db = m_db;
     db.close();
     if (!db.open()) {
@@ -212,6 +228,7 @@ void Db::close(const QString& connectionName)
 {
     if (!QSqlDatabase::contains(connectionName))
         return;
+    ConnectionState::of(connectionName).forgetStatements(); // before the driver goes
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName, false);
         db.close();
@@ -322,6 +339,8 @@ void Db::dropDatabase(const ConnectionParams& p)
 QSqlQuery Db::exec(const QString& sql, const Params& params) const
 {
     ensureUsable();
+    if (params.isEmpty() && KeptStatements::changesSchema(sql))
+        ConnectionState::of(connectionName()).forgetStatements(); // their plans and columns may not hold
     QSqlQuery q(m_db);
     // PostgreSQL: a forward-only result is read row by row from the socket and is cut off
     // by the next statement on the connection; fetch it whole.
@@ -342,13 +361,17 @@ QSqlQuery Db::exec(const QString& sql, const Params& params) const
 
 int Db::execAffected(const QString& sql, const Params& params) const
 {
-    QSqlQuery q = exec(sql, params);
-    return q.numRowsAffected();
+    if (!KeptStatements::worthKeeping(sql))
+        return exec(sql, params).numRowsAffected();
+    QSqlQuery& q = runKept(*this, sql, params);
+    const int n = q.numRowsAffected();
+    q.finish();
+    return n;
 }
 
 QVariant Db::scalar(const QString& sql, const Params& params) const
 {
-    QSqlQuery q = exec(sql, params);
+    QSqlQuery q = KeptStatements::worthKeeping(sql) ? runKept(*this, sql, params) : exec(sql, params);
     const QVariant v = q.next() ? q.value(0) : QVariant();
     q.finish();
     return v;
@@ -361,7 +384,7 @@ bool Db::any(const QString& sql, const Params& params) const
 
 QVector<QSqlRecord> Db::records(const QString& sql, const Params& params) const
 {
-    QSqlQuery q = exec(sql, params);
+    QSqlQuery q = KeptStatements::worthKeeping(sql) ? runKept(*this, sql, params) : exec(sql, params);
     QVector<QSqlRecord> out;
     while (q.next())
         out.push_back(q.record());
@@ -388,10 +411,17 @@ bool Db::tableExists(const QString& table) const
 
 QStringList Db::columns(const QString& table) const
 {
+    QHash<QString, QStringList>& known = ConnectionState::of(connectionName()).columns;
+    const QString key = table.toUpper();
+    auto it = known.find(key);
+    if (it != known.end())
+        return *it;
     QStringList out;
     const QSqlRecord r = m_db.record(m_dialect.isPostgres() ? table.toLower() : table);
     for (int i = 0; i < r.count(); ++i)
         out << r.fieldName(i).toUpper();
+    if (!out.isEmpty()) // a table that is not there yet may be created later
+        known.insert(key, out);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "db/DocumentWriter.h"
 #include "db/Errors.h"
+#include "db/KeptStatements.h"
 #include "db/ServerObjects.h"
 
 #include <QSqlError>
@@ -35,34 +36,28 @@ const QStringList& DocumentWriter::columnsOf(const QString& table)
     return *it;
 }
 
-Params DocumentWriter::bind(const QString& table, const QVariantMap& values, QStringList& columns)
+const QSet<QString>& DocumentWriter::columnSet(const QString& table)
 {
     auto known = m_columnSets.find(table);
     if (known == m_columnSets.end()) {
         const QStringList& all = columnsOf(table);
         known = m_columnSets.insert(table, QSet<QString>(all.begin(), all.end()));
     }
+    return *known;
+}
+
+Params DocumentWriter::bind(const QString& table, const QVariantMap& values, QStringList& columns)
+{
+    const QSet<QString>& known = columnSet(table);
     Params p;
     for (auto it = values.begin(); it != values.end(); ++it) {
         const QString c = it.key().toUpper();
-        if (!known->contains(c))
+        if (!known.contains(c))
             continue;
         columns << c;
         p.insert(c, stored(it.value()));
     }
     return p;
-}
-
-QSqlQuery& DocumentWriter::prepared(const QString& key, const QString& sql)
-{
-    auto it = m_statements.find(key);
-    if (it == m_statements.end()) {
-        QSqlQuery q(m_db.sql());
-        if (!q.prepare(sql))
-            throw DbError(q.lastError(), sql);
-        it = m_statements.insert(key, q);
-    }
-    return *it;
 }
 
 void DocumentWriter::insert(const QString& table, const QVariantMap& values)
@@ -74,11 +69,44 @@ void DocumentWriter::insert(const QString& table, const QVariantMap& values)
         holders << QLatin1Char(':') + c;
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                             .arg(table, cols.join(QLatin1Char(',')), holders.join(QLatin1Char(',')));
-    QSqlQuery& q = prepared(sql, sql);
-    for (const QString& c : cols)
-        q.bindValue(QLatin1Char(':') + c, p.value(c));
+    m_db.execAffected(sql, p);
+}
+
+void DocumentWriter::insertRows(const QString& table, const QList<QVariantMap>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    // The columns any row gives, in the table's order, so the statement text repeats.
+    QStringList cols;
+    for (const QString& c : columnsOf(table))
+        for (const QVariantMap& r : rows)
+            if (r.contains(c)) {
+                cols << c;
+                break;
+            }
+    int from = 0;
+    for (int chunk = 16; chunk >= 1; chunk /= 2)
+        while (rows.size() - from >= chunk) {
+            insertChunk(table, cols, rows, from, chunk);
+            from += chunk;
+        }
+}
+
+void DocumentWriter::insertChunk(const QString& table, const QStringList& columns, const QList<QVariantMap>& rows,
+                                 int from, int n)
+{
+    const QString one = QLatin1Char('(') + QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(','))
+                        + QLatin1Char(')');
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+                            .arg(table, columns.join(QLatin1Char(',')), QStringList(n, one).join(QLatin1Char(',')));
+    QSqlQuery& q = KeptStatements::of(m_db, sql);
+    int pos = 0;
+    for (int r = from; r < from + n; ++r)
+        for (const QString& c : columns)
+            q.bindValue(pos++, stored(rows[r].value(c)));
     if (!q.exec())
-        throw DbError(q.lastError(), sql);
+        m_db.fail(q.lastError(), sql);
+    q.finish();
 }
 
 void DocumentWriter::upsert(const QString& table, const QStringList& keyColumns, const QVariantMap& values)
@@ -98,7 +126,7 @@ void DocumentWriter::upsert(const QString& table, const QStringList& keyColumns,
     if (!sets.isEmpty()) {
         const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
                                 .arg(table, sets.join(QLatin1Char(',')), conditions(keyColumns));
-        if (m_db.exec(sql, bound).numRowsAffected() > 0)
+        if (m_db.execAffected(sql, bound) > 0)
             return;
     } else {
         const QString sql = QStringLiteral("SELECT 1 FROM %1 WHERE %2").arg(table, conditions(keyColumns));
@@ -120,14 +148,13 @@ int DocumentWriter::remove(const QString& table, const QVariantMap& where)
         p.insert(QStringLiteral("K_") + it.key().toUpper(), it.value());
     }
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, conditions(cols));
-    return m_db.exec(sql, p).numRowsAffected();
+    return m_db.execAffected(sql, p);
 }
 
 void DocumentWriter::replace(const QString& table, const QVariantMap& where, const QList<QVariantMap>& rows)
 {
     remove(table, where);
-    for (const QVariantMap& r : rows)
-        insert(table, r);
+    insertRows(table, rows);
 }
 
 void DocumentWriter::insertFinhrk(const Params& params) { ServerObjects::SP_INS_FINHRK(m_db, params); }

@@ -11,7 +11,8 @@ namespace nimbo {
 // whole, and the derived rows in the shared movement tables (FINHRK, CARIHRK, KASAHRKT,
 // STOKHRK, ...) that belong to the document through its number and writer type.
 // Values whose names are not columns of the table are left out; empty text is stored as
-// NULL. Inserts into one table with one column set reuse one prepared statement.
+// NULL. Statements stay prepared on the connection from one save to the next
+// (KeptStatements); many rows of one table go in a few multi-row INSERTs.
 class DocumentWriter {
 public:
     explicit DocumentWriter(const Db& db);
@@ -21,6 +22,10 @@ public:
     // UPDATE by the key columns; INSERT when no row had that key.
     void upsert(const QString& table, const QStringList& keyColumns, const QVariantMap& values);
     void insert(const QString& table, const QVariantMap& values);
+    // Many rows of one table: one statement for 16 rows at a time, then 8, 4, 2 and 1, so
+    // a document of any length runs a handful of statements, each kept prepared. Keys are
+    // the upper-case column names; a column one row leaves out is NULL in it.
+    void insertRows(const QString& table, const QList<QVariantMap>& rows);
     // Deletes the rows whose columns equal the given values (e.g. a document's lines, or the
     // derived rows of one writer type and number). Returns how many went.
     int remove(const QString& table, const QVariantMap& where);
@@ -34,13 +39,13 @@ public:
     const QStringList& columnsOf(const QString& table);
 
 private:
-    QSqlQuery& prepared(const QString& key, const QString& sql);
     Params bind(const QString& table, const QVariantMap& values, QStringList& columns);
+    const QSet<QString>& columnSet(const QString& table);
+    void insertChunk(const QString& table, const QStringList& columns, const QList<QVariantMap>& rows, int from, int n);
 
     Db m_db;
     QHash<QString, QStringList> m_columns;
     QHash<QString, QSet<QString>> m_columnSets; // the same, for the per-value look-up of bind()
-    QHash<QString, QSqlQuery> m_statements;
 };
 
 } // namespace nimbo

@@ -57,13 +57,15 @@ bool isLockConflict(const DbError& e)
            || text.contains(QLatin1String("lock timeout"));
 }
 
-// Hands out the stored number and stores the next one.
-double advance(const Db& c, const QString& table)
+// Hands out the stored number (and the count - 1 after it) and stores the next one.
+double advance(const Db& c, const QString& table, int count = 1)
 {
-    const QVariant next = c.scalar(QStringLiteral("UPDATE %1 SET YENINO = COALESCE(YENINO, 1) + 1 RETURNING YENINO").arg(table));
+    const Params n{{QStringLiteral("n"), count}};
+    const QVariant next =
+        c.scalar(QStringLiteral("UPDATE %1 SET YENINO = COALESCE(YENINO, 1) + :n RETURNING YENINO").arg(table), n);
     if (next.isValid())
-        return next.toDouble() - 1;
-    c.exec(QStringLiteral("INSERT INTO %1 (YENINO) VALUES (2)").arg(table));
+        return next.toDouble() - count;
+    c.exec(QStringLiteral("INSERT INTO %1 (YENINO) VALUES (1 + :n)").arg(table), n);
     return 1;
 }
 
@@ -79,10 +81,11 @@ void keepPast(const Db& c, const QString& table, double handedOut)
 // SQLite has one writer per file: inside the caller's write transaction no second connection
 // can get in (nor can anybody else), so the counter is advanced right there, and the advance
 // is replayed should the caller roll back, before the write lock is let go.
-double advanceInCallersTransaction(const Db& c, const QString& table)
+double advanceInCallersTransaction(const Db& c, const QString& table, int count = 1)
 {
-    const double number = advance(c, table);
-    DbTransaction::keepOnRollback(c, [table, number](const Db& d) { keepPast(d, table, number); });
+    const double number = advance(c, table, count);
+    const double last = number + count - 1;
+    DbTransaction::keepOnRollback(c, [table, last](const Db& d) { keepPast(d, table, last); });
     return number;
 }
 
@@ -161,13 +164,42 @@ void closeCounterConnection(const Db& yearDb) { Db::close(counterConnectionName(
 
 double YeniKayitNo(const QString& counterTable) { return YeniKayitNo(SessionContext::current().db(), counterTable); }
 
-double YeniKayitNo(const Db& yearDb, const QString& counterTable)
+namespace {
+// The name goes into the statement text: only counter table names pass.
+QString counterName(const QString& counterTable)
 {
-    // The name goes into the statement text: only counter table names pass.
     static const QRegularExpression valid(QStringLiteral("^NEW[A-Z0-9_]{1,27}$"));
     const QString table = counterTable.trimmed().toUpper();
     if (!valid.match(table).hasMatch())
         throw UserError(QStringLiteral("Geçersiz sayaç tablosu: %1").arg(counterTable));
+    return table;
+}
+} // namespace
+
+QList<double> YeniKayitNolari(const Db& yearDb, const QList<SayacIstegi>& istekler)
+{
+    QList<std::pair<QString, int>> sayaclar;
+    for (const SayacIstegi& i : istekler)
+        sayaclar << std::pair{counterName(i.tablo), qMax(1, i.adet)};
+    if (!yearDb.isValid())
+        throw UserError(QStringLiteral("Yıl veritabanı açık değil"));
+    QList<double> out;
+    if (yearDb.dialect().isSqlite() && yearDb.inTransaction()) {
+        for (const auto& [t, n] : sayaclar)
+            out << advanceInCallersTransaction(yearDb, t, n);
+        return out;
+    }
+    withCounterLock(yearDb, [&](const Db& c) {
+        out.clear();
+        for (const auto& [t, n] : sayaclar)
+            out << advance(c, t, n);
+    });
+    return out;
+}
+
+double YeniKayitNo(const Db& yearDb, const QString& counterTable)
+{
+    const QString table = counterName(counterTable);
     if (!yearDb.isValid())
         throw UserError(QStringLiteral("Yıl veritabanı açık değil"));
     for (;;) {

@@ -14,6 +14,15 @@ namespace nimbo {
 double YeniKayitNo(const QString& counterTable);                 // on the session's year database
 double YeniKayitNo(const Db& yearDb, const QString& counterTable);
 
+// Numbers of several counters in one short transaction on the counter connection (a
+// document's own number and its finance numbers): `adet` consecutive numbers of each.
+// Returns the first number of each counter, in the order asked.
+struct SayacIstegi {
+    QString tablo;
+    int adet = 1;
+};
+QList<double> YeniKayitNolari(const Db& yearDb, const QList<SayacIstegi>& istekler);
+
 // Runs fn on the counter connection in a short transaction of its own, with the same lock
 // timeout, busy message and retry as YeniKayitNo; for counters with more than one number
 // (NEWFIS). fn locks its row itself (UPDATE first, or SELECT ... FOR UPDATE on PostgreSQL).

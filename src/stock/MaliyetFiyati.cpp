@@ -1,6 +1,7 @@
 #include "stock/MaliyetFiyati.h"
 
 #include <QSqlRecord>
+#include <QStringList>
 #include <cmath>
 
 namespace nimbo {
@@ -27,14 +28,48 @@ MaliyetFiyati::Ortalama MaliyetFiyati::hesapla(const Db& db, double stokNo)
     return o;
 }
 
-void MaliyetFiyati::guncelle(const Db& db, double stokNo)
+void MaliyetFiyati::guncelle(const Db& db, double stokNo) { guncelle(db, QList<double>{stokNo}); }
+
+void MaliyetFiyati::guncelle(const Db& db, const QList<double>& stoklar)
 {
-    const Ortalama o = hesapla(db, stokNo);
-    if (!o.tanimli)
+    if (stoklar.isEmpty())
         return;
-    db.exec(QStringLiteral("UPDATE STOK SET MALIYET_FYT_TL = :TL, MALIYET_FYT_USD = :USD, MALIYET_FYT_EUR = :EUR "
-                           "WHERE STOK_NO = :S"),
-            {{"TL", o.tl}, {"USD", o.usd}, {"EUR", o.eur}, {"S", stokNo}});
+    Params p;
+    QStringList yer;
+    for (int i = 0; i < stoklar.size(); ++i) {
+        yer << QStringLiteral(":S%1").arg(i);
+        p.insert(QStringLiteral("S%1").arg(i), stoklar[i]);
+    }
+    const auto rows = db.records(QStringLiteral("SELECT STOK_NO, COUNT(*), SUM(MIKTAR), SUM(MALIYET_TL*MIKTAR), "
+                                                "SUM(MALIYET_USD*MIKTAR), SUM(MALIYET_EUR*MIKTAR) FROM MALIFYT WHERE "
+                                                "STOK_NO IN (%1) GROUP BY STOK_NO")
+                                     .arg(yer.join(QLatin1Char(','))),
+                                 p);
+    // One UPDATE for all of them: each column a CASE over the items that have an average.
+    QString tl, usd, eur;
+    QStringList hedef;
+    Params u;
+    for (const QSqlRecord& r : rows) {
+        const double miktar = r.value(2).toDouble();
+        if (r.value(1).toInt() == 0 || miktar == 0)
+            continue;
+        const QString n = QString::number(hedef.size());
+        hedef << QStringLiteral(":S") + n;
+        u.insert(QStringLiteral("S") + n, r.value(0).toDouble());
+        u.insert(QStringLiteral("T") + n, round4(r.value(3).toDouble() / miktar));
+        u.insert(QStringLiteral("U") + n, round4(r.value(4).toDouble() / miktar));
+        u.insert(QStringLiteral("E") + n, round4(r.value(5).toDouble() / miktar));
+        // Typed, so PostgreSQL does not take the CASE for text.
+        tl += QStringLiteral(" WHEN :S%1 THEN CAST(:T%1 AS DOUBLE PRECISION)").arg(n);
+        usd += QStringLiteral(" WHEN :S%1 THEN CAST(:U%1 AS DOUBLE PRECISION)").arg(n);
+        eur += QStringLiteral(" WHEN :S%1 THEN CAST(:E%1 AS DOUBLE PRECISION)").arg(n);
+    }
+    if (hedef.isEmpty())
+        return;
+    db.exec(QStringLiteral("UPDATE STOK SET MALIYET_FYT_TL = CASE STOK_NO%1 END, MALIYET_FYT_USD = CASE STOK_NO%2 END, "
+                           "MALIYET_FYT_EUR = CASE STOK_NO%3 END WHERE STOK_NO IN (%4)")
+                .arg(tl, usd, eur, hedef.join(QLatin1Char(','))),
+            u);
 }
 
 } // namespace nimbo

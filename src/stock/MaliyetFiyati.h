@@ -15,6 +15,8 @@ public:
     // Writes the average into STOK.MALIYET_FYT_TL/_USD/_EUR; leaves them as they are when
     // there is nothing to average (the card's own cost stays after the last slip is deleted).
     static void guncelle(const Db& db, double stokNo);
+    // The same for many items at once: one read and one write whatever their number.
+    static void guncelle(const Db& db, const QList<double>& stoklar);
 };
 
 } // namespace nimbo

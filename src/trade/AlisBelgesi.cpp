@@ -4,6 +4,7 @@
 #include "db/SqlValues.h"
 #include "model/DocumentError.h"
 #include "model/LedgerHook.h"
+#include "services/CariRisk.h"
 #include "services/KullaniciIslemKaydi.h"
 #include "services/TarihKilit.h"
 #include "stock/MaliyetFiyati.h"
@@ -76,7 +77,8 @@ QList<SaveCheck> AlisBelgesi::checks()
     return c;
 }
 
-// The supplier's side in USD: what we owe him, his uninvoiced notes and the cheques given.
+// The supplier's side in USD, from the account's own USD columns: what we owe him, his
+// uninvoiced notes and the papers given to him, with this document's net added.
 void AlisBelgesi::riskDenetimi(CheckContext& x)
 {
     const QVariantMap c = cari();
@@ -88,18 +90,14 @@ void AlisBelgesi::riskDenetimi(CheckContext& x)
         || t("RISBAKTIP") != QLatin1String("A") || net <= 0)
         return;
     const QString kod = headerText(kCari);
-    const double irsaliyeler =
-        db().scalar(QStringLiteral("SELECT SUM(NET_USD) FROM ALIS WHERE CARIKOD=:K AND IRS_NO IS NOT NULL AND IRS_NO<>'' "
-                                   "AND (FAT_NO IS NULL OR FAT_NO='') AND ALIS_NO<>:N"),
-                    {{QStringLiteral("K"), kod}, {QStringLiteral("N"), key().toDouble()}})
-            .toDouble();
-    const double cekler = db().scalar(QStringLiteral("SELECT SUM(TUTAR_USD) FROM CSKART WHERE CARIKOD=:K AND SAHIP<>'M' "
-                                                     "AND (SON_DURUMU IS NULL OR SON_DURUMU<>'T')"),
-                                      {{QStringLiteral("K"), kod}})
-                              .toDouble();
-    // The balance after this document, at the document's USD rate.
-    const double usdKur = headerNumber(QStringLiteral("USDFYT"));
-    const double bakiye = (usdKur > 0 ? oncekiBakiye() / usdKur : 0) + (faturaKismi() ? net : 0);
+    const CariRiskBilesenleri b = cariRiskBilesenleri(db(), kod);
+    // A note being corrected is weighed with its new amount, not also with its stored one.
+    double irsaliyeler = b.acikAlisIrsaliye;
+    if (!isNew())
+        irsaliyeler -= db().scalar(QStringLiteral("SELECT SUM(NET_USD) FROM ALIS WHERE ALIS_NO=:N AND IRS_NO IS NOT NULL "
+                                                  "AND IRS_NO<>'' AND (FAT_NO IS NULL OR FAT_NO='')"),
+                                   {{QStringLiteral("N"), key()}})
+                           .toDouble();
     RiskGirdisi g;
     g.kod = kod;
     g.kriter = kriter;
@@ -107,8 +105,9 @@ void AlisBelgesi::riskDenetimi(CheckContext& x)
     g.yon = QStringLiteral("Alacak");
     g.limit = c.value(QStringLiteral("RISK_LIMITI")).toDouble();
     g.irsaliyeler = irsaliyeler;
-    g.cekler = cekler;
-    g.bakiye = bakiye;
+    g.cekler = b.verilenCekSenet;
+    // The balance on the credit side: debit minus credit negated, the invoice's net added.
+    g.bakiye = -b.bakiye + (faturaKismi() ? net : 0);
     g.net = net;
     riskDenetle(x, g, kCari);
 }
@@ -155,12 +154,10 @@ void AlisBelgesi::write(DocumentWriter& w)
     const bool otoFiyat = faturaKismi()
                           && toText(db().scalar(QStringLiteral("SELECT ALISTAOTOFYT FROM PARAMET"))).trimmed()
                                  == QLatin1String("E");
-    for (double s : stoklar) {
-        AlisMaliyeti::sonAlisFiyatlari(db(), s);
-        MaliyetFiyati::guncelle(db(), s);
-        if (otoFiyat)
-            AlisMaliyeti::satisFiyatlari(db(), s);
-    }
+    AlisMaliyeti::sonAlisFiyatlari(db(), stoklar);
+    MaliyetFiyati::guncelle(db(), stoklar);
+    if (otoFiyat)
+        AlisMaliyeti::satisFiyatlari(db(), stoklar);
 }
 
 // The import file gets the invoice; the import-file subsystem keeps its own lines.
@@ -225,10 +222,9 @@ void AlisBelgesi::erase(DocumentWriter& w)
         if (db().tableExists(QString::fromLatin1(t)))
             w.remove(QString::fromLatin1(t), {{QStringLiteral("ALIS_NO"), no}});
     // Cost rows go first; the items' costs and last prices come back from what is left.
-    for (double s : AlisMaliyeti::sil(db(), no.toDouble())) {
-        AlisMaliyeti::sonAlisFiyatlari(db(), s);
-        MaliyetFiyati::guncelle(db(), s);
-    }
+    const QList<double> stoklar = AlisMaliyeti::sil(db(), no.toDouble());
+    AlisMaliyeti::sonAlisFiyatlari(db(), stoklar);
+    MaliyetFiyati::guncelle(db(), stoklar);
     stokHareketleriniSil(w, no.toDouble(), kYazan);
     w.remove(QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), no}, {QStringLiteral("BELGE_TIP"), kYazan}});
     silKasa(w);

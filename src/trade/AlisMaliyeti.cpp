@@ -1,12 +1,24 @@
 #include "trade/AlisMaliyeti.h"
-#include "stock/MaliyetFiyati.h"
+#include "db/DbStatement.h"
 
+#include <QStringList>
 
 namespace nimbo {
 
 namespace {
 
 double bol(double a, double b) { return b == 0 ? 0 : a / b; }
+
+// "STOK_NO IN (:S0,:S1,...)" with its values.
+QString stokKosulu(const QList<double>& stoklar, Params& p)
+{
+    QStringList yer;
+    for (int i = 0; i < stoklar.size(); ++i) {
+        yer << QStringLiteral(":S%1").arg(i);
+        p.insert(QStringLiteral("S%1").arg(i), stoklar[i]);
+    }
+    return QStringLiteral("STOK_NO IN (%1)").arg(yer.join(QLatin1Char(',')));
+}
 
 QList<double> stoklari(const Db& db, double alisNo)
 {
@@ -30,52 +42,61 @@ QList<double> AlisMaliyeti::yaz(const Db& db, double alisNo, const QString& belg
                                 const QList<MaliyetSatiri>& satirlar)
 {
     QList<double> stoklar = sil(db, alisNo);
+    DbStatement ekle = db.prepare(QStringLiteral(
+        "INSERT INTO MALIFYT (ALIS_NO, STOK_NO, FATTARIH, MIKTAR, BELGETIP, AY, YIL, SIRANO, DOVIZ_KODU, MALIYET_TL, "
+        "MALIYET_USD, MALIYET_DVZ, MALIYET_EUR, TIP) VALUES (:N, :S, :T, :M, :B, :AY, :YIL, :SIRA, :D, :TL, :USD, "
+        ":DVZ, :EUR, 'A')"));
     for (const MaliyetSatiri& s : satirlar) {
         if (s.miktar <= 0)
             continue;
-        db.exec(QStringLiteral("INSERT INTO MALIFYT (ALIS_NO, STOK_NO, FATTARIH, MIKTAR, BELGETIP, AY, YIL, SIRANO, "
-                               "DOVIZ_KODU, MALIYET_TL, MALIYET_USD, MALIYET_DVZ, MALIYET_EUR, TIP) VALUES (:N, :S, :T, "
-                               ":M, :B, :AY, :YIL, :SIRA, :D, :TL, :USD, :DVZ, :EUR, 'A')"),
-                {{QStringLiteral("N"), alisNo},
-                 {QStringLiteral("S"), s.stokNo},
-                 {QStringLiteral("T"), QDateTime(fatTarih, QTime(0, 0))},
-                 {QStringLiteral("M"), s.miktar},
-                 {QStringLiteral("B"), belgeTipi},
-                 {QStringLiteral("AY"), fatTarih.month()},
-                 {QStringLiteral("YIL"), fatTarih.year()},
-                 {QStringLiteral("SIRA"), s.siraNo},
-                 {QStringLiteral("D"), s.doviz},
-                 {QStringLiteral("TL"), s.gerTut[0] / s.miktar},
-                 {QStringLiteral("USD"), s.gerTut[1] / s.miktar},
-                 {QStringLiteral("DVZ"), bol(s.fytDoviz * s.gerTut[0], s.fiyat * s.miktar)},
-                 {QStringLiteral("EUR"), s.gerTut[2] / s.miktar}});
+        ekle.exec({{QStringLiteral("N"), alisNo},
+                   {QStringLiteral("S"), s.stokNo},
+                   {QStringLiteral("T"), QDateTime(fatTarih, QTime(0, 0))},
+                   {QStringLiteral("M"), s.miktar},
+                   {QStringLiteral("B"), belgeTipi},
+                   {QStringLiteral("AY"), fatTarih.month()},
+                   {QStringLiteral("YIL"), fatTarih.year()},
+                   {QStringLiteral("SIRA"), s.siraNo},
+                   {QStringLiteral("D"), s.doviz},
+                   {QStringLiteral("TL"), s.gerTut[0] / s.miktar},
+                   {QStringLiteral("USD"), s.gerTut[1] / s.miktar},
+                   {QStringLiteral("DVZ"), bol(s.fytDoviz * s.gerTut[0], s.fiyat * s.miktar)},
+                   {QStringLiteral("EUR"), s.gerTut[2] / s.miktar}});
         if (!stoklar.contains(s.stokNo))
             stoklar << s.stokNo;
     }
     return stoklar;
 }
 
-void AlisMaliyeti::sonAlisFiyatlari(const Db& db, double stokNo)
+void AlisMaliyeti::sonAlisFiyatlari(const Db& db, const QList<double>& stoklar)
 {
+    if (stoklar.isEmpty())
+        return;
+    Params p;
+    const QString kosul = stokKosulu(stoklar, p);
     // The latest day's rows, largest value first, returns left out.
     const QString son = QStringLiteral(
         "(SELECT MAX(m.%1) FROM MALIFYT m WHERE m.STOK_NO=STOK.STOK_NO AND m.BELGETIP NOT IN ('E','A') AND "
         "m.FATTARIH=(SELECT MAX(m2.FATTARIH) FROM MALIFYT m2 WHERE m2.STOK_NO=STOK.STOK_NO AND "
         "m2.BELGETIP NOT IN ('E','A')))");
     db.exec(QStringLiteral("UPDATE STOK SET ALIS_SON_TL=COALESCE(%1, ALIS_SON_TL), ALIS_SON_USD=COALESCE(%2, "
-                           "ALIS_SON_USD), ALIS_SON_EUR=COALESCE(%3, ALIS_SON_EUR) WHERE STOK_NO=:S")
+                           "ALIS_SON_USD), ALIS_SON_EUR=COALESCE(%3, ALIS_SON_EUR) WHERE %4")
                 .arg(son.arg(QStringLiteral("MALIYET_TL")), son.arg(QStringLiteral("MALIYET_USD")),
-                     son.arg(QStringLiteral("MALIYET_EUR"))),
-            {{QStringLiteral("S"), stokNo}});
+                     son.arg(QStringLiteral("MALIYET_EUR")), kosul),
+            p);
     // The item's own currency: its EUR, USD or local last price.
     db.exec(QStringLiteral("UPDATE STOK SET ALIS_SON_DOVIZ=CASE WHEN DOVIZ_KODU=(SELECT RDOVIZ2 FROM PARAMETRE) THEN "
                            "ALIS_SON_EUR WHEN DOVIZ_KODU=(SELECT RDOVIZ1 FROM PARAMETRE) THEN ALIS_SON_USD ELSE "
-                           "ALIS_SON_TL END WHERE STOK_NO=:S"),
-            {{QStringLiteral("S"), stokNo}});
+                           "ALIS_SON_TL END WHERE %1").arg(kosul),
+            p);
 }
 
-void AlisMaliyeti::satisFiyatlari(const Db& db, double stokNo)
+void AlisMaliyeti::satisFiyatlari(const Db& db, const QList<double>& stoklar)
 {
+    if (stoklar.isEmpty())
+        return;
+    Params p;
+    const QString kosul = stokKosulu(stoklar, p);
     QStringList set;
     for (const char* liste : {"SAT_SKFYT", "SAT_ABFYT", "SAT_BFYT"}) {
         const QString oran = QLatin1String(liste) == QLatin1String("SAT_SKFYT") ? QStringLiteral("KAR_ORAN")
@@ -86,8 +107,8 @@ void AlisMaliyeti::satisFiyatlari(const Db& db, double stokNo)
                                   "*(100+COALESCE(%4,0))/100")
                        .arg(QLatin1String(liste), QLatin1String(ek), QLatin1String(sonEk), oran);
     }
-    db.exec(QStringLiteral("UPDATE STOK SET %1 WHERE STOK_NO=:S AND KAR_TIP IN ('A','M')").arg(set.join(QStringLiteral(", "))),
-            {{QStringLiteral("S"), stokNo}});
+    db.exec(QStringLiteral("UPDATE STOK SET %1 WHERE %2 AND KAR_TIP IN ('A','M')").arg(set.join(QStringLiteral(", ")), kosul),
+            p);
 }
 
 } // namespace nimbo

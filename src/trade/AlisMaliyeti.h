@@ -19,8 +19,9 @@ struct MaliyetSatiri {
 
 // Cost rows of purchases and what follows from them on the item card: last purchase
 // prices (returns excluded), the weighted average cost, and sale prices that follow the
-// purchase price. Every update is one statement over MALIFYT, so two purchases of one item
-// saved at once each leave a value computed from the rows present at their moment.
+// purchase price. Every update is one statement over MALIFYT for all items of the document,
+// so two purchases of one item saved at once each leave a value computed from the rows
+// present at their moment, and a long document costs no more round trips than a short one.
 class AlisMaliyeti {
 public:
     // Replaces the purchase's cost rows (TIP 'A') and returns the items they touched, old and new.
@@ -28,10 +29,10 @@ public:
                              const QList<MaliyetSatiri>& satirlar);
     static QList<double> sil(const Db& db, double alisNo);
     // ALIS_SON_* from the latest non-return cost row (largest on a tie); kept when none is left.
-    static void sonAlisFiyatlari(const Db& db, double stokNo);
+    static void sonAlisFiyatlari(const Db& db, const QList<double>& stoklar);
     // SAT_SKFYT, SAT_ABFYT, SAT_BFYT of an item whose KAR_TIP is 'A' (from the last purchase
     // price) or 'M' (from the cost price); other items are left alone.
-    static void satisFiyatlari(const Db& db, double stokNo);
+    static void satisFiyatlari(const Db& db, const QList<double>& stoklar);
 };
 
 } // namespace nimbo

@@ -112,7 +112,8 @@ QList<SaveCheck> SatisBelgesi::checks()
               girdiDenetimi(x);
           }};
     c << SaveCheck{QStringLiteral("1 tarih"), [this](CheckContext& x) {
-              if (toDate(header(kFatarih)) != QDate::currentDate())
+              // A dispatch note carries no invoice date: its own date counts.
+              if (toDate(header(faturaKismi() ? kFatarih : kIrstarih)) != QDate::currentDate())
                   x.warn(QStringLiteral("Farklı Tarih de İşlem Yapıyorsunuz !"));
           }};
     c << SaveCheck{QStringLiteral("2 irsaliye no"), [this](CheckContext& x) {
@@ -169,6 +170,10 @@ QList<SaveCheck> SatisBelgesi::checks()
                   putHeader(kIrsNo, header(kFatNo));
                   putHeader(kIrstarih, header(kFatarih));
               }
+              // A dispatch note has no invoice date of its own (the new document's default
+              // is today) until an invoice collects it.
+              if (!faturaKismi() && headerNumber(QStringLiteral("FAT_REFNO")) <= 0 && headerText(kFatNo).isEmpty())
+                  putHeader(kFatarih, QVariant());
           }};
     c << SaveCheck{QStringLiteral("11 cari"), [this](CheckContext& x) {
               if (headerText(kCari).isEmpty())

@@ -15,9 +15,10 @@ void stokHareketleriniYaz(DocumentWriter& w, const StokHareketBelgesi& b, const 
     if (b.eskiler)
         stokHareketleriniSil(w, b.belgeNo, b.tip);
     const QDateTime tarih(b.tarih, QTime(0, 0));
+    QList<QVariantMap> rows;
+    rows.reserve(hareketler.size());
     for (const StokHareketi& h : hareketler) {
-        w.insert(QStringLiteral("STOKHRK"),
-                 {{QStringLiteral("SATISNO"), b.belgeNo},
+        rows << QVariantMap{{QStringLiteral("SATISNO"), b.belgeNo},
                   {QStringLiteral("TIP"), b.tip},
                   {QStringLiteral("SIRANO"), h.siraNo},
                   {QStringLiteral("STOK_NO"), h.stokNo},
@@ -32,8 +33,9 @@ void stokHareketleriniYaz(DocumentWriter& w, const StokHareketBelgesi& b, const 
                   {QStringLiteral("AY"), b.tarih.month()},
                   {QStringLiteral("YIL"), b.tarih.year()},
                   {QStringLiteral("CARIKOD"), b.cariKod},
-                  {QStringLiteral("BELGETIP"), b.belgeTipi}});
+                  {QStringLiteral("BELGETIP"), b.belgeTipi}};
     }
+    w.insertRows(QStringLiteral("STOKHRK"), rows);
 }
 
 } // namespace nimbo

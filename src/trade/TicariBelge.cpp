@@ -11,6 +11,7 @@
 #include "trade/StokHareketi.h"
 #include "trade/Yuvarlama.h"
 
+#include <array>
 #include <cmath>
 
 namespace nimbo {
@@ -234,7 +235,8 @@ void TicariBelge::load(const QVariant& key)
     oncekiBakiyeyiOku();
 }
 
-void TicariBelge::allocateNumber() { putHeader(m_taraf.anahtar, YeniKayitNo(db(), m_taraf.sayac)); }
+// A new document takes its number with its finance numbers, once every check has passed.
+void TicariBelge::allocateNumber() {}
 
 void TicariBelge::oncekiBakiyeyiOku()
 {
@@ -395,6 +397,28 @@ int TicariBelge::stokEkle(double stokNo)
     return row;
 }
 
+QList<int> TicariBelge::stoklarEkle(const QList<double>& stokNolari)
+{
+    QStringList yer;
+    Params p;
+    for (double no : stokNolari) {
+        if (m_stoklar.contains(no))
+            continue;
+        const QString ad = QStringLiteral("S%1").arg(p.size());
+        yer << QLatin1Char(':') + ad;
+        p.insert(ad, no);
+    }
+    if (!yer.isEmpty())
+        for (const QSqlRecord& r : db().records(QStringLiteral("SELECT %1 FROM STOK WHERE STOK_NO IN (%2)")
+                                                    .arg(stokKolonlari(), yer.join(QLatin1Char(','))),
+                                                p))
+            m_stoklar.insert(r.value(0).toDouble(), rowMap(r));
+    QList<int> satirlar;
+    for (double no : stokNolari)
+        satirlar << stokEkle(no);
+    return satirlar;
+}
+
 int TicariBelge::stokEkle(const QString& kodBarkodAd)
 {
     const QString k = kodBarkodAd.trimmed();
@@ -499,27 +523,49 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
 {
     LineTable& l = lines(name);
     const bool kalem = name == kItems;
-    QList<QList<double>>& onceki = m_girdiler[name];
+    QList<SatirOnbellegi>& onceki = m_girdiler[name];
     const bool ayniIskonto = yuzde == m_sonYuzde && yuzde1 == m_sonYuzde1;
     if (onceki.size() > l.count())
         onceki.resize(l.count());
+    // Column names per currency, made once.
+    struct Adlar {
+        QString kdvliFyt, kdvsizFyt, kdvsizTut, kdvTut, kdvliTut, kiskon, yuzdIskon, musIskon, net, asilKdv, otv, brFyt;
+    };
+    static const auto adlar = [] {
+        std::array<Adlar, 3> a;
+        for (int c = 0; c < 3; ++c) {
+            const QString ek = s(kEk[c]);
+            a[c] = {QStringLiteral("KDVLIFYT") + ek,  QStringLiteral("KDVSIZFYT") + ek, QStringLiteral("KDVSIZTUT") + ek,
+                    QStringLiteral("KDV_TUT") + ek,   QStringLiteral("KDVLI_TUT") + ek, QStringLiteral("KISKON") + ek,
+                    QStringLiteral("YUZDISKON") + ek, QStringLiteral("MUSISKON") + ek,  QStringLiteral("NETKDVSIZTUT") + ek,
+                    QStringLiteral("ASILKDV") + ek,   QStringLiteral("OTVTUT") + ek,    QStringLiteral("ISKONTOLUBRFYT") + ek};
+        }
+        return a;
+    }();
+    static const QString fiyatlar[3] = {s(kFiyat[0]), s(kFiyat[1]), s(kFiyat[2])};
+    static const QString gerTut[3] = {QStringLiteral("GER_TUT"), QStringLiteral("GER_TUT_USD"), QStringLiteral("GER_TUT_EUR")};
+    static const QString kKdv = QStringLiteral("KDV"), kVade = QStringLiteral("VADEFARKI"),
+                         kIskonto = QStringLiteral("ISKONTO"), kDahil = QStringLiteral("KDV_DAHIL"),
+                         kTopIsk = QStringLiteral("TOPISKTUT");
     for (int i = 0; i < l.count(); ++i) {
-        QList<double> girdi{l.number(i, QStringLiteral("FIYAT")), l.number(i, QStringLiteral("FYT_USD")),
-                                  l.number(i, QStringLiteral("FYT_EUR")), l.number(i, kMiktar),
-                                  l.number(i, QStringLiteral("KDV")), l.number(i, QStringLiteral("VADEFARKI")),
-                                  kalem ? l.number(i, QStringLiteral("ISKONTO")) : 0.0,
-                                  l.text(i, QStringLiteral("KDV_DAHIL")) == QLatin1String("D") ? 1.0 : 0.0,
-                                  l.number(i, QStringLiteral("GER_TUT")), l.number(i, QStringLiteral("GER_TUT_USD")),
-                                  l.number(i, QStringLiteral("GER_TUT_EUR"))};
+        const QVariantMap& r = l.row(i);
+        SatirOnbellegi yeni;
+        QList<double>& girdi = yeni.girdi;
+        girdi.reserve(13);
+        girdi << r.value(fiyatlar[0]).toDouble() << r.value(fiyatlar[1]).toDouble() << r.value(fiyatlar[2]).toDouble()
+              << r.value(kMiktar).toDouble() << r.value(kKdv).toDouble() << r.value(kVade).toDouble()
+              << (kalem ? r.value(kIskonto).toDouble() : 0.0)
+              << (toText(r.value(kDahil)).trimmed() == QLatin1String("D") ? 1.0 : 0.0) << r.value(gerTut[0]).toDouble()
+              << r.value(gerTut[1]).toDouble() << r.value(gerTut[2]).toDouble();
         // The side's own inputs (a purchase's surcharge on the net, special tax) count too.
         SatirGirdisi yan;
         satirGirdisi(name, i, yan);
         girdi << yan.otv << (yan.netteVade ? 1.0 : 0.0);
         // A line whose inputs did not change keeps the values it has.
-        const bool hesapla = !ayniIskonto || i >= onceki.size() || onceki.at(i) != girdi;
+        const bool hesapla = !ayniIskonto || i >= onceki.size() || onceki.at(i).girdi != girdi;
         for (int c = 0; c < 3; ++c) {
-            const QString ek = s(kEk[c]);
-            SatirDegerleri d;
+            const Adlar& k = adlar[c];
+            SatirDegerleri& d = yeni.degerler[c];
             if (hesapla) {
                 SatirGirdisi g;
                 g.fiyat = girdi[c];
@@ -531,28 +577,24 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
                 g.netteVade = yan.netteVade;
                 g.otv = yan.otv;
                 d = satirHesapla(g, yuzde, yuzde1);
-                l.set(i, QStringLiteral("KDVLIFYT") + ek, d.kdvliFyt);
-                l.set(i, QStringLiteral("KDVSIZFYT") + ek, d.kdvsizFyt);
-                l.set(i, QStringLiteral("KDVSIZTUT") + ek, d.kdvsizTut);
-                l.set(i, QStringLiteral("KDV_TUT") + ek, d.kdvTut);
-                l.set(i, QStringLiteral("KDVLI_TUT") + ek, d.kdvliTut);
-                l.set(i, QStringLiteral("KISKON") + ek, d.kiskon);
-                l.set(i, QStringLiteral("YUZDISKON") + ek, d.yuzdIskon);
-                l.set(i, QStringLiteral("MUSISKON") + ek, d.musIskon);
-                l.set(i, QStringLiteral("NETKDVSIZTUT") + ek, d.netKdvsizTut);
-                l.set(i, QStringLiteral("ASILKDV") + ek, d.asilKdv);
-                l.set(i, QStringLiteral("OTVTUT") + ek, d.otvTut);
+                l.set(i, k.kdvliFyt, d.kdvliFyt);
+                l.set(i, k.kdvsizFyt, d.kdvsizFyt);
+                l.set(i, k.kdvsizTut, d.kdvsizTut);
+                l.set(i, k.kdvTut, d.kdvTut);
+                l.set(i, k.kdvliTut, d.kdvliTut);
+                l.set(i, k.kiskon, d.kiskon);
+                l.set(i, k.yuzdIskon, d.yuzdIskon);
+                l.set(i, k.musIskon, d.musIskon);
+                l.set(i, k.net, d.netKdvsizTut);
+                l.set(i, k.asilKdv, d.asilKdv);
+                l.set(i, k.otv, d.otvTut);
                 const double ger = girdi[8 + c];
                 if (ger > 0 && g.miktar > 0)
-                    l.set(i, QStringLiteral("ISKONTOLUBRFYT") + ek, ger / g.miktar);
+                    l.set(i, k.brFyt, ger / g.miktar);
                 if (c == 0)
-                    l.set(i, QStringLiteral("TOPISKTUT"), g.fiyat - ger);
+                    l.set(i, kTopIsk, g.fiyat - ger);
             } else {
-                d.kdvsizTut = l.number(i, QStringLiteral("KDVSIZTUT") + ek);
-                d.kiskon = l.number(i, QStringLiteral("KISKON") + ek);
-                d.netKdvsizTut = l.number(i, QStringLiteral("NETKDVSIZTUT") + ek);
-                d.asilKdv = l.number(i, QStringLiteral("ASILKDV") + ek);
-                d.otvTut = l.number(i, QStringLiteral("OTVTUT") + ek);
+                d = onceki.at(i).degerler[c];
             }
             double* t = toplam[c];
             t[Brut] += d.kdvsizTut;
@@ -570,9 +612,9 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
             }
         }
         if (i < onceki.size())
-            onceki[i] = girdi;
+            onceki[i] = std::move(yeni);
         else
-            onceki.append(girdi);
+            onceki.append(std::move(yeni));
     }
 }
 
@@ -679,8 +721,7 @@ void TicariBelge::eskiSil(DocumentWriter& w, const QString& table, const QVarian
 void TicariBelge::yeniden(DocumentWriter& w, const QString& table, const QVariantMap& where, const QList<QVariantMap>& rows)
 {
     eskiSil(w, table, where);
-    for (const QVariantMap& r : rows)
-        w.insert(table, r);
+    w.insertRows(table, rows);
 }
 
 void TicariBelge::girdiDenetimi(CheckContext& c)

@@ -43,6 +43,9 @@ public:
     // An item from the item list: the line that already holds it grows by one (unless it
     // came from an order); otherwise a new line. Returns the line.
     int stokEkle(double stokNo);
+    // Several items picked together from the item list: read in one query, then each added
+    // as above. Returns their lines.
+    QList<int> stoklarEkle(const QList<double>& stokNolari);
     // An item typed by code, barcode or name. Returns the line, or -1 when no item matches.
     int stokEkle(const QString& kodBarkodAd);
 
@@ -159,7 +162,11 @@ private:
     std::unique_ptr<IskontoKurallari> m_kurallar;
     // The inputs each line's values were last computed from, and the document discounts
     // they were computed with: recompute() leaves the lines alone whose inputs are the same.
-    QHash<QString, QList<QList<double>>> m_girdiler;
+    struct SatirOnbellegi {
+        QList<double> girdi;
+        SatirDegerleri degerler[3];
+    };
+    QHash<QString, QList<SatirOnbellegi>> m_girdiler;
     double m_sonYuzde = -1, m_sonYuzde1 = -1;
     double m_eskiNet = 0;
     double m_finId = 0, m_odemeFinId = 0;

@@ -16,15 +16,31 @@ const QString kFatarih = QStringLiteral("FATARIH");
 
 SaveCheck TicariBelge::finansNumaralari()
 {
-    // Drawn outside the transaction: one for the document, one for the payment pair.
-    return SaveCheck{QStringLiteral("finans numaraları"), [this](CheckContext&) {
+    // Drawn once every other check has passed, outside the transaction, and all in one short
+    // transaction of the counters: a new document's own number, one finance number for the
+    // document and one for the payment pair.
+    return SaveCheck{QStringLiteral("numaralar"), [this](CheckContext&) {
                          m_finId = m_odemeFinId = 0;
-                         if (!faturaKismi())
+                         const bool yeniNo = isNew() && key().toDouble() <= 0;
+                         int finans = 0;
+                         if (faturaKismi()) {
+                             const QString o = headerText(QStringLiteral("ODE_TIP"));
+                             finans = o == QLatin1String("P") || o == QLatin1String("H") || o == QLatin1String("K") ? 2 : 1;
+                         }
+                         QList<SayacIstegi> istek;
+                         if (yeniNo)
+                             istek << SayacIstegi{taraf().sayac, 1};
+                         if (finans > 0)
+                             istek << SayacIstegi{QStringLiteral("NEWFINHRK"), finans};
+                         if (istek.isEmpty())
                              return;
-                         m_finId = YeniKayitNo(db(), QStringLiteral("NEWFINHRK"));
-                         const QString o = headerText(QStringLiteral("ODE_TIP"));
-                         if (o == QLatin1String("P") || o == QLatin1String("H") || o == QLatin1String("K"))
-                             m_odemeFinId = YeniKayitNo(db(), QStringLiteral("NEWFINHRK"));
+                         const QList<double> n = YeniKayitNolari(db(), istek);
+                         if (yeniNo)
+                             putHeader(taraf().anahtar, n.first());
+                         if (finans > 0)
+                             m_finId = n.last();
+                         if (finans > 1)
+                             m_odemeFinId = m_finId + 1;
                      }};
 }
 

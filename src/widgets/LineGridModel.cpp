@@ -1,4 +1,5 @@
 #include "widgets/LineGridModel.h"
+#include "services/MoneyFormat.h"
 #include "model/DocumentModel.h"
 
 #include <QLocale>
@@ -51,7 +52,7 @@ QVariant LineGridModel::data(const QModelIndex& index, int role) const
         return c.display(index.row());
     switch (c.kind) {
     case LineColumn::Kind::Number:
-        return v.isNull() ? QString() : QLocale(QLocale::Turkish).toString(v.toDouble(), 'f', c.decimals);
+        return v.isNull() ? QString() : MoneyFormat::formatNumber(v.toDouble(), c.decimals);
     case LineColumn::Kind::Date: {
         const QDate d = toDate(v);
         return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();

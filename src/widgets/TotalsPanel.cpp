@@ -1,9 +1,9 @@
 #include "widgets/TotalsPanel.h"
 #include "model/DocumentModel.h"
+#include "services/MoneyFormat.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLocale>
 
 namespace nimbo {
 
@@ -30,9 +30,12 @@ TotalsPanel::TotalsPanel(const DocumentModel& doc, const QList<Field>& fields, i
 
 void TotalsPanel::refresh()
 {
-    const QLocale tr(QLocale::Turkish);
-    for (const Field& f : m_fields)
-        m_labels.value(f.column)->setText(tr.toString(m_doc.header(f.column).toDouble(), 'f', f.decimals));
+    // Through the shared number format: a total that rounds to nothing shows no minus sign.
+    for (const Field& f : m_fields) {
+        const double v = m_doc.header(f.column).toDouble();
+        m_labels.value(f.column)->setText(f.balance ? MoneyFormat::current().balance(v)
+                                                    : MoneyFormat::formatNumber(v, f.decimals));
+    }
 }
 
 QString TotalsPanel::shown(const QString& column) const

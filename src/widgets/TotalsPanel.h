@@ -18,6 +18,7 @@ public:
         QString column;
         QString caption;
         int decimals = 2;
+        bool balance = false; // an account balance (credit minus debit): amount with " (A)" / " (B)"
     };
     TotalsPanel(const DocumentModel& doc, const QList<Field>& fields, int perRow = 2, QWidget* parent = nullptr);
     // Debit and credit totals in local currency, USD and EUR ("Toplam TL  Borç" ...), two a row.

@@ -20,6 +20,10 @@ struct WindowEntry {
     QString className;  // e.g. "TFormDoviz"
     std::function<QWidget*(QWidget* parent, const WindowArgs& args)> create;
     bool modal = false;
+    // Created hidden after login and kept for the session: opening it again shows the
+    // same window (its filters as the user left them), after its invokable refreshRows()
+    // when it has one. Closing it hides it.
+    bool resident = false;
 };
 
 class WindowRegistry {

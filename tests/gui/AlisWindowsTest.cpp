@@ -68,6 +68,9 @@ TEST_F(AlisWindows, PurchaseOnAccountMovesStockCostAndSupplierBalance)
     m->setData(m->index(0, m->columnOf("MIKTAR")), "50", Qt::EditRole);
     // The purchase price list gives 12 a piece: 600 + 18 % VAT.
     EXPECT_EQ(f.totals()->shown("NETTUT"), QStringLiteral("708,00"));
+    // The supplier had no balance; the purchase leaves him a credit of the net total.
+    EXPECT_EQ(f.totals()->shown("OBAKIYE"), QStringLiteral("---   "));
+    EXPECT_EQ(f.totals()->shown("SBAKIYE"), QStringLiteral("708,00 (A)"));
     (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
     click(&f, "BtnSAKLA");
     EXPECT_DOUBLE_EQ(value("SELECT SUM(GIRMIK) FROM STOKHRK WHERE TIP='A' AND STOK_NO=1"), 50);

@@ -1,10 +1,13 @@
 #include "app/AllWindows.h"
 #include "TicariWindowTest.h"
+#include "session/forms/MenuRunner.h"
+#include "trade/SatisBelgesi.h"
 #include "trade/forms/TFormSatisA.h"
 #include "trade/forms/TFormSatisBak.h"
 #include "widgets/WindowRegistry.h"
 
 #include <QComboBox>
+#include <QPointer>
 #include <QLabel>
 
 using namespace nimbo;
@@ -90,4 +93,70 @@ TEST_F(SatisWindows, RefusedSaveKeepsTheWindowOpenOnTheField)
     EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(&f, "EditFAT_NO"));
     EXPECT_EQ(count("SELECT COUNT(*) FROM SATIS"), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM FINHRK"), 0);
+}
+
+// The sales list is created hidden after login and lives for the session: the menu shows
+// that same window, with the sales saved meanwhile and the filter the user left; closing
+// it only hides it; after a firm change a new one takes its place.
+TEST_F(SatisWindows, SalesListLivesHiddenForTheSession)
+{
+    registerAllWindows();
+    QWidget host;
+    MenuRunner runner(SessionContext::current(), &host);
+    runner.createResidentWindows();
+    QPointer<QWidget> liste = runner.resident("TFormSatisBak");
+    ASSERT_NE(liste, nullptr);
+    EXPECT_FALSE(liste->isVisible());
+    EXPECT_EQ(static_cast<TFormSatisBak*>(liste.data())->rowCount(), 0);
+
+    SatisBelgesi b(db);
+    b.setHeader("TIP", "F");
+    b.setHeader("CARIKOD", "120.01.001");
+    b.setHeader("FAT_NO", "A000009");
+    b.setHeader("KASAKOD", "K01");
+    b.setLine(b.stokEkle(1.0), "MIKTAR", 2.0);
+    b.save();
+
+    EXPECT_EQ(runner.openWindow("Satış İşlemleri"), liste.data());
+    EXPECT_TRUE(liste->isVisible());
+    auto* l = static_cast<TFormSatisBak*>(liste.data());
+    EXPECT_EQ(l->rowCount(), 1);
+    auto* tip = child<QComboBox>(l, "CmbTIP");
+    tip->setCurrentIndex(tip->findData("F"));
+    liste->close();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(liste.isNull());
+    EXPECT_FALSE(liste->isVisible());
+    EXPECT_EQ(runner.openWindow("TFormSatisBak"), liste.data());
+    EXPECT_EQ(tip->currentData().toString(), "F");
+
+    runner.createResidentWindows();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(liste.isNull());
+    ASSERT_NE(runner.resident("TFormSatisBak"), nullptr);
+    EXPECT_FALSE(runner.resident("TFormSatisBak")->isVisible());
+}
+
+// A customer who paid in advance exactly what this sale comes to: the balance after it is
+// a rounding remainder below zero and shows as "0,00", never "-0,00".
+TEST_F(SatisWindows, BalanceThatRoundsToNothingShowsNoMinus)
+{
+    exec("INSERT INTO FINHRK (KODU, BORC, ALACAK, ISLEM_TIP, BELGE_TIP, HRK_NO, TARIH) VALUES ('120.01.001', 0, 0.3, "
+         "'C', 'X', 1, :t)",
+         {{"t", QDateTime(QDate::currentDate(), QTime(0, 0))}});
+    exec("UPDATE STOK SET KDV=0, SAT_SKFYT_TL=0.1, SAT_SKFYT_DOVIZ=0.1 WHERE STOK_NO=1");
+    TFormSatisA f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    type(&f, "EditCARIKOD", "120.01.001");
+    leave(&f, "EditCARIKOD");
+    type(&f, "EditSTOKGIR", "KLM-01");
+    QTest::keyClick(child<QLineEdit>(&f, "EditSTOKGIR"), Qt::Key_Return);
+    LineGridModel* m = f.lineGrid()->lineModel();
+    m->setData(m->index(0, m->columnOf("MIKTAR")), "3", Qt::EditRole);
+    ASSERT_LT(f.belge().headerNumber("SBAKIYE"), 0); // 0.3 - 3 x 0.1
+    EXPECT_GT(f.belge().headerNumber("SBAKIYE"), -1e-9);
+    EXPECT_EQ(f.totals()->shown("NETTUT"), QStringLiteral("0,30"));
+    EXPECT_FALSE(f.totals()->shown("SBAKIYE").startsWith(QLatin1Char('-')));
+    EXPECT_EQ(m->data(m->index(0, m->columnOf("KDVLI_TUT")), Qt::DisplayRole).toString(), QStringLiteral("0,30"));
 }

@@ -61,7 +61,12 @@ TEST_F(AlisIrsaliye, InvoiceCollectsTwoNotesRepricesThemCapsQuantitiesAndDeleteU
     EXPECT_EQ(acik(n1)->header("FATARIH").toDate(), irsGunu);
     // The invoice is what costs the goods: its prices are the last purchase prices.
     EXPECT_EQ(count("SELECT COUNT(*) FROM MALIFYT WHERE ALIS_NO=:N", inv), 2);
+    // Both items of the one invoice get their own last price and average cost.
     EXPECT_NEAR(stokDegeri("ALIS_SON_TL", 1), 120, 1e-9);
+    EXPECT_NEAR(stokDegeri("ALIS_SON_TL", 2), 50, 1e-9);
+    EXPECT_NEAR(stokDegeri("MALIYET_FYT_TL", 1), 120, 1e-9);
+    EXPECT_NEAR(stokDegeri("MALIYET_FYT_TL", 2), 50, 1e-9);
+    EXPECT_NEAR(stokDegeri("MALIYET_FYT_USD", 2), std::round(50.0 / 30 * 10000) / 10000, 1e-12);
     EXPECT_NEAR(sum("SELECT SUM(ALACAK) FROM FINHRK WHERE HRK_NO=:N", inv), f->headerNumber("NETTUT"), 1e-9);
 
     // Only what is left of a note line can be invoiced again: 1 of the first, none of the second.

@@ -222,4 +222,44 @@ TEST_F(AlisKayit, RefusalsAndFailedWritesLeaveNothingBehind)
     EXPECT_NEAR(stokDegeri("ALIS_SON_TL", 1), 10, 1e-9);
 }
 
+// Credit risk on the supplier side is reckoned in USD from the account's USD columns (here
+// 40 USD owed, booked when 3000 TL made 40 USD) and not from the local balance at today's
+// rate (3000 / 30 = 100 USD), plus its open notes and the papers given to it; a collected
+// paper does not count, one endorsed to it does.
+TEST_F(AlisKayit, SupplierRiskIsReckonedInUsdFromTheAccountsOwnColumns)
+{
+    cari("T2", {{"RISKRITER", "3"}, {"RISK_IRS", "U"}, {"RISBAKTIP", "A"}, {"RISK_LIMITI", 100.0}});
+    insert("CARIHRK", {{"CARI_NO", 1.0}, {"SIRANO", 1}, {"CARI_KOD", "T2"}, {"TIP", 1}, {"DOVIZ_KODU", "TL"},
+                       {"ALACAK", 3000.0}, {"ALACAK_USD", 40.0}, {"BORC", 0.0}, {"BORC_USD", 0.0}});
+    insert("CSKART", {{"PORTFOYNO", 1.0}, {"SAHIP", "F"}, {"SON_DURUMU", "P"}, {"CARIKOD", "T2"}, {"TUTAR_USD", 20.0}});
+    insert("CSKART", {{"PORTFOYNO", 2.0}, {"SAHIP", "F"}, {"SON_DURUMU", "T"}, {"CARIKOD", "T2"}, {"TUTAR_USD", 500.0}});
+    insert("CSKART", {{"PORTFOYNO", 3.0}, {"SAHIP", "M"}, {"SON_DURUMU", "C"}, {"CARIKOD", "M1"}, {"CIRO_CKOD", "T2"},
+                      {"TUTAR_USD", 5.0}});
+    auto irs = yeniAlis("İ", "T2");
+    alisSatiri(*irs, 1, 1, 30); // 35.40 TL = 1.18 USD, not invoiced
+    irs->save();
+
+    // 40 + 1.18 + 25 + 23.60 = 89.78 USD: within the limit, saved without a question.
+    auto f = yeniAlis("F", "T2");
+    alisSatiri(*f, 1, 1, 600);
+    EXPECT_NEAR(f->headerNumber("NET_USD"), 23.6, 1e-9);
+    f->save();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM ALIS WHERE CARIKOD='T2'"), 2);
+
+    // The open note is invoiced: it leaves the notes and comes in with the invoice.
+    // 40 + 0 + 25 + 47.20 = 112.20 USD: the user is asked and may stop.
+    const int once = alisSatirlari();
+    auto g = yeniAlis("F", "T2");
+    alisSatiri(*g, 1, 1, 1200);
+    exec("UPDATE ALIS SET FAT_NO='X1' WHERE ALIS_NO=:N", {{"N", irs->key()}});
+    (*prompter)->expectAsk("T2 Alacak Risk Limiti Aşılmış! Buna Rağmen İşlem Devam Etsin mı?", false);
+    EXPECT_THROW(g->save(), DocumentError);
+    EXPECT_EQ(alisSatirlari(), once);
+    // Within the limit once the first invoice's debt is paid in USD.
+    insert("CARIHRK", {{"CARI_NO", 2.0}, {"SIRANO", 1}, {"CARI_KOD", "T2"}, {"TIP", 1}, {"DOVIZ_KODU", "TL"},
+                       {"BORC", 1000.0}, {"BORC_USD", 20.0}, {"ALACAK", 0.0}, {"ALACAK_USD", 0.0}});
+    g->save();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM ALIS WHERE CARIKOD='T2'"), 3);
+}
+
 } // namespace nimbo::test

@@ -34,9 +34,9 @@ void generate(const Db& db, int movements, int cards)
     DbTransaction tx(db);
     // PostgreSQL keeps every version of a balance row a transaction updates, so a million
     // rows through the balance trigger take the better part of an hour: the generated rows
-    // go in without it and the balances are summed once afterwards.
+    // go in without the balance triggers and the balances are summed once afterwards.
     if (db.dialect().isPostgres())
-        db.exec(QStringLiteral("ALTER TABLE FINHRK DISABLE TRIGGER TR_FINHRK_BAKIYE"));
+        db.exec(QStringLiteral("ALTER TABLE FINHRK DISABLE TRIGGER USER"));
     db.exec(numbers(db, kBankalar) + QStringLiteral("INSERT INTO BANKA (BANKA_KOD, BANKA_ADI, BANKA_SUBE) SELECT "
                                                     "'BANKA' || CAST(I AS VARCHAR(5)), 'Banka ' || CAST(I AS VARCHAR(5)), "
                                                     "'Şube ' || CAST(I % 3 AS VARCHAR(5)) FROM G"));
@@ -67,10 +67,10 @@ void generate(const Db& db, int movements, int cards)
         "'120.' || CAST(1000000 + I % 100000 AS VARCHAR(10)), 'S' || CAST(I AS VARCHAR(10)), 100 + I % 5000, "
         "100 + I % 5000, 'TL', :T, :T, CASE WHEN I % 50 = 0 THEN 'D' ELSE '0' END FROM G"),
             t);
-    db.exec(dayShift(db, QStringLiteral("CSKART"), QStringLiteral("VADETARIH"), QStringLiteral("(PORTFOYNO * 37) % 365")));
+    db.exec(dayShift(db, QStringLiteral("CSKART"), QStringLiteral("VADETARIH"), QStringLiteral("(CAST(PORTFOYNO AS INTEGER) * 37) % 365")));
     db.exec(QStringLiteral("INSERT INTO DOVIZ (DOVIZ_KODU, DOVIZ_ADI) VALUES ('TL', 'TL')"));
     if (db.dialect().isPostgres()) {
-        db.exec(QStringLiteral("ALTER TABLE FINHRK ENABLE TRIGGER TR_FINHRK_BAKIYE"));
+        db.exec(QStringLiteral("ALTER TABLE FINHRK ENABLE TRIGGER USER"));
         rebuildFinBakiye(db);
     }
     tx.commit();

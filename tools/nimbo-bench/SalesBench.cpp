@@ -1,5 +1,6 @@
 #include "BenchRunner.h"
 #include "BenchSql.h"
+#include "TradeBench.h"
 #include "db/DbStatement.h"
 #include "db/DbTransaction.h"
 #include "db/SchemaDef.h"
@@ -27,14 +28,7 @@ const QList<std::pair<QString, QString>> kTablolar = {
 void generate(const Db& db, int items, int customers, int movements)
 {
     DbTransaction tx(db);
-    db.exec(QStringLiteral("INSERT INTO DOVIZ (DOVIZ_KODU, DOVIZ_ADI) VALUES ('TL', 'TL')"));
-    for (const auto& [d, k] : {std::pair{"USD", 32.0}, {"EUR", 35.0}})
-        db.exec(QStringLiteral("INSERT INTO KURDEGER (DOVIZ_KODU, TARIH, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES "
-                               "(:d, :t, :k, :k)"),
-                {{QStringLiteral("d"), QString::fromLatin1(d)}, {QStringLiteral("t"), QDateTime(QDate::currentDate(), QTime(0, 0))},
-                 {QStringLiteral("k"), k}});
-    db.exec(QStringLiteral("INSERT INTO KASA (KASAKOD, ADI, DOVIZ_KOD) VALUES ('K01', 'Merkez Kasa', 'TL')"));
-    db.exec(QStringLiteral("INSERT INTO DEPO (DEPO_KODU, DEPO_ADI) VALUES (1, 'Merkez')"));
+    tradeBasics(db);
     db.exec(numbers(db, items) + QStringLiteral(
         "INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, BIRIM1, BIRIM2, B_KATSAYI2, KDV, KDV_DAHIL, DOVIZ_KODU, "
         "SAT_SKFYT_TL, SAT_SKFYT_DOVIZ) SELECT I, 'S' || CAST(1000000 + I AS VARCHAR(10)), 'Ürün ' || CAST(I AS "
@@ -55,14 +49,6 @@ void generate(const Db& db, int items, int customers, int movements)
     db.exec(db.dialect().isPostgres() ? QStringLiteral("VACUUM ANALYZE") : QStringLiteral("ANALYZE"));
 }
 
-void loginBenchUser()
-{
-    SessionContext& s = SessionContext::current();
-    s.KullaniciAdi = QStringLiteral("BENCH");
-    for (const QString& c : kimkulRightColumns())
-        s.setHak(c, QStringLiteral("H"));
-}
-
 // A complete 20-line cash invoice with dispatch: header, lines, movements, the customer's
 // and the desk's finance rows, the desk row, the payment and the shipment.
 double saveInvoice(const Db& db, int n, int items, int customers)
@@ -71,11 +57,15 @@ double saveInvoice(const Db& db, int n, int items, int customers)
     b.setHeader(QStringLiteral("CARIKOD"), QStringLiteral("120.%1").arg(100000 + 1 + (n * 37) % customers));
     b.setHeader(QStringLiteral("FAT_NO"), QStringLiteral("B%1").arg(n, 8, 10, QLatin1Char('0')));
     b.setHeader(QStringLiteral("KASAKOD"), QStringLiteral("K01"));
+    // Twenty items picked together from the item list, then quantities and discounts typed.
+    QList<double> secilen;
+    for (int l = 0; l < kSatir; ++l)
+        secilen << double(1 + (n * kSatir + l) * 997 % items);
+    const QList<int> satirlar = b.stoklarEkle(secilen);
     for (int l = 0; l < kSatir; ++l) {
-        const int r = b.stokEkle(double(1 + (n * kSatir + l) * 997 % items));
-        b.setLine(r, QStringLiteral("MIKTAR"), double(1 + l % 5));
+        b.setLine(satirlar[l], QStringLiteral("MIKTAR"), double(1 + l % 5));
         if (l % 4 == 0)
-            b.setLine(r, QStringLiteral("ISKONTO"), 5.0);
+            b.setLine(satirlar[l], QStringLiteral("ISKONTO"), 5.0);
     }
     b.save();
     return b.key().toDouble();
@@ -126,24 +116,11 @@ QList<Timing> salesScenario(const BenchContext& ctx)
     out << Timing{QStringLiteral("generate STOK, CARI, STOKHRK, FINHRK"), 1,
                   timeIt([&] { generate(db, items, customers, movements); }), items + customers + 2 * movements};
     loginBenchUser();
-    const QString engine = ctx.driver == QLatin1String("PGSQL") ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite");
-
-    const int saves = 200;
-    double last = 0;
-    const double saveSecs = timeIt([&] {
-        for (int i = 0; i < saves; ++i)
-            last = saveInvoice(db, i, items, customers);
-    });
-    const auto sample = rowsOfDocument(db, last, kTablolar);
-    qint64 perDoc = 0;
-    for (const auto& t : sample)
-        perDoc += t.second.size();
-    out << Timing{QStringLiteral("save 20-line cash invoice, all derived rows (%1)").arg(engine), saves, saveSecs,
-                  saves * perDoc};
-    const double rawSecs = rawInsertSeconds(db, sample, kTablolar, saves, 5000000);
-    out << Timing{QStringLiteral("raw insert of the same %1 rows per document (%2)").arg(perDoc).arg(engine), saves,
-                  rawSecs, saves * perDoc};
-    out << Timing{QStringLiteral("save rate / raw rate: %1 %").arg(qRound(100 * rawSecs / saveSecs)), 1, 0};
+    const QString engine = engineName(db);
+    const SaveRun run = timeSavesBesideRaw(db, QStringLiteral("20-line cash invoice"), 200,
+                                           [&](int i) { return saveInvoice(db, i, items, customers); }, kTablolar);
+    out << run.timings;
+    const qint64 perDoc = run.rowsPerDocument;
 
     if (db.dialect().isPostgres()) {
         const int procs = 8, each = 25;

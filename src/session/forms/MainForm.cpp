@@ -218,6 +218,8 @@ void MainForm::onShow()
 
 void MainForm::refresh()
 {
+    // After a login (or a firm change) the resident windows are created hidden.
+    m_runner.createResidentWindows();
     m_lbSubekod->setText(m_s.SubeKoduMetni);
     setWindowTitle(ProgramEntry::mainTitle(m_ekim, m_s));
     // A hidden form does all of it when it is shown.

@@ -21,17 +21,43 @@ MenuDispatch::Result MenuRunner::run(const QString& caption)
     return d.run(caption);
 }
 
+void MenuRunner::createResidentWindows()
+{
+    for (const QPointer<QWidget>& w : std::as_const(m_resident))
+        delete w.data(); // the previous firm's
+    m_resident.clear();
+    for (const WindowEntry& e : registry().all()) {
+        if (!e.resident || !e.create)
+            continue;
+        QWidget* w = nullptr;
+        if (!ErrorPresenter::run([&] { w = e.create(m_host, {}); }) || !w)
+            continue;
+        w->setWindowFlag(Qt::Window, true);
+        w->hide();
+        m_resident.insert(e.className, w);
+    }
+}
+
 QWidget* MenuRunner::openWindow(const QString& name, bool modal, const WindowArgs& args)
 {
     const WindowEntry* e = registry().find(name);
     if (!e || !e->create)
         return nullptr;
-    QWidget* w = nullptr;
-    if (!ErrorPresenter::run([&] { w = e->create(m_host, args); }))
-        return nullptr;
-    if (!w)
-        return nullptr;
-    w->setAttribute(Qt::WA_DeleteOnClose);
+    QWidget* w = e->resident && args.isEmpty() ? m_resident.value(e->className).data() : nullptr;
+    if (w) {
+        // Shown again: what was saved meanwhile is listed.
+        if (w->metaObject()->indexOfMethod("refreshRows()") >= 0)
+            QMetaObject::invokeMethod(w, "refreshRows");
+    } else {
+        if (!ErrorPresenter::run([&] { w = e->create(m_host, args); }))
+            return nullptr;
+        if (!w)
+            return nullptr;
+        if (e->resident && args.isEmpty())
+            m_resident.insert(e->className, w);
+        else
+            w->setAttribute(Qt::WA_DeleteOnClose);
+    }
     w->setWindowFlag(Qt::Window, true);
     // Modal without a nested event loop: the rest of the program waits all the same.
     if (modal || e->modal)

@@ -3,6 +3,7 @@
 #include "session/MenuDispatch.h"
 #include "widgets/WindowRegistry.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QString>
 
@@ -24,6 +25,10 @@ public:
     // A registered window by caption or class name, opened on the arguments, without right
     // tests; nullptr when none.
     QWidget* openWindow(const QString& name, bool modal = false, const WindowArgs& args = {});
+    // The resident windows of the registry, created hidden (again, after a firm change).
+    void createResidentWindows();
+    // A resident window by class name; nullptr before createResidentWindows().
+    QWidget* resident(const QString& className) const { return m_resident.value(className); }
     // Whether the caption leads anywhere: a companion program, or a window that is built
     // (registered). Entries whose windows are not built yet are shown disabled.
     bool available(const QString& caption) const;
@@ -44,6 +49,7 @@ private:
     WindowRegistry* m_registry = nullptr;
     CompanionProgram m_companions;
     QPointer<QWidget> m_last;
+    QHash<QString, QPointer<QWidget>> m_resident; // by class name
 };
 
 } // namespace nimbo

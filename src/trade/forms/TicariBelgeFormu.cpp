@@ -105,8 +105,8 @@ void TicariBelgeFormu::kur(double no)
                               {QStringLiteral("NET_USD"), QStringLiteral("Genel Toplam USD")},
                               {QStringLiteral("NET_EUR"), QStringLiteral("Genel Toplam EUR")},
                               {QStringLiteral("YUVARLANAN"), QStringLiteral("Yuvarlama")},
-                              {QStringLiteral("OBAKIYE"), QStringLiteral("Önceki Bakiye")},
-                              {QStringLiteral("SBAKIYE"), QStringLiteral("Sonraki Bakiye")}}
+                              {QStringLiteral("OBAKIYE"), QStringLiteral("Önceki Bakiye"), 2, true},
+                              {QStringLiteral("SBAKIYE"), QStringLiteral("Sonraki Bakiye"), 2, true}}
                                  + ekToplamlar(),
                              3));
     QWidget* butonlar = buttonRow(true);
@@ -275,9 +275,9 @@ QList<LineColumn> TicariBelgeFormu::kalemKolonlari()
     LineColumn dahil{QStringLiteral("KDV_DAHIL"), QStringLiteral("KDV"), 60, K::Choice};
     dahil.choices = {PickItem{QStringLiteral("Dahil"), QStringLiteral("D")}, PickItem{QStringLiteral("Hariç"), QStringLiteral("H")}};
     c << dahil;
-    c << LineColumn{QStringLiteral("ISKONTO"), QStringLiteral("Ort.Isk.%"), 55, K::Number};
-    c << LineColumn{QStringLiteral("VADEFARKI"), QStringLiteral("Vade Frk.%"), 55, K::Number};
-    LineColumn depo{QStringLiteral("DEPO_KODU"), QStringLiteral("Depo"), 90, K::Choice};
+    c << LineColumn{QStringLiteral("ISKONTO"), QStringLiteral("Ort.Isk.%"), 70, K::Number};
+    c << LineColumn{QStringLiteral("VADEFARKI"), QStringLiteral("Vade Frk.%"), 75, K::Number};
+    LineColumn depo{QStringLiteral("DEPO_KODU"), QStringLiteral("Depo"), 120, K::Choice};
     depo.choices = ss.depolar;
     c << depo;
     c << hesap(QStringLiteral("KDVSIZTUT"), QStringLiteral("Tutar"), 85, 2);
@@ -299,7 +299,7 @@ QList<LineColumn> TicariBelgeFormu::hizmetKolonlari()
                         {QStringLiteral("MIKTAR"), QStringLiteral("Miktar"), 60, K::Number},
                         {QStringLiteral("FYT_DOVIZ"), QStringLiteral("Birim Fiyat"), 80, K::Number, 4},
                         {QStringLiteral("KDV"), QStringLiteral("KDV %"), 45, K::Number, 0},
-                        {QStringLiteral("VADEFARKI"), QStringLiteral("Vade Frk.%"), 55, K::Number},
+                        {QStringLiteral("VADEFARKI"), QStringLiteral("Vade Frk.%"), 75, K::Number},
                         hesap(QStringLiteral("KDVSIZTUT"), QStringLiteral("Tutar"), 85, 2),
                         hesap(QStringLiteral("NETKDVSIZTUT"), QStringLiteral("Net Tutar"), 85, 2)};
     if (m_salt)
@@ -333,9 +333,10 @@ void TicariBelgeFormu::stokListesi()
     l.setPickMode(true, true);
     if (l.exec() != QDialog::Accepted)
         return;
+    QList<double> secilen;
     for (const QSqlRecord& r : l.selectedRecords())
-        if (!guard([&] { belge().stokEkle(r.value(QStringLiteral("STOK_NO")).toDouble()); }))
-            break;
+        secilen << r.value(QStringLiteral("STOK_NO")).toDouble();
+    guard([&] { belge().stoklarEkle(secilen); });
     showDocument();
 }
 

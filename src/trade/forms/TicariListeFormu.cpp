@@ -113,6 +113,12 @@ void TicariListeFormu::belgeAc(double no)
     refresh(no);
 }
 
+void TicariListeFormu::refreshRows()
+{
+    const QSqlRecord r = currentRecord();
+    refresh(r.isEmpty() ? QVariant() : r.value(m_taraf.anahtar));
+}
+
 void TicariListeFormu::changeRecord(const QSqlRecord& row) { belgeAc(row.value(m_taraf.anahtar).toDouble()); }
 
 bool TicariListeFormu::deleteRecord(const QSqlRecord& row)

@@ -29,6 +29,8 @@ public:
     // Opens a saved document in the entry window, keeping to three open at once.
     void belgeAc(double no);
     void faturaYazdir(const QString& output = QStringLiteral("Önizleme"));
+    // The list shown again: the rows as they are now, the current one kept.
+    Q_INVOKABLE void refreshRows();
 
 protected:
     TicariListeFormu(const TicariTaraf& taraf, const Metinler& metinler, QWidget* parent);

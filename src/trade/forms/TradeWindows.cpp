@@ -10,8 +10,12 @@ namespace nimbo {
 
 void registerTradeWindows(WindowRegistry& r)
 {
-    r.add({QStringLiteral("Satış İşlemleri"), QStringLiteral("TFormSatisBak"),
-           [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormSatisBak(p); }});
+    // The sales list lives for the whole session, created hidden after login: the saved
+    // sales are opened, corrected and deleted through it, and its filters stay as left.
+    WindowEntry satislar{QStringLiteral("Satış İşlemleri"), QStringLiteral("TFormSatisBak"),
+                         [](QWidget* p, const WindowArgs&) -> QWidget* { return new TFormSatisBak(p); }};
+    satislar.resident = true;
+    r.add(satislar);
     // Opened by name alone the entry window shows the latest sale (a new one when there is none).
     r.add({QStringLiteral("Satış"), QStringLiteral("TFormSatisA"), [](QWidget* p, const WindowArgs& a) -> QWidget* {
                double no = a.value(QStringLiteral("SATIS_NO")).toDouble();

@@ -1,5 +1,6 @@
 #include "accounts/CariHareketBelgesi.h"
 #include "demo/DemoData.h"
+#include "demo/DemoPlan.h"
 #include "services/SessionContext.h"
 
 #include <QSqlRecord>
@@ -17,17 +18,6 @@ struct Plan {
 // Collections are the daily work; payments, notes, transfers, differences and special
 // movements follow; a few accounts open the year through a document.
 const Plan kPlan[] = {{"N", "B", 7}, {"N", "A", 3}, {"D", "", 3}, {"V", "", 2}, {"F", "", 1}, {"O", "", 2}, {"I", "", 2}};
-
-const Plan& planFor(int i)
-{
-    int k = i % 20;
-    for (const Plan& p : kPlan) {
-        if (k < p.agirlik)
-            return p;
-        k -= p.agirlik;
-    }
-    return kPlan[0];
-}
 
 } // namespace
 
@@ -54,7 +44,7 @@ void fillAccountMovementsDemo(const Db& db, int year, int count)
     const struct { const char* kasa; const char* doviz; } kasalar[] = {{"MERKEZ", "TL"}, {"DOVIZ", "USD"}, {"EURO", "EUR"}};
 
     for (int i = 0; i < count; ++i) {
-        const Plan& p = planFor(i);
+        const Plan& p = planFor(kPlan, i);
         const QString tip = QString::fromLatin1(p.tip);
         CariHareketBelgesi b(db, tip, QString::fromLatin1(p.taraf));
         const QDate gun = tip == QLatin1String("I") ? QDate(year, 1, 1)

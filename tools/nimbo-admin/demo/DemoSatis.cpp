@@ -1,4 +1,5 @@
 #include "demo/DemoData.h"
+#include "demo/DemoPlan.h"
 #include "demo/DemoPrompter.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
@@ -20,17 +21,6 @@ struct Plan {
 // (every other one collected by an invoice later) and purchase returns follow.
 const Plan kPlan[] = {{"R", "V", 6}, {"R", "P", 3}, {"F", "P", 2}, {"F", "H", 1}, {"F", "K", 1},
                       {"İ", "V", 5}, {"L", "V", 1}, {"A", "V", 1}};
-
-const Plan& planFor(int i)
-{
-    int k = i % 20;
-    for (const Plan& p : kPlan) {
-        if (k < p.agirlik)
-            return p;
-        k -= p.agirlik;
-    }
-    return kPlan[0];
-}
 
 } // namespace
 
@@ -70,7 +60,7 @@ void fillSalesDemo(const Db& db, int year, int count)
 
     QList<std::pair<double, QString>> acikIrsaliyeler; // note number, customer
     for (int i = 0; i < count; ++i) {
-        const Plan& p = planFor(i);
+        const Plan& p = planFor(kPlan, i);
         const QString tip = QString::fromUtf8(p.tip);
         QString odeme = QString::fromLatin1(p.odeme);
         if ((odeme == QLatin1String("H") || odeme == QLatin1String("K")) && banka.isEmpty())
