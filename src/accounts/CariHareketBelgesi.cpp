@@ -366,7 +366,10 @@ void CariHareketBelgesi::satirlariDamgala()
 
 void CariHareketBelgesi::removeDerived(DocumentWriter& w)
 {
-    w.remove(QStringLiteral("KASAHRKT"), {{QStringLiteral("HRKNO"), key()}, {QStringLiteral("REF_TIP"), kYazan}});
+    // Cash sales and purchases write their desk row with the same writer type and their own
+    // number in HRKNO, on a reserved line number: a document numbered alike must leave it.
+    w.db().exec(QStringLiteral("DELETE FROM KASAHRKT WHERE HRKNO=:N AND REF_TIP=:T AND SIRANO<:S"),
+                {{QStringLiteral("N"), key()}, {QStringLiteral("T"), kYazan}, {QStringLiteral("S"), 1000000000}});
     w.remove(QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), key()}, {QStringLiteral("BELGE_TIP"), kYazan}});
 }
 

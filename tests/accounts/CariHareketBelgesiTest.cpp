@@ -27,7 +27,7 @@ protected:
     {
         return count("SELECT COUNT(*) FROM CARIHRKM WHERE CARI_NO=:N", {{"N", no}})
                + count("SELECT COUNT(*) FROM CARIHRK WHERE CARI_NO=:N", {{"N", no}})
-               + count("SELECT COUNT(*) FROM KASAHRKT WHERE HRKNO=:N AND REF_TIP='C'", {{"N", no}})
+               + count("SELECT COUNT(*) FROM KASAHRKT WHERE HRKNO=:N AND REF_TIP='C' AND SIRANO<1000", {{"N", no}})
                + count("SELECT COUNT(*) FROM FINHRK WHERE HRK_NO=:N AND BELGE_TIP='C'", {{"N", no}});
     }
 };
@@ -78,6 +78,11 @@ TEST_F(CariHareketBelgesiTest, CashCollectionIsSavedCorrectedAndDeletedWithItsCa
     const CariToplam t = CariBakiye(db).toplam("C1");
     EXPECT_EQ(CariBakiye::metin(t.borc, t.alacak), QStringLiteral("4.500,00 (A)"));
 
+    // A cash sale numbered alike keeps its desk row through the correction and the delete.
+    db.exec("INSERT INTO KASAHRKT (HRKNO, REF_TIP, SIRANO, KASAKOD, TIP, TUTAR) VALUES (:N, 'C', 1000000575, 'K01', 'B', 77)",
+         {{"N", no}});
+    const QString satisKasasi = QStringLiteral("SELECT COUNT(*) FROM KASAHRKT WHERE HRKNO=:N AND SIRANO=1000000575");
+
     // Correction: the USD line goes, the TL line becomes 2000.
     CariHareketBelgesi c(db, "N");
     c.open(no);
@@ -88,8 +93,9 @@ TEST_F(CariHareketBelgesiTest, CashCollectionIsSavedCorrectedAndDeletedWithItsCa
     const int yeniSatir = satir(c, "C2", 10, false);
     EXPECT_EQ(c.lines().value(yeniSatir, "SIRANO").toInt(), 3); // never reuses a removed line's number
     c.save();
-    EXPECT_EQ(count("SELECT COUNT(*) FROM KASAHRKT WHERE HRKNO=:N", {{"N", no}}), 2);
-    EXPECT_DOUBLE_EQ(sum("SELECT TUTAR FROM KASAHRKT WHERE HRKNO=:N AND TIP='B'", {{"N", no}}), 2000);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM KASAHRKT WHERE HRKNO=:N AND SIRANO<1000", {{"N", no}}), 2);
+    EXPECT_EQ(count(satisKasasi, {{"N", no}}), 1);
+    EXPECT_DOUBLE_EQ(sum("SELECT TUTAR FROM KASAHRKT WHERE HRKNO=:N AND TIP='B' AND SIRANO<1000", {{"N", no}}), 2000);
     EXPECT_DOUBLE_EQ(sum("SELECT TUTAR FROM KASAHRKT WHERE HRKNO=:N AND TIP='A'", {{"N", no}}), 10);
     EXPECT_DOUBLE_EQ(sum("SELECT SUM(ALACAK) - SUM(BORC) FROM FINHRK WHERE KODU='C1'"), 2000);
     EXPECT_DOUBLE_EQ(sum("SELECT ALACAK FROM CARIHRKM WHERE CARI_NO=:N", {{"N", no}}), 2000);
@@ -101,6 +107,7 @@ TEST_F(CariHareketBelgesiTest, CashCollectionIsSavedCorrectedAndDeletedWithItsCa
     (*prompter)->expectAsk("Kayıt Silinsin mi?", true);
     d.deleteDocument();
     EXPECT_EQ(satirlar(no), 0);
+    EXPECT_EQ(count(satisKasasi, {{"N", no}}), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM FINHRK"), 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM UISLEM WHERE REFNO=:N AND ACIKLAMA='Cari.Hrk.Silindi'", {{"N", no}}), 1);
 }
