@@ -183,4 +183,12 @@ bool MuhasebeKodGrubu::sil(const Db& db, Tur tur, const QString& ad)
     return true;
 }
 
+QStringList MuhasebeKodGrubu::adlar(const Db& db, Tur tur)
+{
+    QStringList out;
+    for (const QSqlRecord& r : db.records(QStringLiteral("SELECT ADI FROM %1 ORDER BY ADI").arg(tablo(tur))))
+        out << toText(r.value(0)).trimmed();
+    return out;
+}
+
 } // namespace nimbo

@@ -26,6 +26,8 @@ public:
     static bool sil(const Db& db, Tur tur, const QString& ad);
 
     static QString tablo(Tur tur);
+    // The names of the group cards of a kind, in name order.
+    static QStringList adlar(const Db& db, Tur tur);
     static QString baslik(Tur tur);
     // The code columns a group card carries, in the order the card shows them.
     static const QStringList& kodKolonlari();

@@ -78,4 +78,9 @@ ListQuery SatisListesi::acikIrsaliyeler(const TicariTaraf& taraf, const QString&
     return q;
 }
 
+double SatisListesi::sonBelgeNo(const Db& db, const TicariTaraf& taraf)
+{
+    return db.scalar(QStringLiteral("SELECT MAX(%1) FROM %2").arg(taraf.anahtar, taraf.baslik)).toDouble();
+}
+
 } // namespace nimbo

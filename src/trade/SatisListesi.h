@@ -22,6 +22,8 @@ public:
     // and due date.
     static ListQuery acikIrsaliyeler(const TicariTaraf& taraf, const QString& cariKod, const QDate& irsBas, const QDate& irsBit,
                                      const QDate& vadeBas, const QDate& vadeBit);
+    // The newest document number of the side (0 when there is none).
+    static double sonBelgeNo(const Db& db, const TicariTaraf& taraf);
 };
 
 } // namespace nimbo

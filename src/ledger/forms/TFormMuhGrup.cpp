@@ -96,9 +96,7 @@ TFormMuhGrup::TFormMuhGrup(MuhasebeKodGrubu::Tur tur, QWidget* parent)
 void TFormMuhGrup::gruplariDoldur()
 {
     m_gruplar->clear();
-    for (const QSqlRecord& r : SessionContext::current().db().records(
-             QStringLiteral("SELECT ADI FROM %1 ORDER BY ADI").arg(MuhasebeKodGrubu::tablo(m_tur))))
-        m_gruplar->addItem(toText(r.value(0)).trimmed());
+    m_gruplar->addItems(MuhasebeKodGrubu::adlar(SessionContext::current().db(), m_tur));
     m_gruplar->setCurrentIndex(-1);
 }
 

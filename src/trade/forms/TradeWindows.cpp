@@ -1,4 +1,5 @@
 #include "trade/forms/TradeWindows.h"
+#include "trade/SatisListesi.h"
 #include "services/SessionContext.h"
 #include "trade/forms/TFormAlisA.h"
 #include "trade/forms/TFormAlisBak.h"
@@ -20,7 +21,7 @@ void registerTradeWindows(WindowRegistry& r)
     r.add({QStringLiteral("Satış"), QStringLiteral("TFormSatisA"), [](QWidget* p, const WindowArgs& a) -> QWidget* {
                double no = a.value(QStringLiteral("SATIS_NO")).toDouble();
                if (no <= 0)
-                   no = SessionContext::current().db().scalar(QStringLiteral("SELECT MAX(SATIS_NO) FROM SATIS")).toDouble();
+                   no = SatisListesi::sonBelgeNo(SessionContext::current().db(), TicariTaraf::satis());
                return new TFormSatisA(no > 0 ? no : -1, false, p);
            }});
     r.add({QStringLiteral("Alış İşlemleri"), QStringLiteral("TFormAlisBak"),
@@ -28,7 +29,7 @@ void registerTradeWindows(WindowRegistry& r)
     r.add({QStringLiteral("Alış"), QStringLiteral("TFormAlisA"), [](QWidget* p, const WindowArgs& a) -> QWidget* {
                double no = a.value(QStringLiteral("ALIS_NO")).toDouble();
                if (no <= 0)
-                   no = SessionContext::current().db().scalar(QStringLiteral("SELECT MAX(ALIS_NO) FROM ALIS")).toDouble();
+                   no = SatisListesi::sonBelgeNo(SessionContext::current().db(), TicariTaraf::alis());
                return new TFormAlisA(no > 0 ? no : -1, false, p);
            }});
 }
