@@ -74,6 +74,11 @@ void DocumentWriter::insert(const QString& table, const QVariantMap& values)
 
 void DocumentWriter::insertRows(const QString& table, const QList<QVariantMap>& rows)
 {
+    insertRows(table, rows, EmptyText::Null);
+}
+
+void DocumentWriter::insertRows(const QString& table, const QList<QVariantMap>& rows, EmptyText empty)
+{
     if (rows.isEmpty())
         return;
     // The columns any row gives, in the table's order, so the statement text repeats.
@@ -87,13 +92,13 @@ void DocumentWriter::insertRows(const QString& table, const QList<QVariantMap>& 
     int from = 0;
     for (int chunk = 16; chunk >= 1; chunk /= 2)
         while (rows.size() - from >= chunk) {
-            insertChunk(table, cols, rows, from, chunk);
+            insertChunk(table, cols, rows, from, chunk, empty);
             from += chunk;
         }
 }
 
 void DocumentWriter::insertChunk(const QString& table, const QStringList& columns, const QList<QVariantMap>& rows,
-                                 int from, int n)
+                                 int from, int n, EmptyText empty)
 {
     const QString one = QLatin1Char('(') + QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(','))
                         + QLatin1Char(')');
@@ -103,7 +108,7 @@ void DocumentWriter::insertChunk(const QString& table, const QStringList& column
     int pos = 0;
     for (int r = from; r < from + n; ++r)
         for (const QString& c : columns)
-            q.bindValue(pos++, stored(rows[r].value(c)));
+            q.bindValue(pos++, empty == EmptyText::Null ? stored(rows[r].value(c)) : rows[r].value(c));
     if (!q.exec())
         m_db.fail(q.lastError(), sql);
     q.finish();
@@ -158,5 +163,14 @@ void DocumentWriter::replace(const QString& table, const QVariantMap& where, con
 }
 
 void DocumentWriter::insertFinhrk(const Params& params) { ServerObjects::SP_INS_FINHRK(m_db, params); }
+
+void DocumentWriter::insertFinhrkRows(const QList<Params>& params)
+{
+    QList<QVariantMap> rows;
+    rows.reserve(params.size());
+    for (const Params& p : params)
+        rows << ServerObjects::finhrkRow(p);
+    insertRows(QStringLiteral("FINHRK"), rows, EmptyText::AsGiven);
+}
 
 } // namespace nimbo

@@ -34,6 +34,9 @@ public:
 
     // One FINHRK row through SP_INS_FINHRK (parameters named after the columns).
     void insertFinhrk(const Params& params);
+    // The rows SP_INS_FINHRK would write for each, in multi-row INSERTs (values as given:
+    // empty text stays empty, as the procedure stores it).
+    void insertFinhrkRows(const QList<Params>& params);
 
     // The columns of a table, upper case (read once per writer).
     const QStringList& columnsOf(const QString& table);
@@ -41,7 +44,10 @@ public:
 private:
     Params bind(const QString& table, const QVariantMap& values, QStringList& columns);
     const QSet<QString>& columnSet(const QString& table);
-    void insertChunk(const QString& table, const QStringList& columns, const QList<QVariantMap>& rows, int from, int n);
+    enum class EmptyText { Null, AsGiven };
+    void insertRows(const QString& table, const QList<QVariantMap>& rows, EmptyText empty);
+    void insertChunk(const QString& table, const QStringList& columns, const QList<QVariantMap>& rows, int from, int n,
+                     EmptyText empty);
 
     Db m_db;
     QHash<QString, QStringList> m_columns;

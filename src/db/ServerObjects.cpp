@@ -15,16 +15,12 @@ const QStringList& finhrkParameterNames()
     return names;
 }
 
-int SP_INS_FINHRK(const Db& db, const Params& params)
+QVariantMap finhrkRow(const Params& params)
 {
-    Params bound;
-    QStringList cols;
-    QStringList holders;
+    QVariantMap row;
     for (const QString& n : finhrkParameterNames()) {
-        QVariant v = params.value(n, params.value(QLatin1Char('@') + n));
-        cols << n;
-        holders << QLatin1Char(':') + n;
-        bound.insert(n, v.isValid() ? v : QVariant(QMetaType::fromType<QString>()));
+        const QVariant v = params.value(n, params.value(QLatin1Char('@') + n));
+        row.insert(n, v.isValid() ? v : QVariant(QMetaType::fromType<QString>()));
     }
     for (auto it = params.begin(); it != params.end(); ++it) {
         QString k = it.key();
@@ -33,14 +29,23 @@ int SP_INS_FINHRK(const Db& db, const Params& params)
         if (!finhrkParameterNames().contains(k))
             throw UserError(QStringLiteral("SP_INS_FINHRK: bilinmeyen parametre %1").arg(it.key()));
     }
-    const QDateTime tarih = toDateTime(bound.value(QStringLiteral("TARIH")));
+    const QDateTime tarih = toDateTime(row.value(QStringLiteral("TARIH")));
+    row.insert(QStringLiteral("AY"), tarih.isValid() ? QVariant(tarih.date().month()) : QVariant());
+    row.insert(QStringLiteral("YIL"), tarih.isValid() ? QVariant(tarih.date().year()) : QVariant());
+    return row;
+}
+
+int SP_INS_FINHRK(const Db& db, const Params& params)
+{
+    const QVariantMap row = finhrkRow(params);
+    QStringList cols = finhrkParameterNames();
     cols << QStringLiteral("AY") << QStringLiteral("YIL");
-    holders << QStringLiteral(":AY") << QStringLiteral(":YIL");
-    bound.insert(QStringLiteral("AY"), tarih.isValid() ? QVariant(tarih.date().month()) : QVariant());
-    bound.insert(QStringLiteral("YIL"), tarih.isValid() ? QVariant(tarih.date().year()) : QVariant());
+    QStringList holders;
+    for (const QString& c : cols)
+        holders << QLatin1Char(':') + c;
     const int n = db.execAffected(QStringLiteral("INSERT INTO FINHRK (%1) VALUES (%2)")
                                       .arg(cols.join(QStringLiteral(", ")), holders.join(QStringLiteral(", "))),
-                                  bound);
+                                  row);
     return n > 0 ? n : 1;
 }
 

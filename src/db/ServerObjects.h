@@ -16,6 +16,9 @@ const QStringList& finhrkParameterNames();
 // names (keys without "@"; missing keys are stored as NULL). AY and YIL are taken from
 // TARIH. Returns the number of rows written (1).
 int SP_INS_FINHRK(const Db& db, const Params& params);
+// The FINHRK row SP_INS_FINHRK writes for these parameters (every parameter column, AY and
+// YIL from TARIH); an unknown parameter is refused.
+QVariantMap finhrkRow(const Params& params);
 
 // Recomputes every foreign-currency item's local, USD and EUR prices (purchase, retail,
 // main-dealer, dealer) from its own-currency prices at the rates in force at trh:

@@ -39,7 +39,13 @@ public:
 
     QVariant value(const QString& column) const { return m_values.value(column); }
     QString text(const QString& column) const { return toText(m_values.value(column)).trimmed(); }
-    void setValue(const QString& column, const QVariant& v) { m_values.insert(column, v); }
+    void setValue(const QString& column, const QVariant& v)
+    {
+        m_values.insert(column, v);
+        ++m_version;
+    }
+    // Changes whenever a value is set or the card is reloaded.
+    quint64 version() const { return m_version; }
     const QVariantMap& values() const { return m_values; }
     // The values as opened or last saved.
     const QVariantMap& loaded() const { return m_loaded; }
@@ -55,6 +61,7 @@ protected:
     void reset(const QVariantMap& values, bool isNew)
     {
         m_values = values;
+        ++m_version;
         m_new = isNew;
         markClean();
     }
@@ -64,6 +71,7 @@ private:
     QVariantMap m_values;
     QVariantMap m_loaded;
     bool m_new = true;
+    quint64 m_version = 0;
 };
 
 } // namespace nimbo

@@ -49,6 +49,8 @@ public:
     QVariant key() const { return m_header.value(m_keyColumns.first()); }
 
     CardModel& headerModel() { return m_header; }
+    // Changes whenever a header value is set (see CardModel::version()).
+    quint64 headerVersion() const { return m_header.version(); }
     QVariant header(const QString& column) const { return m_header.value(column); }
     QString headerText(const QString& column) const { return m_header.text(column); }
     double headerNumber(const QString& column) const { return m_header.value(column).toDouble(); }

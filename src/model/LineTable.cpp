@@ -1,7 +1,15 @@
 #include "model/LineTable.h"
 #include "db/Db.h"
 
+#include <atomic>
+
 namespace nimbo {
+
+quint64 LineTable::nextGeneration()
+{
+    static std::atomic<quint64> last{0};
+    return ++last;
+}
 
 QString LineTable::text(int row, const QString& column) const { return toText(value(row, column)).trimmed(); }
 
@@ -9,6 +17,7 @@ void LineTable::set(int row, const QString& column, const QVariant& v)
 {
     Line& l = m_rows[row];
     l.values.insert(column, v);
+    l.generation = nextGeneration();
     if (l.state != State::Added)
         l.state = l.values == l.loaded ? State::Loaded : State::Changed;
 }
@@ -20,6 +29,7 @@ int LineTable::insert(int before, const QVariantMap& values)
     Line l;
     l.values = values;
     l.state = State::Added;
+    l.generation = nextGeneration();
     before = qBound(0, before, count());
     m_rows.insert(before, l);
     return before;
@@ -36,7 +46,7 @@ void LineTable::load(const QList<QVariantMap>& rows)
 {
     clear();
     for (const QVariantMap& r : rows)
-        m_rows.append(Line{r, r, State::Loaded});
+        m_rows.append(Line{r, r, State::Loaded, nextGeneration()});
 }
 
 void LineTable::clear()

@@ -23,6 +23,9 @@ public:
     QString text(int row, const QString& column) const;
     const QVariantMap& row(int row) const { return m_rows.at(row).values; }
     State state(int row) const { return m_rows.at(row).state; }
+    // Changes whenever a value of the line is set; never the same for two different lines, so
+    // a cache of values computed from a line can tell whether they still hold.
+    quint64 generation(int row) const { return m_rows.at(row).generation; }
     // Values the line had when it was loaded (empty for an added line).
     const QVariantMap& loadedRow(int row) const { return m_rows.at(row).loaded; }
 
@@ -55,7 +58,9 @@ private:
         QVariantMap values;
         QVariantMap loaded;
         State state = State::Added;
+        quint64 generation = 0;
     };
+    static quint64 nextGeneration();
     QString m_name;
     QList<Line> m_rows;
     QList<QVariantMap> m_deleted;

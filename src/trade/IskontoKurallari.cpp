@@ -29,6 +29,35 @@ std::optional<IskontoKosulu> IskontoKurallari::sekil(const QString& kodu) const
     return k;
 }
 
+void IskontoKurallari::ozelleriOku(const QString& cariKod, const QList<double>& stokNolari)
+{
+    ozelleriBirak();
+    if (cariKod.isEmpty() || stokNolari.isEmpty())
+        return;
+    QStringList yer;
+    Params p{{QStringLiteral("K"), cariKod}};
+    for (double no : stokNolari) {
+        if (m_okunanOzeller.contains(no))
+            continue;
+        m_okunanOzeller.insert(no, QString());
+        const QString ad = QStringLiteral("S%1").arg(yer.size());
+        yer << QLatin1Char(':') + ad;
+        p.insert(ad, no);
+    }
+    for (const QSqlRecord& r :
+         m_db.records(QStringLiteral("SELECT STOK_NO, OZELISKOD FROM CARIOZISK WHERE CARI_KOD=:K AND STOK_NO IN (%1)")
+                          .arg(yer.join(QLatin1Char(','))),
+                      p))
+        m_okunanOzeller.insert(r.value(0).toDouble(), toText(r.value(1)).trimmed());
+    m_okunanCari = cariKod;
+}
+
+void IskontoKurallari::ozelleriBirak()
+{
+    m_okunanCari.clear();
+    m_okunanOzeller.clear();
+}
+
 std::optional<IskontoKosulu> IskontoKurallari::bul(const QString& cariKod, const QString& cariGrup, double stokNo,
                                                    const QString& stokGrup) const
 {
@@ -39,10 +68,13 @@ std::optional<IskontoKosulu> IskontoKurallari::bul(const QString& cariKod, const
                 kosul = k.kosul;
                 break;
             }
+    const auto okunan = m_okunanOzeller.constFind(stokNo);
     const QString ozel =
-        toText(m_db.scalar(QStringLiteral("SELECT OZELISKOD FROM CARIOZISK WHERE CARI_KOD=:K AND STOK_NO=:N"),
-                           {{QStringLiteral("K"), cariKod}, {QStringLiteral("N"), stokNo}}))
-            .trimmed();
+        cariKod == m_okunanCari && okunan != m_okunanOzeller.constEnd()
+            ? *okunan
+            : toText(m_db.scalar(QStringLiteral("SELECT OZELISKOD FROM CARIOZISK WHERE CARI_KOD=:K AND STOK_NO=:N"),
+                                 {{QStringLiteral("K"), cariKod}, {QStringLiteral("N"), stokNo}}))
+                  .trimmed();
     if (!ozel.isEmpty())
         kosul = ozel;
     if (kosul.isEmpty())

@@ -23,6 +23,10 @@ public:
     // Nothing when no rule applies or the terms code is unknown.
     std::optional<IskontoKosulu> bul(const QString& cariKod, const QString& cariGrup, double stokNo,
                                      const QString& stokGrup) const;
+    // Reads the customer's exceptions for these items at once; until ozelleriBirak() bul()
+    // takes them from there (items picked together from the list).
+    void ozelleriOku(const QString& cariKod, const QList<double>& stokNolari);
+    void ozelleriBirak();
     // Whether a rule's group list names the group: "(A)(B)" names "A" and "B".
     static bool grupVar(const QString& liste, const QString& grup);
 
@@ -35,6 +39,8 @@ private:
     Db m_db;
     QList<Kural> m_kurallar;
     mutable QHash<QString, std::optional<IskontoKosulu>> m_sekiller;
+    QString m_okunanCari;
+    QHash<double, QString> m_okunanOzeller; // every item asked for, "" for none
 };
 
 } // namespace nimbo

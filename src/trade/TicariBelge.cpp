@@ -413,9 +413,24 @@ QList<int> TicariBelge::stoklarEkle(const QList<double>& stokNolari)
                                                     .arg(stokKolonlari(), yer.join(QLatin1Char(','))),
                                                 p))
             m_stoklar.insert(r.value(0).toDouble(), rowMap(r));
+    if (!m_kurallar)
+        m_kurallar = std::make_unique<IskontoKurallari>(db());
+    m_kurallar->ozelleriOku(headerText(QStringLiteral("CARIKOD")), stokNolari);
     QList<int> satirlar;
-    for (double no : stokNolari)
-        satirlar << stokEkle(no);
+    m_hesapErtelendi = true;
+    auto bitir = [this] {
+        m_hesapErtelendi = false;
+        m_kurallar->ozelleriBirak();
+        recompute();
+    };
+    try {
+        for (double no : stokNolari)
+            satirlar << stokEkle(no);
+    } catch (...) {
+        bitir(); // the items added before the refusal keep their values
+        throw;
+    }
+    bitir();
     return satirlar;
 }
 
@@ -547,7 +562,28 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
     static const QString kKdv = QStringLiteral("KDV"), kVade = QStringLiteral("VADEFARKI"),
                          kIskonto = QStringLiteral("ISKONTO"), kDahil = QStringLiteral("KDV_DAHIL"),
                          kTopIsk = QStringLiteral("TOPISKTUT");
+    auto topla = [&](const SatirDegerleri& d, int c) {
+        double* t = toplam[c];
+        t[Brut] += d.kdvsizTut;
+        t[Kdv] += d.asilKdv;
+        t[NetKdvsiz] += d.netKdvsizTut;
+        t[Net] += d.netKdvsizTut + d.otvTut + d.asilKdv;
+        t[Otv] += d.otvTut;
+        if (kalem) {
+            t[KalemIsk] += d.kiskon;
+            t[Parca] += d.netKdvsizTut + d.otvTut + d.asilKdv;
+        } else if (name == kIscilik) {
+            t[Isci] += d.netKdvsizTut + d.asilKdv;
+        } else {
+            t[Masraf] += d.netKdvsizTut + d.asilKdv;
+        }
+    };
     for (int i = 0; i < l.count(); ++i) {
+        if (ayniIskonto && m_baslikAyni && i < onceki.size() && onceki.at(i).nesil == l.generation(i)) {
+            for (int c = 0; c < 3; ++c)
+                topla(onceki.at(i).degerler[c], c);
+            continue;
+        }
         const QVariantMap& r = l.row(i);
         SatirOnbellegi yeni;
         QList<double>& girdi = yeni.girdi;
@@ -596,21 +632,9 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
             } else {
                 d = onceki.at(i).degerler[c];
             }
-            double* t = toplam[c];
-            t[Brut] += d.kdvsizTut;
-            t[Kdv] += d.asilKdv;
-            t[NetKdvsiz] += d.netKdvsizTut;
-            t[Net] += d.netKdvsizTut + d.otvTut + d.asilKdv;
-            t[Otv] += d.otvTut;
-            if (kalem) {
-                t[KalemIsk] += d.kiskon;
-                t[Parca] += d.netKdvsizTut + d.otvTut + d.asilKdv;
-            } else if (name == kIscilik) {
-                t[Isci] += d.netKdvsizTut + d.asilKdv;
-            } else {
-                t[Masraf] += d.netKdvsizTut + d.asilKdv;
-            }
+            topla(d, c);
         }
+        yeni.nesil = l.generation(i);
         if (i < onceki.size())
             onceki[i] = std::move(yeni);
         else
@@ -620,6 +644,9 @@ void TicariBelge::satirDegerleri(const QString& name, double yuzde, double yuzde
 
 void TicariBelge::recompute()
 {
+    if (m_hesapErtelendi)
+        return;
+    m_baslikAyni = headerVersion() == m_hesaplananBaslik;
     const double yuzde = headerNumber(QStringLiteral("YUZDE"));
     // The gross total does not depend on any discount: one pass gives it, and with it the
     // amount discount as a percent.
@@ -683,6 +710,7 @@ void TicariBelge::recompute()
     // A sale debits the customer, a purchase credits the supplier.
     const double etki = faturaKismi() ? headerNumber(QStringLiteral("NETTUT")) : 0;
     putHeader(QStringLiteral("SBAKIYE"), m_oncekiBakiye + (m_taraf.cikis ? -etki : etki));
+    m_hesaplananBaslik = headerVersion();
 }
 
 double TicariBelge::ortalamaVade() const

@@ -162,12 +162,17 @@ private:
     std::unique_ptr<IskontoKurallari> m_kurallar;
     // The inputs each line's values were last computed from, and the document discounts
     // they were computed with: recompute() leaves the lines alone whose inputs are the same.
+    // A line whose generation and the header are as they were is not even read again.
     struct SatirOnbellegi {
         QList<double> girdi;
         SatirDegerleri degerler[3];
+        quint64 nesil = 0;
     };
     QHash<QString, QList<SatirOnbellegi>> m_girdiler;
     double m_sonYuzde = -1, m_sonYuzde1 = -1;
+    quint64 m_hesaplananBaslik = 0; // header version the last recompute left
+    bool m_baslikAyni = false;
+    bool m_hesapErtelendi = false; // items being added together: totals once at the end
     double m_eskiNet = 0;
     double m_finId = 0, m_odemeFinId = 0;
     TaksitliSatis m_taksit;

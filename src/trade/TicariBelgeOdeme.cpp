@@ -155,8 +155,10 @@ void TicariBelge::yazFinans(DocumentWriter& w)
     g.finId = m_finId;
     g.odemeFinId = m_odemeFinId;
     g.alis = !taraf().cikis;
+    QList<Params> satirlar;
     for (const FinansHareketi& f : satisFinansSatirlari(g, taraf().odemeSiraNo))
-        w.insertFinhrk(finansHareketiParams(f));
+        satirlar << finansHareketiParams(f);
+    w.insertFinhrkRows(satirlar);
 }
 
 void TicariBelge::silKasa(DocumentWriter& w, bool yeniBelgeDahil)
