@@ -96,6 +96,20 @@ TEST_F(SatisKayit, CustomerChoiceSetsDiscountPriceListAndCurrency)
     const int r2 = b->stokEkle(2.0);
     EXPECT_EQ(b->lines().text(r2, "ODEKOS"), "OZL");
     EXPECT_DOUBLE_EQ(b->lines().number(r2, "ISKONTO"), 12);
+    // Items picked together from the list read the exceptions at once and come out the same,
+    // their totals included.
+    auto toplu = yeni("F", "M3");
+    const QList<int> rs = toplu->stoklarEkle({1.0, 2.0});
+    EXPECT_EQ(toplu->lines().text(rs[0], "ODEKOS"), "V30");
+    EXPECT_EQ(toplu->lines().text(rs[1], "ODEKOS"), "OZL");
+    EXPECT_DOUBLE_EQ(toplu->lines().number(rs[1], "ISKONTO"), 12);
+    EXPECT_NEAR(toplu->headerNumber("NETTUT"), b->headerNumber("NETTUT"), 1e-9);
+    EXPECT_GT(toplu->headerNumber("KALEMISK"), 0);
+    // What was read for the pick is not kept: an exception written afterwards counts.
+    insert("CARIOZISK", {{"CARI_KOD", "M3"}, {"STOK_NO", 1.0}, {"OZELISKOD", "OZL"}});
+    (*prompter)->expectAsk("Kayıt Silnsin mi?", true);
+    toplu->removeLine(TicariBelge::kItems, rs[0]);
+    EXPECT_EQ(toplu->lines().text(toplu->stokEkle(1.0), "ODEKOS"), "OZL");
 }
 
 // Which types write finance rows, which move stock, and how.
