@@ -1,4 +1,5 @@
 #include "db/Db.h"
+#include "db/SqlValues.h"
 #include "db/AliasStore.h"
 #include "db/ConnectionState.h"
 #include "db/DbLog.h"
@@ -388,6 +389,14 @@ QVector<QSqlRecord> Db::records(const QString& sql, const Params& params) const
     QVector<QSqlRecord> out;
     while (q.next())
         out.push_back(q.record());
+    q.finish();
+    return out;
+}
+
+QList<QVariantMap> Db::rowMaps(const QString& sql, const Params& params) const
+{
+    QSqlQuery q = KeptStatements::worthKeeping(sql) ? runKept(*this, sql, params) : exec(sql, params);
+    QList<QVariantMap> out = readRowMaps(q);
     q.finish();
     return out;
 }

@@ -87,6 +87,8 @@ public:
     bool any(const QString& sql, const Params& params = {}) const;
     // Every row of the result, read completely.
     QVector<QSqlRecord> records(const QString& sql, const Params& params = {}) const;
+    // The same rows as column (upper case) -> value, the column names read once.
+    QList<QVariantMap> rowMaps(const QString& sql, const Params& params = {}) const;
     void execAll(const QStringList& statements) const;
     // One statement prepared once for many executions (line and movement writers).
     DbStatement prepare(const QString& sql) const;

@@ -1,5 +1,6 @@
 #include "db/DbStatement.h"
 #include "db/ConnectionState.h"
+#include "db/SqlValues.h"
 
 #include <QSqlError>
 
@@ -46,6 +47,14 @@ QVector<QSqlRecord> DbStatement::records(const Params& params)
     QVector<QSqlRecord> out;
     while (m_query.next())
         out.push_back(m_query.record());
+    m_query.finish();
+    return out;
+}
+
+QList<QVariantMap> DbStatement::rowMaps(const Params& params)
+{
+    run(params);
+    QList<QVariantMap> out = readRowMaps(m_query);
     m_query.finish();
     return out;
 }

@@ -16,6 +16,8 @@ public:
     int exec(const Params& params = {});
     // Binds and runs a read; every row read before it returns.
     QVector<QSqlRecord> records(const Params& params = {});
+    // The same rows as column (upper case) -> value.
+    QList<QVariantMap> rowMaps(const Params& params = {});
     const QString& sql() const { return m_sql; }
 
 private:

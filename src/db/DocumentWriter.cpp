@@ -5,13 +5,15 @@
 
 #include <QSqlError>
 
+#include <algorithm>
+
 namespace nimbo {
 
 namespace {
 
 QVariant stored(const QVariant& v)
 {
-    if (v.typeId() == QMetaType::QString && v.toString().trimmed().isEmpty())
+    if (v.typeId() == QMetaType::QString && QStringView(*static_cast<const QString*>(v.constData())).trimmed().isEmpty())
         return QVariant(QMetaType::fromType<QString>());
     return v;
 }
@@ -81,14 +83,16 @@ void DocumentWriter::insertRows(const QString& table, const QList<QVariantMap>& 
 {
     if (rows.isEmpty())
         return;
-    // The columns any row gives, in the table's order, so the statement text repeats.
-    QStringList cols;
-    for (const QString& c : columnsOf(table))
-        for (const QVariantMap& r : rows)
-            if (r.contains(c)) {
-                cols << c;
-                break;
-            }
+    // The columns any row gives, in name order (the order of a row's keys, so binding walks
+    // each row once), so the statement text repeats.
+    const QSet<QString>& known = columnSet(table);
+    QSet<QString> given;
+    for (const QVariantMap& r : rows)
+        for (auto it = r.keyBegin(); it != r.keyEnd(); ++it)
+            if (known.contains(*it))
+                given.insert(*it);
+    QStringList cols(given.begin(), given.end());
+    std::sort(cols.begin(), cols.end());
     int from = 0;
     for (int chunk = 16; chunk >= 1; chunk /= 2)
         while (rows.size() - from >= chunk) {
@@ -106,9 +110,17 @@ void DocumentWriter::insertChunk(const QString& table, const QStringList& column
                             .arg(table, columns.join(QLatin1Char(',')), QStringList(n, one).join(QLatin1Char(',')));
     QSqlQuery& q = KeptStatements::of(m_db, sql);
     int pos = 0;
-    for (int r = from; r < from + n; ++r)
-        for (const QString& c : columns)
-            q.bindValue(pos++, empty == EmptyText::Null ? stored(rows[r].value(c)) : rows[r].value(c));
+    for (int r = from; r < from + n; ++r) {
+        const QVariantMap& row = rows[r];
+        auto it = row.constBegin();
+        for (const QString& c : columns) {
+            while (it != row.constEnd() && it.key() < c)
+                ++it;
+            const bool has = it != row.constEnd() && it.key() == c;
+            const QVariant v = has ? it.value() : QVariant();
+            q.bindValue(pos++, empty == EmptyText::Null ? stored(v) : v);
+        }
+    }
     if (!q.exec())
         m_db.fail(q.lastError(), sql);
     q.finish();

@@ -1,4 +1,6 @@
 #include "db/SqlValues.h"
+
+#include <algorithm>
 #include "db/Db.h"
 
 namespace nimbo {
@@ -19,6 +21,25 @@ QVariantMap rowMap(const QSqlRecord& r)
     for (int i = 0; i < r.count(); ++i)
         m.insert(r.fieldName(i).toUpper(), r.value(i));
     return m;
+}
+
+QList<QVariantMap> readRowMaps(QSqlQuery& q)
+{
+    QList<QVariantMap> out;
+    QList<std::pair<QString, int>> columns; // by name, so each row's map is built in key order
+    while (q.next()) {
+        if (columns.isEmpty()) {
+            const QSqlRecord r = q.record();
+            for (int i = 0; i < r.count(); ++i)
+                columns.append({r.fieldName(i).toUpper(), i});
+            std::sort(columns.begin(), columns.end());
+        }
+        QVariantMap m;
+        for (const auto& [name, i] : columns)
+            m.insert(m.cend(), name, q.value(i));
+        out.append(std::move(m));
+    }
+    return out;
 }
 
 namespace {

@@ -117,8 +117,8 @@ QVariantMap TicariBelge::stok(double stokNo) const
     if (!m_stokSorgusu)
         m_stokSorgusu = std::make_unique<DbStatement>(
             db().prepare(QStringLiteral("SELECT %1 FROM STOK WHERE STOK_NO=:N").arg(stokKolonlari())));
-    const auto r = m_stokSorgusu->records({{QStringLiteral("N"), stokNo}});
-    const QVariantMap m = r.isEmpty() ? QVariantMap() : rowMap(r.first());
+    const QList<QVariantMap> r = m_stokSorgusu->rowMaps({{QStringLiteral("N"), stokNo}});
+    const QVariantMap m = r.isEmpty() ? QVariantMap() : r.first();
     if (!m.isEmpty())
         m_stoklar.insert(stokNo, m);
     return m;
@@ -127,10 +127,10 @@ QVariantMap TicariBelge::stok(double stokNo) const
 void TicariBelge::cariyiOku()
 {
     const QString kod = headerText(QStringLiteral("CARIKOD"));
-    const auto r = kod.isEmpty() ? QVector<QSqlRecord>()
-                                 : db().records(QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD=:K"),
-                                                {{QStringLiteral("K"), kod}});
-    m_cari = r.isEmpty() ? QVariantMap() : rowMap(r.first());
+    const QList<QVariantMap> r =
+        kod.isEmpty() ? QList<QVariantMap>()
+                      : db().rowMaps(QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD=:K"), {{QStringLiteral("K"), kod}});
+    m_cari = r.isEmpty() ? QVariantMap() : r.first();
 }
 
 double TicariBelge::birimKatsayisi(int row) const
@@ -409,10 +409,10 @@ QList<int> TicariBelge::stoklarEkle(const QList<double>& stokNolari)
         p.insert(ad, no);
     }
     if (!yer.isEmpty())
-        for (const QSqlRecord& r : db().records(QStringLiteral("SELECT %1 FROM STOK WHERE STOK_NO IN (%2)")
-                                                    .arg(stokKolonlari(), yer.join(QLatin1Char(','))),
-                                                p))
-            m_stoklar.insert(r.value(0).toDouble(), rowMap(r));
+        for (const QVariantMap& r : db().rowMaps(QStringLiteral("SELECT %1 FROM STOK WHERE STOK_NO IN (%2)")
+                                                     .arg(stokKolonlari(), yer.join(QLatin1Char(','))),
+                                                 p))
+            m_stoklar.insert(r.value(kStokNo).toDouble(), r);
     if (!m_kurallar)
         m_kurallar = std::make_unique<IskontoKurallari>(db());
     m_kurallar->ozelleriOku(headerText(QStringLiteral("CARIKOD")), stokNolari);
@@ -798,20 +798,20 @@ void TicariBelge::stoklariYenile()
     }
     if (yer.isEmpty())
         return;
-    QHash<double, QSqlRecord> simdi;
-    for (const QSqlRecord& r : db().records(QStringLiteral("SELECT STOK_NO, BIRIM1, BIRIM2, BIRIM3, B_KATSAYI2, "
-                                                           "B_KATSAYI3 FROM STOK WHERE STOK_NO IN (%1)")
-                                                .arg(yer.join(QLatin1Char(','))),
-                                            p))
-        simdi.insert(r.value(0).toDouble(), r);
+    QHash<double, QVariantMap> simdi;
+    for (const QVariantMap& r : db().rowMaps(QStringLiteral("SELECT STOK_NO, BIRIM1, BIRIM2, BIRIM3, B_KATSAYI2, "
+                                                            "B_KATSAYI3 FROM STOK WHERE STOK_NO IN (%1)")
+                                                 .arg(yer.join(QLatin1Char(','))),
+                                             p))
+        simdi.insert(r.value(kStokNo).toDouble(), r);
     for (auto it = m_stoklar.begin(); it != m_stoklar.end();) {
-        if (!simdi.contains(it.key())) {
+        const auto r = simdi.constFind(it.key());
+        if (r == simdi.constEnd()) {
             it = m_stoklar.erase(it);
             continue;
         }
-        const QSqlRecord& r = simdi.value(it.key());
-        for (int c = 1; c < r.count(); ++c)
-            it->insert(r.fieldName(c).toUpper(), r.value(c));
+        for (auto c = r->begin(); c != r->end(); ++c)
+            it->insert(c.key(), c.value());
         ++it;
     }
 }
