@@ -6,6 +6,7 @@
 #include <QSqlError>
 
 #include <algorithm>
+#include <iterator>
 
 namespace nimbo {
 
@@ -85,14 +86,20 @@ void DocumentWriter::insertRows(const QString& table, const QList<QVariantMap>& 
         return;
     // The columns any row gives, in name order (the order of a row's keys, so binding walks
     // each row once), so the statement text repeats.
+    // Lines of one document mostly have the same keys: a row is merged only when it differs.
+    QStringList keys;
+    for (const QVariantMap& r : rows) {
+        if (r.size() == keys.size() && std::equal(r.keyBegin(), r.keyEnd(), keys.cbegin()))
+            continue;
+        QStringList merged;
+        std::set_union(keys.cbegin(), keys.cend(), r.keyBegin(), r.keyEnd(), std::back_inserter(merged));
+        keys = std::move(merged);
+    }
     const QSet<QString>& known = columnSet(table);
-    QSet<QString> given;
-    for (const QVariantMap& r : rows)
-        for (auto it = r.keyBegin(); it != r.keyEnd(); ++it)
-            if (known.contains(*it))
-                given.insert(*it);
-    QStringList cols(given.begin(), given.end());
-    std::sort(cols.begin(), cols.end());
+    QStringList cols;
+    for (const QString& k : std::as_const(keys))
+        if (known.contains(k))
+            cols << k;
     int from = 0;
     for (int chunk = 16; chunk >= 1; chunk /= 2)
         while (rows.size() - from >= chunk) {

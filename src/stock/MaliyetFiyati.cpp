@@ -66,7 +66,7 @@ void MaliyetFiyati::guncelle(const Db& db, const QList<double>& stoklar)
     }
     if (hedef.isEmpty())
         return;
-    db.exec(QStringLiteral("UPDATE STOK SET MALIYET_FYT_TL = CASE STOK_NO%1 END, MALIYET_FYT_USD = CASE STOK_NO%2 END, "
+    db.execAffected(QStringLiteral("UPDATE STOK SET MALIYET_FYT_TL = CASE STOK_NO%1 END, MALIYET_FYT_USD = CASE STOK_NO%2 END, "
                            "MALIYET_FYT_EUR = CASE STOK_NO%3 END WHERE STOK_NO IN (%4)")
                 .arg(tl, usd, eur, hedef.join(QLatin1Char(','))),
             u);

@@ -147,7 +147,7 @@ void AlisBelgesi::write(DocumentWriter& w)
             m.doviz = lines().text(i, QStringLiteral("DOVIZ_KODU"));
             satirlar << m;
         }
-        stoklar = AlisMaliyeti::yaz(db(), no, tip(), toDate(header(kFatarih)), satirlar);
+        stoklar = AlisMaliyeti::yaz(w, no, tip(), toDate(header(kFatarih)), satirlar);
     } else {
         stoklar = AlisMaliyeti::sil(db(), no);
     }

@@ -1,5 +1,4 @@
 #include "trade/AlisMaliyeti.h"
-#include "db/DbStatement.h"
 
 #include <QStringList>
 
@@ -34,37 +33,36 @@ QList<double> stoklari(const Db& db, double alisNo)
 QList<double> AlisMaliyeti::sil(const Db& db, double alisNo)
 {
     const QList<double> eski = stoklari(db, alisNo);
-    db.exec(QStringLiteral("DELETE FROM MALIFYT WHERE ALIS_NO=:N AND TIP='A'"), {{QStringLiteral("N"), alisNo}});
+    db.execAffected(QStringLiteral("DELETE FROM MALIFYT WHERE ALIS_NO=:N AND TIP='A'"), {{QStringLiteral("N"), alisNo}});
     return eski;
 }
 
-QList<double> AlisMaliyeti::yaz(const Db& db, double alisNo, const QString& belgeTipi, const QDate& fatTarih,
+QList<double> AlisMaliyeti::yaz(DocumentWriter& w, double alisNo, const QString& belgeTipi, const QDate& fatTarih,
                                 const QList<MaliyetSatiri>& satirlar)
 {
-    QList<double> stoklar = sil(db, alisNo);
-    DbStatement ekle = db.prepare(QStringLiteral(
-        "INSERT INTO MALIFYT (ALIS_NO, STOK_NO, FATTARIH, MIKTAR, BELGETIP, AY, YIL, SIRANO, DOVIZ_KODU, MALIYET_TL, "
-        "MALIYET_USD, MALIYET_DVZ, MALIYET_EUR, TIP) VALUES (:N, :S, :T, :M, :B, :AY, :YIL, :SIRA, :D, :TL, :USD, "
-        ":DVZ, :EUR, 'A')"));
+    QList<double> stoklar = sil(w.db(), alisNo);
+    QList<QVariantMap> rows;
     for (const MaliyetSatiri& s : satirlar) {
         if (s.miktar <= 0)
             continue;
-        ekle.exec({{QStringLiteral("N"), alisNo},
-                   {QStringLiteral("S"), s.stokNo},
-                   {QStringLiteral("T"), QDateTime(fatTarih, QTime(0, 0))},
-                   {QStringLiteral("M"), s.miktar},
-                   {QStringLiteral("B"), belgeTipi},
-                   {QStringLiteral("AY"), fatTarih.month()},
-                   {QStringLiteral("YIL"), fatTarih.year()},
-                   {QStringLiteral("SIRA"), s.siraNo},
-                   {QStringLiteral("D"), s.doviz},
-                   {QStringLiteral("TL"), s.gerTut[0] / s.miktar},
-                   {QStringLiteral("USD"), s.gerTut[1] / s.miktar},
-                   {QStringLiteral("DVZ"), bol(s.fytDoviz * s.gerTut[0], s.fiyat * s.miktar)},
-                   {QStringLiteral("EUR"), s.gerTut[2] / s.miktar}});
+        rows << QVariantMap{{QStringLiteral("ALIS_NO"), alisNo},
+                            {QStringLiteral("STOK_NO"), s.stokNo},
+                            {QStringLiteral("FATTARIH"), QDateTime(fatTarih, QTime(0, 0))},
+                            {QStringLiteral("MIKTAR"), s.miktar},
+                            {QStringLiteral("BELGETIP"), belgeTipi},
+                            {QStringLiteral("AY"), fatTarih.month()},
+                            {QStringLiteral("YIL"), fatTarih.year()},
+                            {QStringLiteral("SIRANO"), s.siraNo},
+                            {QStringLiteral("DOVIZ_KODU"), s.doviz},
+                            {QStringLiteral("MALIYET_TL"), s.gerTut[0] / s.miktar},
+                            {QStringLiteral("MALIYET_USD"), s.gerTut[1] / s.miktar},
+                            {QStringLiteral("MALIYET_DVZ"), bol(s.fytDoviz * s.gerTut[0], s.fiyat * s.miktar)},
+                            {QStringLiteral("MALIYET_EUR"), s.gerTut[2] / s.miktar},
+                            {QStringLiteral("TIP"), QStringLiteral("A")}};
         if (!stoklar.contains(s.stokNo))
             stoklar << s.stokNo;
     }
+    w.insertRows(QStringLiteral("MALIFYT"), rows);
     return stoklar;
 }
 
@@ -79,13 +77,13 @@ void AlisMaliyeti::sonAlisFiyatlari(const Db& db, const QList<double>& stoklar)
         "(SELECT MAX(m.%1) FROM MALIFYT m WHERE m.STOK_NO=STOK.STOK_NO AND m.BELGETIP NOT IN ('E','A') AND "
         "m.FATTARIH=(SELECT MAX(m2.FATTARIH) FROM MALIFYT m2 WHERE m2.STOK_NO=STOK.STOK_NO AND "
         "m2.BELGETIP NOT IN ('E','A')))");
-    db.exec(QStringLiteral("UPDATE STOK SET ALIS_SON_TL=COALESCE(%1, ALIS_SON_TL), ALIS_SON_USD=COALESCE(%2, "
+    db.execAffected(QStringLiteral("UPDATE STOK SET ALIS_SON_TL=COALESCE(%1, ALIS_SON_TL), ALIS_SON_USD=COALESCE(%2, "
                            "ALIS_SON_USD), ALIS_SON_EUR=COALESCE(%3, ALIS_SON_EUR) WHERE %4")
                 .arg(son.arg(QStringLiteral("MALIYET_TL")), son.arg(QStringLiteral("MALIYET_USD")),
                      son.arg(QStringLiteral("MALIYET_EUR")), kosul),
             p);
     // The item's own currency: its EUR, USD or local last price.
-    db.exec(QStringLiteral("UPDATE STOK SET ALIS_SON_DOVIZ=CASE WHEN DOVIZ_KODU=(SELECT RDOVIZ2 FROM PARAMETRE) THEN "
+    db.execAffected(QStringLiteral("UPDATE STOK SET ALIS_SON_DOVIZ=CASE WHEN DOVIZ_KODU=(SELECT RDOVIZ2 FROM PARAMETRE) THEN "
                            "ALIS_SON_EUR WHEN DOVIZ_KODU=(SELECT RDOVIZ1 FROM PARAMETRE) THEN ALIS_SON_USD ELSE "
                            "ALIS_SON_TL END WHERE %1").arg(kosul),
             p);
@@ -107,7 +105,7 @@ void AlisMaliyeti::satisFiyatlari(const Db& db, const QList<double>& stoklar)
                                   "*(100+COALESCE(%4,0))/100")
                        .arg(QLatin1String(liste), QLatin1String(ek), QLatin1String(sonEk), oran);
     }
-    db.exec(QStringLiteral("UPDATE STOK SET %1 WHERE %2 AND KAR_TIP IN ('A','M')").arg(set.join(QStringLiteral(", ")), kosul),
+    db.execAffected(QStringLiteral("UPDATE STOK SET %1 WHERE %2 AND KAR_TIP IN ('A','M')").arg(set.join(QStringLiteral(", ")), kosul),
             p);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "db/Db.h"
+#include "db/DocumentWriter.h"
 
 #include <QDate>
 #include <QList>
@@ -25,7 +26,7 @@ struct MaliyetSatiri {
 class AlisMaliyeti {
 public:
     // Replaces the purchase's cost rows (TIP 'A') and returns the items they touched, old and new.
-    static QList<double> yaz(const Db& db, double alisNo, const QString& belgeTipi, const QDate& fatTarih,
+    static QList<double> yaz(DocumentWriter& w, double alisNo, const QString& belgeTipi, const QDate& fatTarih,
                              const QList<MaliyetSatiri>& satirlar);
     static QList<double> sil(const Db& db, double alisNo);
     // ALIS_SON_* from the latest non-return cost row (largest on a tie); kept when none is left.
