@@ -32,6 +32,7 @@ const QString kOran = QStringLiteral("KRDKMSYN");
 const QString kBrut = QStringLiteral("KRDKMSYN_TUT");
 const QString kKomisyon = QStringLiteral("KOMISYON"); // a card transfer's commission rate
 const QString kKomisyonOnEki = QStringLiteral("-Kredi Komisyon Bedeli (");
+const QString kKusurat = QStringLiteral("KUSURAT");
 
 const QStringList kToplamlar{QStringLiteral("BORC"), QStringLiteral("ALACAK"), QStringLiteral("BORC_USD"),
                              QStringLiteral("ALACAK_USD"), QStringLiteral("BORC_EUR"), QStringLiteral("ALACAK_EUR")};
@@ -50,6 +51,18 @@ bool sayiOku(const QVariant& v, double& out)
     bool ok = false;
     out = v.toDouble(&ok);
     return ok;
+}
+
+// A rounding row ("E") books only its ledger counter account: it is one on a line with no
+// account and no desk beside the bank, of a type whose posting leaves the bank out of it
+// (not a transfer, not a card transfer). Every other line is "H".
+QString kusurat(const QString& tip, const QVariantMap& satir)
+{
+    const bool olabilir = tip != QLatin1String("V") && tip != QLatin1String("R")
+                          && toText(satir.value(kCari)).trimmed().isEmpty()
+                          && toText(satir.value(kKasa)).trimmed().isEmpty();
+    return olabilir && toText(satir.value(kKusurat)).trimmed() == QLatin1String("E") ? QStringLiteral("E")
+                                                                                     : QStringLiteral("H");
 }
 
 } // namespace
@@ -137,6 +150,7 @@ void BankaHareketBelgesi::load(const QVariant& key)
         if (!m.value(kTarih).isNull())
             m.insert(kTarih, toDate(m.value(kTarih)));
         m.insert(kBankaHesap, bankaHesapDegeri(toText(m.value(kBanka)).trimmed(), toText(m.value(kHesap)).trimmed()));
+        m.insert(kKusurat, kusurat(m_tip, m));
         if (!toText(m.value(kCari)).trimmed().isEmpty())
             m_cariNo = qMax(m_cariNo, m.value(QStringLiteral("REF_NO")).toDouble());
         rows << m;
@@ -150,7 +164,7 @@ QVariantMap BankaHareketBelgesi::lineDefaults(const QString&)
 {
     QVariantMap v{{kNo, header(kNo)}, {kSira, lines().nextNumber(kSira)}, {kTarih, documentDate()}, {kDoviz, m_yerel},
                   {QStringLiteral("TIP"), m_tip}, {QStringLiteral("CTIP"), m_varsayilanTip},
-                  {QStringLiteral("PARA_BAZ"), QStringLiteral("D")}};
+                  {QStringLiteral("PARA_BAZ"), QStringLiteral("D")}, {kKusurat, QStringLiteral("H")}};
     // A new line goes to the account of the line above it.
     if (lines().count() > 0) {
         const int son = lines().count() - 1;
@@ -184,6 +198,7 @@ void BankaHareketBelgesi::lineChanged(const QString&, int row, const QString& co
         else if (sayiOku(typed, v))
             l.set(row, column, v);
     }
+    l.set(row, kKusurat, kusurat(m_tip, l.row(row)));
     kurlariDoldur(row);
 }
 
@@ -399,6 +414,7 @@ void BankaHareketBelgesi::satirlariDamgala()
         l.set(i, QStringLiteral("TIP"), m_tip);
         l.set(i, QStringLiteral("PARA_BAZ"), QStringLiteral("D"));
         l.set(i, QStringLiteral("SUBEKODU"), sube);
+        l.set(i, kKusurat, kusurat(m_tip, l.row(i)));
         l.set(i, QStringLiteral("REF_NO"), l.text(i, kCari).isEmpty() ? QVariant() : QVariant(m_cariNo));
     }
 }
@@ -579,6 +595,9 @@ void BankaHareketBelgesi::yazFinansSatirlari(DocumentWriter& w)
 {
     for (int i = 0; i < lines().count(); ++i) {
         const QVariantMap& l = lines().row(i);
+        // A rounding row moves no bank balance, as it moves no bank account in the ledger.
+        if (toText(l.value(kKusurat)) == QLatin1String("E"))
+            continue;
         FinansHareketi f;
         f.BELGE_TIP = kYazan;
         f.FIN_ID = key().toInt();

@@ -21,6 +21,10 @@ namespace nimbo {
 //     and pays on one that brings money in;
 //   - FINHRK (BELGE_TIP "B", HRK_NO the document): the bank's row and its other side's, so
 //     that bank balances and account statements read them.
+//
+// KUSURAT is "E" on a rounding row, "H" on every other line. A rounding row stands against a
+// ledger account alone (no account, no desk) in a type other than "V" and "R"; the ledger
+// books only its counter account, so it writes no FINHRK row and leaves the bank balance.
 class BankaHareketBelgesi : public DatedDocument {
 public:
     inline static const QString kYazan = QStringLiteral("B");

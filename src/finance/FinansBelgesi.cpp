@@ -9,6 +9,7 @@
 #include "services/ExchangeRates.h"
 #include "services/FinansHareketi.h"
 #include "services/KullaniciIslemKaydi.h"
+#include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "services/YeniKayitNo.h"
 
@@ -472,6 +473,12 @@ void FinansBelgesi::write(DocumentWriter& w)
     w.replace(QStringLiteral("FINDET"), {{kNo, key()}}, lines().rows());
     yazKartlar(w);
     yazFinansSatirlari(w);
+}
+
+// The clerk is told that the transaction is stored, once it is committed.
+QList<AfterCommitStep> FinansBelgesi::afterCommit()
+{
+    return {{AfterCommitStep::Kind::Other, {}, [] { Prompter::instance().info(QStringLiteral("Kayıt saklandı.")); }}};
 }
 
 // Every paper of the document takes its account, amount and new status; a paper received

@@ -53,6 +53,7 @@ protected:
     void load(const QVariant& key) override;
     void allocateNumber() override;
     void write(DocumentWriter& w) override;
+    QList<AfterCommitStep> afterCommit() override;
     void headerChanged(const QString& column) override;
     void headerRedated() override;
     void lineRedated(int row) override;
