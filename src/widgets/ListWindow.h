@@ -159,6 +159,7 @@ private:
     QTimer* m_typingDelay;
     QVBoxLayout* m_footerLay;
     QHBoxLayout* m_commandLay;
+    bool m_valuesFitted = false;
     QWidget* m_searchRow;
     QComboBox* m_searchField;
     QLineEdit* m_searchText;

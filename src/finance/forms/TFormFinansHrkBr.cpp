@@ -44,6 +44,8 @@ TFormFinansHrkBr::TFormFinansHrkBr(const QString& anaTur, QWidget* parent)
                 {QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama"), 180},
                 {QStringLiteral("FIS_NO"), QStringLiteral("Fiş No (Muh.)"), 80, ListColumn::Kind::Integer}});
     setKeyField(QStringLiteral("FIN_ID"));
+    addSearchField(QStringLiteral("Adı"), QStringLiteral("ADI"));
+    addSearchField(QStringLiteral("Açıklama"), QStringLiteral("ACIKLAMA"));
 
     m_tur = new QComboBox;
     m_tur->setObjectName(QStringLiteral("CmbTUR"));
@@ -108,6 +110,8 @@ FinansHareketFiltre TFormFinansHrkBr::filtre() const
     f.son = optionalDate(m_bit);
     f.kod = m_kod->text().trimmed();
     f.kod2 = m_kod2->text().trimmed();
+    f.aramaAlani = searchField();
+    f.aramaDegeri = searchText();
     return f;
 }
 
@@ -121,7 +125,7 @@ void TFormFinansHrkBr::makbuzYazdir(const QString& output)
         ReportOutput::send(m, output, QStringLiteral("TFormFinansHrk"), QStringLiteral("Makbuz"), this);
 }
 
-ListQuery TFormFinansHrkBr::query() const { return FinansHareketListesi::sorgu(filtre()); }
+ListQuery TFormFinansHrkBr::query() const { return FinansHareketListesi::sorgu(db().dialect(), filtre()); }
 
 void TFormFinansHrkBr::yeniBelge(const QString& tip, const QString& tip2)
 {

@@ -19,7 +19,7 @@ TFormDepoBr::TFormDepoBr(QWidget* parent) : ListWindow(QStringLiteral("Depo TanÄ
     refresh();
 }
 
-ListQuery TFormDepoBr::query() const { return Depolar::sorgu(searchText()); }
+ListQuery TFormDepoBr::query() const { return Depolar::sorgu(db().dialect(), searchText()); }
 
 void TFormDepoBr::openCard(int depoKodu)
 {
