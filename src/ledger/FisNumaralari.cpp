@@ -134,11 +134,10 @@ void FisNumaralari::numaralariAl(const Db& db, Fis& fis, bool yeniNo, bool belge
                                  QLatin1String(kAyri));
     QSqlRecord r;
     withCounterLock(db, [&](const Db& c) {
-        QSqlQuery q = c.exec(sql);
-        if (!q.next())
+        const auto satir = c.records(sql); // kept prepared: every posting runs it
+        if (satir.isEmpty())
             throw UserError(QStringLiteral("NEWFIS sayaç kaydı yok"));
-        r = q.record();
-        q.finish();
+        r = satir.first();
         if (!c.inTransaction())
             return;
         // Joined to a transaction: should it roll back, the counters still stand past what was handed out.
@@ -150,7 +149,7 @@ void FisNumaralari::numaralariAl(const Db& db, Fis& fis, bool yeniNo, bool belge
             p.insert(QStringLiteral("b_") + k, r.value(k));
         }
         const QString keep = QStringLiteral("UPDATE NEWFIS SET ") + geri.join(QStringLiteral(", "));
-        DbTransaction::keepOnRollback(c, [keep, p](const Db& d) { d.exec(keep, p); });
+        DbTransaction::keepOnRollback(c, [keep, p](const Db& d) { d.execAffected(keep, p); });
     }, joinOpenTransaction);
 
     // The row holds the next numbers: the ones handed out are one less.
