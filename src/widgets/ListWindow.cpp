@@ -297,6 +297,13 @@ Db ListWindow::db() const { return SessionContext::current().db(); }
 
 bool ListWindow::guard(const std::function<void()>& f) const { return ErrorPresenter::run(f); }
 
+bool ListWindow::deleteGuarded(const std::function<bool()>& remove) const
+{
+    bool deleted = false;
+    guard([&] { deleted = remove(); });
+    return deleted;
+}
+
 void ListWindow::refresh(const QVariant& keepKey)
 {
     const QVariant key = keepKey.isValid() ? keepKey : currentKey();

@@ -3,7 +3,6 @@
 #include "finance/FinansIslemTuru.h"
 #include "finance/FinansMakbuzu.h"
 #include "finance/forms/TFormFinansHrk.h"
-#include "model/DocumentError.h"
 #include "printing/forms/ReportOutput.h"
 #include "widgets/FormUtil.h"
 
@@ -145,15 +144,7 @@ void TFormFinansHrkBr::changeRecord(const QSqlRecord& row)
 
 bool TFormFinansHrkBr::deleteRecord(const QSqlRecord& row)
 {
-    bool deleted = false;
-    guard([&] {
-        try {
-            deleted = FinansBelgesi::sil(db(), row.value(QStringLiteral("FIN_ID")).toInt());
-        } catch (const DocumentError&) {
-            // refused: the document said so already
-        }
-    });
-    return deleted;
+    return deleteDocument<FinansBelgesi>(row.value(QStringLiteral("FIN_ID")).toInt(), QString(), QString());
 }
 
 } // namespace nimbo
