@@ -2,13 +2,11 @@
 #include "accounts/CariKapamaKontrol.h"
 #include "accounts/CariRiskDenetimi.h"
 #include "db/DocumentWriter.h"
-#include "model/DocumentError.h"
 #include "model/LedgerHook.h"
 #include "services/ExchangeRates.h"
 #include "services/FinansHareketi.h"
 #include "services/KullaniciIslemKaydi.h"
 #include "services/SessionContext.h"
-#include "services/TarihKilit.h"
 #include "services/YeniKayitNo.h"
 
 #include <QSqlRecord>
@@ -40,7 +38,7 @@ QVariantMap recordMap(const QSqlRecord& r)
 } // namespace
 
 CariHareketBelgesi::CariHareketBelgesi(const Db& db, const QString& tip, const QString& taraf)
-    : DocumentModel(db, QStringLiteral("CARIHRKM"), {kNo}), m_tip(tip), m_taraf(taraf)
+    : DatedDocument(db, QStringLiteral("CARIHRKM"), {kNo}, kTarih, kTarih), m_tip(tip), m_taraf(taraf)
 {
     addLineTable(kItems);
     const auto p = db.records(QStringLiteral("SELECT YERELDOVIZ, RDOVIZ1, RDOVIZ2 FROM PARAMETRE"));
@@ -87,12 +85,6 @@ void CariHareketBelgesi::setKurHesapla(bool on)
     recompute();
 }
 
-QDate CariHareketBelgesi::belgeTarihi() const
-{
-    const QDate d = toDate(header(kTarih));
-    return d.isValid() ? d : QDate::currentDate();
-}
-
 void CariHareketBelgesi::defaults()
 {
     putHeader(QStringLiteral("TIP"), m_tip);
@@ -132,8 +124,8 @@ QVariantMap CariHareketBelgesi::lineDefaults(const QString&)
 {
     QVariantMap v{{QStringLiteral("TIP"), -1},
                   {kNo, header(kNo)},
-                  {kTarih, belgeTarihi()},
-                  {QStringLiteral("VADE_TRH"), belgeTarihi()},
+                  {kTarih, documentDate()},
+                  {QStringLiteral("VADE_TRH"), documentDate()},
                   {kSira, lines().nextNumber(kSira)},
                   {QStringLiteral("CRHRK_TUR"), tip()},
                   {kDoviz, m_yerel}};
@@ -142,16 +134,6 @@ QVariantMap CariHareketBelgesi::lineDefaults(const QString&)
     if (!m_sabitCari.isEmpty())
         v.insert(QStringLiteral("CARI_KOD"), m_sabitCari);
     return v;
-}
-
-void CariHareketBelgesi::headerChanged(const QString& column)
-{
-    if (column != kTarih)
-        return;
-    for (int i = 0; i < lines().count(); ++i) {
-        lines().set(i, kTarih, belgeTarihi());
-        kurlariDoldur(i);
-    }
 }
 
 void CariHareketBelgesi::lineChanged(const QString&, int row, const QString& column)
@@ -174,7 +156,7 @@ void CariHareketBelgesi::lineChanged(const QString&, int row, const QString& col
 void CariHareketBelgesi::kurlariDoldur(int row)
 {
     LineTable& l = lines();
-    const QDate gun = belgeTarihi();
+    const QDate gun = documentDate();
     if (tip() == QLatin1String("F") || m_kurHesapla)
         return;
     if (empty(l.value(row, QStringLiteral("TL_USDEGER"))))
@@ -264,30 +246,23 @@ QList<SaveCheck> CariHareketBelgesi::checks()
               if (lines().isEmpty())
                   x.refuse(QStringLiteral("Dikkat Hareket Kaydı olmadan Kayıt Yapılmaz"));
           }};
-    c << SaveCheck{QStringLiteral("tarih kilidi"), [this](CheckContext&) {
-              if (!TarihKilitKontrol(belgeTarihi(), true))
-                  throw DocumentError(QStringLiteral("Tarih kilidi"), kTarih);
-          }};
-    c << SaveCheck{QStringLiteral("satırlar tamam"), [this](CheckContext& x) {
-              for (int i = 0; i < lines().count(); ++i) {
-                  if (lines().value(i, QStringLiteral("TIP")).toInt() < 0)
-                      x.refuse(QStringLiteral("Cari İşlem tipini seçmeden harekette değişiklik yapamazsınız..."),
-                               QStringLiteral("TIP"), i, kItems);
-                  const QString doviz = lines().text(i, kDoviz);
-                  if (doviz.isEmpty() || !db().any(QStringLiteral("SELECT 1 FROM DOVIZ WHERE DOVIZ_KODU=:D"),
-                                                   {{QStringLiteral("D"), doviz}}))
-                      x.refuse(QStringLiteral("Lütfen Geçerli Bir Döviz Kodu Seçin"), kDoviz, i, kItems);
-                  const bool alacak = alacakSatiri(i);
-                  const QString s = alacak ? QStringLiteral("ALACAK") : QStringLiteral("BORC");
-                  if (lines().number(i, s) == 0 && lines().number(i, s + QStringLiteral("_DVZ")) == 0
-                      && lines().number(i, s + QStringLiteral("_USD")) == 0
-                      && lines().number(i, s + QStringLiteral("_EUR")) == 0)
-                      x.refuse(QStringLiteral("Tutar Girilmeden Hareket Kaydı Yapılamaz"),
-                               QStringLiteral("BORC_DVZ"), i, kItems);
-                  if (tip() != QLatin1String("F") && lines().number(i, QStringLiteral("TL_KURDEGER")) <= 0)
-                      x.refuse(QStringLiteral("Kur Değeri Sıfır Olamaz"), QStringLiteral("TL_KURDEGER"), i, kItems);
-              }
-          }};
+    c << dateLockCheck();
+    c << lineCheck([this](CheckContext& x, int i) {
+        if (lines().value(i, QStringLiteral("TIP")).toInt() < 0)
+            x.refuse(QStringLiteral("Cari İşlem tipini seçmeden harekette değişiklik yapamazsınız..."),
+                     QStringLiteral("TIP"), i, kItems);
+        const QString doviz = lines().text(i, kDoviz);
+        if (doviz.isEmpty()
+            || !db().any(QStringLiteral("SELECT 1 FROM DOVIZ WHERE DOVIZ_KODU=:D"), {{QStringLiteral("D"), doviz}}))
+            x.refuse(QStringLiteral("Lütfen Geçerli Bir Döviz Kodu Seçin"), kDoviz, i, kItems);
+        const bool alacak = alacakSatiri(i);
+        const QString s = alacak ? QStringLiteral("ALACAK") : QStringLiteral("BORC");
+        if (lines().number(i, s) == 0 && lines().number(i, s + QStringLiteral("_DVZ")) == 0
+            && lines().number(i, s + QStringLiteral("_USD")) == 0 && lines().number(i, s + QStringLiteral("_EUR")) == 0)
+            x.refuse(QStringLiteral("Tutar Girilmeden Hareket Kaydı Yapılamaz"), QStringLiteral("BORC_DVZ"), i, kItems);
+        if (tip() != QLatin1String("F") && lines().number(i, QStringLiteral("TL_KURDEGER")) <= 0)
+            x.refuse(QStringLiteral("Kur Değeri Sıfır Olamaz"), QStringLiteral("TL_KURDEGER"), i, kItems);
+    });
     c << SaveCheck{QStringLiteral("cari ve kasa"), [this](CheckContext& x) {
               for (int i = 0; i < lines().count(); ++i)
                   if (cariAdi(lines().text(i, QStringLiteral("CARI_KOD"))).isEmpty()
@@ -353,7 +328,7 @@ void CariHareketBelgesi::duzeltmeKaydi()
 // a due date falls due on the document date.
 void CariHareketBelgesi::satirlariDamgala()
 {
-    const QDate gun = belgeTarihi();
+    const QDate gun = documentDate();
     for (int i = 0; i < lines().count(); ++i) {
         lines().set(i, kNo, key());
         lines().set(i, kTarih, gun);
@@ -381,7 +356,7 @@ void CariHareketBelgesi::write(DocumentWriter& w)
     removeDerived(w);
     QVariantMap h = headerModel().values();
     h.insert(kNo, key());
-    h.insert(kTarih, belgeTarihi());
+    h.insert(kTarih, documentDate());
     w.upsert(QStringLiteral("CARIHRKM"), {kNo}, h);
     QList<QVariantMap> rows;
     for (int i = 0; i < lines().count(); ++i) {
@@ -410,7 +385,7 @@ void CariHareketBelgesi::yazKasaSatirlari(DocumentWriter& w)
         if (!giris && !cikis)
             continue;
         const QString t = giris ? QStringLiteral("ALACAK") : QStringLiteral("BORC");
-        const QDate gun = belgeTarihi();
+        const QDate gun = documentDate();
         w.insert(QStringLiteral("KASAHRKT"),
                  {{QStringLiteral("TARIH"), gun}, {QStringLiteral("REF_TIP"), kYazan}, {QStringLiteral("HRKNO"), key()},
                   {QStringLiteral("SIRANO"), l.value(kSira)}, {QStringLiteral("HRK_TURU"), QStringLiteral("w")},
@@ -469,7 +444,7 @@ void CariHareketBelgesi::yazFinansSatirlari(DocumentWriter& w)
         f.BA_KUR = f.DVZ_KUR;
         f.BA_BORC = f.BORC_DVZ;
         f.BA_ALACAK = f.ALACAK_DVZ;
-        f.TARIH = QDateTime(belgeTarihi(), QTime(0, 0));
+        f.TARIH = dayStart();
         f.VADE_TRH = QDateTime(toDate(l.value(QStringLiteral("VADE_TRH"))), QTime(0, 0));
         f.BELGE_NO = toText(l.value(QStringLiteral("BELGE_NO")));
         f.PERSON_KOD = personel;

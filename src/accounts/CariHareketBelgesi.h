@@ -1,5 +1,5 @@
 #pragma once
-#include "model/DocumentModel.h"
+#include "model/DatedDocument.h"
 
 #include <functional>
 
@@ -14,7 +14,7 @@ namespace nimbo {
 // the cash rows of a cash document (KASAHRKT, REF_TIP "C") and one finance row per line
 // (FINHRK, BELGE_TIP "C"; for a cash line also the desk's row), so that statements,
 // balances and cash reports read it back.
-class CariHareketBelgesi : public DocumentModel {
+class CariHareketBelgesi : public DatedDocument {
 public:
     inline static const QString kYazan = QStringLiteral("C"); // writer type in KASAHRKT and FINHRK
 
@@ -52,7 +52,7 @@ protected:
     void allocateNumber() override;
     void write(DocumentWriter& w) override;
     QList<AfterCommitStep> afterCommit() override;
-    void headerChanged(const QString& column) override;
+    void lineRedated(int row) override { kurlariDoldur(row); }
     void lineChanged(const QString& lines, int row, const QString& column) override;
     QVariantMap lineDefaults(const QString& lines) override;
     void lineRemovalChecks(CheckContext& c, const QString& lines, int row) override;
@@ -68,7 +68,6 @@ private:
     void duzeltmeKaydi();
     void satirlariDamgala();
     void removeDerived(DocumentWriter& w);
-    QDate belgeTarihi() const;
 
     QString m_tip;
     QString m_taraf;

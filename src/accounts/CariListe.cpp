@@ -1,5 +1,6 @@
 #include "accounts/CariListe.h"
 #include "db/SqlValues.h"
+#include "db/TextSearch.h"
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
@@ -52,7 +53,9 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
     if (!f.il.isEmpty())
         add(QStringLiteral("AND (ILI=:ILI)"), QStringLiteral("ILI"), f.il);
     if (!f.semt.isEmpty())
-        add(QStringLiteral("AND (SEMT LIKE :SEMT)"), QStringLiteral("SEMT"), f.semt);
+        // LIKE as typed ("%" stays a wildcard), but without regard to case.
+        add(QStringLiteral("AND (%1 LIKE :SEMT)").arg(m_db.dialect().foldUpper(QStringLiteral("SEMT"))),
+            QStringLiteral("SEMT"), TextSearch::pattern(f.semt));
     if (f.vadeGun.isValid() && !f.vadeGun.toString().isEmpty())
         add(QStringLiteral("AND (MAKSVADEGUN=:VADE)"), QStringLiteral("VADE"), f.vadeGun.toInt());
 
@@ -94,8 +97,8 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
         // not "i"); codes and numbers as they are typed.
         const bool ad = f.aramaAlani == QLatin1String("FIRMA_ADI") || f.aramaAlani == QLatin1String("YETKILI_ADI");
         if (known && ad)
-            add(QStringLiteral("AND (%1 LIKE :ARANAN ESCAPE '\\')").arg(m_db.dialect().foldUpper(f.aramaAlani)),
-                QStringLiteral("ARANAN"), Dialect::foldText(escapeLike(f.aramaDegeri)) + QLatin1Char('%'));
+            add(QStringLiteral("AND (%1)").arg(TextSearch::clause(m_db.dialect(), f.aramaAlani, QStringLiteral("ARANAN"))),
+                QStringLiteral("ARANAN"), TextSearch::startsWith(f.aramaDegeri));
         else if (known)
             add(QStringLiteral("AND (%1 %2 :ARANAN ESCAPE '\\')").arg(f.aramaAlani, m_db.dialect().ilike()),
                 QStringLiteral("ARANAN"), escapeLike(f.aramaDegeri) + QLatin1Char('%'));

@@ -2,6 +2,7 @@
 #include "db/Errors.h"
 
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace nimbo::ServerObjects {
 
@@ -113,15 +114,30 @@ int SP_SET_STOKFYT(const Db& db, const QDateTime& trh, const QString& askur)
     return updated;
 }
 
-int SP_GET_NEWFISAYR(const Db& db)
+int SP_GET_NEWFISAYR(const Db& db) { return SP_GET_NEWFISAYR(db, 1).first(); }
+
+QList<int> SP_GET_NEWFISAYR(const Db& db, int count)
 {
-    // SQLite has one writer at a time, so the greatest id plus one is free until the caller commits.
-    QSqlQuery q = db.exec(db.dialect().isPostgres()
-                              ? QStringLiteral("SELECT CAST(nextval('SEQ_FISAYR') AS INTEGER) AS YENINO")
-                              : QStringLiteral("SELECT COALESCE(MAX(FA_ID), 0) + 1 AS YENINO FROM FISAYR"));
-    if (!q.next())
+    QList<int> out;
+    if (count <= 0)
+        return out;
+    if (db.dialect().isPostgres()) {
+        // Other sessions may draw in between: the ids need not be consecutive, only ours.
+        const auto rows = db.records(QStringLiteral("SELECT CAST(nextval('SEQ_FISAYR') AS INTEGER) AS YENINO "
+                                                    "FROM generate_series(1, CAST(:n AS INTEGER))"),
+                                     {{QStringLiteral("n"), count}});
+        for (const QSqlRecord& r : rows)
+            out << r.value(0).toInt();
+        std::sort(out.begin(), out.end());
+    } else {
+        // SQLite has one writer at a time, so the greatest id plus one on is free until the caller commits.
+        const int first = db.scalar(QStringLiteral("SELECT COALESCE(MAX(FA_ID), 0) + 1 AS YENINO FROM FISAYR")).toInt();
+        for (int i = 0; i < count; ++i)
+            out << first + i;
+    }
+    if (out.size() != count)
         throw UserError(QStringLiteral("SP_GET_NEWFISAYR: sonuç yok"));
-    return q.value(QStringLiteral("YENINO")).toInt();
+    return out;
 }
 
 namespace {

@@ -30,6 +30,9 @@ int SP_SET_STOKFYT(const Db& db, const QDateTime& trh, const QString& askur);
 // A voucher-line id (FISAYR.FA_ID) that no other line has (the procedure's result column
 // YENINO). Call it inside the transaction that inserts the line.
 int SP_GET_NEWFISAYR(const Db& db);
+// Ids for `count` lines at once, ascending (one statement): what as many calls of the one
+// above would hand out, for a writer that inserts the lines together.
+QList<int> SP_GET_NEWFISAYR(const Db& db, int count);
 
 // The portfolio ledger account of a cheque or note in hand (the result ELDEKI_MUH_KOD):
 // a customer's cheque PARAMET.MUH_ELCEK, a customer's note MUH_ELSEN, our own cheque

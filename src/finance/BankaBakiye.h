@@ -1,5 +1,6 @@
 #pragma once
 #include "db/Db.h"
+#include "model/ListQuery.h"
 
 namespace nimbo {
 
@@ -23,17 +24,22 @@ public:
     explicit BankaBakiye(const Db& db) : m_db(db) {}
 
     // One account, per currency.
-    QList<BankaToplam> hesap(const QString& bankaKod, const QString& hesapNo) const;
+    QList<BankaToplam> hesap(const QString& bankaKod, const QString& hesapNo) const
+    {
+        return oku(hesapSorgusu(bankaKod, hesapNo));
+    }
     // One bank (all its accounts), per currency.
-    QList<BankaToplam> banka(const QString& bankaKod) const;
+    QList<BankaToplam> banka(const QString& bankaKod) const { return oku(bankaSorgusu(bankaKod)); }
     // Every bank, grouped by account, bank, bank branch or not at all; per currency.
-    QList<BankaToplam> hepsi(Grup grup) const;
+    QList<BankaToplam> hepsi(Grup grup) const { return oku(hepsiSorgusu(grup)); }
 
-    // The condition over FINHRK F and CSKART C that lets a row count.
-    static QString sayilirKosulu();
+    // The statements behind the readings above (a plain list each, read whole).
+    static ListQuery hesapSorgusu(const QString& bankaKod, const QString& hesapNo);
+    static ListQuery bankaSorgusu(const QString& bankaKod);
+    static ListQuery hepsiSorgusu(Grup grup);
 
 private:
-    QList<BankaToplam> oku(const QString& grupSql, const QString& where, const Params& p) const;
+    QList<BankaToplam> oku(const ListQuery& q) const;
 
     Db m_db;
 };

@@ -5,14 +5,12 @@
 #include "db/RecordWriter.h"
 #include "db/SqlValues.h"
 #include "finance/BankaHesabi.h"
-#include "model/DocumentError.h"
 #include "model/LedgerHook.h"
 #include "services/ExchangeRates.h"
 #include "services/FinansHareketi.h"
 #include "services/KullaniciIslemKaydi.h"
 #include "services/MoneyFormat.h"
 #include "services/SessionContext.h"
-#include "services/TarihKilit.h"
 #include "services/YeniKayitNo.h"
 
 #include <QSet>
@@ -34,6 +32,7 @@ const QString kOran = QStringLiteral("KRDKMSYN");
 const QString kBrut = QStringLiteral("KRDKMSYN_TUT");
 const QString kKomisyon = QStringLiteral("KOMISYON"); // a card transfer's commission rate
 const QString kKomisyonOnEki = QStringLiteral("-Kredi Komisyon Bedeli (");
+const QString kKusurat = QStringLiteral("KUSURAT");
 
 const QStringList kToplamlar{QStringLiteral("BORC"), QStringLiteral("ALACAK"), QStringLiteral("BORC_USD"),
                              QStringLiteral("ALACAK_USD"), QStringLiteral("BORC_EUR"), QStringLiteral("ALACAK_EUR")};
@@ -54,10 +53,22 @@ bool sayiOku(const QVariant& v, double& out)
     return ok;
 }
 
+// A rounding row ("E") books only its ledger counter account: it is one on a line with no
+// account and no desk beside the bank, of a type whose posting leaves the bank out of it
+// (not a transfer, not a card transfer). Every other line is "H".
+QString kusurat(const QString& tip, const QVariantMap& satir)
+{
+    const bool olabilir = tip != QLatin1String("V") && tip != QLatin1String("R")
+                          && toText(satir.value(kCari)).trimmed().isEmpty()
+                          && toText(satir.value(kKasa)).trimmed().isEmpty();
+    return olabilir && toText(satir.value(kKusurat)).trimmed() == QLatin1String("E") ? QStringLiteral("E")
+                                                                                     : QStringLiteral("H");
+}
+
 } // namespace
 
 BankaHareketBelgesi::BankaHareketBelgesi(const Db& db, const QString& tip)
-    : DocumentModel(db, QStringLiteral("BANKHRK"), {kNo}), m_tip(tip)
+    : DatedDocument(db, QStringLiteral("BANKHRK"), {kNo}, kTarih, kTarih), m_tip(tip)
 {
     addLineTable(kItems);
     const auto p = db.records(QStringLiteral("SELECT YERELDOVIZ, RDOVIZ1, RDOVIZ2 FROM PARAMETRE"));
@@ -110,15 +121,6 @@ QString BankaHareketBelgesi::kodAdi(const QString& tablo, const QString& kod) co
     return toText(db().scalar(sql.value(tablo), {{QStringLiteral("K"), kod}})).trimmed();
 }
 
-QDate BankaHareketBelgesi::belgeTarihi() const
-{
-    const QDate d = toDate(header(kTarih));
-    return d.isValid() ? d : QDate::currentDate();
-}
-
-// Dates are stored as the start of the day, as every list compares them.
-QDateTime BankaHareketBelgesi::gunBasi() const { return QDateTime(belgeTarihi(), QTime(0, 0)); }
-
 QString BankaHareketBelgesi::personel() const
 {
     const SessionContext& s = SessionContext::current();
@@ -148,6 +150,7 @@ void BankaHareketBelgesi::load(const QVariant& key)
         if (!m.value(kTarih).isNull())
             m.insert(kTarih, toDate(m.value(kTarih)));
         m.insert(kBankaHesap, bankaHesapDegeri(toText(m.value(kBanka)).trimmed(), toText(m.value(kHesap)).trimmed()));
+        m.insert(kKusurat, kusurat(m_tip, m));
         if (!toText(m.value(kCari)).trimmed().isEmpty())
             m_cariNo = qMax(m_cariNo, m.value(QStringLiteral("REF_NO")).toDouble());
         rows << m;
@@ -159,9 +162,9 @@ void BankaHareketBelgesi::allocateNumber() { putHeader(kNo, YeniKayitNo(db(), QS
 
 QVariantMap BankaHareketBelgesi::lineDefaults(const QString&)
 {
-    QVariantMap v{{kNo, header(kNo)}, {kSira, lines().nextNumber(kSira)}, {kTarih, belgeTarihi()}, {kDoviz, m_yerel},
+    QVariantMap v{{kNo, header(kNo)}, {kSira, lines().nextNumber(kSira)}, {kTarih, documentDate()}, {kDoviz, m_yerel},
                   {QStringLiteral("TIP"), m_tip}, {QStringLiteral("CTIP"), m_varsayilanTip},
-                  {QStringLiteral("PARA_BAZ"), QStringLiteral("D")}};
+                  {QStringLiteral("PARA_BAZ"), QStringLiteral("D")}, {kKusurat, QStringLiteral("H")}};
     // A new line goes to the account of the line above it.
     if (lines().count() > 0) {
         const int son = lines().count() - 1;
@@ -169,16 +172,6 @@ QVariantMap BankaHareketBelgesi::lineDefaults(const QString&)
             v.insert(c, lines().value(son, c));
     }
     return v;
-}
-
-void BankaHareketBelgesi::headerChanged(const QString& column)
-{
-    if (column != kTarih)
-        return;
-    for (int i = 0; i < lines().count(); ++i) {
-        lines().set(i, kTarih, belgeTarihi());
-        kurlariDoldur(i);
-    }
 }
 
 void BankaHareketBelgesi::lineChanged(const QString&, int row, const QString& column)
@@ -205,6 +198,7 @@ void BankaHareketBelgesi::lineChanged(const QString&, int row, const QString& co
         else if (sayiOku(typed, v))
             l.set(row, column, v);
     }
+    l.set(row, kKusurat, kusurat(m_tip, l.row(row)));
     kurlariDoldur(row);
 }
 
@@ -233,7 +227,7 @@ void BankaHareketBelgesi::kurlariDoldur(int row)
     const QString doviz = l.text(row, kDoviz);
     if (doviz.isEmpty())
         return; // the currency comes first ("Lütfen Döviz Kodunu Seçiniz.")
-    const QDate gun = belgeTarihi();
+    const QDate gun = documentDate();
     if (bos(l.value(row, QStringLiteral("TL_USDEGER"))))
         l.set(row, QStringLiteral("TL_USDEGER"), m_kur(m_usd, gun));
     if (bos(l.value(row, QStringLiteral("TL_EUREGER"))))
@@ -350,14 +344,8 @@ QList<SaveCheck> BankaHareketBelgesi::checks()
               if (lines().isEmpty())
                   x.refuse(QStringLiteral("Dikkat Hareket Kaydı olmadan Kayıt Yapılmaz"));
           }};
-    c << SaveCheck{QStringLiteral("tarih kilidi"), [this](CheckContext&) {
-              if (!TarihKilitKontrol(db(), belgeTarihi(), true))
-                  throw DocumentError(QStringLiteral("Tarih kilidi"), kTarih);
-          }};
-    c << SaveCheck{QStringLiteral("satırlar tamam"), [this](CheckContext& x) {
-              for (int i = 0; i < lines().count(); ++i)
-                  satirKontrol(x, i);
-          }};
+    c << dateLockCheck();
+    c << lineCheck([this](CheckContext& x, int i) { satirKontrol(x, i); });
     c << SaveCheck{QStringLiteral("eşleşmiş satır"), [this](CheckContext& x) {
               if (isNew())
                   return;
@@ -415,17 +403,18 @@ void BankaHareketBelgesi::duzeltmeKaydi()
 
 void BankaHareketBelgesi::satirlariDamgala()
 {
-    const QDate gun = belgeTarihi();
+    const QDate gun = documentDate();
     const int sube = SessionContext::current().SubeKodu;
     for (int i = 0; i < lines().count(); ++i) {
         LineTable& l = lines();
         l.set(i, kNo, key());
-        l.set(i, kTarih, gunBasi());
+        l.set(i, kTarih, dayStart());
         l.set(i, QStringLiteral("AY"), gun.month());
         l.set(i, QStringLiteral("YIL"), gun.year());
         l.set(i, QStringLiteral("TIP"), m_tip);
         l.set(i, QStringLiteral("PARA_BAZ"), QStringLiteral("D"));
         l.set(i, QStringLiteral("SUBEKODU"), sube);
+        l.set(i, kKusurat, kusurat(m_tip, l.row(i)));
         l.set(i, QStringLiteral("REF_NO"), l.text(i, kCari).isEmpty() ? QVariant() : QVariant(m_cariNo));
     }
 }
@@ -461,7 +450,7 @@ void BankaHareketBelgesi::write(DocumentWriter& w)
     const QSet<int> kalanlar = removeDerived(w);
     QVariantMap h = headerModel().values();
     h.insert(kNo, key());
-    h.insert(kTarih, gunBasi());
+    h.insert(kTarih, dayStart());
     h.insert(QStringLiteral("TIP"), m_tip);
     if (isNew())
         h.insert(QStringLiteral("PERSONEL"), personel());
@@ -486,8 +475,8 @@ void BankaHareketBelgesi::yazCariSatirlari(DocumentWriter& w, const QSet<int>& k
                       {QStringLiteral("CRHRK_TUR"), m_tip},
                       {QStringLiteral("TIP"), l.value(QStringLiteral("CTIP"))},
                       {QStringLiteral("REF_NO"), key()},
-                      {kTarih, gunBasi()},
-                      {QStringLiteral("VADE_TRH"), gunBasi()},
+                      {kTarih, dayStart()},
+                      {QStringLiteral("VADE_TRH"), dayStart()},
                       {QStringLiteral("AY"), l.value(QStringLiteral("AY"))},
                       {QStringLiteral("YIL"), l.value(QStringLiteral("YIL"))},
                       {kDoviz, l.value(kDoviz)},
@@ -527,7 +516,7 @@ double BankaHareketBelgesi::kasaTutari(int row, const QString& kasaDoviz, double
         kur = 1;
         return l.number(row, s);
     }
-    kur = m_kur(kasaDoviz, belgeTarihi());
+    kur = m_kur(kasaDoviz, documentDate());
     if (kasaDoviz == m_usd)
         return l.number(row, s + QStringLiteral("_USD"));
     if (kasaDoviz == m_eur)
@@ -552,7 +541,7 @@ void BankaHareketBelgesi::yazKasaSatirlari(DocumentWriter& w)
         double kur = 1;
         const double dvz = kasaTutari(i, kasaDoviz, kur);
         w.insert(QStringLiteral("KASAHRKT"),
-                 {{kTarih, gunBasi()}, {QStringLiteral("REF_TIP"), kYazan}, {QStringLiteral("HRKNO"), key()},
+                 {{kTarih, dayStart()}, {QStringLiteral("REF_TIP"), kYazan}, {QStringLiteral("HRKNO"), key()},
                   {QStringLiteral("SIRANO"), l.value(kSira)}, {QStringLiteral("HRK_TURU"), QStringLiteral("w")},
                   {QStringLiteral("REFAYRTIP"), m_tip}, {QStringLiteral("BELGE_NO"), l.value(QStringLiteral("BELGE_NO"))},
                   {kKasa, kasa}, {QStringLiteral("KARSIKOD"), l.value(kBanka)}, {QStringLiteral("ACIKLAMA1"), l.value(kHesap)},
@@ -606,6 +595,9 @@ void BankaHareketBelgesi::yazFinansSatirlari(DocumentWriter& w)
 {
     for (int i = 0; i < lines().count(); ++i) {
         const QVariantMap& l = lines().row(i);
+        // A rounding row moves no bank balance, as it moves no bank account in the ledger.
+        if (toText(l.value(kKusurat)) == QLatin1String("E"))
+            continue;
         FinansHareketi f;
         f.BELGE_TIP = kYazan;
         f.FIN_ID = key().toInt();
@@ -630,7 +622,7 @@ void BankaHareketBelgesi::yazFinansSatirlari(DocumentWriter& w)
         f.BA_KUR = f.DVZ_KUR;
         f.BA_BORC = f.BORC_DVZ;
         f.BA_ALACAK = f.ALACAK_DVZ;
-        f.TARIH = gunBasi();
+        f.TARIH = dayStart();
         f.VADE_TRH = f.TARIH;
         f.BELGE_NO = toText(l.value(QStringLiteral("BELGE_NO")));
         f.PERSON_KOD = personel();

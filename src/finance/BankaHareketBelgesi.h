@@ -1,5 +1,5 @@
 #pragma once
-#include "model/DocumentModel.h"
+#include "model/DatedDocument.h"
 
 #include <QSet>
 #include <functional>
@@ -21,7 +21,11 @@ namespace nimbo {
 //     and pays on one that brings money in;
 //   - FINHRK (BELGE_TIP "B", HRK_NO the document): the bank's row and its other side's, so
 //     that bank balances and account statements read them.
-class BankaHareketBelgesi : public DocumentModel {
+//
+// KUSURAT is "E" on a rounding row, "H" on every other line. A rounding row stands against a
+// ledger account alone (no account, no desk) in a type other than "V" and "R"; the ledger
+// books only its counter account, so it writes no FINHRK row and leaves the bank balance.
+class BankaHareketBelgesi : public DatedDocument {
 public:
     inline static const QString kYazan = QStringLiteral("B");
 
@@ -52,7 +56,7 @@ protected:
     void allocateNumber() override;
     void write(DocumentWriter& w) override;
     QList<AfterCommitStep> afterCommit() override;
-    void headerChanged(const QString& column) override;
+    void lineRedated(int row) override { kurlariDoldur(row); }
     void lineChanged(const QString& lines, int row, const QString& column) override;
     QVariantMap lineDefaults(const QString& lines) override;
     void lineRemovalChecks(CheckContext& c, const QString& lines, int row) override;
@@ -75,8 +79,6 @@ private:
     QString bankaIslemi(int row) const;
     QString karsiIslemi(int row) const;
     double kasaTutari(int row, const QString& kasaDoviz, double& kur) const;
-    QDate belgeTarihi() const;
-    QDateTime gunBasi() const;
     QString personel() const;
 
     QString m_tip;

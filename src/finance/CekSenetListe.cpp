@@ -1,4 +1,5 @@
 #include "finance/CekSenetListe.h"
+#include "db/TextSearch.h"
 #include "finance/CekSenetDurumu.h"
 
 namespace nimbo {
@@ -58,8 +59,8 @@ ListQuery CekSenetListe::sorgu(const CekSenetFiltre& f) const
         if (f.aramaAlani == QLatin1String("PORTFOYNO"))
             q.addWhere(QStringLiteral("K.PORTFOYNO=:ARA"), QStringLiteral("ARA"), f.aramaDegeri.toDouble());
         else if (aranir.contains(f.aramaAlani))
-            q.addWhere(m_db.dialect().foldUpper(aranir.value(f.aramaAlani)) + QStringLiteral(" LIKE :ARA"),
-                       QStringLiteral("ARA"), m_db.dialect().foldText(f.aramaDegeri) + QLatin1Char('%'));
+            q.addWhere(TextSearch::clause(m_db.dialect(), aranir.value(f.aramaAlani), QStringLiteral("ARA")),
+                       QStringLiteral("ARA"), TextSearch::startsWith(f.aramaDegeri));
     }
     q.keyExpr = QStringLiteral("K.PORTFOYNO");
     q.keyField = QStringLiteral("PORTFOYNO");

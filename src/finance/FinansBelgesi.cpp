@@ -9,8 +9,8 @@
 #include "services/ExchangeRates.h"
 #include "services/FinansHareketi.h"
 #include "services/KullaniciIslemKaydi.h"
+#include "services/Prompter.h"
 #include "services/SessionContext.h"
-#include "services/TarihKilit.h"
 #include "services/YeniKayitNo.h"
 
 namespace nimbo {
@@ -39,7 +39,7 @@ QString sahipOf(const QVariantMap& kart)
 } // namespace
 
 FinansBelgesi::FinansBelgesi(const Db& db, const QString& tip, const QString& tip2, double hrkNo)
-    : DocumentModel(db, QStringLiteral("FINMAST"), {kNo}), m_tip(tip), m_tip2(tip2), m_hrkNo(hrkNo)
+    : DatedDocument(db, QStringLiteral("FINMAST"), {kNo}, kTarih, QStringLiteral("TARIH")), m_tip(tip), m_tip2(tip2), m_hrkNo(hrkNo)
 {
     addLineTable(kItems);
     m_yerel = toText(db.scalar(QStringLiteral("SELECT YERELDOVIZ FROM PARAMETRE"))).trimmed();
@@ -79,15 +79,6 @@ QString FinansBelgesi::kodDovizi(const QString& tur, const QString& kod, const Q
             .trimmed();
     return {};
 }
-
-QDate FinansBelgesi::belgeTarihi() const
-{
-    const QDate d = toDate(header(kTarih));
-    return d.isValid() ? d : QDate::currentDate();
-}
-
-// Dates are stored as the start of the day, as the statements compare them.
-QDateTime FinansBelgesi::gunBasi() const { return QDateTime(belgeTarihi(), QTime(0, 0)); }
 
 QVariant FinansBelgesi::hrkNo() const
 {
@@ -145,7 +136,7 @@ QVariantMap FinansBelgesi::lineDefaults(const QString&)
                   {QStringLiteral("TIP3"), header(QStringLiteral("ISLEM_TIP3"))},
                   {kDoviz, header(kDoviz)},
                   {QStringLiteral("HRK_NO"), header(QStringLiteral("HRK_NO"))},
-                  {QStringLiteral("TARIH"), belgeTarihi()}};
+                  {QStringLiteral("TARIH"), documentDate()}};
     if (m_tip == QLatin1String("E")) {
         // A paper received is a customer's cheque unless the line says otherwise.
         if (m_tip2 == QLatin1String("0") && v.value(QStringLiteral("TIP3")).toString().isEmpty())
@@ -167,14 +158,18 @@ void FinansBelgesi::headerChanged(const QString& column)
         if (!d.isEmpty())
             putHeader(QStringLiteral("BA_DOVIZ"), d);
         putHeader(QStringLiteral("BA_KUR"), QVariant());
-    } else if (column == kTarih) {
-        for (int i = 0; i < lines().count(); ++i) {
-            lines().set(i, QStringLiteral("TARIH"), belgeTarihi());
-            lines().set(i, kKur, QVariant());
-            satirKuru(i);
-        }
-        putHeader(QStringLiteral("BA_KUR"), QVariant());
+    } else {
+        DatedDocument::headerChanged(column);
     }
+}
+
+// Another date: every rate is that day's again.
+void FinansBelgesi::headerRedated() { putHeader(QStringLiteral("BA_KUR"), QVariant()); }
+
+void FinansBelgesi::lineRedated(int row)
+{
+    lines().set(row, kKur, QVariant());
+    satirKuru(row);
 }
 
 void FinansBelgesi::lineChanged(const QString&, int row, const QString& column)
@@ -236,7 +231,7 @@ void FinansBelgesi::satirKuru(int row)
     if (doviz == m_yerel)
         l.set(row, kKur, 1.0);
     else if (l.number(row, kKur) <= 0)
-        l.set(row, kKur, m_kur(doviz, belgeTarihi()));
+        l.set(row, kKur, m_kur(doviz, documentDate()));
 }
 
 void FinansBelgesi::recompute()
@@ -340,14 +335,8 @@ QList<SaveCheck> FinansBelgesi::checks()
               if (lines().isEmpty())
                   x.refuse(kEksik);
           }};
-    c << SaveCheck{QStringLiteral("tarih kilidi"), [this](CheckContext&) {
-              if (!TarihKilitKontrol(db(), belgeTarihi(), true))
-                  throw DocumentError(QStringLiteral("Tarih kilidi"), kTarih);
-          }};
-    c << SaveCheck{QStringLiteral("satırlar tamam"), [this](CheckContext& x) {
-              for (int i = 0; i < lines().count(); ++i)
-                  satirKontrol(x, i);
-          }};
+    c << dateLockCheck();
+    c << lineCheck([this](CheckContext& x, int i) { satirKontrol(x, i); });
     c << SaveCheck{QStringLiteral("sonraki işlem"), [this](CheckContext& x) {
               if (isNew())
                   return;
@@ -434,7 +423,7 @@ void FinansBelgesi::write(DocumentWriter& w)
                 oncekiDurumaDon(d.value(kCek).toDouble());
     }
     silTuretilmis(w);
-    const QDateTime gun = gunBasi();
+    const QDateTime gun = dayStart();
     for (int i = 0; i < lines().count(); ++i) {
         LineTable& l = lines();
         l.set(i, kNo, key());
@@ -446,13 +435,13 @@ void FinansBelgesi::write(DocumentWriter& w)
             l.set(i, QStringLiteral("BA_DOVIZ"), l.value(i, kDoviz));
         if (l.number(i, QStringLiteral("BA_KUR")) <= 0) {
             const QString ba = l.text(i, QStringLiteral("BA_DOVIZ"));
-            l.set(i, QStringLiteral("BA_KUR"), ba == m_yerel ? 1.0 : m_kur(ba, belgeTarihi()));
+            l.set(i, QStringLiteral("BA_KUR"), ba == m_yerel ? 1.0 : m_kur(ba, documentDate()));
         }
         const double baKur = l.number(i, QStringLiteral("BA_KUR"));
         l.set(i, QStringLiteral("BA_BORC"), bol(l.number(i, QStringLiteral("BORC")), baKur));
         l.set(i, QStringLiteral("BA_ALACAK"), bol(l.number(i, QStringLiteral("ALACAK")), baKur));
         const QDate vade = toDate(l.value(i, QStringLiteral("VADE_TRH")));
-        l.set(i, QStringLiteral("VADE_TRH"), QDateTime(vade.isValid() ? vade : belgeTarihi(), QTime(0, 0)));
+        l.set(i, QStringLiteral("VADE_TRH"), QDateTime(vade.isValid() ? vade : documentDate(), QTime(0, 0)));
     }
     recompute();
     QVariantMap h = headerModel().values();
@@ -463,7 +452,7 @@ void FinansBelgesi::write(DocumentWriter& w)
     const QString ba = headerText(QStringLiteral("BA_DOVIZ")).isEmpty() ? m_yerel : headerText(QStringLiteral("BA_DOVIZ"));
     double baKur = headerNumber(QStringLiteral("BA_KUR"));
     if (baKur <= 0 || ba == m_yerel)
-        baKur = ba == m_yerel ? 1.0 : m_kur(ba, belgeTarihi());
+        baKur = ba == m_yerel ? 1.0 : m_kur(ba, documentDate());
     h.insert(QStringLiteral("BA_DOVIZ"), ba);
     h.insert(QStringLiteral("BA_KUR"), baKur);
     h.insert(QStringLiteral("BA_BORC"), bol(headerNumber(QStringLiteral("BORC")), baKur));
@@ -484,6 +473,12 @@ void FinansBelgesi::write(DocumentWriter& w)
     w.replace(QStringLiteral("FINDET"), {{kNo, key()}}, lines().rows());
     yazKartlar(w);
     yazFinansSatirlari(w);
+}
+
+// The clerk is told that the transaction is stored, once it is committed.
+QList<AfterCommitStep> FinansBelgesi::afterCommit()
+{
+    return {{AfterCommitStep::Kind::Other, {}, [] { Prompter::instance().info(QStringLiteral("Kayıt saklandı.")); }}};
 }
 
 // Every paper of the document takes its account, amount and new status; a paper received
@@ -512,8 +507,8 @@ void FinansBelgesi::yazKartlar(DocumentWriter& w)
                       {QStringLiteral("CARIKOD"), hesap},
                       {QStringLiteral("SERI_NO"), l.value(i, kKod)},
                       {QStringLiteral("BORCLUSU"), l.text(i, kAdi).left(36)},
-                      {QStringLiteral("TANZIMTARIH"), gunBasi()},
-                      {QStringLiteral("TARIH"), gunBasi()},
+                      {QStringLiteral("TANZIMTARIH"), dayStart()},
+                      {QStringLiteral("TARIH"), dayStart()},
                       {QStringLiteral("VADETARIH"), l.value(i, QStringLiteral("VADE_TRH"))},
                       {QStringLiteral("TUTAR"), tutar},
                       {QStringLiteral("TUTAR_DOVIZ"), tutarDvz},
@@ -556,7 +551,7 @@ void FinansBelgesi::yazFinansSatirlari(DocumentWriter& w)
     m.DOVIZ_KODU = headerText(kDoviz);
     m.DVZ_KUR = headerNumber(kKur);
     m.ADI = headerText(kAdi);
-    m.TARIH = gunBasi();
+    m.TARIH = dayStart();
     m.VADE_TRH = m.TARIH;
     m.PERSON_KOD = personel;
     m.HRK_NO = hrkNo();

@@ -1,5 +1,5 @@
 #pragma once
-#include "model/DocumentModel.h"
+#include "model/DatedDocument.h"
 
 #include <functional>
 
@@ -20,7 +20,7 @@ namespace nimbo {
 //   - CSKART: a paper received (operation 0) is a new card; every line writes its account,
 //     amount and new status into its card, and a deletion gives the card back the status of
 //     the finance line that moved it before.
-class FinansBelgesi : public DocumentModel {
+class FinansBelgesi : public DatedDocument {
 public:
     inline static const QString kBelgeTip = QStringLiteral("F");
     inline static const QString kTutar = QStringLiteral("TUTAR_DVZ");
@@ -53,7 +53,10 @@ protected:
     void load(const QVariant& key) override;
     void allocateNumber() override;
     void write(DocumentWriter& w) override;
+    QList<AfterCommitStep> afterCommit() override;
     void headerChanged(const QString& column) override;
+    void headerRedated() override;
+    void lineRedated(int row) override;
     void lineChanged(const QString& lines, int row, const QString& column) override;
     QVariantMap lineDefaults(const QString& lines) override;
     QList<SaveCheck> deleteChecks() override;
@@ -69,8 +72,6 @@ private:
     void yazFinansSatirlari(DocumentWriter& w);
     void silTuretilmis(DocumentWriter& w);
     void duzeltmeKaydi();
-    QDate belgeTarihi() const;
-    QDateTime gunBasi() const;
     QVariant hrkNo() const;
 
     QString m_tip, m_tip2;

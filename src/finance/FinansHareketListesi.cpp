@@ -1,5 +1,7 @@
 #include "finance/FinansHareketListesi.h"
 #include "finance/FinansIslemTuru.h"
+#include "db/Dialect.h"
+#include "db/TextSearch.h"
 
 namespace nimbo {
 
@@ -13,7 +15,7 @@ QString FinansHareketListesi::turAdiSql()
     return QStringLiteral("CASE %1 ELSE '' END").arg(whens.join(QLatin1Char(' ')));
 }
 
-ListQuery FinansHareketListesi::sorgu(const FinansHareketFiltre& f)
+ListQuery FinansHareketListesi::sorgu(const Dialect& d, const FinansHareketFiltre& f)
 {
     ListQuery q;
     q.sql = QStringLiteral("SELECT M.FIN_ID, M.ISLEM_TRH, M.ISLEM_TIP, M.ISLEM_TIP2, %1 AS TUR_ADI, M.KODU, M.KODU2, "
@@ -35,6 +37,17 @@ ListQuery FinansHareketListesi::sorgu(const FinansHareketFiltre& f)
     if (!f.kod2.isEmpty())
         q.addWhere(QStringLiteral("M.FIN_ID IN (SELECT FINDET.FIN_ID FROM FINDET WHERE FINDET.KODU2=:KOD2)"),
                    QStringLiteral("KOD2"), f.kod2);
+    const QString aranan = f.aramaDegeri.trimmed();
+    if (!aranan.isEmpty() && f.aramaAlani == QLatin1String("ADI")) {
+        q.addWhere(QStringLiteral("(%1 OR M.FIN_ID IN (SELECT FINDET.FIN_ID FROM FINDET WHERE %2))")
+                       .arg(TextSearch::clause(d, QStringLiteral("M.ADI"), QStringLiteral("ARA")),
+                            TextSearch::clause(d, QStringLiteral("FINDET.ADI"), QStringLiteral("ARA2"))),
+                   QStringLiteral("ARA"), TextSearch::contains(aranan));
+        q.params.insert(QStringLiteral("ARA2"), TextSearch::contains(aranan));
+    } else if (!aranan.isEmpty() && f.aramaAlani == QLatin1String("ACIKLAMA")) {
+        q.addWhere(TextSearch::clause(d, QStringLiteral("M.ACIKLAMA"), QStringLiteral("ARA")), QStringLiteral("ARA"),
+                   TextSearch::contains(aranan));
+    }
     q.keyExpr = QStringLiteral("M.FIN_ID");
     q.keyField = QStringLiteral("FIN_ID");
     if (f.bos()) {

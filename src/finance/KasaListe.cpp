@@ -1,5 +1,7 @@
 #include "finance/KasaListe.h"
 #include "db/DbTransaction.h"
+#include "db/SqlValues.h"
+#include "db/TextSearch.h"
 
 namespace nimbo {
 
@@ -7,11 +9,12 @@ ListQuery KasaListe::sorgu(const QString& aramaAlani, const QString& aramaDegeri
 {
     ListQuery q;
     q.sql = QStringLiteral("SELECT KASAKOD, ADI, DOVIZ_KOD, MUH_KOD, ACIKLAMA1 FROM KASA WHERE KASAKOD<>'PK'");
-    static const QStringList aranir{QStringLiteral("KASAKOD"), QStringLiteral("ADI")};
-    if (!aramaDegeri.isEmpty() && aranir.contains(aramaAlani)) {
-        q.sql += QStringLiteral(" AND %1 LIKE :ARA").arg(aramaAlani);
-        q.params.insert(QStringLiteral("ARA"), aramaDegeri + QLatin1Char('%'));
-    }
+    if (!aramaDegeri.isEmpty() && aramaAlani == QLatin1String("KASAKOD"))
+        q.addWhere(QStringLiteral("KASAKOD LIKE :ARA ESCAPE '\\'"), QStringLiteral("ARA"),
+                   escapeLike(aramaDegeri) + QLatin1Char('%'));
+    else if (!aramaDegeri.isEmpty() && aramaAlani == QLatin1String("ADI"))
+        q.addWhere(TextSearch::clause(m_db.dialect(), QStringLiteral("ADI"), QStringLiteral("ARA")),
+                   QStringLiteral("ARA"), TextSearch::startsWith(aramaDegeri));
     q.keyExpr = QStringLiteral("KASAKOD");
     q.keyField = QStringLiteral("KASAKOD");
     return q;

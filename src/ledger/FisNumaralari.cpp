@@ -1,4 +1,5 @@
 #include "ledger/FisNumaralari.h"
+#include "db/DbTransaction.h"
 #include "db/Errors.h"
 #include "services/YeniKayitNo.h"
 
@@ -35,6 +36,17 @@ QSqlQuery lockedRow(const Db& c)
     return q;
 }
 
+// NEWFIS.TIP "A": every voucher type counts on its own series.
+const char* const kAyri = "TRIM(TIP) = 'A'";
+
+// The number a counter column hands out (at least 1) plus one: what it stores afterwards.
+QString sonraki(const QString& kolon)
+{
+    return QStringLiteral("CASE WHEN COALESCE(%1, 0) < 1 THEN 1 ELSE %1 END + 1").arg(kolon);
+}
+
+bool yevmiyeBos(const Fis& fis) { return fis.YEVMIYE_NO.isNull() || !fis.YEVMIYE_NO.isValid(); }
+
 } // namespace
 
 QString FisNumaralari::FisNumarasi(const QString& onEk, double sayac)
@@ -60,7 +72,7 @@ double FisNumaralari::YeniFisKayitNo(const Db& db)
 
 void FisNumaralari::FisBelgeNumara(const Db& db, Fis& fis)
 {
-    const bool yevmiyeBos = fis.YEVMIYE_NO.isNull() || !fis.YEVMIYE_NO.isValid();
+    const bool yevmiyeBos = nimbo::yevmiyeBos(fis);
     const bool numaraBos = fis.FISNUMARA.trimmed().isEmpty();
     if (!yevmiyeBos && !numaraBos)
         return;
@@ -87,6 +99,70 @@ void FisNumaralari::FisBelgeNumara(const Db& db, Fis& fis)
         }
         c.exec(QStringLiteral("UPDATE NEWFIS SET ") + atamalar.join(QStringLiteral(", ")), set);
     }, true);
+}
+
+void FisNumaralari::numaralariAl(const Db& db, Fis& fis, bool yeniNo, bool belgeNumaralari, bool joinOpenTransaction)
+{
+    const bool yevmiye = belgeNumaralari && yevmiyeBos(fis);
+    const bool numara = belgeNumaralari && fis.FISNUMARA.trimmed().isEmpty();
+    if (!yeniNo && !yevmiye && !numara)
+        return;
+    // Each SET sees the row as it was, so every counter hands out its stored number; the
+    // series of the printed number is chosen by NEWFIS.TIP in the same statement.
+    const Seri seri = seriOf(fis.TUR);
+    const QString sayac = QLatin1String(seri.sayac);
+    QStringList atamalar;
+    QStringList kolonlar; // the counters advanced, for a rollback to keep them advanced
+    if (yeniNo) {
+        atamalar << QStringLiteral("YENINO = CASE WHEN COALESCE(YENINO, 0) <= 0 THEN 1 ELSE YENINO END + 1");
+        kolonlar << QStringLiteral("YENINO");
+    }
+    if (yevmiye) {
+        atamalar << QStringLiteral("YEVMIYE_NO = ") + sonraki(QStringLiteral("YEVMIYE_NO"));
+        kolonlar << QStringLiteral("YEVMIYE_NO");
+    }
+    if (numara) {
+        atamalar << QStringLiteral("%1 = CASE WHEN %2 THEN %3 ELSE %1 END")
+                        .arg(sayac, QLatin1String(kAyri), sonraki(sayac))
+                 << QStringLiteral("ORTAK_NO = CASE WHEN %1 THEN ORTAK_NO ELSE %2 END")
+                        .arg(QLatin1String(kAyri), sonraki(QStringLiteral("ORTAK_NO")));
+        kolonlar << sayac << QStringLiteral("ORTAK_NO");
+    }
+    const QString sql = QStringLiteral("UPDATE NEWFIS SET %1 RETURNING YENINO, YEVMIYE_NO, %2, %3, ORTAK_NO, ORTAK_SB, "
+                                       "CASE WHEN %4 THEN 1 ELSE 0 END AS AYRI")
+                            .arg(atamalar.join(QStringLiteral(", ")), sayac, QLatin1String(seri.onEk),
+                                 QLatin1String(kAyri));
+    QSqlRecord r;
+    withCounterLock(db, [&](const Db& c) {
+        const auto satir = c.records(sql); // kept prepared: every posting runs it
+        if (satir.isEmpty())
+            throw UserError(QStringLiteral("NEWFIS sayaç kaydı yok"));
+        r = satir.first();
+        if (!c.inTransaction())
+            return;
+        // Joined to a transaction: should it roll back, the counters still stand past what was handed out.
+        QStringList geri;
+        Params p;
+        for (const QString& k : kolonlar) {
+            geri << QStringLiteral("%1 = CASE WHEN COALESCE(%1, 0) < :a_%1 THEN :b_%1 ELSE %1 END").arg(k);
+            p.insert(QStringLiteral("a_") + k, r.value(k));
+            p.insert(QStringLiteral("b_") + k, r.value(k));
+        }
+        const QString keep = QStringLiteral("UPDATE NEWFIS SET ") + geri.join(QStringLiteral(", "));
+        DbTransaction::keepOnRollback(c, [keep, p](const Db& d) { d.execAffected(keep, p); });
+    }, joinOpenTransaction);
+
+    // The row holds the next numbers: the ones handed out are one less.
+    const auto verilen = [&](const QString& kolon) { return r.value(kolon).toDouble() - 1; };
+    if (yeniNo)
+        fis.FISNO = verilen(QStringLiteral("YENINO"));
+    if (yevmiye)
+        fis.YEVMIYE_NO = verilen(QStringLiteral("YEVMIYE_NO"));
+    if (numara) {
+        const bool ayri = r.value(QStringLiteral("AYRI")).toInt() == 1;
+        fis.FISNUMARA = FisNumarasi(toText(r.value(ayri ? QLatin1String(seri.onEk) : QLatin1String("ORTAK_SB"))).trimmed(),
+                                    verilen(ayri ? sayac : QStringLiteral("ORTAK_NO")));
+    }
 }
 
 } // namespace nimbo

@@ -1,12 +1,12 @@
 #include "ledger/FisSaklayici.h"
 #include "db/DbTransaction.h"
+#include "db/DocumentWriter.h"
 #include "db/Errors.h"
 #include "db/ServerObjects.h"
 #include "ledger/FisNumaralari.h"
 #include "services/Prompter.h"
 
 #include <QLocale>
-#include <QSqlQuery>
 #include <cmath>
 
 namespace nimbo {
@@ -34,11 +34,6 @@ Params baslikParams(const Fis& f)
             {QStringLiteral("IPTAL"), f.IPTAL}};
 }
 
-const char* const kSatirKolonlari =
-    "FISNO, FA_ID, SIRANO, HSPKODU, ACIKLAMA, BORC, ALACAK, DOVIZ_KOD, DVZ_BORC, DVZ_ALACAK, TL_DEGERI, TARIH, AY, "
-    "TUR, YEVMIYE_NO, FISNUMARA, ENT_REF_NO, ENT_REF_TIP, HSINIF, HGRUBU, KEBIR, MUAVIN, TALI, DETAY, MASRAFM_KOD, "
-    "MIKTAR, GRUP1_KOD";
-
 QVariant nullIfZero(int v) { return v ? QVariant(v) : QVariant(QMetaType::fromType<int>()); }
 
 } // namespace
@@ -46,6 +41,11 @@ QVariant nullIfZero(int v) { return v ? QVariant(v) : QVariant(QMetaType::fromTy
 FisSaklayici::FisSaklayici(const Db& db) : m_db(db), m_hesaplar(db)
 {
     m_kilit = toDate(db.scalar(QStringLiteral("SELECT TRHKILIT FROM PARAMETRE")));
+}
+
+FisSaklayici::FisSaklayici(const Db& db, HesapOnbellegi& hesaplar, const QDate& kilit)
+    : m_db(db), m_kilit(kilit), m_hesaplar(db), m_disHesaplar(&hesaplar)
+{
 }
 
 QString FisSaklayici::tutarMetni(double v)
@@ -104,7 +104,7 @@ bool FisSaklayici::dengeKontrol(Fis& fis)
     for (const FisSatiri& s : fis.satirlar) {
         borc += s.BORC;
         alacak += s.ALACAK;
-        if (!s.HSPKODU.trimmed().isEmpty() && !m_hesaplar.SeviyeKontroluYap(s.HSPKODU))
+        if (!s.HSPKODU.trimmed().isEmpty() && !hesaplar().SeviyeKontroluYap(s.HSPKODU))
             hatali = true;
     }
     fis.BORC = borc;
@@ -124,83 +124,95 @@ bool FisSaklayici::dengeKontrol(Fis& fis)
 
 bool FisSaklayici::sakla(Fis& fis, const std::function<void(const Db&, const Fis&)>& inTransaction)
 {
-    // A number taken for a header that then fails its checks stays used, as with every counter.
-    if (fis.yeni())
-        fis.FISNO = FisNumaralari::YeniFisKayitNo(m_db);
-    if (!tarihKontrol(fis))
+    const bool yeni = fis.yeni();
+    const bool toplu = m_db.inTransaction(); // a batch that writes inside a transaction of its own
+    // A refused voucher keeps the numbers it had reached, as with every counter: a new
+    // header's number when the date is refused, the journal and printed ones too when the
+    // balance or a code is.
+    if (!tarihKontrol(fis)) {
+        if (yeni)
+            FisNumaralari::numaralariAl(m_db, fis, true, false);
         return false;
-    numarala(fis);
-    if (!dengeKontrol(fis))
+    }
+    if (!dengeKontrol(fis)) {
+        FisNumaralari::numaralariAl(m_db, fis, yeni, true);
         return false;
+    }
     DbTransaction tx(m_db);
-    yaz(fis);
+    // Every number in one statement: on SQLite inside this transaction (it holds the only
+    // write lock), on PostgreSQL in a short counter transaction of its own so that other
+    // workstations wait for NEWFIS no longer than that.
+    FisNumaralari::numaralariAl(m_db, fis, yeni, true, toplu);
+    yaz(fis, yeni);
     if (inTransaction)
         inTransaction(m_db, fis);
     tx.commit();
     return true;
 }
 
-void FisSaklayici::yaz(const Fis& fis)
+void FisSaklayici::yaz(const Fis& fis) { yaz(fis, false); }
+
+void FisSaklayici::yaz(const Fis& fis, bool yeni)
 {
     const Params p = baslikParams(fis);
-    const bool var = m_db.any(QStringLiteral("SELECT FISNO FROM FIS WHERE FISNO = :n"), {{QStringLiteral("n"), fis.FISNO}});
-    if (var) {
-        m_db.exec(QStringLiteral("UPDATE FIS SET TARIH = :TARIH, AY = :AY, TUR = :TUR, BORC = :BORC, ALACAK = :ALACAK, "
-                                 "ENT_TIP = :ENT_TIP, ENT_REF_NO = :ENT_REF_NO, YEVMIYE_NO = :YEVMIYE_NO, "
-                                 "FISNUMARA = :FISNUMARA, BELGENO = :BELGENO, ACIKLAMA = :ACIKLAMA, "
-                                 "MASRAFM_KOD = :MASRAFM_KOD, MIKTAR = :MIKTAR, IPTAL = :IPTAL WHERE FISNO = :FISNO"),
-                  p);
-        m_db.exec(QStringLiteral("DELETE FROM FISAYR WHERE FISNO = :n"), {{QStringLiteral("n"), fis.FISNO}});
-    } else {
-        m_db.exec(QStringLiteral("INSERT INTO FIS (FISNO, TARIH, AY, TUR, BORC, ALACAK, ENT_TIP, ENT_REF_NO, YEVMIYE_NO, "
+    // A stored voucher is changed in place and loses its lines; any other is inserted.
+    const bool vardi =
+        !yeni && m_db.execAffected(QStringLiteral("UPDATE FIS SET TARIH = :TARIH, AY = :AY, TUR = :TUR, BORC = :BORC, "
+                                                  "ALACAK = :ALACAK, ENT_TIP = :ENT_TIP, ENT_REF_NO = :ENT_REF_NO, "
+                                                  "YEVMIYE_NO = :YEVMIYE_NO, FISNUMARA = :FISNUMARA, BELGENO = :BELGENO, "
+                                                  "ACIKLAMA = :ACIKLAMA, MASRAFM_KOD = :MASRAFM_KOD, MIKTAR = :MIKTAR, "
+                                                  "IPTAL = :IPTAL WHERE FISNO = :FISNO"),
+                                   p) > 0;
+    // Kept prepared: a posting run stores one voucher after another.
+    if (vardi)
+        m_db.execAffected(QStringLiteral("DELETE FROM FISAYR WHERE FISNO = :n"), {{QStringLiteral("n"), fis.FISNO}});
+    else
+        m_db.execAffected(QStringLiteral("INSERT INTO FIS (FISNO, TARIH, AY, TUR, BORC, ALACAK, ENT_TIP, ENT_REF_NO, YEVMIYE_NO, "
                                  "FISNUMARA, BELGENO, ACIKLAMA, MASRAFM_KOD, MIKTAR, IPTAL) VALUES (:FISNO, :TARIH, :AY, "
                                  ":TUR, :BORC, :ALACAK, :ENT_TIP, :ENT_REF_NO, :YEVMIYE_NO, :FISNUMARA, :BELGENO, "
                                  ":ACIKLAMA, :MASRAFM_KOD, :MIKTAR, :IPTAL)"),
                   p);
-    }
-    QStringList holders;
-    for (const QString& c : QString::fromLatin1(kSatirKolonlari).split(QStringLiteral(", ")))
-        holders << QLatin1Char(':') + c;
-    QSqlQuery ins(m_db.sql());
-    ins.prepare(QStringLiteral("INSERT INTO FISAYR (%1) VALUES (%2)")
-                    .arg(QString::fromLatin1(kSatirKolonlari), holders.join(QStringLiteral(", "))));
-    int sira = 0;
+    if (fis.satirlar.isEmpty())
+        return;
+    // The lines go in a few multi-row statements, with ids drawn for all of them at once.
+    const QList<int> ids = ServerObjects::SP_GET_NEWFISAYR(m_db, int(fis.satirlar.size()));
+    const QVariant tarih = p.value(QStringLiteral("TARIH"));
+    QList<QVariantMap> satirlar;
+    satirlar.reserve(fis.satirlar.size());
     for (const FisSatiri& s : fis.satirlar) {
-        const Params v{{QStringLiteral("FISNO"), fis.FISNO},
-                       {QStringLiteral("FA_ID"), ServerObjects::SP_GET_NEWFISAYR(m_db)},
-                       {QStringLiteral("SIRANO"), ++sira},
-                       {QStringLiteral("HSPKODU"), s.HSPKODU},
-                       {QStringLiteral("ACIKLAMA"), s.ACIKLAMA},
-                       {QStringLiteral("BORC"), s.BORC},
-                       {QStringLiteral("ALACAK"), s.ALACAK},
-                       {QStringLiteral("DOVIZ_KOD"), s.DOVIZ_KOD.isEmpty() ? QStringLiteral("TL") : s.DOVIZ_KOD},
-                       {QStringLiteral("DVZ_BORC"), s.DVZ_BORC},
-                       {QStringLiteral("DVZ_ALACAK"), s.DVZ_ALACAK},
-                       {QStringLiteral("TL_DEGERI"), s.TL_DEGERI},
-                       {QStringLiteral("TARIH"), p.value(QStringLiteral("TARIH"))},
-                       {QStringLiteral("AY"), fis.TARIH.month()},
-                       {QStringLiteral("TUR"), fis.TUR},
-                       {QStringLiteral("YEVMIYE_NO"), fis.YEVMIYE_NO},
-                       {QStringLiteral("FISNUMARA"), fis.FISNUMARA},
-                       {QStringLiteral("ENT_REF_NO"), s.ENT_REF_NO},
-                       {QStringLiteral("ENT_REF_TIP"), s.ENT_REF_TIP},
-                       {QStringLiteral("HSINIF"), nullIfZero(s.HSINIF)},
-                       {QStringLiteral("HGRUBU"), nullIfZero(s.HGRUBU)},
-                       {QStringLiteral("KEBIR"), nullIfZero(s.KEBIR)},
-                       {QStringLiteral("MUAVIN"), s.MUAVIN},
-                       {QStringLiteral("TALI"), s.TALI},
-                       {QStringLiteral("DETAY"), s.DETAY},
-                       {QStringLiteral("MASRAFM_KOD"), s.MASRAFM_KOD},
-                       {QStringLiteral("MIKTAR"), s.MIKTAR},
-                       {QStringLiteral("GRUP1_KOD"), s.GRUP1_KOD}};
-        for (auto it = v.begin(); it != v.end(); ++it)
-            ins.bindValue(QLatin1Char(':') + it.key(), it.value());
-        if (!ins.exec())
-            throw DbError(ins.lastError(), ins.lastQuery());
+        const int sira = int(satirlar.size());
+        satirlar << QVariantMap{{QStringLiteral("FISNO"), fis.FISNO},
+                                {QStringLiteral("FA_ID"), ids.at(sira)},
+                                {QStringLiteral("SIRANO"), sira + 1},
+                                {QStringLiteral("HSPKODU"), s.HSPKODU},
+                                {QStringLiteral("ACIKLAMA"), s.ACIKLAMA},
+                                {QStringLiteral("BORC"), s.BORC},
+                                {QStringLiteral("ALACAK"), s.ALACAK},
+                                {QStringLiteral("DOVIZ_KOD"), s.DOVIZ_KOD.isEmpty() ? QStringLiteral("TL") : s.DOVIZ_KOD},
+                                {QStringLiteral("DVZ_BORC"), s.DVZ_BORC},
+                                {QStringLiteral("DVZ_ALACAK"), s.DVZ_ALACAK},
+                                {QStringLiteral("TL_DEGERI"), s.TL_DEGERI},
+                                {QStringLiteral("TARIH"), tarih},
+                                {QStringLiteral("AY"), fis.TARIH.month()},
+                                {QStringLiteral("TUR"), fis.TUR},
+                                {QStringLiteral("YEVMIYE_NO"), fis.YEVMIYE_NO},
+                                {QStringLiteral("FISNUMARA"), fis.FISNUMARA},
+                                {QStringLiteral("ENT_REF_NO"), s.ENT_REF_NO},
+                                {QStringLiteral("ENT_REF_TIP"), s.ENT_REF_TIP},
+                                {QStringLiteral("HSINIF"), nullIfZero(s.HSINIF)},
+                                {QStringLiteral("HGRUBU"), nullIfZero(s.HGRUBU)},
+                                {QStringLiteral("KEBIR"), nullIfZero(s.KEBIR)},
+                                {QStringLiteral("MUAVIN"), s.MUAVIN},
+                                {QStringLiteral("TALI"), s.TALI},
+                                {QStringLiteral("DETAY"), s.DETAY},
+                                {QStringLiteral("MASRAFM_KOD"), s.MASRAFM_KOD},
+                                {QStringLiteral("MIKTAR"), s.MIKTAR},
+                                {QStringLiteral("GRUP1_KOD"), s.GRUP1_KOD}};
     }
+    DocumentWriter(m_db).insertRows(QStringLiteral("FISAYR"), satirlar);
 }
 
-bool FisSaklayici::yukle(const Db& db, double fisNo, Fis& fis)
+bool FisSaklayici::yukle(const Db& db, double fisNo, Fis& fis, bool satirlarla)
 {
     const auto h = db.records(QStringLiteral("SELECT * FROM FIS WHERE FISNO = :n"), {{QStringLiteral("n"), fisNo}});
     if (h.isEmpty())
@@ -221,6 +233,8 @@ bool FisSaklayici::yukle(const Db& db, double fisNo, Fis& fis)
     fis.IPTAL = toText(r.value(QStringLiteral("IPTAL"))).trimmed();
     fis.BORC = r.value(QStringLiteral("BORC")).toDouble();
     fis.ALACAK = r.value(QStringLiteral("ALACAK")).toDouble();
+    if (!satirlarla)
+        return true;
     for (const QSqlRecord& l :
          db.records(QStringLiteral("SELECT * FROM FISAYR WHERE FISNO = :n ORDER BY FA_ID"), {{QStringLiteral("n"), fisNo}})) {
         FisSatiri s;

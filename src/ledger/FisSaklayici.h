@@ -15,6 +15,9 @@ namespace nimbo {
 class FisSaklayici {
 public:
     explicit FisSaklayici(const Db& db);
+    // For a posting that has read the lock date and looked the chart up already: the
+    // checks use its look-ups (which must outlive this object).
+    FisSaklayici(const Db& db, HesapOnbellegi& hesaplar, const QDate& kilit);
 
     // The working year (Part of the login); 0 leaves dates as they are.
     void setCalismaYili(int yil) { m_calismaYili = yil; }
@@ -41,8 +44,9 @@ public:
     // Header and lines inside the caller's transaction; a stored voucher's lines are replaced.
     void yaz(const Fis& fis);
 
-    // The voucher as stored (lines in FA_ID order); false when there is none.
-    static bool yukle(const Db& db, double fisNo, Fis& fis);
+    // The voucher as stored (lines in FA_ID order unless only the header is wanted); false
+    // when there is none.
+    static bool yukle(const Db& db, double fisNo, Fis& fis, bool satirlarla = true);
     // Deletes a voucher and its lines; a voucher dated before the lock is refused.
     void sil(double fisNo);
 
@@ -53,6 +57,9 @@ public:
 
 private:
     bool reddet(const QString& mesaj);
+    HesapOnbellegi& hesaplar() { return m_disHesaplar ? *m_disHesaplar : m_hesaplar; }
+    // yeni: the header is known not to be stored yet.
+    void yaz(const Fis& fis, bool yeni);
 
     Db m_db;
     QDate m_kilit;
@@ -61,6 +68,7 @@ private:
     bool m_sessiz = false;
     QString m_hata;
     HesapOnbellegi m_hesaplar;
+    HesapOnbellegi* m_disHesaplar = nullptr;
 };
 
 } // namespace nimbo

@@ -1,4 +1,6 @@
 #include "ledger/HesapListesi.h"
+#include "db/SqlValues.h"
+#include "db/TextSearch.h"
 
 namespace nimbo::HesapListesi {
 
@@ -18,15 +20,12 @@ ListQuery sorgu(const Db& db, HesapKodu::Duzey duzey, const QString& alan, const
     Params p;
     const QString t = metin.trimmed();
     if (!t.isEmpty()) {
-        QString desen = t;
-        desen.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('%'), QStringLiteral("\\%"))
-            .replace(QLatin1Char('_'), QStringLiteral("\\_"));
         if (alan == QLatin1String("HESAP_ADI")) {
-            kosul << QStringLiteral("UPPER(HESAP_ADI) %1 :ara ESCAPE '\\'").arg(db.dialect().ilike());
-            p.insert(QStringLiteral("ara"), QLatin1Char('%') + desen.toUpper() + QLatin1Char('%'));
+            kosul << TextSearch::clause(db.dialect(), QStringLiteral("HESAP_ADI"), QStringLiteral("ara"));
+            p.insert(QStringLiteral("ara"), TextSearch::contains(t));
         } else {
             kosul << QStringLiteral("HKOD LIKE :ara ESCAPE '\\'");
-            p.insert(QStringLiteral("ara"), desen + QLatin1Char('%'));
+            p.insert(QStringLiteral("ara"), escapeLike(t) + QLatin1Char('%'));
         }
     }
     ListQuery q;

@@ -107,6 +107,32 @@ const std::optional<QSqlRecord>& HesapOnbellegi::hesap(const QString& kod)
     return it.value();
 }
 
+void HesapOnbellegi::onYukle(const QStringList& kodlar)
+{
+    QStringList eksik;
+    for (const QString& k : kodlar)
+        if (!k.isEmpty() && !m_cache.contains(k) && !eksik.contains(k))
+            eksik << k;
+    // A few statement shapes only, so each stays prepared.
+    constexpr int kParca = 16;
+    for (int bas = 0; bas < eksik.size(); bas += kParca) {
+        Params p;
+        QStringList yer;
+        for (int i = 0; i < kParca; ++i) {
+            const QString ad = QStringLiteral("k%1").arg(i);
+            yer << QLatin1Char(':') + ad;
+            // Short chunks repeat their last code.
+            p.insert(ad, eksik.at(qMin(bas + i, int(eksik.size()) - 1)));
+        }
+        const QString sql = QStringLiteral("SELECT * FROM HSPLAN WHERE HKOD IN (%1)").arg(yer.join(QStringLiteral(", ")));
+        for (const QSqlRecord& r : m_plan.db().records(sql, p)) {
+            const QString kod = r.value(QStringLiteral("HKOD")).toString();
+            if (eksik.contains(kod))
+                m_cache.insert(kod, r);
+        }
+    }
+}
+
 bool HesapOnbellegi::SeviyeKontroluYap(const QString& kod)
 {
     const auto& r = hesap(kod);

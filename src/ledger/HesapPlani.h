@@ -13,6 +13,7 @@ namespace nimbo {
 class HesapPlani {
 public:
     explicit HesapPlani(const Db& db) : m_db(db) {}
+    const Db& db() const { return m_db; }
 
     std::optional<QSqlRecord> hesap(const QString& kod) const;
     // The first posting account in code order (empty for an empty chart).
@@ -44,6 +45,9 @@ public:
     explicit HesapOnbellegi(const Db& db) : m_plan(db) {}
     const std::optional<QSqlRecord>& hesap(const QString& kod);
     bool SeviyeKontroluYap(const QString& kod);
+    // Reads the codes a posting is about to use in one query instead of one each. A code
+    // with no row of exactly that text is left to the look-up above.
+    void onYukle(const QStringList& kodlar);
 
 private:
     HesapPlani m_plan;

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
 namespace nimbo::MuhKodIzi {
 
@@ -20,14 +19,40 @@ QString dosya()
     return QDir(k).filePath(QStringLiteral("muhkod.txt"));
 }
 
+namespace {
+
+QByteArray satir(const QString& kod, double tutar, const QString& taraf)
+{
+    return (kod + QLatin1Char(' ') + QString::number(tutar, 'f', 2) + QLatin1Char(' ') + taraf + QLatin1Char('\n')).toUtf8();
+}
+
+// A trace that cannot be written must not stop a posting.
+bool ac(QFile& f)
+{
+    f.setFileName(dosya());
+    QDir().mkpath(QFileInfo(f).absolutePath());
+    return f.open(QIODevice::Append | QIODevice::Text);
+}
+
+} // namespace
+
 void yaz(const QString& kod, double tutar, const QString& taraf)
 {
-    QFile f(dosya());
-    QDir().mkpath(QFileInfo(f).absolutePath());
-    if (!f.open(QIODevice::Append | QIODevice::Text))
-        return; // a trace that cannot be written must not stop a posting
-    QTextStream out(&f);
-    out << kod << QLatin1Char(' ') << QString::number(tutar, 'f', 2) << QLatin1Char(' ') << taraf << QLatin1Char('\n');
+    QFile f;
+    if (ac(f))
+        f.write(satir(kod, tutar, taraf));
+}
+
+void Yazici::yaz(const QString& kod, double tutar, const QString& taraf)
+{
+    if (!m_denendi) {
+        m_denendi = true;
+        ac(m_dosya);
+    }
+    if (m_dosya.isOpen()) {
+        m_dosya.write(satir(kod, tutar, taraf));
+        m_dosya.flush();
+    }
 }
 
 } // namespace nimbo::MuhKodIzi

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFile>
 #include <QString>
 
 namespace nimbo {
@@ -10,6 +11,17 @@ namespace MuhKodIzi {
 QString dosya();
 void setKlasor(const QString& klasor); // tests
 void yaz(const QString& kod, double tutar, const QString& taraf);
+
+// The same for the many lines of one posting: the file stays open between them (each line
+// still reaches it at once).
+class Yazici {
+public:
+    void yaz(const QString& kod, double tutar, const QString& taraf);
+
+private:
+    QFile m_dosya;
+    bool m_denendi = false;
+};
 
 } // namespace MuhKodIzi
 

@@ -1,7 +1,6 @@
 #include "ledger/TDMuh.h"
 #include "db/Errors.h"
 #include "ledger/FisSaklayici.h"
-#include "ledger/MuhKodIzi.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 
@@ -38,10 +37,20 @@ void kimlikKontrol(const QString& ad)
 
 TDMuh::TDMuh(const Db& db) : m_db(db), m_hesaplar(db)
 {
-    m_kirilTakip = toText(db.scalar(QStringLiteral("SELECT KIRIL_TAKIP FROM PARAMET"))).trimmed();
-    m_yerel = toText(db.scalar(QStringLiteral("SELECT YERELDOVIZ FROM PARAMETRE"))).trimmed();
+    // The parameters a posting reads, in one query (the one-row tables may be empty).
+    const Dialect& d = db.dialect();
+    const auto p = db.records(QStringLiteral("SELECT (%1) AS KIRIL_TAKIP, (%2) AS ISK_DUS, (%3) AS YERELDOVIZ, (%4) AS TRHKILIT")
+                                  .arg(d.limit(QStringLiteral("SELECT KIRIL_TAKIP FROM PARAMET"), 1),
+                                       d.limit(QStringLiteral("SELECT ISK_DUS FROM PARAMET"), 1),
+                                       d.limit(QStringLiteral("SELECT YERELDOVIZ FROM PARAMETRE"), 1),
+                                       d.limit(QStringLiteral("SELECT TRHKILIT FROM PARAMETRE"), 1)));
+    const QSqlRecord r = p.value(0);
+    m_kirilTakip = toText(r.value(QStringLiteral("KIRIL_TAKIP"))).trimmed();
+    m_iskDus = toText(r.value(QStringLiteral("ISK_DUS"))).trimmed();
+    m_yerel = toText(r.value(QStringLiteral("YERELDOVIZ"))).trimmed();
     if (m_yerel.isEmpty())
         m_yerel = QStringLiteral("TL");
+    m_kilit = toDate(r.value(QStringLiteral("TRHKILIT")));
 }
 
 QString TDMuh::numaraMetni(double no)
@@ -86,8 +95,9 @@ void TDMuh::MuhasebeKayit(bool bayrak)
 Fis& TDMuh::fisAc(const QDate& tarih, const QString& tur, const QString& belgeNoMetni, const QString& aciklama)
 {
     m_fis = Fis{};
-    if (mevcutFisNo > 0 && FisSaklayici::yukle(m_db, mevcutFisNo, m_fis))
-        m_fis.satirlar.clear();
+    // Its lines are written anew.
+    if (mevcutFisNo > 0)
+        FisSaklayici::yukle(m_db, mevcutFisNo, m_fis, false);
     m_fis.TARIH = tarih;
     m_fis.TUR = tur;
     m_fis.ENT_TIP = QString(belgeTuru);
@@ -120,7 +130,7 @@ QString TDMuh::MuhKodDondur(const QString& kirilimli, const QString& dvzKod) con
 void TDMuh::AyrHesapGir(const QString& kod, const QString& taraf, double tutar, const QString& aciklama,
                         const QString& grupKod, double dvzTutar, const QString& dvzKod, double kur)
 {
-    MuhKodIzi::yaz(kod, tutar, taraf);
+    m_iz.yaz(kod, tutar, taraf);
     if (kod.trimmed().isEmpty() || !SeviyeKontroluYap(kod))
         hataliKod = true;
     if (tutar <= 0)
@@ -172,12 +182,12 @@ bool TDMuh::FisiSakla(const QString& kaynakTablo, const QString& anahtarKolon, c
     }
     kimlikKontrol(kaynakTablo);
     kimlikKontrol(anahtarKolon);
-    FisSaklayici saklayici(m_db);
+    FisSaklayici saklayici(m_db, m_hesaplar, m_kilit);
     saklayici.setCalismaYili(SessionContext::current().CalismaYiliNo);
     saklayici.setTanilama(tanilama());
     saklayici.setSessiz(!interaktif);
     const bool ok = saklayici.sakla(m_fis, [&](const Db& db, const Fis& f) {
-        db.exec(QStringLiteral("UPDATE %1 SET FIS_NO = :FisNosu WHERE %2 = :Nosu%3")
+        db.execAffected(QStringLiteral("UPDATE %1 SET FIS_NO = :FisNosu WHERE %2 = :Nosu%3")
                     .arg(kaynakTablo, anahtarKolon, kosul.isEmpty() ? QString() : QStringLiteral(" AND ") + kosul),
                 {{QStringLiteral("FisNosu"), f.FISNO}, {QStringLiteral("Nosu"), belgeNo}});
     });

@@ -2,6 +2,7 @@
 #include "db/Db.h"
 #include "ledger/Fis.h"
 #include "ledger/HesapPlani.h"
+#include "ledger/MuhKodIzi.h"
 
 #include <QChar>
 #include <functional>
@@ -15,6 +16,8 @@ namespace nimbo {
 class TDMuh {
 public:
     explicit TDMuh(const Db& db);
+    TDMuh(const TDMuh&) = delete;
+    TDMuh& operator=(const TDMuh&) = delete;
 
     // Set by the entry point before MuhasebeKayit.
     QChar belgeTuru;
@@ -56,6 +59,10 @@ public:
     // The firm's local currency (PARAMETRE.YERELDOVIZ, "TL" when unset): lines in it carry
     // no foreign amount.
     QString yerelDoviz() const { return m_yerel; }
+    // PARAMET.ISK_DUS, trimmed: "H" posts discounts on lines of their own.
+    QString iskDus() const { return m_iskDus; }
+    // The chart rows of the codes a routine is about to use, read in one query.
+    void hesaplariOku(const QStringList& kodlar) { m_hesaplar.onYukle(kodlar); }
     // A document number as the narrations print it ("#,#": 1.234).
     static QString numaraMetni(double no);
 
@@ -83,6 +90,9 @@ private:
     HesapOnbellegi m_hesaplar;
     QString m_kirilTakip;
     QString m_yerel;
+    QString m_iskDus;
+    QDate m_kilit; // PARAMETRE.TRHKILIT
+    MuhKodIzi::Yazici m_iz;
     Fis m_fis;
 };
 

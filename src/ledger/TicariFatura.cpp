@@ -1,6 +1,9 @@
 #include "ledger/TicariFatura.h"
 #include "ledger/TDMuh.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace nimbo {
 
 namespace {
@@ -17,6 +20,23 @@ QString kodKolonlari()
     return c.join(QStringLiteral(", "));
 }
 
+// The columns of a line table that topla reads (and any of its own named like a card code,
+// which would come first as with L.*): a narrow row is read much faster than the whole line.
+QString satirKolonlari(const Db& db, const QString& tablo)
+{
+    static const QStringList okunan{QStringLiteral("STOK_NO"),   QStringLiteral("STOK_KOD_NO"), QStringLiteral("KODU"),
+                                    QStringLiteral("GER_TUT"),   QStringLiteral("KDV"),         QStringLiteral("OTV_VARMI"),
+                                    QStringLiteral("OTV"),       QStringLiteral("ISK_TUT"),     QStringLiteral("IADE_REFNO"),
+                                    QStringLiteral("IADE_SIRA"), QStringLiteral("MIKTAR")};
+    QStringList c;
+    for (const QString& k : db.columns(tablo))
+        if (okunan.contains(k) || std::find_if(std::begin(kKodlar), std::end(kKodlar), [&](const char* kod) {
+                                      return k == QLatin1String(kod);
+                                  }) != std::end(kKodlar))
+            c << QStringLiteral("L.") + k;
+    return c.isEmpty() ? QStringLiteral("L.*") : c.join(QStringLiteral(", "));
+}
+
 QString metinOf(const QSqlRecord& r, const QString& kolon)
 {
     const int i = r.indexOf(kolon);
@@ -29,48 +49,70 @@ double sayiOf(const QSqlRecord& r, const QString& kolon)
     return i < 0 ? 0 : r.value(i).toDouble();
 }
 
+// Where the columns topla reads sit in the rows of one line query (-1: not there): looked
+// up once per query, not once per value.
+struct Kolonlar {
+    int stokNo, stokKod, kodu, gerTut, kdv, otvVarmi, otv, iskTut, iadeRefNo, iadeSira, miktar;
+    int kodlar[std::size(kKodlar)];
+
+    explicit Kolonlar(const QSqlRecord& r)
+        : stokNo(r.indexOf(QStringLiteral("STOK_NO"))), stokKod(r.indexOf(QStringLiteral("STOK_KOD_NO"))),
+          kodu(r.indexOf(QStringLiteral("KODU"))), gerTut(r.indexOf(QStringLiteral("GER_TUT"))),
+          kdv(r.indexOf(QStringLiteral("KDV"))), otvVarmi(r.indexOf(QStringLiteral("OTV_VARMI"))),
+          otv(r.indexOf(QStringLiteral("OTV"))), iskTut(r.indexOf(QStringLiteral("ISK_TUT"))),
+          iadeRefNo(r.indexOf(QStringLiteral("IADE_REFNO"))), iadeSira(r.indexOf(QStringLiteral("IADE_SIRA"))),
+          miktar(r.indexOf(QStringLiteral("MIKTAR")))
+    {
+        for (size_t i = 0; i < std::size(kKodlar); ++i)
+            kodlar[i] = r.indexOf(QString::fromLatin1(kKodlar[i]));
+    }
+};
+
+QString metinAt(const QSqlRecord& r, int i) { return i < 0 ? QString() : toText(r.value(i)).trimmed(); }
+double sayiAt(const QSqlRecord& r, int i) { return i < 0 ? 0 : r.value(i).toDouble(); }
+
 // Adds the rows of one line table to the units, one unit per key (item number or code),
 // in the order each key first appears.
 void topla(QList<TicariKalem>& out, TicariKalem::Tur tur, const QVector<QSqlRecord>& rows, bool otvli)
 {
+    if (rows.isEmpty())
+        return;
+    const Kolonlar c(rows.first());
+    const bool stok = tur == TicariKalem::Tur::Stok;
     QHash<QString, int> yer;
     for (const QSqlRecord& r : rows) {
-        const QString anahtar = tur == TicariKalem::Tur::Stok ? QString::number(sayiOf(r, QStringLiteral("STOK_NO")), 'f', 0)
-                                                              : metinOf(r, QStringLiteral("KODU"));
+        const QString anahtar = stok ? QString::number(sayiAt(r, c.stokNo), 'f', 0) : metinAt(r, c.kodu);
         auto it = yer.constFind(anahtar);
         if (it == yer.constEnd()) {
             TicariKalem k;
             k.tur = tur;
-            k.stokNo = sayiOf(r, QStringLiteral("STOK_NO"));
-            k.kod = metinOf(r, tur == TicariKalem::Tur::Stok ? QStringLiteral("STOK_KOD_NO") : QStringLiteral("KODU"));
-            for (const char* c : kKodlar)
-                k.hesap.insert(QString::fromLatin1(c), metinOf(r, QString::fromLatin1(c)));
+            k.stokNo = sayiAt(r, c.stokNo);
+            k.kod = metinAt(r, stok ? c.stokKod : c.kodu);
+            for (size_t i = 0; i < std::size(kKodlar); ++i)
+                k.hesap.insert(QString::fromLatin1(kKodlar[i]), metinAt(r, c.kodlar[i]));
             it = yer.insert(anahtar, int(out.size()));
             out << k;
         }
         TicariKalem& k = out[*it];
         // One code per unit: the smallest of its rows, as a grouped query gives it.
-        for (const char* c : kKodlar) {
-            const QString v = metinOf(r, QString::fromLatin1(c));
-            QString& mevcut = k.hesap[QString::fromLatin1(c)];
+        for (size_t i = 0; i < std::size(kKodlar); ++i) {
+            const QString v = metinAt(r, c.kodlar[i]);
+            QString& mevcut = k.hesap[QString::fromLatin1(kKodlar[i])];
             if (!v.isEmpty() && (mevcut.isEmpty() || v < mevcut))
                 mevcut = v;
         }
-        const double ger = sayiOf(r, QStringLiteral("GER_TUT"));
-        const double kdv = sayiOf(r, QStringLiteral("KDV"));
+        const double ger = sayiAt(r, c.gerTut);
+        const double kdv = sayiAt(r, c.kdv);
         // The tax counts only where the line carries it, as the invoice's own total does.
-        const double otv = otvli && metinOf(r, QStringLiteral("OTV_VARMI")) == QLatin1String("V")
-                               ? sayiOf(r, QStringLiteral("OTV"))
-                               : 0;
+        const double otv = otvli && metinAt(r, c.otvVarmi) == QLatin1String("V") ? sayiAt(r, c.otv) : 0;
         k.mal += ger;
-        k.iskonto += sayiOf(r, QStringLiteral("ISK_TUT"));
+        k.iskonto += sayiAt(r, c.iskTut);
         k.kdv += ger * kdv / 100;
         k.otv += ger * otv / 100;
         k.otvliKdv += ger * (otv + 100) / 100 * kdv / 100;
-        const double iadeNo = sayiOf(r, QStringLiteral("IADE_REFNO"));
+        const double iadeNo = sayiAt(r, c.iadeRefNo);
         if (iadeNo > 0)
-            k.iadeler << TicariKalem::Iade{iadeNo, int(sayiOf(r, QStringLiteral("IADE_SIRA"))),
-                                           sayiOf(r, QStringLiteral("MIKTAR"))};
+            k.iadeler << TicariKalem::Iade{iadeNo, int(sayiAt(r, c.iadeSira)), sayiAt(r, c.miktar)};
     }
 }
 
@@ -112,7 +154,7 @@ std::optional<TicariFatura> TicariFatura::oku(TDMuh& m, const TicariKaynak& k)
     if (!f.fatarih.isValid())
         f.fatarih = toDate(f.kayit.value(QStringLiteral("IRSTARIH")));
     f.net = f.sayi("NETTUT");
-    f.iskDus = toText(db.scalar(QStringLiteral("SELECT ISK_DUS FROM PARAMET"))).trimmed();
+    f.iskDus = m.iskDus();
 
     const auto cari = db.records(QStringLiteral("SELECT FIRMA_ADI, MUH_KOD, MUH_KOD2, KIRILIMLI FROM CARI WHERE CARI_KOD = :c"),
                                  {{QStringLiteral("c"), f.cariKod}});
@@ -145,24 +187,29 @@ std::optional<TicariFatura> TicariFatura::oku(TDMuh& m, const TicariKaynak& k)
 
     const bool alis = k.satirlar == QLatin1String("ALISAYR");
     topla(f.kalemler, TicariKalem::Tur::Stok,
-          db.records(QStringLiteral("SELECT L.*, %1 FROM %2 L LEFT JOIN STOKMUH M ON M.STOK_NO = L.STOK_NO "
+          db.records(QStringLiteral("SELECT %4, %1 FROM %2 L LEFT JOIN STOKMUH M ON M.STOK_NO = L.STOK_NO "
                                     "WHERE L.%3 = :Nosu ORDER BY L.SIRANO")
-                         .arg(kodKolonlari(), k.satirlar, k.anahtar),
+                         .arg(kodKolonlari(), k.satirlar, k.anahtar, satirKolonlari(db, k.satirlar)),
                      no),
           alis);
     const Params hizmetNo{{QStringLiteral("Nosu"), m.belgeNo}, {QStringLiteral("t"), k.yazan}};
     topla(f.kalemler, TicariKalem::Tur::Masraf,
-          db.records(QStringLiteral("SELECT L.*, %1 FROM %2 L LEFT JOIN MASRAF M ON M.KODU = L.KODU "
+          db.records(QStringLiteral("SELECT %3, %1 FROM %2 L LEFT JOIN MASRAF M ON M.KODU = L.KODU "
                                     "WHERE L.BELGE_NO = :Nosu AND L.BELGE_TIP = :t ORDER BY L.SIRANO")
-                         .arg(kodKolonlari(), k.masraf),
+                         .arg(kodKolonlari(), k.masraf, satirKolonlari(db, k.masraf)),
                      hizmetNo),
           false);
     topla(f.kalemler, TicariKalem::Tur::Hizmet,
-          db.records(QStringLiteral("SELECT L.*, %1 FROM %2 L LEFT JOIN ARIZA M ON M.ARIZA_KODU = L.KODU "
+          db.records(QStringLiteral("SELECT %3, %1 FROM %2 L LEFT JOIN ARIZA M ON M.ARIZA_KODU = L.KODU "
                                     "WHERE L.BELGE_NO = :Nosu AND L.BELGE_TIP = :t ORDER BY L.SIRANO")
-                         .arg(kodKolonlari(), k.iscilik),
+                         .arg(kodKolonlari(), k.iscilik, satirKolonlari(db, k.iscilik)),
                      hizmetNo),
           false);
+    // Every code the posting may use, read from the chart at once.
+    QStringList kodlar{f.cariMuh, f.cariMuh2, f.kasaMuh};
+    for (const TicariKalem& k : f.kalemler)
+        kodlar << k.hesap.values();
+    m.hesaplariOku(kodlar);
     return f;
 }
 

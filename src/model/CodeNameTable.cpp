@@ -2,6 +2,7 @@
 #include "db/DbTransaction.h"
 #include "db/RecordWriter.h"
 #include "db/SqlValues.h"
+#include "db/TextSearch.h"
 #include "services/Prompter.h"
 #include "services/TurkishCollation.h"
 
@@ -35,8 +36,9 @@ ListQuery CodeNameTable::listQuery(const QString& nameSearch, const QString& fil
     q.sql = select + from + QStringLiteral(" WHERE 1=1");
     const QString search = nameSearch.trimmed();
     if (!search.isEmpty()) {
-        q.sql += QStringLiteral(" AND (T.%1 %2 :ARANAN ESCAPE '\\')").arg(s.nameColumn, m_db.dialect().ilike());
-        q.params.insert(QStringLiteral("ARANAN"), escapeLike(search) + QLatin1Char('%'));
+        q.sql += QStringLiteral(" AND (%1)").arg(
+            TextSearch::clause(m_db.dialect(), QStringLiteral("T.") + s.nameColumn, QStringLiteral("ARANAN")));
+        q.params.insert(QStringLiteral("ARANAN"), TextSearch::startsWith(search));
     }
     if (!filterColumn.isEmpty() && !isBlank(filterValue)) {
         q.sql += QStringLiteral(" AND (T.%1 = :UST)").arg(filterColumn);

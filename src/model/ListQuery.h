@@ -9,8 +9,8 @@ namespace nimbo {
 // Where a page of a list starts: the sort and key values of the row it follows (or
 // precedes, reading backwards).
 struct ListBoundary {
-    QVariant sort;
-    QVariant key;
+    QVariant sort{};
+    QVariant key{};
 };
 
 // A list query with its bound values: filters assembled from user fields go in params,
@@ -23,18 +23,20 @@ struct ListBoundary {
 // will do; a leading WITH is fine). A plain list (no key) carries its ORDER BY in sql and is
 // read in one go: small code/name tables.
 struct ListQuery {
-    QString sql;
-    Params params;
+    // Every member has an initialiser, so a list built as {sql, params} names only those two
+    // (-Wmissing-field-initializers stays quiet).
+    QString sql{};
+    Params params{};
 
-    QString keyExpr;    // unique per row, never null
-    QString keyField;   // the key's column in the rows
-    QString sortExpr;   // empty: ordered by the key
-    QString sortField;
+    QString keyExpr{};  // unique per row, never null
+    QString keyField{}; // the key's column in the rows
+    QString sortExpr{}; // empty: ordered by the key
+    QString sortField{};
     bool sortNullable = true; // empties sort first ascending, last descending, on both engines
     bool descending = false;
     int maxRows = 0;    // at most this many rows in all (0: no limit)
     // Result column -> expression for every column the list may be sorted by.
-    QHash<QString, QString> sortable;
+    QHash<QString, QString> sortable{};
 
     bool isKeyed() const { return !keyExpr.isEmpty(); }
     bool hasNullableSort() const { return isKeyed() && !sortExpr.isEmpty() && sortNullable; }

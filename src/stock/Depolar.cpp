@@ -3,10 +3,11 @@
 #include "db/DbTransaction.h"
 #include "services/Prompter.h"
 #include "db/SqlValues.h"
+#include "db/TextSearch.h"
 
 namespace nimbo {
 
-ListQuery Depolar::sorgu(const QString& adAra)
+ListQuery Depolar::sorgu(const Dialect& d, const QString& adAra)
 {
     ListQuery q;
     q.sql = QStringLiteral("SELECT DEPO_KODU, DEPO_ADI, DEPO_YERI FROM DEPO WHERE 1=1");
@@ -14,8 +15,8 @@ ListQuery Depolar::sorgu(const QString& adAra)
     q.sortable = {{QStringLiteral("DEPO_ADI"), QStringLiteral("DEPO_ADI")},
                   {QStringLiteral("DEPO_YERI"), QStringLiteral("DEPO_YERI")}};
     if (!adAra.trimmed().isEmpty())
-        q.addWhere(QStringLiteral("UPPER(DEPO_ADI) LIKE :A ESCAPE '\\'"), QStringLiteral("A"),
-                   escapeLike(adAra.trimmed().toUpper()) + QLatin1Char('%'));
+        q.addWhere(TextSearch::clause(d, QStringLiteral("DEPO_ADI"), QStringLiteral("A")), QStringLiteral("A"),
+                   TextSearch::startsWith(adAra.trimmed()));
     return q;
 }
 

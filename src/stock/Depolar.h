@@ -8,7 +8,7 @@ class Depolar {
 public:
     explicit Depolar(const Db& db) : m_db(db) {}
     // DEPO_KODU, DEPO_ADI, DEPO_YERI; optionally only names starting with the text.
-    static ListQuery sorgu(const QString& adAra);
+    static ListQuery sorgu(const Dialect& d, const QString& adAra);
     // Asks "Kayıt Silinsin mi?"; a warehouse that movements or slip lines name cannot go
     // (UserError). True when deleted.
     bool sil(int depoKodu) const;

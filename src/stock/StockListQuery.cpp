@@ -1,5 +1,6 @@
 #include "stock/StockListQuery.h"
 #include "db/SqlValues.h"
+#include "db/TextSearch.h"
 
 namespace nimbo {
 
@@ -111,8 +112,8 @@ ListQuery StockListQuery::build(const Dialect& d, const StockFilter& f)
         const QString all = d.concat({"S.STOK_NO", "S.STOK_ADI_TR", "S.STOK_ADI_ING", "S.BARKOD", "S.STOK_KOD_NO",
                                       "S.URET_STK_KOD", "S.TEMSILCI", "S.YER1", "S.YER2", "S.YER3", "S.YER4", "S.YER5",
                                       "S.ACIKLAMA1", "S.MODEL", "S.CINS", "S.ESKI_STOK_KOD", "S.ENESKI_STOK_KOD"});
-        add(QStringLiteral("%1 %2 :METIN ESCAPE '\\'").arg(all, d.ilike()), QStringLiteral("METIN"),
-            QLatin1Char('%') + escapeLike(f.text.trimmed()) + QLatin1Char('%'));
+        add(TextSearch::clause(d, all, QStringLiteral("METIN")), QStringLiteral("METIN"),
+            TextSearch::contains(f.text.trimmed()));
     }
     QString with, join;
     if (f.stock != StockFilter::InStock::All) {

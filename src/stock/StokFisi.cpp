@@ -1,13 +1,11 @@
 #include "stock/StokFisi.h"
 #include "db/DocumentWriter.h"
 #include "db/SqlValues.h"
-#include "model/DocumentError.h"
 #include "model/LedgerHook.h"
 #include "services/ExchangeRates.h"
 #include "services/KullaniciIslemKaydi.h"
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
-#include "services/TarihKilit.h"
 #include "services/YeniKayitNo.h"
 #include "stock/IthalatSevkBaglantisi.h"
 #include "stock/MaliyetFiyati.h"
@@ -55,7 +53,7 @@ bool seriTablosu(const Db& db) { return db.tableExists(QStringLiteral("SERIHRK")
 
 } // namespace
 
-StokFisi::StokFisi(const Db& db, const QString& tip) : DocumentModel(db, QStringLiteral("FISTK"), {kNo})
+StokFisi::StokFisi(const Db& db, const QString& tip) : DatedDocument(db, QStringLiteral("FISTK"), {kNo}, kTarih)
 {
     addLineTable(kItems);
     m_yerel = SessionContext::current().param.YERELDOVIZ.trimmed();
@@ -66,12 +64,6 @@ StokFisi::StokFisi(const Db& db, const QString& tip) : DocumentModel(db, QString
 }
 
 bool StokFisi::transfer() const { return StokFisTipi::transfer(tip()); }
-
-QDate StokFisi::tarih() const
-{
-    const QDate d = toDate(header(kTarih));
-    return d.isValid() ? d : QDate::currentDate();
-}
 
 double StokFisi::hareketMiktari(const QVariantMap& s)
 {
@@ -104,20 +96,22 @@ void StokFisi::defaults()
                                  {{"K", s.KullaniciAdi}}))
                   .trimmed());
     putHeader(QStringLiteral("HRKDURUM"), transfer() ? QStringLiteral("E") : QString());
-    kurlariYenile();
+    redate();
     m_yuklenenStoklar.clear();
 }
 
-void StokFisi::kurlariYenile()
+void StokFisi::headerRedated()
 {
-    putHeader(QStringLiteral("USDFYT"), KurBulDeger(QStringLiteral("USD"), 2, tarih()));
-    putHeader(QStringLiteral("EURFYT"), KurBulDeger(QStringLiteral("EUR"), 2, tarih()));
-    // Lines in another foreign currency take that currency's rate of the day.
-    for (int i = 0; i < lines().count(); ++i) {
-        const QString k = lines().text(i, kDoviz);
-        if (!k.isEmpty() && k != m_yerel && k != QLatin1String("USD") && k != QLatin1String("EUR"))
-            lines().set(i, kKur, KurBulDeger(k, 2, tarih()));
-    }
+    putHeader(QStringLiteral("USDFYT"), KurBulDeger(QStringLiteral("USD"), 2, documentDate()));
+    putHeader(QStringLiteral("EURFYT"), KurBulDeger(QStringLiteral("EUR"), 2, documentDate()));
+}
+
+// A line in another foreign currency takes that currency's rate of the day.
+void StokFisi::lineRedated(int row)
+{
+    const QString k = lines().text(row, kDoviz);
+    if (!k.isEmpty() && k != m_yerel && k != QLatin1String("USD") && k != QLatin1String("EUR"))
+        lines().set(row, kKur, KurBulDeger(k, 2, documentDate()));
 }
 
 void StokFisi::load(const QVariant& key)
@@ -219,13 +213,13 @@ int StokFisi::satirEkleAranan(const QString& text, double miktar, int depoKodu)
 
 void StokFisi::headerChanged(const QString& column)
 {
-    if (column == kTarih) {
-        kurlariYenile();
-    } else if (column == QLatin1String("TIP") && isNew()) {
+    if (column == QLatin1String("TIP") && isNew()) {
         putHeader(QStringLiteral("HRKDURUM"), transfer() ? QStringLiteral("E") : QString());
     } else if (column == QLatin1String("GIRDEPO") && transfer()) {
         for (int i = 0; i < lines().count(); ++i)
             lines().set(i, kDepo, header(QStringLiteral("GIRDEPO")).toInt());
+    } else {
+        DatedDocument::headerChanged(column);
     }
 }
 
@@ -249,9 +243,7 @@ void StokFisi::lineChanged(const QString&, int row, const QString& column)
                 lines().set(row, kBirim, own);
         }
     } else if (column == kDoviz) {
-        const QString k = lines().text(row, kDoviz);
-        if (!k.isEmpty() && k != m_yerel && k != QLatin1String("USD") && k != QLatin1String("EUR"))
-            lines().set(row, kKur, KurBulDeger(k, 2, tarih()));
+        lineRedated(row);
     }
 }
 
@@ -300,10 +292,7 @@ void StokFisi::recompute()
 QList<SaveCheck> StokFisi::checks()
 {
     QList<SaveCheck> c;
-    c << SaveCheck{QStringLiteral("tarih kilidi"), [this](CheckContext&) {
-              if (!TarihKilitKontrol(db(), tarih(), true))
-                  throw DocumentError(QStringLiteral("Tarih kilidi"), kTarih);
-          }};
+    c << dateLockCheck();
     c << SaveCheck{QStringLiteral("transfer depoları"), [this](CheckContext& x) {
               if (!transfer())
                   return;
@@ -374,7 +363,7 @@ void StokFisi::write(DocumentWriter& w)
     if (headerText(QStringLiteral("CARIKOD")).isEmpty())
         putHeader(QStringLiteral("CARIKOD"), kCari);
     QVariantMap h = headerModel().values();
-    h.insert(kTarih, QDateTime(tarih(), QTime(0, 0)));
+    h.insert(kTarih, dayStart());
     for (const char* d : {"CIKDEPO", "GIRDEPO"})
         if (h.value(QLatin1String(d)).toInt() == 0)
             h.insert(QLatin1String(d), QVariant());

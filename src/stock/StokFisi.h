@@ -1,5 +1,5 @@
 #pragma once
-#include "model/DocumentModel.h"
+#include "model/DatedDocument.h"
 
 namespace nimbo {
 
@@ -14,7 +14,7 @@ namespace nimbo {
 //
 // Lines carry, beside their FISTKAYR columns, the item's units (BIRIM1..3, B_KATSAYI2/3),
 // read with the item; the writer leaves them out.
-class StokFisi : public DocumentModel {
+class StokFisi : public DatedDocument {
 public:
     inline static const QString kCari = QStringLiteral("-STOK FİŞİ-");
 
@@ -22,7 +22,6 @@ public:
 
     QString tip() const { return headerText(QStringLiteral("TIP")); }
     bool transfer() const;
-    QDate tarih() const;
     double hrkNo() const { return key().toDouble(); }
 
     // The warehouse a line of a slip other than a transfer takes when none is given (the
@@ -55,6 +54,8 @@ protected:
     void write(DocumentWriter& w) override;
     QList<AfterCommitStep> afterCommit() override;
     void headerChanged(const QString& column) override;
+    void headerRedated() override;
+    void lineRedated(int row) override;
     void lineChanged(const QString& lines, int row, const QString& column) override;
     QVariantMap lineDefaults(const QString& lines) override;
     void lineRemovalChecks(CheckContext& c, const QString& lines, int row) override;
@@ -63,7 +64,6 @@ protected:
 
 private:
     void stokBilgisi(int row);
-    void kurlariYenile();
     void duzeltmeKaydi();
     bool seriNolarUymuyor() const;
 

@@ -81,9 +81,7 @@ void CodeNameWindow::changeRecord(const QSqlRecord& row) { openCard(row.value(m_
 
 bool CodeNameWindow::deleteRecord(const QSqlRecord& row)
 {
-    bool removed = false;
-    guard([&] { removed = m_table.remove(row.value(m_table.definition().keyColumn)); });
-    return removed;
+    return deleteGuarded([&] { return m_table.remove(row.value(m_table.definition().keyColumn)); });
 }
 
 } // namespace nimbo

@@ -1,4 +1,5 @@
 #include "widgets/ListWindow.h"
+#include "widgets/GridColumnFit.h"
 #include "printing/ListPrintColumns.h"
 #include "printing/ReportModel.h"
 #include "services/MoneyFormat.h"
@@ -161,6 +162,8 @@ void ListWindow::setColumns(const QList<ListColumn>& columns)
     m_model->setColumns(columns);
     for (int i = 0; i < columns.size(); ++i)
         m_grid->setColumnWidth(i, columns.at(i).width);
+    GridColumnFit::fitHeadings(m_grid);
+    m_valuesFitted = false;
 }
 
 void ListWindow::addFilterWidget(QWidget* w)
@@ -294,6 +297,13 @@ Db ListWindow::db() const { return SessionContext::current().db(); }
 
 bool ListWindow::guard(const std::function<void()>& f) const { return ErrorPresenter::run(f); }
 
+bool ListWindow::deleteGuarded(const std::function<bool()>& remove) const
+{
+    bool deleted = false;
+    guard([&] { deleted = remove(); });
+    return deleted;
+}
+
 void ListWindow::refresh(const QVariant& keepKey)
 {
     const QVariant key = keepKey.isValid() ? keepKey : currentKey();
@@ -306,6 +316,11 @@ void ListWindow::refresh(const QVariant& keepKey)
         m_model->run(db(), q);
     });
     m_seeking = false;
+    // The first rows shown set the widths; later lists keep what the user may have dragged.
+    if (ok && !m_valuesFitted && m_model->rowCount() > 0) {
+        GridColumnFit::fitValues(m_grid);
+        m_valuesFitted = true;
+    }
     if (ok && !(key.isValid() && locate(key)) && m_model->rowCount() > 0) {
         const int row = qBound(0, oldRow, m_model->rowCount() - 1);
         m_grid->setCurrentIndex(m_model->index(row, 0));

@@ -32,7 +32,7 @@ class ReportModel;
 //   class TFormXBr : public ListWindow {
 //       ListQuery query() const override { return XListe(db()).query(filter(), searchField(), searchText()); }
 //       void newRecord() override { TFormXSakla f(...); if (f.exec()) refresh(f.savedKey()); }
-//       bool deleteRecord(const QSqlRecord& r) override { return guard([&]{ XListe(db()).sil(...); }); }
+//       bool deleteRecord(const QSqlRecord& r) override { return deleteGuarded([&] { return XListe(db()).sil(...); }); }
 //   };
 //
 // Call setColumns(), setKeyField(), setEditRight() and addFilterFields() in the constructor,
@@ -126,6 +126,20 @@ protected:
     virtual Db db() const;
     // Runs a domain call and shows its failure (UserError text, or the database message).
     bool guard(const std::function<void()>& f) const;
+    // A deletion through a domain call that answers whether the row went; a failure is shown
+    // and leaves the row.
+    bool deleteGuarded(const std::function<bool()>& remove) const;
+    // Opens the row's document and deletes it as every list does: the document asks "Kayıt
+    // Silinsin mi?" and refuses with its own message; true when it went.
+    template <class Document, class... Args>
+    bool deleteDocument(const QVariant& key, const Args&... args) const
+    {
+        return deleteGuarded([&] {
+            Document d(db(), args...);
+            d.open(key);
+            return d.deleteIfAllowed();
+        });
+    }
 
 private:
     void emitCurrent();
@@ -145,6 +159,7 @@ private:
     QTimer* m_typingDelay;
     QVBoxLayout* m_footerLay;
     QHBoxLayout* m_commandLay;
+    bool m_valuesFitted = false;
     QWidget* m_searchRow;
     QComboBox* m_searchField;
     QLineEdit* m_searchText;

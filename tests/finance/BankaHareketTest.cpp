@@ -239,4 +239,54 @@ TEST_F(BankaHareketTest, MatchedOrPostedDocumentsStay)
     EXPECT_EQ(satirlar(no), 1 + 2 + 2 + 4);
 }
 
+// A rounding row is marked only where it stands against a ledger account alone, and then
+// leaves the bank balance as the ledger leaves the bank; every other line is stored "H".
+TEST_F(BankaHareketTest, RoundingRowsStandAgainstALedgerAccountAndLeaveTheBankBalance)
+{
+    auto b = yeniBelge("I");
+    const int gelir = satir(*b, "TL-1", 100, true);
+    b->setLine(gelir, "MUH_KARSI", "649.01");
+    EXPECT_EQ(b->lines().text(gelir, "KUSURAT"), QStringLiteral("H"));
+    const int kusurat = satir(*b, "TL-1", 0.4, false);
+    b->setLine(kusurat, "MUH_KARSI", "659.01");
+    b->setLine(kusurat, "KUSURAT", "E");
+    const int cari = satir(*b, "TL-1", 5, true, "C1");
+    b->setLine(cari, "KUSURAT", "E"); // an account's line moves the bank: no rounding row
+    const int kasa = satir(*b, "TL-1", 7, false);
+    b->setLine(kasa, "KUSURAT", "E");
+    b->setLine(kasa, "KASAKOD", "K01"); // a desk named later takes the mark away too
+    EXPECT_EQ(b->lines().text(kusurat, "KUSURAT"), QStringLiteral("E"));
+    EXPECT_EQ(b->lines().text(cari, "KUSURAT"), QStringLiteral("H"));
+    EXPECT_EQ(b->lines().text(kasa, "KUSURAT"), QStringLiteral("H"));
+    const double no = b->save().key.toDouble();
+
+    const auto kayit = db.records("SELECT SIRANO, KUSURAT FROM BANKHRKA WHERE HRK_NO=:N ORDER BY SIRANO", {{"N", no}});
+    ASSERT_EQ(kayit.size(), 4);
+    const QStringList beklenen{"H", "E", "H", "H"};
+    for (int i = 0; i < kayit.size(); ++i)
+        EXPECT_EQ(toText(kayit[i].value(1)), beklenen[i]) << "line " << i + 1;
+    EXPECT_EQ(count("SELECT COUNT(*) FROM FINHRK WHERE HRK_NO=:N AND BELGE_TIP='B' AND SIRA_NO=2", {{"N", no}}), 0);
+    EXPECT_DOUBLE_EQ(bakiye("TL-1"), 100 + 5 - 7);
+
+    // The mark stays through a correction; taken off, the row moves the bank again.
+    BankaHareketBelgesi c(db, "I");
+    c.open(no);
+    EXPECT_EQ(c.lines().text(1, "KUSURAT"), QStringLiteral("E"));
+    c.setLine(0, "BORC_DVZ", 120.0);
+    c.save();
+    EXPECT_DOUBLE_EQ(bakiye("TL-1"), 120 + 5 - 7);
+    c.setLine(1, "KUSURAT", "H");
+    c.save();
+    EXPECT_DOUBLE_EQ(bakiye("TL-1"), 120 - 0.4 + 5 - 7);
+    EXPECT_EQ(toText(db.scalar("SELECT KUSURAT FROM BANKHRKA WHERE HRK_NO=:N AND SIRANO=2", {{"N", no}})),
+              QStringLiteral("H"));
+
+    // A transfer posts both sides of every row: none of its lines is a rounding row.
+    auto v = yeniBelge("V");
+    const int r = satir(*v, "TL-1", 10, false);
+    v->setLine(r, "MUH_KARSI", "102.03");
+    v->setLine(r, "KUSURAT", "E");
+    EXPECT_EQ(v->lines().text(r, "KUSURAT"), QStringLiteral("H"));
+}
+
 } // namespace nimbo::test

@@ -121,6 +121,7 @@ TEST_F(BankaTest, BalanceCountsPaperRowsOnlyOnceCollected)
     bankRow("TL-1", 0, 250, 3, "E"); // own cheque paid, kind E: counts
     bankRow("TL-1", 0, 150, 3, "B"); // own cheque paid, other kind: does not
     bankRow("TL-1", 0, 90, 4, "E");  // own cheque still ours: does not
+    bankRow("TL-1", 60, 0, 9);       // a paper number no card has: does not
     bankRow("USD-1", 100, 40, {}, "B", "USD");
     exec("INSERT INTO BANKA (BANKA_KOD, BANKA_ADI, BANKA_SUBE) VALUES ('GARANTI', 'Garanti', 'Kadıköy')");
     bankRow("G-1", 70, 0, {}, "B", "TL", "GARANTI");

@@ -145,7 +145,9 @@ TEST_F(AlisWindows, NotePickersCollectTheChosenNotesIntoTheInvoice)
     EXPECT_EQ(count("SELECT COUNT(*) FROM STOKHRK WHERE SATISNO=:N", {{"N", fn}}), 0);
 
     // Without a date range only the old note is left to collect.
-    TFormAIrsLisKon kalan(IrsaliyeFiltresi{QStringLiteral("320.01.001")});
+    IrsaliyeFiltresi yalnizCari;
+    yalnizCari.cariKod = QStringLiteral("320.01.001");
+    TFormAIrsLisKon kalan(yalnizCari);
     ASSERT_EQ(kalan.rowCount(), 1);
     EXPECT_DOUBLE_EQ(kalan.currentRecord().value("ALIS_NO").toDouble(), eski);
 }

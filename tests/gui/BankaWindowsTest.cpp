@@ -6,7 +6,7 @@
 #include "finance/forms/TFormCSAktar.h"
 #include "finance/forms/TFormCSBr.h"
 #include "finance/forms/TFormCSSakla.h"
-#include "support/WindowTest.h"
+#include "HareketWindowTest.h"
 
 #include <QDateEdit>
 #include <QTableWidget>
@@ -16,33 +16,8 @@ using namespace nimbo::test;
 
 namespace {
 
-class BankaWindows : public WindowTest {
+class BankaWindows : public HareketWindowTest {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        SessionContext& s = SessionContext::current();
-        s.param.YERELDOVIZ = "TL";
-        s.param.RDOVIZ1 = "USD";
-        s.param.RDOVIZ2 = "EUR";
-        for (const char* d : {"TL", "USD"}) {
-            exec("INSERT INTO DOVIZ (DOVIZ_KODU, DOVIZ_ADI) VALUES (:d, :d)", {{"d", d}});
-            s.dovizler << PickItem{d, d};
-        }
-        exec("INSERT INTO CARIHRKTIP (TIP, AD) VALUES (1, 'Tahsilat')");
-        s.cariHrkTipleri << PickItem{"Tahsilat", 1};
-        exec("INSERT INTO KURDEGER (DOVIZ_KODU, TARIH, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES ('USD', :t, 30, 30)",
-             {{"t", QDateTime(QDate(2026, 1, 1), QTime())}});
-        exec("INSERT INTO CARI (CARI_KOD, FIRMA_ADI) VALUES ('120.01.001', 'Güneş Kırtasiye')");
-    }
-    static void cell(LineGrid* g, int row, const QString& field, const QVariant& v)
-    {
-        LineGridModel* m = g->lineModel();
-        ASSERT_GE(m->columnOf(field), 0) << field.toStdString();
-        const QModelIndex i = m->index(row, m->columnOf(field));
-        g->setCurrentIndex(i);
-        m->setData(i, v, Qt::EditRole);
-    }
     static QString shown(LineGrid* g, int row, const QString& field)
     {
         return g->lineModel()->index(row, g->lineModel()->columnOf(field)).data().toString();
@@ -70,7 +45,6 @@ protected:
         EXPECT_EQ(f.result(), QDialog::Accepted);
         return f.savedKey().toDouble();
     }
-    int count(const QString& sql) { return db.scalar(sql).toInt(); }
 };
 
 } // namespace

@@ -7,7 +7,7 @@
 #include "finance/forms/TFormKasaBr.h"
 #include "finance/forms/TFormKasaSakla.h"
 #include "printing/ReportTextRenderer.h"
-#include "support/WindowTest.h"
+#include "HareketWindowTest.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -21,39 +21,18 @@ using namespace nimbo::test;
 
 namespace {
 
-class CariHareketWindows : public WindowTest {
+class CariHareketWindows : public HareketWindowTest {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
+        HareketWindowTest::SetUp();
         SessionContext& s = SessionContext::current();
-        s.param.YERELDOVIZ = "TL";
-        s.param.RDOVIZ1 = "USD";
-        s.param.RDOVIZ2 = "EUR";
         s.param.kimlik.ad = "NİMBO DEMO TİCARET A.Ş.";
         s.param.kimlik.adres1 = "Bağdat Cad. No:1";
         s.param.kimlik.telefon = "0216 000 00 00";
         s.param.kimlik.fax = "0216 000 00 01";
-        for (const char* d : {"TL", "USD"}) {
-            exec("INSERT INTO DOVIZ (DOVIZ_KODU, DOVIZ_ADI) VALUES (:d, :d)", {{"d", d}});
-            s.dovizler << PickItem{d, d};
-        }
-        exec("INSERT INTO CARIHRKTIP (TIP, AD) VALUES (1, 'Tahsilat')");
-        s.cariHrkTipleri << PickItem{"Tahsilat", 1};
-        exec("INSERT INTO KURDEGER (DOVIZ_KODU, TARIH, TLDEGERI_ALIS, TLDEGERI_SATIS) VALUES ('USD', :t, 30, 30)",
-             {{"t", QDateTime(QDate(2026, 1, 1), QTime())}});
-        exec("INSERT INTO CARI (CARI_KOD, FIRMA_ADI) VALUES ('120.01.001', 'Güneş Kırtasiye')");
         exec("INSERT INTO KASA (KASAKOD, ADI, DOVIZ_KOD) VALUES ('MERKEZ', 'Merkez Kasa', 'TL')");
     }
-    static void cell(LineGrid* g, int row, const QString& field, const QVariant& v)
-    {
-        LineGridModel* m = g->lineModel();
-        ASSERT_GE(m->columnOf(field), 0) << field.toStdString();
-        const QModelIndex i = m->index(row, m->columnOf(field));
-        g->setCurrentIndex(i);
-        m->setData(i, v, Qt::EditRole);
-    }
-    int count(const QString& sql) { return db.scalar(sql).toInt(); }
 };
 
 QString readFile(const QString& path)

@@ -4,7 +4,7 @@
 #include "finance/forms/TFormFinansHrkBr.h"
 #include "finance/forms/TFormTaksitTakip.h"
 #include "printing/forms/ReportOutput.h"
-#include "support/WindowTest.h"
+#include "DocumentWindowTest.h"
 #include "widgets/LineGrid.h"
 #include "widgets/LineGridModel.h"
 
@@ -19,11 +19,11 @@ using namespace nimbo::test;
 namespace {
 
 // The finance document, its list and the instalment tracking list, driven as a clerk does.
-class FinansWindows : public WindowTest {
+class FinansWindows : public DocumentWindowTest {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
+        DocumentWindowTest::SetUp();
         SessionContext& s = SessionContext::current();
         s.param.YERELDOVIZ = "TL";
         exec("INSERT INTO DOVIZ (DOVIZ_KODU, DOVIZ_ADI) VALUES ('TL', 'TL')");
@@ -52,17 +52,7 @@ protected:
         QFile::remove(m_dosya);
         return t;
     }
-    static void cell(LineGrid* g, int row, const QString& field, const QVariant& v)
-    {
-        LineGridModel* m = g->lineModel();
-        ASSERT_GE(m->columnOf(field), 0) << field.toStdString();
-        const QModelIndex i = m->index(row, m->columnOf(field));
-        g->setCurrentIndex(i);
-        m->setData(i, v, Qt::EditRole);
-    }
     static void satirSec(ListWindow& w, int row) { w.grid()->setCurrentIndex(w.grid()->model()->index(row, 0)); }
-    int count(const QString& sql, const Params& p = {}) { return db.scalar(sql, p).toInt(); }
-    double sum(const QString& sql, const Params& p = {}) { return db.scalar(sql, p).toDouble(); }
 
     ReportOutput::Hooks m_hooks;
     QString m_dosya;
@@ -92,11 +82,17 @@ TEST_F(FinansWindows, CollectionIsTypedForAnAccountFoundByNameSavedCorrectedPrin
     leave(f.get(), "EditKODU");
     EXPECT_EQ(child<QLineEdit>(f.get(), "EditADI")->text(), QStringLiteral("Güneş Kırtasiye"));
 
+    // Refused without lines, with no word of a save; stored, the clerk is told so and the window closes.
+    (*prompter)->expectWarn("Eksik Bilgi Var Kayıt Yapamazsınız...");
+    click(f.get(), "BtnSAKLA");
+    EXPECT_TRUE(f->isVisible());
     LineGrid* g = f->lineGrid();
     g->addLine();
     cell(g, 0, "KODU", "K01");
     cell(g, 0, FinansBelgesi::kTutar, "150");
+    (*prompter)->expectInfo("Kayıt saklandı.");
     click(f.get(), "BtnSAKLA");
+    EXPECT_EQ(f->result(), QDialog::Accepted);
     const int no = db.scalar("SELECT MAX(FIN_ID) FROM FINMAST").toInt();
     ASSERT_GT(no, 0);
     EXPECT_EQ(count("SELECT COUNT(*) FROM FINMAST WHERE FIN_ID=:N AND KODU='120.01.001'", {{"N", no}}), 1);
@@ -109,6 +105,7 @@ TEST_F(FinansWindows, CollectionIsTypedForAnAccountFoundByNameSavedCorrectedPrin
     d->show();
     EXPECT_EQ(child<QLineEdit>(d.get(), "EditKODU")->text(), QStringLiteral("120.01.001"));
     cell(d->lineGrid(), 0, FinansBelgesi::kTutar, "200");
+    (*prompter)->expectInfo("Kayıt saklandı.");
     click(d.get(), "BtnSAKLA");
     d.reset();
     EXPECT_DOUBLE_EQ(sum("SELECT ALACAK FROM FINHRK WHERE FIN_ID=:N AND SIRA_NO=-1 AND BELGE_TIP='F'", {{"N", no}}), 200);

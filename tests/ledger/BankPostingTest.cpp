@@ -188,3 +188,26 @@ TEST_F(BankPostingTest, CardTransferTakesTheAccountsCommissionRate)
     ASSERT_TRUE(m.basarili) << m.hata.toStdString();
     EXPECT_EQ(fisSatirlari(m.fisNo), (QStringList{"780.02 A 20", "102.01 A 980", "102.03 B 1000"}));
 }
+
+// Rounding rows marked in the bank movement reach the posting: each books only its counter
+// account, and the movement balances with its other rows.
+TEST_F(BankPostingTest, RoundingRowsOfASavedMovementPostOnlyTheirCounterAccount)
+{
+    BankaHareketBelgesi b(db, QStringLiteral("I"));
+    b.setHeader(QStringLiteral("TARIH"), kGun);
+    auto satir = [&](const char* taraf, double tutar, const char* karsi, const char* kusurat) {
+        const int r = b.addLine();
+        b.setLine(r, QStringLiteral("BANKA_KOD"), QStringLiteral("ZIRAAT"));
+        b.setLine(r, QStringLiteral("HESAP_NO"), QStringLiteral("TL1"));
+        b.setLine(r, QString::fromLatin1(taraf), tutar);
+        b.setLine(r, QStringLiteral("MUH_KARSI"), QString::fromLatin1(karsi));
+        b.setLine(r, QStringLiteral("KUSURAT"), QString::fromLatin1(kusurat));
+    };
+    satir("BORC_DVZ", 100, "649.01", "H");
+    satir("ALACAK_DVZ", 0.4, "659.01", "E");
+    satir("BORC_DVZ", 0.4, "649.01", "E");
+    const double no = b.save().key.toDouble();
+    const auto m = post(QLatin1Char('B'), no);
+    ASSERT_TRUE(m.basarili) << m.hata.toStdString();
+    EXPECT_EQ(fisSatirlari(m.fisNo), (QStringList{"102.01 B 100", "649.01 A 100", "659.01 B 0.4", "649.01 A 0.4"}));
+}

@@ -64,9 +64,9 @@ TEST_F(DepoTest, CardSelectorsDuplicatesAndDelete)
     EXPECT_THROW(Depolar(db).sil(3), UserError);
     (*prompter)->expectAsk("Kayıt Silinsin mi?", true);
     EXPECT_TRUE(Depolar(db).sil(2));
-    const auto list = rows(Depolar::sorgu(""));
+    const auto list = rows(Depolar::sorgu(db.dialect(), ""));
     ASSERT_EQ(list.size(), 2);
-    EXPECT_EQ(rows(Depolar::sorgu("ege")).size(), 1);
+    EXPECT_EQ(rows(Depolar::sorgu(db.dialect(), "ege")).size(), 1);
 }
 
 // Per warehouse and item: quantities and values in and out, the balance, and the filters

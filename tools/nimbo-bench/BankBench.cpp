@@ -144,17 +144,9 @@ QList<Timing> bankScenario(const BenchContext& ctx)
                       }
                   })};
 
-    explain(db, QStringLiteral("balance of one bank account"),
-            QStringLiteral("SELECT F.DOVIZ_KODU, SUM(F.BORC), SUM(F.ALACAK) FROM BANKA B JOIN FINHRK F ON "
-                            "F.KODU=B.BANKA_KOD LEFT JOIN CSKART C ON C.PORTFOYNO=F.CEK_NO WHERE B.BANKA_KOD=:B "
-                            "AND F.KODU2=:H AND ") + BankaBakiye::sayilirKosulu() +
-                 QStringLiteral(" GROUP BY F.DOVIZ_KODU"),
-             {{QStringLiteral("B"), banka(1)}, {QStringLiteral("H"), hesap(1)}});
-    explain(db, QStringLiteral("balances of all bank accounts"),
-            QStringLiteral("SELECT B.BANKA_KOD, F.KODU2, F.DOVIZ_KODU, SUM(F.BORC), SUM(F.ALACAK) FROM BANKA B JOIN "
-                            "FINHRK F ON F.KODU=B.BANKA_KOD LEFT JOIN CSKART C ON C.PORTFOYNO=F.CEK_NO WHERE ") +
-                 BankaBakiye::sayilirKosulu() + QStringLiteral(" GROUP BY B.BANKA_KOD, F.KODU2, F.DOVIZ_KODU"),
-             {});
+    explain(db, QStringLiteral("balance of one bank account"), BankaBakiye::hesapSorgusu(banka(1), hesap(1)));
+    explain(db, QStringLiteral("balance of one bank"), BankaBakiye::bankaSorgusu(banka(1)));
+    explain(db, QStringLiteral("balances of all bank accounts"), BankaBakiye::hepsiSorgusu(BankaBakiye::Grup::Hesap));
     explain(db, QStringLiteral("portfolio by due date"), hepsi);
     explain(db, QStringLiteral("customer papers in the portfolio by due date"), durum);
 

@@ -1,16 +1,7 @@
 #include "BenchRunner.h"
 #include "BenchSql.h"
+#include "PostingPhases.h"
 #include "db/DbTransaction.h"
-#include "db/Errors.h"
-#include "ledger/BelgeTurleri.h"
-#include "ledger/HesapKart.h"
-#include "ledger/MuhKodIzi.h"
-#include "ledger/MuhasebeKurulumu.h"
-#include "ledger/TopluMuhasebe.h"
-#include "services/SessionContext.h"
-
-#include <QDir>
-#include <cstdio>
 
 namespace nimbo::bench {
 
@@ -21,14 +12,11 @@ namespace {
 // over the year, none posted.
 void generate(const Db& db, int n)
 {
-    for (const auto& [kod, ad] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"102.01", "ZİRAAT TL"}, {"102.02", "İŞ BANKASI TL"}, {"102", "BANKALAR"}, {"120.01", "ALICILAR"},
-             {"120", "ALICILAR"}}) {
-        HesapKart k(db);
-        k.yeni(QString::fromLatin1(kod));
-        k.setValue(QStringLiteral("HESAP_ADI"), QString::fromUtf8(ad));
-        k.save();
-    }
+    openAccounts(db, {{"102.01", "ZİRAAT TL"},
+                      {"102.02", "İŞ BANKASI TL"},
+                      {"102", "BANKALAR"},
+                      {"120.01", "ALICILAR"},
+                      {"120", "ALICILAR"}});
     DbTransaction tx(db);
     db.exec(QStringLiteral("INSERT INTO BANKA (BANKA_KOD, BANKA_ADI) VALUES ('ZIRAAT', 'Ziraat')"));
     for (const auto& [hesap, muh] : {std::pair{"H1", "102.01"}, std::pair{"H2", "102.02"}})
@@ -39,9 +27,7 @@ void generate(const Db& db, int n)
     db.exec(numbers(db, 50) + QStringLiteral("INSERT INTO CARI (CARI_KOD, FIRMA_ADI, MUH_KOD, MUH_KOD2) SELECT "
                                              "'C' || CAST(I AS VARCHAR(4)), 'Müşteri ' || CAST(I AS VARCHAR(4)), "
                                              "'120.01', '120.01' FROM G"));
-    const QString tarih = db.dialect().isPostgres()
-                              ? QStringLiteral("CAST(make_date(2026, 1 + I % 12, 1 + I % 28) AS TIMESTAMP)")
-                              : QStringLiteral("printf('2026-%02d-%02dT00:00:00.000', 1 + I % 12, 1 + I % 28)");
+    const QString tarih = dateOfYearSql(db);
     db.exec(numbers(db, n) + QStringLiteral("INSERT INTO BANKHRK (HRK_NO, TARIH, TIP, BORC) SELECT I, %1, 'G', 300 FROM G")
                                  .arg(tarih));
     for (int sira : {1, 2})
@@ -60,40 +46,14 @@ QList<Timing> bankPostingScenario(const BenchContext& ctx)
 {
     QList<Timing> out;
     const int belgeler = 10000 * ctx.size;
-    Db db = freshYear(ctx.year(QStringLiteral("BENCHBNKMUH2026")));
-    SessionContext::current().CalismaYiliNo = 2026;
-    MuhKodIzi::setKlasor(QDir::tempPath() + QStringLiteral("/nimbo-bench"));
-    muhasebeyiKur();
+    const ConnectionParams p = ctx.year(QStringLiteral("BENCHBNKMUH2026"));
+    const Db db = openPostingYear(p);
     out << Timing{QStringLiteral("generate %1 bank movements").arg(belgeler), 1, timeIt([&] { generate(db, belgeler); }),
                   belgeler};
-
-    // One movement at a time, as the bank movement window's after-save step posts it.
-    const int tekTek = 200;
-    const BelgeTuru& tur = *BelgeTurleri::bul(QLatin1Char('B'));
-    out << Timing{QStringLiteral("post one bank movement (2 rows, 4-line voucher)"), tekTek, timeIt([&] {
-                      for (int i = 1; i <= tekTek; ++i)
-                          if (!BelgeTurleri::muhasebelestir(db, tur, i, false).basarili)
-                              throw UserError(QStringLiteral("posting refused"));
-                  }),
-                  tekTek * 4};
-    out << Timing{QStringLiteral("re-post a posted bank movement in place"), tekTek, timeIt([&] {
-                      for (int i = 1; i <= tekTek; ++i)
-                          if (!BelgeTurleri::muhasebelestir(db, tur, i, false).basarili)
-                              throw UserError(QStringLiteral("re-posting refused"));
-                  }),
-                  tekTek * 4};
-
-    TopluMuhasebe toplu(db);
-    QList<BekleyenBelge> liste;
-    out << Timing{QStringLiteral("bulk posting: list the unposted bank movements of the year"), 1, timeIt([&] {
-                      liste = toplu.bekleyenler(QDate(2026, 1, 1), QDate(2026, 12, 31), {QLatin1Char('B')});
-                  }),
-                  liste.size()};
-    TopluSonuc s;
-    out << Timing{QStringLiteral("bulk posting: bank movements"), qint64(liste.size()),
-                  timeIt([&] { s = toplu.muhasebelestir(liste); }), qint64(liste.size()) * 4};
-    if (s.reddedilen > 0 || s.muhasebelesen != liste.size())
-        std::fprintf(stderr, "bulk posting: %d posted, %d refused\n", s.muhasebelesen, s.reddedilen);
+    out << timePostingPhases(db, {QLatin1Char('B'), QStringLiteral("bank movement (2 rows, 4-line voucher)"),
+                                  QStringLiteral("the unposted bank movements of the year"),
+                                  QStringLiteral("bank movements"), 4});
+    dropYear(db, p);
     return out;
 }
 

@@ -77,8 +77,11 @@ void explain(const Db& db, const QString& what, const ListQuery& list)
     Params params = q.params;
     if (db.dialect().isPostgres()) {
         // EXPLAIN takes no prepared parameters there: the bench's own values go in as literals.
-        for (auto it = q.params.begin(); it != q.params.end(); ++it)
-            text.replace(QLatin1Char(':') + it.key(), literal(it.value()));
+        // Names in reverse order, so that :TIP2 is replaced before :TIP could eat its prefix (a
+        // name sorts before every longer name it begins).
+        const QStringList names = q.params.keys();
+        for (auto it = names.crbegin(); it != names.crend(); ++it)
+            text.replace(QLatin1Char(':') + *it, literal(q.params.value(*it)));
         params.clear();
     }
     std::fprintf(stderr, "-- plan: %s\n", what.toUtf8().constData());

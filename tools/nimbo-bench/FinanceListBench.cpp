@@ -74,11 +74,17 @@ QList<Timing> financeListScenario(const BenchContext& ctx)
         f.bas = QDate(2026, 5, 1);
         f.son = QDate(2026, 5, 31);
         l.append({QStringLiteral("rare type in one month"), f});
+        f = {};
+        f.aramaAlani = QStringLiteral("ADI");
+        f.aramaDegeri = QStringLiteral("MÜŞ");
+        l.append({QStringLiteral("name search, every document ('MÜŞ')"), f});
+        f.aramaDegeri = QStringLiteral("şeker");
+        l.append({QStringLiteral("name search, no document ('şeker', header and lines scanned)"), f});
         return l;
     }();
     const int reps = 20;
     for (const auto& [ad, f] : filtreler) {
-        const ListQuery q = FinansHareketListesi::sorgu(f);
+        const ListQuery q = FinansHareketListesi::sorgu(db.dialect(), f);
         explain(db, ad, q);
         qint64 rows = 0;
         out << Timing{QStringLiteral("finance list first page: ") + ad, reps, timeIt([&] {

@@ -1,18 +1,10 @@
 #include "BenchRunner.h"
 #include "BenchSql.h"
+#include "PostingPhases.h"
 #include "db/DbTransaction.h"
 #include "db/Errors.h"
 #include "ledger/BelgeTurleri.h"
-#include "ledger/HesapKart.h"
-#include "ledger/MuhKodIzi.h"
 #include "ledger/MuhasebeKodGrubu.h"
-#include "ledger/MuhasebeKurulumu.h"
-#include "ledger/TopluMuhasebe.h"
-#include "services/SessionContext.h"
-#include "services/YeniKayitNo.h"
-
-#include <QDir>
-#include <cstdio>
 
 namespace nimbo::bench {
 
@@ -25,18 +17,15 @@ const int kSatir = 20;
 // posted. Line k holds 10 + k - 1 before 18 % VAT, so every invoice totals 390 + 70.2.
 void generate(const Db& db, int n, int items, int customers)
 {
-    for (const auto& [kod, ad] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"120.01", "ALICILAR"}, {"120", "ALICILAR"}, {"153.01", "TİCARİ MALLAR"}, {"153", "TİCARİ MALLAR"},
-             {"391.01", "HESAPLANAN KDV"}, {"391", "HESAPLANAN KDV"}, {"600.01", "YURTİÇİ SATIŞLAR"},
-             {"600", "YURTİÇİ SATIŞLAR"}}) {
-        HesapKart k(db);
-        k.yeni(QString::fromLatin1(kod));
-        k.setValue(QStringLiteral("HESAP_ADI"), QString::fromUtf8(ad));
-        k.save();
-    }
-    const QString tarih = db.dialect().isPostgres()
-                              ? QStringLiteral("CAST(make_date(2026, 1 + I % 12, 1 + I % 28) AS TIMESTAMP)")
-                              : QStringLiteral("printf('2026-%02d-%02dT00:00:00.000', 1 + I % 12, 1 + I % 28)");
+    openAccounts(db, {{"120.01", "ALICILAR"},
+                      {"120", "ALICILAR"},
+                      {"153.01", "TİCARİ MALLAR"},
+                      {"153", "TİCARİ MALLAR"},
+                      {"391.01", "HESAPLANAN KDV"},
+                      {"391", "HESAPLANAN KDV"},
+                      {"600.01", "YURTİÇİ SATIŞLAR"},
+                      {"600", "YURTİÇİ SATIŞLAR"}});
+    const QString tarih = dateOfYearSql(db);
     DbTransaction tx(db);
     db.exec(numbers(db, items) + QStringLiteral("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, KDV) SELECT I, "
                                                 "'S' || CAST(1000000 + I AS VARCHAR(10)), 'Ürün', 18 FROM G"));
@@ -69,52 +58,21 @@ QList<Timing> tradePostingScenario(const BenchContext& ctx)
     QList<Timing> out;
     const int belgeler = 2000 * ctx.size;
     const ConnectionParams p = ctx.year(QStringLiteral("BENCHSATMUH2026"));
-    Db db = freshYear(p);
-    SessionContext::current().CalismaYiliNo = 2026;
-    MuhKodIzi::setKlasor(QDir::tempPath() + QStringLiteral("/nimbo-bench"));
-    muhasebeyiKur();
+    const Db db = openPostingYear(p);
     out << Timing{QStringLiteral("generate %1 sales invoices of 20 lines").arg(belgeler), 1,
                   timeIt([&] { generate(db, belgeler, 5000 * ctx.size, 500 * ctx.size); }), belgeler * (kSatir + 1)};
-
-    // One invoice at a time, as the window's after-save step posts it: 41 voucher lines each.
-    const int tekTek = 200;
-    const BelgeTuru& tur = *BelgeTurleri::bul(QLatin1Char('S'));
-    const int fisSatiri = 1 + 2 * kSatir;
-    out << Timing{QStringLiteral("post one 20-line sales invoice"), tekTek, timeIt([&] {
-                      for (int i = 1; i <= tekTek; ++i)
-                          if (!BelgeTurleri::muhasebelestir(db, tur, i, false).basarili)
-                              throw UserError(QStringLiteral("posting refused"));
-                  }),
-                  tekTek * fisSatiri};
-    out << Timing{QStringLiteral("re-post a posted 20-line invoice in place"), tekTek, timeIt([&] {
-                      for (int i = 1; i <= tekTek; ++i)
-                          if (!BelgeTurleri::muhasebelestir(db, tur, i, false).basarili)
-                              throw UserError(QStringLiteral("re-posting refused"));
-                  }),
-                  tekTek * fisSatiri};
-
-    TopluMuhasebe toplu(db);
-    QList<BekleyenBelge> liste;
-    out << Timing{QStringLiteral("bulk posting: list the unposted invoices of the year"), 1, timeIt([&] {
-                      liste = toplu.bekleyenler(QDate(2026, 1, 1), QDate(2026, 12, 31), {QLatin1Char('S')});
-                  }),
-                  liste.size()};
-    TopluSonuc s;
-    out << Timing{QStringLiteral("bulk posting: 20-line sales invoices"), qint64(liste.size()),
-                  timeIt([&] { s = toplu.muhasebelestir(liste); }), qint64(liste.size()) * fisSatiri};
-    if (s.reddedilen > 0 || s.muhasebelesen != liste.size())
-        throw UserError(QStringLiteral("bulk posting: %1 posted, %2 refused").arg(s.muhasebelesen).arg(s.reddedilen));
+    // 41 voucher lines an invoice: the customer's debit, each line's sale and VAT.
+    out << timePostingPhases(db, {QLatin1Char('S'), QStringLiteral("20-line sales invoice"),
+                                  QStringLiteral("the unposted invoices of the year"),
+                                  QStringLiteral("20-line sales invoices"), 1 + 2 * kSatir});
     const int fis = db.scalar(QStringLiteral("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'S'")).toInt();
     if (fis != belgeler)
         throw UserError(QStringLiteral("%1 invoices, %2 vouchers").arg(belgeler).arg(fis));
     explain(db, QStringLiteral("bulk posting: unposted invoices of a period"),
-            {tur.bekleyenSql, {{QStringLiteral("bas"), QDateTime(QDate(2026, 3, 1), QTime(0, 0))},
-                               {QStringLiteral("son"), QDateTime(QDate(2026, 4, 1), QTime(0, 0))}}});
-
-    closeCounterConnection(db);
-    Db::close(kOrbita);
-    Db::dropDatabase(p);
-    SessionContext::current().reset();
+            {BelgeTurleri::bul(QLatin1Char('S'))->bekleyenSql,
+             {{QStringLiteral("bas"), QDateTime(QDate(2026, 3, 1), QTime(0, 0))},
+              {QStringLiteral("son"), QDateTime(QDate(2026, 4, 1), QTime(0, 0))}}});
+    dropYear(db, p);
     return out;
 }
 

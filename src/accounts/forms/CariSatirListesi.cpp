@@ -80,7 +80,10 @@ bool CariSatirListesi::deleteRecord(const QSqlRecord& row)
     if (!Prompter::instance().ask(QStringLiteral("Kayıt Silinsin mi?")))
         return false;
     const QVariantMap key = anahtar(row);
-    return guard([&] { CariSatirKart(db(), m_table, {}).remove(key); });
+    return deleteGuarded([&] {
+        CariSatirKart(db(), m_table, {}).remove(key);
+        return true;
+    });
 }
 
 } // namespace nimbo

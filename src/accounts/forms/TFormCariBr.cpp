@@ -316,9 +316,7 @@ void TFormCariBr::copyRecord(const QSqlRecord& row) { openCard({}, toText(row.va
 
 bool TFormCariBr::deleteRecord(const QSqlRecord& row)
 {
-    bool deleted = false;
-    guard([&] { deleted = CariListe(db()).sil(toText(row.value(QStringLiteral("CARI_KOD")))); });
-    return deleted;
+    return deleteGuarded([&] { return CariListe(db()).sil(toText(row.value(QStringLiteral("CARI_KOD")))); });
 }
 
 void TFormCariBr::currentChanged(const QSqlRecord& row)

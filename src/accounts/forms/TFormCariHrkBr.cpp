@@ -101,13 +101,8 @@ void TFormCariHrkBr::changeRecord(const QSqlRecord& row)
 
 bool TFormCariHrkBr::deleteRecord(const QSqlRecord& row)
 {
-    bool deleted = false;
-    guard([&] {
-        CariHareketBelgesi b(db(), toText(row.value(QStringLiteral("TIP"))).trimmed());
-        b.open(row.value(QStringLiteral("CARI_NO")));
-        deleted = b.deleteIfAllowed();
-    });
-    return deleted;
+    return deleteDocument<CariHareketBelgesi>(row.value(QStringLiteral("CARI_NO")),
+                                              toText(row.value(QStringLiteral("TIP"))).trimmed());
 }
 
 void TFormCariHrkBr::makbuzYazdir(const QString& output)

@@ -71,13 +71,8 @@ void TFormBankHrkBr::changeRecord(const QSqlRecord& row)
 
 bool TFormBankHrkBr::deleteRecord(const QSqlRecord& row)
 {
-    bool deleted = false;
-    guard([&] {
-        BankaHareketBelgesi b(db(), toText(row.value(QStringLiteral("TIP"))).trimmed());
-        b.open(row.value(QStringLiteral("HRK_NO")));
-        deleted = b.deleteIfAllowed();
-    });
-    return deleted;
+    return deleteDocument<BankaHareketBelgesi>(row.value(QStringLiteral("HRK_NO")),
+                                               toText(row.value(QStringLiteral("TIP"))).trimmed());
 }
 
 } // namespace nimbo

@@ -59,9 +59,7 @@ void TFormBankaBr::changeRecord(const QSqlRecord& row)
 
 bool TFormBankaBr::deleteRecord(const QSqlRecord& row)
 {
-    bool deleted = false;
-    guard([&] { deleted = BankaKart::sil(db(), toText(row.value(QStringLiteral("BANKA_KOD")))); });
-    return deleted;
+    return deleteGuarded([&] { return BankaKart::sil(db(), toText(row.value(QStringLiteral("BANKA_KOD")))); });
 }
 
 void TFormBankaBr::currentChanged(const QSqlRecord& row)

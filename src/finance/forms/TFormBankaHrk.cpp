@@ -81,6 +81,10 @@ QList<LineColumn> TFormBankaHrk::columns()
         kasa.choices << PickItem{k.kod + QStringLiteral(" ") + k.adi, k.kod};
     c << kasa;
     c << LineColumn{QStringLiteral("MUH_KARSI"), QStringLiteral("Karşı Muh.Kodu"), 90};
+    if (doc.tip() != QLatin1String("V") && doc.tip() != QLatin1String("R"))
+        c << LineColumn{QStringLiteral("KUSURAT"), QStringLiteral("Küsurat"), 60, K::Choice, 2, false,
+                        {PickItem{QStringLiteral("Hayır"), QStringLiteral("H")},
+                         PickItem{QStringLiteral("Evet"), QStringLiteral("E")}}};
     if (doc.tip() == QLatin1String("K")) {
         c << LineColumn{QStringLiteral("KRDKMSYN_TUT"), QStringLiteral("Kart Brüt Tutar"), 95, K::Number};
         c << LineColumn{QStringLiteral("KRDKMSYN"), QStringLiteral("Komisyon%"), 70, K::Number};

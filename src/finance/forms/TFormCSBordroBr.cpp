@@ -26,9 +26,7 @@ ListQuery TFormCSBordroBr::query() const { return CekSenetBordro::sorgu(); }
 
 bool TFormCSBordroBr::deleteRecord(const QSqlRecord& row)
 {
-    bool deleted = false;
-    guard([&] { deleted = CekSenetBordro::sil(db(), row.value(QStringLiteral("BORDRONO")).toDouble()); });
-    return deleted;
+    return deleteGuarded([&] { return CekSenetBordro::sil(db(), row.value(QStringLiteral("BORDRONO")).toDouble()); });
 }
 
 } // namespace nimbo

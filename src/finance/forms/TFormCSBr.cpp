@@ -151,9 +151,7 @@ void TFormCSBr::changeRecord(const QSqlRecord& row)
 
 bool TFormCSBr::deleteRecord(const QSqlRecord& row)
 {
-    bool deleted = false;
-    guard([&] { deleted = CekSenetKart::sil(db(), row.value(QStringLiteral("PORTFOYNO")).toDouble()); });
-    return deleted;
+    return deleteGuarded([&] { return CekSenetKart::sil(db(), row.value(QStringLiteral("PORTFOYNO")).toDouble()); });
 }
 
 void TFormCSBr::currentChanged(const QSqlRecord& row)

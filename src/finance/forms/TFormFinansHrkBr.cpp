@@ -3,7 +3,6 @@
 #include "finance/FinansIslemTuru.h"
 #include "finance/FinansMakbuzu.h"
 #include "finance/forms/TFormFinansHrk.h"
-#include "model/DocumentError.h"
 #include "printing/forms/ReportOutput.h"
 #include "widgets/FormUtil.h"
 
@@ -45,6 +44,8 @@ TFormFinansHrkBr::TFormFinansHrkBr(const QString& anaTur, QWidget* parent)
                 {QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama"), 180},
                 {QStringLiteral("FIS_NO"), QStringLiteral("Fiş No (Muh.)"), 80, ListColumn::Kind::Integer}});
     setKeyField(QStringLiteral("FIN_ID"));
+    addSearchField(QStringLiteral("Adı"), QStringLiteral("ADI"));
+    addSearchField(QStringLiteral("Açıklama"), QStringLiteral("ACIKLAMA"));
 
     m_tur = new QComboBox;
     m_tur->setObjectName(QStringLiteral("CmbTUR"));
@@ -109,6 +110,8 @@ FinansHareketFiltre TFormFinansHrkBr::filtre() const
     f.son = optionalDate(m_bit);
     f.kod = m_kod->text().trimmed();
     f.kod2 = m_kod2->text().trimmed();
+    f.aramaAlani = searchField();
+    f.aramaDegeri = searchText();
     return f;
 }
 
@@ -122,7 +125,7 @@ void TFormFinansHrkBr::makbuzYazdir(const QString& output)
         ReportOutput::send(m, output, QStringLiteral("TFormFinansHrk"), QStringLiteral("Makbuz"), this);
 }
 
-ListQuery TFormFinansHrkBr::query() const { return FinansHareketListesi::sorgu(filtre()); }
+ListQuery TFormFinansHrkBr::query() const { return FinansHareketListesi::sorgu(db().dialect(), filtre()); }
 
 void TFormFinansHrkBr::yeniBelge(const QString& tip, const QString& tip2)
 {
@@ -141,15 +144,7 @@ void TFormFinansHrkBr::changeRecord(const QSqlRecord& row)
 
 bool TFormFinansHrkBr::deleteRecord(const QSqlRecord& row)
 {
-    bool deleted = false;
-    guard([&] {
-        try {
-            deleted = FinansBelgesi::sil(db(), row.value(QStringLiteral("FIN_ID")).toInt());
-        } catch (const DocumentError&) {
-            // refused: the document said so already
-        }
-    });
-    return deleted;
+    return deleteDocument<FinansBelgesi>(row.value(QStringLiteral("FIN_ID")).toInt(), QString(), QString());
 }
 
 } // namespace nimbo

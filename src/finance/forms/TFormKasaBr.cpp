@@ -38,9 +38,7 @@ void TFormKasaBr::changeRecord(const QSqlRecord& row)
 
 bool TFormKasaBr::deleteRecord(const QSqlRecord& row)
 {
-    bool deleted = false;
-    guard([&] { deleted = KasaKart::sil(db(), toText(row.value(QStringLiteral("KASAKOD")))); });
-    return deleted;
+    return deleteGuarded([&] { return KasaKart::sil(db(), toText(row.value(QStringLiteral("KASAKOD")))); });
 }
 
 } // namespace nimbo

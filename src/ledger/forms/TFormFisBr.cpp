@@ -1,6 +1,5 @@
 #include "ledger/forms/TFormFisBr.h"
 #include "ledger/ElleFis.h"
-#include "model/DocumentError.h"
 #include "ledger/FisListesi.h"
 #include "ledger/forms/TFormFis.h"
 #include "ledger/forms/TFormFisDok.h"
@@ -70,18 +69,7 @@ void TFormFisBr::changeRecord(const QSqlRecord& row)
 bool TFormFisBr::deleteRecord(const QSqlRecord& row)
 {
     // The voucher asks "Kayıt Silinsin mi?" itself, after refusing a document's voucher.
-    bool silindi = false;
-    guard([&] {
-        ElleFis f(db());
-        f.open(row.value(QStringLiteral("FISNO")));
-        try {
-            f.deleteDocument();
-            silindi = true;
-        } catch (const DocumentError&) {
-            // refused or answered No: the message, if any, has been shown
-        }
-    });
-    return silindi;
+    return deleteDocument<ElleFis>(row.value(QStringLiteral("FISNO")));
 }
 
 } // namespace nimbo

@@ -85,9 +85,7 @@ void TFormHspBr::changeRecord(const QSqlRecord& row) { openCard(row.value(QStrin
 
 bool TFormHspBr::deleteRecord(const QSqlRecord& row)
 {
-    bool done = false;
-    guard([&] { done = HesapKart::sil(db(), row.value(QStringLiteral("HKOD")).toString()); });
-    return done;
+    return deleteGuarded([&] { return HesapKart::sil(db(), row.value(QStringLiteral("HKOD")).toString()); });
 }
 
 void TFormHspBr::currentChanged(const QSqlRecord& row)

@@ -19,7 +19,7 @@ TFormDepoBr::TFormDepoBr(QWidget* parent) : ListWindow(QStringLiteral("Depo TanÄ
     refresh();
 }
 
-ListQuery TFormDepoBr::query() const { return Depolar::sorgu(searchText()); }
+ListQuery TFormDepoBr::query() const { return Depolar::sorgu(db().dialect(), searchText()); }
 
 void TFormDepoBr::openCard(int depoKodu)
 {
@@ -38,8 +38,7 @@ void TFormDepoBr::changeRecord(const QSqlRecord& row) { openCard(row.value(QStri
 
 bool TFormDepoBr::deleteRecord(const QSqlRecord& row)
 {
-    bool done = false;
-    guard([&] { done = Depolar(db()).sil(row.value(QStringLiteral("DEPO_KODU")).toInt()); });
+    const bool done = deleteGuarded([&] { return Depolar(db()).sil(row.value(QStringLiteral("DEPO_KODU")).toInt()); });
     if (done)
         OrtakListeleriDoldur(db(), SessionContext::current(), QStringLiteral("DEPO"));
     return done;

@@ -197,9 +197,7 @@ void TFormStokBr::changeRecord(const QSqlRecord& row) { openCard(row.value(QStri
 
 bool TFormStokBr::deleteRecord(const QSqlRecord& row)
 {
-    bool done = false;
-    guard([&] { done = StockItems::remove(db(), row.value(QStringLiteral("STOK_NO")).toDouble()); });
-    return done;
+    return deleteGuarded([&] { return StockItems::remove(db(), row.value(QStringLiteral("STOK_NO")).toDouble()); });
 }
 
 void TFormStokBr::copyRecord(const QSqlRecord& row)

@@ -2,7 +2,6 @@
 #include "services/Prompter.h"
 #include "services/SessionContext.h"
 #include "stock/StokFisHaklari.h"
-#include "model/DocumentError.h"
 #include "stock/StokFisi.h"
 #include "stock/StokFisTipi.h"
 #include "stock/forms/TFormStkFis.h"
@@ -150,18 +149,7 @@ void TFormStokFisBak::changeRecord(const QSqlRecord& row)
 
 bool TFormStokFisBak::deleteRecord(const QSqlRecord& row)
 {
-    bool done = false;
-    guard([&] {
-        StokFisi f(db());
-        f.open(row.value(QStringLiteral("HRKNO")));
-        try {
-            f.deleteDocument();
-            done = true;
-        } catch (const DocumentError&) {
-            // Refused or answered No: the slip has said so already.
-        }
-    });
-    return done;
+    return deleteDocument<StokFisi>(row.value(QStringLiteral("HRKNO")));
 }
 
 } // namespace nimbo
