@@ -18,13 +18,54 @@ QString textArg(sqlite3_value* v)
     return p ? QString::fromUtf8(p, sqlite3_value_bytes(v)) : QString();
 }
 
+// Dialect::foldText on the UTF-8 bytes for the letters a Turkish text holds: ASCII and the
+// two-byte Latin letters with a one-byte-apart capital (ç ö ü â î û and the like), ğ ş and
+// the two i's. False (the caller folds through QString) on anything else.
+bool foldUtf8(const unsigned char* p, int n, QByteArray& out)
+{
+    out.resize(0);
+    out.reserve(n + 8);
+    for (int i = 0; i < n; ++i) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            if (c == 'i')
+                out.append("\xC4\xB0", 2); // İ
+            else
+                out.append(char(c >= 'a' && c <= 'z' ? c - 0x20 : c));
+            continue;
+        }
+        if (i + 1 >= n)
+            return false;
+        const unsigned char d = p[i + 1];
+        if (c == 0xC3 && d >= 0x80 && d <= 0x9E && d != 0x97) {
+            out.append(char(c)).append(char(d)); // already capital
+        } else if (c == 0xC3 && d >= 0xA0 && d <= 0xBE && d != 0xB7) {
+            out.append(char(c)).append(char(d - 0x20)); // à..þ -> À..Þ
+        } else if (c == 0xC4 && d == 0xB1) {
+            out.append('I'); // ı
+        } else if ((c == 0xC4 && (d == 0x9E || d == 0xB0)) || (c == 0xC5 && d == 0x9E)) {
+            out.append(char(c)).append(char(d)); // Ğ İ Ş
+        } else if ((c == 0xC4 && d == 0x9F) || (c == 0xC5 && d == 0x9F)) {
+            out.append(char(c)).append(char(d - 1)); // ğ ş
+        } else {
+            return false;
+        }
+        ++i;
+    }
+    return true;
+}
+
 void trUpper(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
         return;
     }
-    const QByteArray out = Dialect::foldText(textArg(argv[0])).toUtf8();
+    // Called once per row by every folded list search: the common letters skip QString.
+    thread_local QByteArray out;
+    const auto* p = sqlite3_value_text(argv[0]);
+    if (!p || !foldUtf8(p, sqlite3_value_bytes(argv[0]), out))
+        out = Dialect::foldText(textArg(argv[0])).toUtf8();
     sqlite3_result_text(ctx, out.constData(), int(out.size()), SQLITE_TRANSIENT);
 }
 

@@ -182,6 +182,7 @@ ReportModel FisDokum::birlesik(const QList<ReportModel>& raporlar)
     r.grandTotalLabel.clear();
     r.columns.prepend({QStringLiteral("FIS"), QStringLiteral("FİŞ"), 0, ColumnKind::Text, 2, false, false});
     r.groupColumn = 0;
+    r.groupTotalCaption = QStringLiteral("Fiş Toplamı");
     for (const ReportModel& f : raporlar)
         for (const QVariantList& row : f.rows)
             r.rows << (QVariantList{f.headings.value(0)} + row);

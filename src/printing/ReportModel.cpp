@@ -32,8 +32,18 @@ QString ReportModel::valueText(int column, const QVariant& v) const
     switch (c.kind) {
     case ColumnKind::Amount:
         return formatAmount(parseAmount(v), c.decimals);
-    case ColumnKind::Number:
-        return v.toString();
+    case ColumnKind::Number: {
+        // Whole numbers (line and document numbers) as they are; a fraction (a quantity of
+        // 98.5) with the Turkish decimal comma, without trailing zeros.
+        bool numeric = false;
+        const double d = v.toDouble(&numeric);
+        if (!numeric || d == std::trunc(d))
+            return v.toString();
+        QString t = MoneyFormat::formatNumber(d, 6, false);
+        while (t.endsWith(QLatin1Char('0')))
+            t.chop(1);
+        return t;
+    }
     case ColumnKind::Date: {
         const QDate d = v.typeId() == QMetaType::QDateTime ? v.toDateTime().date() : v.toDate();
         if (d.isValid())
@@ -57,6 +67,11 @@ double ReportModel::number(int row, int column) const
 {
     const QVariantList& r = rows[row];
     return column < r.size() ? parseAmount(r[column]) : 0.0;
+}
+
+QString ReportModel::groupTotalLabel(const QString& group) const
+{
+    return groupTotalCaption.isEmpty() ? group + QStringLiteral(" Toplamı") : groupTotalCaption;
 }
 
 QString ReportModel::groupKey(int row) const

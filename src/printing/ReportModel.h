@@ -60,6 +60,7 @@ public:
     bool carriedTotals = true;      // "Nakli Yekün" at page breaks
     bool grandTotal = true;         // "Genel Toplam" after the last row
     QString grandTotalLabel;        // another caption for it (e.g. "Fiş Toplamı"); empty: "Genel Toplam"
+    QString groupTotalCaption;      // every group's total line (e.g. "Fiş Toplamı"); empty: the group + " Toplamı"
     QList<ReportSummaryLine> summary;
     QString amountInWords;          // printed after "YALNIZ "
     QStringList signatures;         // e.g. "DÜZENLEYEN", "KONTROL", "YETKİLİ"
@@ -74,6 +75,7 @@ public:
     QString valueText(int column, const QVariant& v) const;
     double number(int row, int column) const;
     QString groupKey(int row) const;
+    QString groupTotalLabel(const QString& group) const;
     QVector<double> zeroTotals() const { return QVector<double>(columns.size(), 0.0); }
     void addRow(const QVariantList& values, QVector<double>& sums) const;
 

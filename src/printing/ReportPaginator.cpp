@@ -27,7 +27,7 @@ public:
             const QString key = m.groupKey(r);
             if (m.groupColumn >= 0 && (r == 0 || key != group)) {
                 if (r > 0)
-                    placeBody(Band{BandKind::GroupFooter, -1, ReportPaginator::groupTotalLabel(group), groupSums});
+                    placeBody(Band{BandKind::GroupFooter, -1, m.groupTotalLabel(group), groupSums});
                 group = key;
                 groupSums = m.zeroTotals();
                 placeBody(Band{BandKind::GroupHeader, r, key});
@@ -38,7 +38,7 @@ public:
             m.addRow(m.rows[r], cumulative);
         }
         if (m.groupColumn >= 0 && !m.rows.isEmpty() && totals)
-            placeBody(Band{BandKind::GroupFooter, -1, ReportPaginator::groupTotalLabel(group), groupSums});
+            placeBody(Band{BandKind::GroupFooter, -1, m.groupTotalLabel(group), groupSums});
         if (totals && m.pageTotals && pages.size() > 1)
             add(Band{BandKind::PageTotal, -1, ReportPaginator::pageTotalLabel(), pageSums});
         // The closing bands take what room is left; the page total above was reserved.

@@ -47,7 +47,6 @@ public:
     static QString pageTotalLabel() { return QStringLiteral("Sayfa Toplamı"); }
     static QString carriedLabel() { return QStringLiteral("Nakli Yekün"); }
     static QString grandTotalLabel() { return QStringLiteral("Genel Toplam"); }
-    static QString groupTotalLabel(const QString& group) { return group + QStringLiteral(" Toplamı"); }
 };
 
 } // namespace nimbo

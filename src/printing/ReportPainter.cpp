@@ -1,5 +1,7 @@
 #include "printing/ReportPainter.h"
+#include "printing/ReportFit.h"
 
+#include <cmath>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -76,7 +78,50 @@ QList<double> ReportPainter::columnWidthsMm() const
         for (int i = 0; i < cols.size(); ++i)
             if (!m_model.columns[cols[i]].keptWhole())
                 w[i] *= qMax(0.0, room) / cut;
+    shareSpareWidth(cols, w);
     return w;
+}
+
+double ReportPainter::neededWidthMm(int column) const
+{
+    const ReportColumn& c = m_model.columns[column];
+    ReportFont heading = m_model.bodyFont;
+    heading.bold = true;
+    double need = ReportFit::textWidthMm(heading, c.title);
+    double sum = 0;
+    for (int r = 0; r < m_model.rows.size(); ++r) {
+        need = qMax(need, ReportFit::textWidthMm(m_model.bodyFont, m_model.cellText(r, column)));
+        if (c.total)
+            sum += std::fabs(m_model.number(r, column));
+    }
+    // A total is at most the sum of the values, and prints in bold.
+    if (c.total)
+        need = qMax(need, ReportFit::textWidthMm(heading, ReportModel::formatAmount(sum, c.decimals)));
+    return need;
+}
+
+void ReportPainter::shareSpareWidth(const QList<int>& cols, QList<double>& w) const
+{
+    if (m_needMm.size() != cols.size()) {
+        m_needMm.clear();
+        for (int c : cols)
+            m_needMm << neededWidthMm(c);
+    }
+    double used = 0, spare = 0, missing = 0;
+    for (int i = 0; i < cols.size(); ++i) {
+        used += w[i];
+        (w[i] > m_needMm[i] ? spare : missing) += std::fabs(w[i] - m_needMm[i]);
+    }
+    if (missing <= 0)
+        return;
+    // Columns whose heading or values would be cut take the page's unused width first, then
+    // what wide columns do not need; no column gets narrower than its own texts.
+    const double fromPage = qMin(missing, qMax(0.0, m_model.page.printableWidthMm() - used));
+    const double fromColumns = qMin(missing - fromPage, spare);
+    const double take = (fromPage + fromColumns) / missing;
+    const double give = spare > 0 ? fromColumns / spare : 0;
+    for (int i = 0; i < cols.size(); ++i)
+        w[i] += w[i] > m_needMm[i] ? -(w[i] - m_needMm[i]) * give : (m_needMm[i] - w[i]) * take;
 }
 
 QList<ReportPage> ReportPainter::layout(QPaintDevice* device) const

@@ -26,14 +26,19 @@ public:
 
     static QFont fontOf(const ReportFont& f, double scale = 1.0);
     // The printed width of each visible column: as declared, codes (noCut) kept whole and
-    // the others narrowed together when the page is too narrow for all.
+    // the others narrowed together when the page is too narrow for all; then room a column
+    // does not need for its heading, values and total goes to columns that would be cut.
     QList<double> columnWidthsMm() const;
 
 private:
+    double neededWidthMm(int column) const;
+    void shareSpareWidth(const QList<int>& cols, QList<double>& w) const;
+
     double bandHeightMm(const Band& b, QPaintDevice* device) const;
     double lineMm(const QFont& f, QPaintDevice* device) const;
 
     const ReportModel& m_model;
+    mutable QList<double> m_needMm; // per visible column, measured once
 };
 
 } // namespace nimbo

@@ -31,7 +31,7 @@ ReportTextRenderer::ReportTextRenderer(const ReportModel& model) : m_model(model
         label = qMax(label, ReportPaginator::carriedLabel().size());
         if (model.groupColumn >= 0)
             for (int r = 0; r < model.rows.size(); ++r)
-                label = qMax(label, ReportPaginator::groupTotalLabel(model.groupKey(r)).size());
+                label = qMax(label, model.groupTotalLabel(model.groupKey(r)).size());
         int lead = -1, span = 0;
         for (int i = 0; i < m_cols.size() && !model.columns[m_cols[i]].total; ++i) {
             lead = i;

@@ -136,7 +136,7 @@ QByteArray RtfReportWriter::toRtf(const ReportModel& m)
     for (int r = 0; r < m.rows.size(); ++r) {
         if (m.groupColumn >= 0 && (r == 0 || m.groupKey(r) != groupKey)) {
             if (r > 0 && m.hasTotals())
-                out += rowOf(m, t, totalsTexts(ReportPaginator::groupTotalLabel(groupKey), group), true, false, true);
+                out += rowOf(m, t, totalsTexts(m.groupTotalLabel(groupKey), group), true, false, true);
             groupKey = m.groupKey(r);
             group = m.zeroTotals();
             out += paragraph("\\b", groupKey) + "\\pard\\b0";
@@ -149,7 +149,7 @@ QByteArray RtfReportWriter::toRtf(const ReportModel& m)
         m.addRow(m.rows[r], grand);
     }
     if (m.groupColumn >= 0 && !m.rows.isEmpty() && m.hasTotals())
-        out += rowOf(m, t, totalsTexts(ReportPaginator::groupTotalLabel(groupKey), group), true, false, true);
+        out += rowOf(m, t, totalsTexts(m.groupTotalLabel(groupKey), group), true, false, true);
     if (m.hasTotals() && m.grandTotal)
         out += rowOf(m, t, totalsTexts(m.grandTotalText(), grand), true, false, true);
     out += "\\pard\\par\n";

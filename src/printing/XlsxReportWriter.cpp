@@ -108,7 +108,7 @@ public:
         for (int r = 0; r < m.rows.size(); ++r) {
             if (m.groupColumn >= 0 && (r == 0 || m.groupKey(r) != key)) {
                 if (r > 0 && m.hasTotals())
-                    totals(row++, ReportPaginator::groupTotalLabel(key), group);
+                    totals(row++, m.groupTotalLabel(key), group);
                 key = m.groupKey(r);
                 group = m.zeroTotals();
                 text(row++, 0, key, bold);
@@ -120,7 +120,7 @@ public:
             m.addRow(m.rows[r], grand);
         }
         if (m.groupColumn >= 0 && !m.rows.isEmpty() && m.hasTotals())
-            totals(row++, ReportPaginator::groupTotalLabel(key), group);
+            totals(row++, m.groupTotalLabel(key), group);
         if (m.hasTotals() && m.grandTotal)
             totals(row++, m.grandTotalText(), grand);
         ++row;

@@ -1,10 +1,12 @@
 #include "widgets/LineGrid.h"
+#include "widgets/GridColumnFit.h"
 #include "model/DocumentModel.h"
 #include "widgets/ErrorPresenter.h"
 #include "widgets/FormUtil.h"
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <memory>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 
@@ -62,6 +64,17 @@ LineGrid::LineGrid(DocumentModel& doc, const QString& lines, const QList<LineCol
     verticalHeader()->setDefaultSectionSize(22);
     for (int i = 0; i < columns.size(); ++i)
         setColumnWidth(i, columns[i].width);
+    GridColumnFit::fitHeadings(this);
+    // The lines of an opened document set the widths once; later edits keep them.
+    auto fitted = std::make_shared<bool>(false);
+    auto fitOnce = [this, fitted] {
+        if (!*fitted && m_model->rowCount() > 0) {
+            GridColumnFit::fitValues(this);
+            *fitted = true;
+        }
+    };
+    fitOnce();
+    connect(m_model, &QAbstractItemModel::modelReset, this, fitOnce);
     connect(m_model, &LineGridModel::edited, this, &LineGrid::linesChanged);
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
         if (m_model->column(i.column()).pick)

@@ -1,6 +1,12 @@
 #include "accounts/forms/TFormCariBr.h"
 #include "finance/forms/TFormFinansHrkBr.h"
+#include "services/SessionContext.h"
+#include "stock/DepoKarti.h"
+#include "stock/StokFisi.h"
+#include "stock/forms/TFormStkFis.h"
 #include "stock/forms/TFormStokBr.h"
+#include "widgets/LineGrid.h"
+#include "widgets/LineGridModel.h"
 #include "support/WindowTest.h"
 #include "widgets/GridColumnFit.h"
 #include "widgets/ListGridModel.h"
@@ -105,4 +111,32 @@ TEST_F(ListReadabilityTest, StockAndFinanceListsFindTurkishSpellings)
     type(&finans, "EditARANAN", QStringLiteral("ISPARTA"));
     QTest::keyClick(child<QLineEdit>(&finans, "EditARANAN"), Qt::Key_Return);
     EXPECT_EQ(shown(finans, "ADI"), QStringList{"ISPARTA GÜLÜ"});
+}
+
+// The line grid of an opened document: "TL/Dvz Değer" and the like show whole, and the
+// item name of a saved line is not cut to "Anahtar ve Priz Alümi…".
+TEST_F(ListReadabilityTest, DocumentLinesShowHeadingsAndValuesWhole)
+{
+    DepoKarti depo(db);
+    depo.startNew();
+    depo.setValue("DEPO_ADI", QStringLiteral("Merkez"));
+    depo.save();
+    const QString ad = QStringLiteral("Anahtar ve Priz Alüminyum Ağır Hizmet 4 mm");
+    exec("INSERT INTO STOK (STOK_NO, STOK_KOD_NO, STOK_ADI_TR, BIRIM1, KDV) VALUES (10, 'A-10', :a, 'ADET', 20)",
+         {{"a", ad}});
+    exec("INSERT INTO CALISAN (ISCI_KOD, ISCI_ADI) VALUES ('P7', 'Depo Sorumlusu')");
+    StokFisi fis(db, "D");
+    fis.setHeader("PERSON_KOD", "P7");
+    fis.satirEkle(10, 5, 1);
+    fis.save();
+
+    TFormStkFis w(fis.hrkNo(), "D");
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    LineGrid* g = w.lineGrid();
+    QHeaderView* h = g->horizontalHeader();
+    for (int c = 0; c < h->count(); ++c)
+        if (!g->isColumnHidden(c))
+            EXPECT_GE(g->columnWidth(c), h->sectionSizeHint(c)) << "heading of column " << c << " cut";
+    EXPECT_GT(g->columnWidth(g->lineModel()->columnOf(QStringLiteral("STOK_ADI"))), textWidth(g, ad));
 }

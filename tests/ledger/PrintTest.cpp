@@ -1,6 +1,9 @@
 #include "LedgerFixture.h"
 #include "ledger/ElleFis.h"
 #include "ledger/FisDokum.h"
+#include "printing/ReportTextRenderer.h"
+
+#include <QRegularExpression>
 
 #include "support/Golden.h"
 
@@ -99,5 +102,9 @@ TEST_F(VoucherPrint, SelectionTypeCancelledAndOptions)
     const ReportModel b = FisDokum::birlesik(d.raporlar(FisDokumSecimi{}));
     EXPECT_EQ(b.groupColumn, 0);
     EXPECT_EQ(b.rows.size(), 6);
+    // Each voucher closes with "Fiş Toplamı", not with its whole heading line cut at the amounts.
+    const QString metin = ReportTextRenderer(b).render();
+    EXPECT_EQ(metin.count(QStringLiteral("Fiş Toplamı")), 3) << metin.toStdString();
+    EXPECT_FALSE(metin.contains(QRegularExpression(QStringLiteral("Fiş No:[^\n]*Toplamı"))));
     EXPECT_EQ(FisDokum::metin(d.raporlar(FisDokumSecimi{}), true).count(QLatin1Char('\f')), 2);
 }
