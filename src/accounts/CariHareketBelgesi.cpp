@@ -2,6 +2,7 @@
 #include "accounts/CariKapamaKontrol.h"
 #include "accounts/CariRiskDenetimi.h"
 #include "db/DocumentWriter.h"
+#include "model/CorrectionLog.h"
 #include "model/LedgerHook.h"
 #include "services/ExchangeRates.h"
 #include "services/FinansHareketi.h"
@@ -310,18 +311,16 @@ QList<SaveCheck> CariHareketBelgesi::checks()
 
 void CariHareketBelgesi::duzeltmeKaydi()
 {
-    auto log = [this](const QVariantMap& r, const QString& metin) {
-        const QString s = r.value(QStringLiteral("ALACAK")).toDouble() > 0 ? QStringLiteral("ALACAK")
-                                                                           : QStringLiteral("BORC");
-        KullanciNeYapti(QStringLiteral("CARIHRK"), key(), r.value(kSira), tip(),
-                        cariAdi(toText(r.value(QStringLiteral("CARI_KOD")))), r.value(QStringLiteral("CARI_KOD")), {},
-                        r.value(s + QStringLiteral("_DVZ")), r.value(kDoviz), r.value(QStringLiteral("BELGE_NO")),
-                        r.value(s), {}, {}, metin);
-    };
-    for (const QVariantMap& r : lines().removedForLog())
-        log(r, QStringLiteral("Düzeltmede Silindi"));
-    for (const QVariantMap& r : lines().addedForLog())
-        log(r, QStringLiteral("Düzeltmede Eklendi"));
+    logCorrections(
+        lines(),
+        [this](const QVariantMap& r, const QString& metin) {
+            const QString s = loggedSide(r);
+            KullanciNeYapti(QStringLiteral("CARIHRK"), key(), r.value(kSira), tip(),
+                            cariAdi(toText(r.value(QStringLiteral("CARI_KOD")))), r.value(QStringLiteral("CARI_KOD")),
+                            {}, r.value(s + QStringLiteral("_DVZ")), r.value(kDoviz),
+                            r.value(QStringLiteral("BELGE_NO")), r.value(s), {}, {}, metin);
+        },
+        QString()); // this document's entries end without a full stop
 }
 
 // Every line takes the document's number and date (month and year with it); a line without

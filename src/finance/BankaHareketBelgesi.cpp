@@ -5,6 +5,7 @@
 #include "db/RecordWriter.h"
 #include "db/SqlValues.h"
 #include "finance/BankaHesabi.h"
+#include "model/CorrectionLog.h"
 #include "model/LedgerHook.h"
 #include "services/ExchangeRates.h"
 #include "services/FinansHareketi.h"
@@ -387,18 +388,13 @@ QList<SaveCheck> BankaHareketBelgesi::checks()
 
 void BankaHareketBelgesi::duzeltmeKaydi()
 {
-    auto log = [this](const QVariantMap& r, const QString& metin) {
-        const QString s = r.value(QStringLiteral("ALACAK")).toDouble() > 0 ? QStringLiteral("ALACAK")
-                                                                           : QStringLiteral("BORC");
+    logCorrections(lines(), [this](const QVariantMap& r, const QString& metin) {
+        const QString s = loggedSide(r);
         const QString kod = toText(r.value(kBanka)).trimmed();
         KullanciNeYapti(db(), QStringLiteral("BANKHRK"), key(), r.value(kSira), m_tip, kodAdi(QStringLiteral("BANKA"), kod),
                         kod, {}, r.value(s + QStringLiteral("_DVZ")), r.value(kDoviz), r.value(QStringLiteral("BELGE_NO")),
                         r.value(s), {}, {}, metin);
-    };
-    for (const QVariantMap& r : lines().removedForLog())
-        log(r, QStringLiteral("Düzeltmede Silindi."));
-    for (const QVariantMap& r : lines().addedForLog())
-        log(r, QStringLiteral("Düzeltmede Eklendi."));
+    });
 }
 
 void BankaHareketBelgesi::satirlariDamgala()

@@ -5,6 +5,7 @@
 #include "db/SqlValues.h"
 #include "finance/CekSenetDurumu.h"
 #include "finance/FinansIslemTuru.h"
+#include "model/CorrectionLog.h"
 #include "model/DocumentError.h"
 #include "services/ExchangeRates.h"
 #include "services/FinansHareketi.h"
@@ -363,17 +364,12 @@ QList<SaveCheck> FinansBelgesi::checks()
 
 void FinansBelgesi::duzeltmeKaydi()
 {
-    auto log = [this](const QVariantMap& r, const QString& metin) {
-        const QString s = r.value(QStringLiteral("ALACAK")).toDouble() > 0 ? QStringLiteral("ALACAK")
-                                                                           : QStringLiteral("BORC");
+    logCorrections(lines(), [this](const QVariantMap& r, const QString& metin) {
+        const QString s = loggedSide(r);
         KullanciNeYapti(db(), QStringLiteral("FINMAST"), key(), r.value(kSira), m_tip + m_tip2, r.value(kAdi),
                         r.value(kKod), {}, r.value(s + QStringLiteral("_DVZ")), r.value(kDoviz), {}, r.value(s), {}, {},
                         metin);
-    };
-    for (const QVariantMap& r : lines().removedForLog())
-        log(r, QStringLiteral("Düzeltmede Silindi."));
-    for (const QVariantMap& r : lines().addedForLog())
-        log(r, QStringLiteral("Düzeltmede Eklendi."));
+    });
 }
 
 // The status of the paper as the finance line before this document left it; a customer's

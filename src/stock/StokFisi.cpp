@@ -1,5 +1,6 @@
 #include "stock/StokFisi.h"
 #include "db/DocumentWriter.h"
+#include "model/CorrectionLog.h"
 #include "db/SqlValues.h"
 #include "model/LedgerHook.h"
 #include "services/ExchangeRates.h"
@@ -343,16 +344,12 @@ QList<SaveCheck> StokFisi::checks()
 void StokFisi::duzeltmeKaydi()
 {
     const QString tipAdi = StokFisTipi::ad(tip());
-    auto log = [&](const QVariantMap& r, const QString& metin) {
+    logCorrections(lines(), [&](const QVariantMap& r, const QString& metin) {
         KullanciNeYapti(db(), QStringLiteral("Stok Fişi"), key(), r.value(kSira), tip(), tipAdi,
                         headerText(QStringLiteral("CARIKOD")), r.value(kMiktar), r.value(QStringLiteral("FYT_DOVIZ")),
                         r.value(kDoviz), QString::number(hrkNo(), 'f', 0), r.value(QStringLiteral("GER_TUT")),
                         r.value(kStok), r.value(QStringLiteral("STOK_KOD_NO")), metin);
-    };
-    for (const QVariantMap& r : lines().removedForLog())
-        log(r, QStringLiteral("Düzeltmede Silindi."));
-    for (const QVariantMap& r : lines().addedForLog())
-        log(r, QStringLiteral("Düzeltmede Eklendi."));
+    });
 }
 
 void StokFisi::write(DocumentWriter& w)

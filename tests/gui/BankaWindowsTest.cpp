@@ -153,3 +153,39 @@ TEST_F(BankaWindows, ReceivedChequeShowsInThePortfolioWithItsStatusAndHistory)
     TFormCSAktar tahsil("5");
     EXPECT_EQ(tahsil.rowCount(), 0);
 }
+
+// The rounding mark is offered where a rounding row can stand (not on a transfer) and is
+// stored with the line; a rounding row leaves the bank balance.
+TEST_F(BankaWindows, RoundingRowIsMarkedInItsColumnAndLeavesTheBankBalance)
+{
+    exec("INSERT INTO BANKA (BANKA_KOD, BANKA_ADI) VALUES ('ZIRAAT', 'Ziraat Bankası')");
+    exec("INSERT INTO BANKAYR (BANKA_KOD, HESAP_NO, HESAP_ADI, HESAR_TURU, DOVIZ_KODU) "
+         "VALUES ('ZIRAAT', 'TL-1', 'Ticari', '1', 'TL')");
+    {
+        TFormBankaHrk v("V", -1);
+        EXPECT_LT(v.lineGrid()->lineModel()->columnOf("KUSURAT"), 0);
+    }
+    TFormBankaHrk f("I", -1);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    LineGrid* g = f.lineGrid();
+    const QString hesap = BankaHareketBelgesi::bankaHesapDegeri("ZIRAAT", "TL-1");
+    g->addLine();
+    cell(g, 0, BankaHareketBelgesi::kBankaHesap, hesap);
+    cell(g, 0, "BORC_DVZ", "100");
+    cell(g, 0, "MUH_KARSI", "649.01");
+    EXPECT_EQ(shown(g, 0, "KUSURAT"), QStringLiteral("Hayır"));
+    g->addLine();
+    cell(g, 1, BankaHareketBelgesi::kBankaHesap, hesap);
+    cell(g, 1, "ALACAK_DVZ", "0,40");
+    cell(g, 1, "MUH_KARSI", "659.01");
+    cell(g, 1, "KUSURAT", "E");
+    EXPECT_EQ(shown(g, 1, "KUSURAT"), QStringLiteral("Evet"));
+    click(&f, "BtnSAKLA");
+    ASSERT_EQ(f.result(), QDialog::Accepted);
+    const double no = f.savedKey().toDouble();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM BANKHRKA WHERE HRK_NO=:N AND SIRANO=1 AND KUSURAT='H'", {{"N", no}}), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM BANKHRKA WHERE HRK_NO=:N AND SIRANO=2 AND KUSURAT='E'", {{"N", no}}), 1);
+    TFormBankaBr bankalar;
+    EXPECT_TRUE(bankalar.bakiyeMetni().contains("ZIRAAT / TL-1 TL: 100,00 (B)")) << bankalar.bakiyeMetni().toStdString();
+}
