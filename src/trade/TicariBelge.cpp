@@ -413,9 +413,7 @@ QList<int> TicariBelge::stoklarEkle(const QList<double>& stokNolari)
                                                      .arg(stokKolonlari(), yer.join(QLatin1Char(','))),
                                                  p))
             m_stoklar.insert(r.value(kStokNo).toDouble(), r);
-    if (!m_kurallar)
-        m_kurallar = std::make_unique<IskontoKurallari>(db());
-    m_kurallar->ozelleriOku(headerText(QStringLiteral("CARIKOD")), stokNolari);
+    kurallar().ozelleriOku(headerText(QStringLiteral("CARIKOD")), stokNolari);
     QList<int> satirlar;
     m_hesapErtelendi = true;
     auto bitir = [this] {
@@ -449,15 +447,20 @@ int TicariBelge::stokEkle(const QString& kodBarkodAd)
     return stokEkle(no.toDouble());
 }
 
+IskontoKurallari& TicariBelge::kurallar()
+{
+    if (!m_kurallar)
+        m_kurallar = std::make_unique<IskontoKurallari>(db());
+    return *m_kurallar;
+}
+
 void TicariBelge::iskontoBul(int row)
 {
     const double stokNo = lines().number(row, kStokNo);
     if (stokNo <= 0)
         return;
-    if (!m_kurallar)
-        m_kurallar = std::make_unique<IskontoKurallari>(db());
     const std::optional<IskontoKosulu> k =
-        m_kurallar->bul(headerText(QStringLiteral("CARIKOD")), toText(m_cari.value(QStringLiteral("ISKGRUP"))).trimmed(),
+        kurallar().bul(headerText(QStringLiteral("CARIKOD")), toText(m_cari.value(QStringLiteral("ISKGRUP"))).trimmed(),
                         stokNo, toText(stok(stokNo).value(QStringLiteral("ISKGRUP"))).trimmed());
     if (!k)
         return;

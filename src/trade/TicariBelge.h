@@ -159,7 +159,8 @@ private:
     double m_oncekiBakiye = 0;
     int m_satisDeposu = 1;
     QVariantMap m_cari;
-    std::unique_ptr<IskontoKurallari> m_kurallar;
+    std::unique_ptr<IskontoKurallari> m_kurallar; // read when first needed, see kurallar()
+    IskontoKurallari& kurallar();
     // The inputs each line's values were last computed from, and the document discounts
     // they were computed with: recompute() leaves the lines alone whose inputs are the same.
     // A line whose generation and the header are as they were is not even read again.
