@@ -84,8 +84,8 @@ void AlisMaliyeti::kartlariGuncelle(const Db& db, const QList<double>& stoklar, 
         for (const QSqlRecord& r : db.records(
                  QStringLiteral("SELECT m.STOK_NO, MAX(m.MALIYET_TL), MAX(m.MALIYET_USD), MAX(m.MALIYET_EUR) FROM MALIFYT m "
                                 "JOIN (SELECT STOK_NO, MAX(FATTARIH) AS SON FROM MALIFYT WHERE %1 AND BELGETIP NOT IN "
-                                "('E','A') GROUP BY STOK_NO) d ON d.STOK_NO=m.STOK_NO AND m.FATTARIH=d.SON WHERE "
-                                "m.BELGETIP NOT IN ('E','A') GROUP BY m.STOK_NO")
+                                "('E','A') GROUP BY STOK_NO) d ON d.STOK_NO=m.STOK_NO AND m.FATTARIH=d.SON WHERE m.%1 "
+                                "AND m.BELGETIP NOT IN ('E','A') GROUP BY m.STOK_NO")
                      .arg(kosul),
                  p))
             son.insert(r.value(0).toDouble(), r);

@@ -40,7 +40,7 @@ SaveRun timeSavesBesideRaw(const Db& db, const QString& what, int saves, const s
 {
     // Saves and raw inserts take turns in rounds, so that whatever else the machine does
     // (a checkpoint, another process) falls on both alike.
-    const int rounds = 5, each = saves / rounds;
+    const int rounds = 8, each = saves / rounds;
     SaveRun out;
     const QString engine = engineName(db);
     double saveSecs = 0, rawSecs = 0, lowest = 1e9, highest = 0;
