@@ -78,14 +78,14 @@ void AlisMaliyeti::kartlariGuncelle(const Db& db, const QList<double>& stoklar, 
         Params p;
         const QString kosul = stokKosulu(bu, p);
         if (db.dialect().isPostgres())
-            db.exec(QStringLiteral("SELECT STOK_NO FROM STOK WHERE %1 ORDER BY STOK_NO FOR UPDATE").arg(kosul), p);
+            db.records(QStringLiteral("SELECT STOK_NO FROM STOK WHERE %1 ORDER BY STOK_NO FOR UPDATE").arg(kosul), p);
         // The latest day's rows, largest value first, returns left out.
         QHash<double, QSqlRecord> son;
         for (const QSqlRecord& r : db.records(
-                 QStringLiteral("SELECT m.STOK_NO, MAX(m.MALIYET_TL), MAX(m.MALIYET_USD), MAX(m.MALIYET_EUR) FROM MALIFYT m "
-                                "JOIN (SELECT STOK_NO, MAX(FATTARIH) AS SON FROM MALIFYT WHERE %1 AND BELGETIP NOT IN "
-                                "('E','A') GROUP BY STOK_NO) d ON d.STOK_NO=m.STOK_NO AND m.FATTARIH=d.SON WHERE m.%1 "
-                                "AND m.BELGETIP NOT IN ('E','A') GROUP BY m.STOK_NO")
+                 QStringLiteral("SELECT m.STOK_NO, MAX(m.MALIYET_TL), MAX(m.MALIYET_USD), MAX(m.MALIYET_EUR) FROM (SELECT "
+                                "STOK_NO, MAX(FATTARIH) AS SON FROM MALIFYT WHERE %1 AND BELGETIP NOT IN ('E','A') GROUP BY "
+                                "STOK_NO) d CROSS JOIN MALIFYT m WHERE m.STOK_NO=d.STOK_NO AND m.FATTARIH=d.SON AND "
+                                "m.BELGETIP NOT IN ('E','A') GROUP BY m.STOK_NO")
                      .arg(kosul),
                  p))
             son.insert(r.value(0).toDouble(), r);
