@@ -65,6 +65,15 @@ Params DocumentWriter::bind(const QString& table, const QVariantMap& values, QSt
 
 void DocumentWriter::insert(const QString& table, const QVariantMap& values)
 {
+    // Upper-case keys (the usual case) bind as a one-row insertRows: a walk over the row
+    // instead of a name look-up and a placeholder name per value.
+    const bool upper = std::none_of(values.keyBegin(), values.keyEnd(), [](const QString& k) {
+        return std::any_of(k.begin(), k.end(), [](QChar c) { return c.isLower(); });
+    });
+    if (upper) {
+        insertRows(table, {values});
+        return;
+    }
     QStringList cols;
     const Params p = bind(table, values, cols);
     QStringList holders;

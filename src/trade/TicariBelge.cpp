@@ -755,9 +755,13 @@ QDate TicariBelge::hareketTarihi() const
 
 QVariantMap TicariBelge::depolanacak(QVariantMap values) const
 {
-    for (auto it = values.begin(); it != values.end(); ++it)
+    // Read first, changed after: a map without dates is not copied.
+    QStringList gunler;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
         if (it.value().typeId() == QMetaType::QDate)
-            it.value() = QDateTime(it.value().toDate(), QTime(0, 0));
+            gunler << it.key();
+    for (const QString& k : std::as_const(gunler))
+        values.insert(k, QDateTime(values.value(k).toDate(), QTime(0, 0)));
     return values;
 }
 
