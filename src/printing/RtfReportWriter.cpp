@@ -116,6 +116,11 @@ QByteArray RtfReportWriter::toRtf(const ReportModel& m)
     out += paragraph("\\qc\\f1\\b\\fs" + QByteArray::number(titleHalfPoints), m.title);
     for (const QString& h : m.headings)
         out += paragraph("\\qc\\f0\\b0\\fs" + QByteArray::number(bodyHalfPoints), h);
+    for (const ReportBlock& b : m.blocks) {
+        out += paragraph("\\ql\\f0\\b\\fs" + QByteArray::number(bodyHalfPoints), b.caption);
+        for (const QString& l : b.lines)
+            out += paragraph("\\ql\\f0\\b0\\fs" + QByteArray::number(bodyHalfPoints), l);
+    }
     out += "\\pard\\f0\\b0\\fs" + QByteArray::number(bodyHalfPoints) + "\\par\n";
 
     QStringList titles;

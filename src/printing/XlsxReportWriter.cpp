@@ -96,6 +96,15 @@ public:
         text(row++, 0, m.title, title);
         for (const QString& h : m.headings)
             text(row++, 0, h);
+        // Blocks side by side, each from its own column.
+        int blockRows = 0;
+        for (int i = 0, col = 0; i < m.blocks.size(); ++i, col += 3) {
+            text(row + 1, col, m.blocks[i].caption, bold);
+            for (int l = 0; l < m.blocks[i].lines.size(); ++l)
+                text(row + 2 + l, col, m.blocks[i].lines[l]);
+            blockRows = qMax(blockRows, int(m.blocks[i].lines.size()) + 2);
+        }
+        row += blockRows;
         ++row;
         for (int i = 0; i < cols.size(); ++i) {
             text(row, i, m.columns[cols[i]].title, heading);
