@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QMarginsF>
 #include <QSizeF>
 #include <QString>
@@ -73,6 +74,11 @@ public:
     QList<ReportSummaryLine> summary;
     QString amountInWords;          // printed after "YALNIZ "
     QStringList signatures;         // e.g. "DÜZENLEYEN", "KONTROL", "YETKİLİ"
+    // Groups that close like a document of their own (the vouchers of a combined voucher
+    // print): under a group's total its "YALNIZ " line, by group key, and, when set, the
+    // signature boxes, which then close every group instead of the report.
+    QHash<QString, QString> groupAmountInWords;
+    bool groupSignatures = false;
     ReportFont titleFont{QStringLiteral("DejaVu Sans"), 13, true, {}};
     ReportFont bodyFont;
     PageGeometry page;              // the report's own design; a page-setup row overrides it

@@ -347,7 +347,7 @@ void ReportPainter::paintPage(QPainter& p, const ReportPage& page, int pageCount
         case BandKind::AmountInWords:
             p.setFont(bold);
             p.drawText(r(left, y, width, h), Qt::AlignLeft | Qt::AlignVCenter,
-                       QStringLiteral("YALNIZ ") + m_model.amountInWords);
+                       QStringLiteral("YALNIZ ") + b.label);
             break;
         case BandKind::Signatures: {
             const int n = m_model.signatures.size();

@@ -186,7 +186,7 @@ QStringList ReportTextRenderer::pageLines(const ReportPage& page, int pageCount)
             out << m_model.summary[b.index].label + QStringLiteral(": ") + m_model.summary[b.index].value;
             break;
         case BandKind::AmountInWords:
-            out << QStringLiteral("YALNIZ ") + m_model.amountInWords;
+            out << QStringLiteral("YALNIZ ") + b.label;
             break;
         case BandKind::Signatures: {
             const int n = m_model.signatures.size();

@@ -117,7 +117,7 @@ public:
         for (int r = 0; r < m.rows.size(); ++r) {
             if (m.groupColumn >= 0 && (r == 0 || m.groupKey(r) != key)) {
                 if (r > 0 && m.hasTotals())
-                    totals(row++, m.groupTotalLabel(key), group);
+                    closeGroup(row, key, group);
                 key = m.groupKey(r);
                 group = m.zeroTotals();
                 text(row++, 0, key, bold);
@@ -129,7 +129,7 @@ public:
             m.addRow(m.rows[r], grand);
         }
         if (m.groupColumn >= 0 && !m.rows.isEmpty() && m.hasTotals())
-            totals(row++, m.groupTotalLabel(key), group);
+            closeGroup(row, key, group);
         if (m.hasTotals() && m.grandTotal)
             totals(row++, m.grandTotalText(), grand);
         ++row;
@@ -142,6 +142,15 @@ public:
     }
 
 private:
+    // A group's total line and, when it has one, its "YALNIZ " line.
+    void closeGroup(int& row, const QString& key, const QVector<double>& sums)
+    {
+        totals(row++, m.groupTotalLabel(key), sums);
+        const QString words = m.groupAmountInWords.value(key);
+        if (!words.isEmpty())
+            text(row++, 0, QStringLiteral("YALNIZ ") + words, bold);
+    }
+
     const ReportModel& m;
     lxw_workbook* wb;
     lxw_worksheet* ws;
