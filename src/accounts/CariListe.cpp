@@ -113,6 +113,14 @@ ListQuery CariListe::sorgu(const CariFiltre& f, const QDate& today) const
     return q;
 }
 
+bool CariListe::borcKapatabilir()
+{
+    if (SessionContext::current().hak(QStringLiteral("CHODEKAPAC")).trimmed() != QLatin1String("-"))
+        return true;
+    Prompter::instance().warn(QStringLiteral("Borç Kapatma Yetkiniz Yok..!"));
+    return false;
+}
+
 bool CariListe::sil(const QString& kod) const
 {
     // Only a user who may change account cards deletes one; a view-only list offers no

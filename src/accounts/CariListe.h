@@ -27,6 +27,9 @@ public:
     // as a carrier, contact persons and dispatch addresses; deletes only when all are empty,
     // else shows "Bu Cari Kod ile ilgili işlem var.Silinemez!". True when deleted.
     bool sil(const QString& kod) const;
+    // The list's debt-closing windows open only while the user's CHODEKAPAC right is not "-";
+    // otherwise "Borç Kapatma Yetkiniz Yok..!" is shown and false returned.
+    static bool borcKapatabilir();
 
 private:
     Db m_db;

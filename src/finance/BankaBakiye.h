@@ -2,6 +2,8 @@
 #include "db/Db.h"
 #include "model/ListQuery.h"
 
+#include <functional>
+
 namespace nimbo {
 
 // Sums of one group of bank rows in one currency.
@@ -17,6 +19,10 @@ struct BankaToplam {
 // no cheque, when it is a kind "E" row of one of our own cheques already collected, or when
 // it is a debit row of a customer cheque already collected; rows of papers in any other
 // status do not count.
+//
+// Every reading sums per bank, account and currency in the order of the covering index
+// (KODU, KODU2, DOVIZ_KODU, ...), so neither engine sorts the rows; coarser groupings are
+// added up from those few sums here.
 class BankaBakiye {
 public:
     enum class Grup { Hesap, Banka, Sube, Tumu };
@@ -24,22 +30,27 @@ public:
     explicit BankaBakiye(const Db& db) : m_db(db) {}
 
     // One account, per currency.
-    QList<BankaToplam> hesap(const QString& bankaKod, const QString& hesapNo) const
-    {
-        return oku(hesapSorgusu(bankaKod, hesapNo));
-    }
+    QList<BankaToplam> hesap(const QString& bankaKod, const QString& hesapNo) const;
     // One bank (all its accounts), per currency.
-    QList<BankaToplam> banka(const QString& bankaKod) const { return oku(bankaSorgusu(bankaKod)); }
+    QList<BankaToplam> banka(const QString& bankaKod) const;
+    // One bank per account ("bank / account") and currency.
+    QList<BankaToplam> hesaplari(const QString& bankaKod) const;
     // Every bank, grouped by account, bank, bank branch or not at all; per currency.
-    QList<BankaToplam> hepsi(Grup grup) const { return oku(hepsiSorgusu(grup)); }
+    QList<BankaToplam> hepsi(Grup grup) const;
 
-    // The statements behind the readings above (a plain list each, read whole).
+    // The statements behind the readings: sums per bank, account and currency (a plain list
+    // each, read whole). Every bank at once takes the banks' codes.
     static ListQuery hesapSorgusu(const QString& bankaKod, const QString& hesapNo);
     static ListQuery bankaSorgusu(const QString& bankaKod);
-    static ListQuery hepsiSorgusu(Grup grup);
+    static ListQuery hepsiSorgusu(const QStringList& bankaKodlari);
 
 private:
-    QList<BankaToplam> oku(const ListQuery& q) const;
+    struct Satir {
+        QString banka, hesap;
+        BankaToplam toplam;
+    };
+    QList<Satir> oku(const ListQuery& q) const;
+    static QList<BankaToplam> grupla(const QList<Satir>& satirlar, const std::function<QString(const Satir&)>& grup);
 
     Db m_db;
 };

@@ -7,6 +7,8 @@
 
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace nimbo {
 
 namespace {
@@ -138,8 +140,6 @@ QList<ReportModel> FisDokum::raporlar(const FisDokumSecimi& s) const
         r.pageTotals = false;
         r.carriedTotals = true;
         r.grandTotal = true;
-        r.grandTotalLabel = QStringLiteral("Fiş Toplamı");
-        r.signatures = {QStringLiteral("DÜZENLEYEN"), QStringLiteral("KONTROL"), QStringLiteral("YETKİLİ")};
         const QString sira = s.hesapKoduSirali || s.kebirYazdir ? QStringLiteral("HSPKODU, FA_ID") : QStringLiteral("FA_ID");
         double toplam = 0;
         QString kebir;
@@ -157,7 +157,7 @@ QList<ReportModel> FisDokum::raporlar(const FisDokumSecimi& s) const
             r.rows << QVariantList{s.kebirYazdir ? QStringLiteral("  ") + kod : kod, toText(l.value(QStringLiteral("ACIKLAMA"))),
                                    b != 0 ? QVariant(b) : QVariant(), a != 0 ? QVariant(a) : QVariant()};
         }
-        r.amountInWords = YaziylaTutar(toplam);
+        fisAltligi(r, toplam);
         out << r;
     }
     return out;
@@ -171,6 +171,20 @@ QString FisDokum::metin(const QList<ReportModel>& raporlar, bool herFisYeniSayfa
     return parcalar.join(herFisYeniSayfa ? QStringLiteral("\f") : QStringLiteral("\n\n"));
 }
 
+void FisDokum::fisAltligi(ReportModel& r, double toplam, const QString& grup)
+{
+    const QString etiket = QStringLiteral("Fiş Toplamı");
+    r.signatures = {QStringLiteral("DÜZENLEYEN"), QStringLiteral("KONTROL"), QStringLiteral("YETKİLİ")};
+    if (grup.isEmpty()) {
+        r.grandTotalLabel = etiket;
+        r.amountInWords = YaziylaTutar(toplam);
+        return;
+    }
+    r.groupTotalCaption = etiket;
+    r.groupAmountInWords.insert(grup, YaziylaTutar(toplam));
+    r.groupSignatures = true;
+}
+
 ReportModel FisDokum::birlesik(const QList<ReportModel>& raporlar)
 {
     if (raporlar.size() == 1)
@@ -178,14 +192,23 @@ ReportModel FisDokum::birlesik(const QList<ReportModel>& raporlar)
     ReportModel r = raporlar.first();
     r.headings.clear();
     r.rows.clear();
+    // The vouchers' grand total: "Genel Toplam".
     r.amountInWords.clear();
     r.grandTotalLabel.clear();
     r.columns.prepend({QStringLiteral("FIS"), QStringLiteral("FİŞ"), 0, ColumnKind::Text, 2, false, false});
     r.groupColumn = 0;
-    r.groupTotalCaption = QStringLiteral("Fiş Toplamı");
-    for (const ReportModel& f : raporlar)
-        for (const QVariantList& row : f.rows)
-            r.rows << (QVariantList{f.headings.value(0)} + row);
+    for (const ReportModel& f : raporlar) {
+        const QString fis = f.headings.value(0);
+        const int borc = int(std::find_if(f.columns.cbegin(), f.columns.cend(),
+                                          [](const ReportColumn& c) { return c.key == QLatin1String("BORC"); }) -
+                             f.columns.cbegin());
+        double toplam = 0;
+        for (int i = 0; i < f.rows.size(); ++i) {
+            toplam += f.number(i, borc);
+            r.rows << (QVariantList{fis} + f.rows.at(i));
+        }
+        fisAltligi(r, toplam, fis);
+    }
     return r;
 }
 

@@ -38,8 +38,13 @@ public:
     QList<ReportModel> raporlar(const FisDokumSecimi& s) const;
     // Every voucher as text, each on new pages when the option says so.
     static QString metin(const QList<ReportModel>& raporlar, bool herFisYeniSayfa, int satirSayisi = 60);
-    // All vouchers in one report (for preview, printer and files): one group per voucher.
+    // All vouchers in one report (for preview, printer and files): one group per voucher,
+    // each closing as it does printed alone.
     static ReportModel birlesik(const QList<ReportModel>& raporlar);
+    // What closes a printed voucher: "Fiş Toplamı", "YALNIZ " with the total in words and the
+    // signature boxes; under the report, or under the voucher's group when it is printed
+    // among others.
+    static void fisAltligi(ReportModel& r, double toplam, const QString& grup = {});
 
 private:
     Db m_db;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QMarginsF>
 #include <QSizeF>
 #include <QString>
@@ -44,6 +45,14 @@ struct ReportSummaryLine {
     QString value;
 };
 
+// A framed block of lines under the title, printed beside the report's other blocks: the
+// seller, the buyer and the numbers of an invoice. Lines are left-aligned and wrap on paper.
+struct ReportBlock {
+    QString caption;     // bold, at the top of the frame ("SATICI", "ALICI")
+    QStringList lines;
+    double widthShare = 1; // its part of the page's width against the other blocks
+};
+
 // What a report prints, independent of where it goes: title and headings, the page header,
 // detail rows in columns, group / page / carried / grand totals, a summary band and
 // signature boxes. The painter, the text renderer and the file writers all read this.
@@ -53,6 +62,7 @@ public:
     QStringList headings;           // lines under the title (range, filters)
     QString headerLeft;             // on every page, e.g. the firm's name
     QString headerRight;            // on every page beside the page number, e.g. the date
+    QList<ReportBlock> blocks;      // side by side under the headings, first page only
     QList<ReportColumn> columns;
     QList<QVariantList> rows;       // one value per column
     int groupColumn = -1;           // consecutive rows with the same value form a group
@@ -64,6 +74,11 @@ public:
     QList<ReportSummaryLine> summary;
     QString amountInWords;          // printed after "YALNIZ "
     QStringList signatures;         // e.g. "DÜZENLEYEN", "KONTROL", "YETKİLİ"
+    // Groups that close like a document of their own (the vouchers of a combined voucher
+    // print): under a group's total its "YALNIZ " line, by group key, and, when set, the
+    // signature boxes, which then close every group instead of the report.
+    QHash<QString, QString> groupAmountInWords;
+    bool groupSignatures = false;
     ReportFont titleFont{QStringLiteral("DejaVu Sans"), 13, true, {}};
     ReportFont bodyFont;
     PageGeometry page;              // the report's own design; a page-setup row overrides it

@@ -27,7 +27,7 @@ public:
             const QString key = m.groupKey(r);
             if (m.groupColumn >= 0 && (r == 0 || key != group)) {
                 if (r > 0)
-                    placeBody(Band{BandKind::GroupFooter, -1, m.groupTotalLabel(group), groupSums});
+                    closeGroup(group, groupSums);
                 group = key;
                 groupSums = m.zeroTotals();
                 placeBody(Band{BandKind::GroupHeader, r, key});
@@ -38,7 +38,7 @@ public:
             m.addRow(m.rows[r], cumulative);
         }
         if (m.groupColumn >= 0 && !m.rows.isEmpty() && totals)
-            placeBody(Band{BandKind::GroupFooter, -1, m.groupTotalLabel(group), groupSums});
+            closeGroup(group, groupSums);
         if (totals && m.pageTotals && pages.size() > 1)
             add(Band{BandKind::PageTotal, -1, ReportPaginator::pageTotalLabel(), pageSums});
         // The closing bands take what room is left; the page total above was reserved.
@@ -48,8 +48,8 @@ public:
         for (int i = 0; i < m.summary.size(); ++i)
             placeBody(Band{BandKind::Summary, i, m.summary[i].label}, false);
         if (!m.amountInWords.isEmpty())
-            placeBody(Band{BandKind::AmountInWords}, false);
-        if (!m.signatures.isEmpty())
+            placeBody(Band{BandKind::AmountInWords, -1, m.amountInWords}, false);
+        if (!m.signatures.isEmpty() && !m.groupSignatures)
             placeBody(Band{BandKind::Signatures}, false);
         for (int i = 0; i < pages.size(); ++i)
             pages[i].number = i + 1;
@@ -58,6 +58,16 @@ public:
 
 private:
     ReportPage& cur() { return pages.last(); }
+
+    void closeGroup(const QString& group, const QVector<double>& sums)
+    {
+        placeBody(Band{BandKind::GroupFooter, -1, m.groupTotalLabel(group), sums});
+        const QString words = m.groupAmountInWords.value(group);
+        if (!words.isEmpty())
+            placeBody(Band{BandKind::AmountInWords, -1, words});
+        if (m.groupSignatures && !m.signatures.isEmpty())
+            placeBody(Band{BandKind::Signatures});
+    }
 
     void add(const Band& b)
     {

@@ -17,7 +17,7 @@ enum class BandKind {
     CarriedOut,     // "Nakli Yekün" carried to the next page
     GrandTotal,     // "Genel Toplam"
     Summary,        // one summary line
-    AmountInWords,  // "YALNIZ ..."
+    AmountInWords,  // "YALNIZ " and the words in the label
     Signatures
 };
 

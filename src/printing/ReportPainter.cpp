@@ -12,6 +12,38 @@ namespace nimbo {
 namespace {
 bool rightAligned(ColumnKind k) { return k == ColumnKind::Amount || k == ColumnKind::Number; }
 constexpr double kPadMm = 1.0;
+constexpr double kBlockGapMm = 4.0;  // between two blocks side by side
+constexpr double kBlockPadMm = 1.5;  // inside a block's frame
+constexpr double kBlockSpaceMm = 3.0; // above the row of blocks
+
+// Each block's width: the page's width, gaps taken off, shared by the blocks' shares.
+QList<double> blockWidthsMm(const ReportModel& m)
+{
+    double shares = 0;
+    for (const ReportBlock& b : m.blocks)
+        shares += qMax(0.1, b.widthShare);
+    const double room = m.page.printableWidthMm() - kBlockGapMm * qMax(0, int(m.blocks.size()) - 1);
+    QList<double> w;
+    for (const ReportBlock& b : m.blocks)
+        w << room * qMax(0.1, b.widthShare) / shares;
+    return w;
+}
+
+// A block's lines as they wrap in its width, each with its height, in millimetres.
+QList<std::pair<QString, double>> blockLines(const ReportBlock& b, double widthMm, const QFont& f,
+                                              QPaintDevice* device, double lineMm)
+{
+    const double k = device->logicalDpiX() / 25.4;
+    const QFontMetricsF fm(f, device);
+    const double textWidth = qMax(1.0, (widthMm - 2 * kBlockPadMm) * k);
+    QList<std::pair<QString, double>> out;
+    for (const QString& line : b.lines) {
+        // Wrapped rows stand as close as the font sets them; the line's own spacing comes once.
+        const QRectF r = fm.boundingRect(QRectF(0, 0, textWidth, 1e6), Qt::TextWordWrap, line);
+        out.append({line, qMax(0.0, r.height() - fm.height()) / k + lineMm});
+    }
+    return out;
+}
 } // namespace
 
 ReportPainter::ReportPainter(const ReportModel& model) : m_model(model) {}
@@ -44,7 +76,7 @@ double ReportPainter::bandHeightMm(const Band& b, QPaintDevice* device) const
     const double line = lineMm(body, device);
     switch (b.kind) {
     case BandKind::Title:
-        return lineMm(fontOf(m_model.titleFont), device) + m_model.headings.size() * line + 2;
+        return lineMm(fontOf(m_model.titleFont), device) + m_model.headings.size() * line + blocksHeightMm(device) + 2;
     case BandKind::PageHeader:
         return line + 1.5;
     case BandKind::ColumnHeadings:
@@ -61,6 +93,54 @@ double ReportPainter::bandHeightMm(const Band& b, QPaintDevice* device) const
         return line * 2 + 18;
     default:
         return line;
+    }
+}
+
+double ReportPainter::blocksHeightMm(QPaintDevice* device) const
+{
+    if (m_model.blocks.isEmpty())
+        return 0;
+    const QFont body = fontOf(m_model.bodyFont);
+    const double line = lineMm(body, device);
+    const QList<double> widths = blockWidthsMm(m_model);
+    double tallest = 0;
+    for (int i = 0; i < m_model.blocks.size(); ++i) {
+        double h = line; // the caption
+        for (const auto& l : blockLines(m_model.blocks[i], widths[i], body, device, line))
+            h += l.second;
+        tallest = qMax(tallest, h);
+    }
+    return kBlockSpaceMm + tallest + 2 * kBlockPadMm;
+}
+
+void ReportPainter::paintBlocks(QPainter& p, double top) const
+{
+    QPaintDevice* device = p.device();
+    const double k = device->logicalDpiX() / 25.4;
+    auto r = [k](double x, double y, double w, double h) { return QRectF(x * k, y * k, w * k, h * k); };
+    const QFont body = fontOf(m_model.bodyFont);
+    QFont bold = body;
+    bold.setBold(true);
+    const double line = lineMm(body, device);
+    const double y0 = top + kBlockSpaceMm;
+    const double h = blocksHeightMm(device) - kBlockSpaceMm;
+    const QList<double> widths = blockWidthsMm(m_model);
+    double x = m_model.page.marginsMm.left();
+    for (int i = 0; i < m_model.blocks.size(); ++i) {
+        const ReportBlock& b = m_model.blocks[i];
+        p.drawRect(r(x, y0, widths[i], h));
+        const double inner = widths[i] - 2 * kBlockPadMm;
+        double y = y0 + kBlockPadMm;
+        p.setFont(bold);
+        p.drawText(r(x + kBlockPadMm, y, inner, line), Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetricsF(bold, device).elidedText(b.caption, Qt::ElideRight, inner * k));
+        y += line;
+        p.setFont(body);
+        for (const auto& l : blockLines(b, widths[i], body, device, line)) {
+            p.drawText(r(x + kBlockPadMm, y, inner, l.second), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, l.first);
+            y += l.second;
+        }
+        x += widths[i] + kBlockGapMm;
     }
 }
 
@@ -199,6 +279,8 @@ void ReportPainter::paintPage(QPainter& p, const ReportPage& page, int pageCount
                 p.drawText(r(left, hy, width, lineMm(body, device)), Qt::AlignCenter, line);
                 hy += lineMm(body, device);
             }
+            paintBlocks(p, hy);
+            p.setFont(body);
             break;
         }
         case BandKind::PageHeader: {
@@ -265,7 +347,7 @@ void ReportPainter::paintPage(QPainter& p, const ReportPage& page, int pageCount
         case BandKind::AmountInWords:
             p.setFont(bold);
             p.drawText(r(left, y, width, h), Qt::AlignLeft | Qt::AlignVCenter,
-                       QStringLiteral("YALNIZ ") + m_model.amountInWords);
+                       QStringLiteral("YALNIZ ") + b.label);
             break;
         case BandKind::Signatures: {
             const int n = m_model.signatures.size();

@@ -35,6 +35,9 @@ private:
     void shareSpareWidth(const QList<int>& cols, QList<double>& w) const;
 
     double bandHeightMm(const Band& b, QPaintDevice* device) const;
+    // The framed blocks under the title: their height with the space above them, and paint.
+    double blocksHeightMm(QPaintDevice* device) const;
+    void paintBlocks(QPainter& p, double top) const;
     double lineMm(const QFont& f, QPaintDevice* device) const;
 
     const ReportModel& m_model;

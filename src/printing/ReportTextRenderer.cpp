@@ -6,6 +6,35 @@ namespace {
 const QString kSep = QStringLiteral("  ");
 
 bool rightAligned(ColumnKind k) { return k == ColumnKind::Amount || k == ColumnKind::Number; }
+
+// The blocks under the title side by side: a caption line, then the blocks' lines, each
+// block as wide as its widest line.
+QStringList blockRows(const QList<ReportBlock>& blocks)
+{
+    if (blocks.isEmpty())
+        return {};
+    int height = 0;
+    QList<int> widths;
+    for (const ReportBlock& b : blocks) {
+        int w = b.caption.size();
+        for (const QString& l : b.lines)
+            w = qMax(w, int(l.size()));
+        widths << w;
+        height = qMax(height, int(b.lines.size()));
+    }
+    QStringList out;
+    for (int row = -1; row < height; ++row) {
+        QString line;
+        for (int i = 0; i < blocks.size(); ++i) {
+            const QString t = row < 0 ? blocks[i].caption : blocks[i].lines.value(row);
+            line += (i > 0 ? QStringLiteral("    ") : QString()) + t + QString(widths[i] - t.size(), QLatin1Char(' '));
+        }
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        out << line;
+    }
+    return out;
+}
 } // namespace
 
 ReportTextRenderer::ReportTextRenderer(const ReportModel& model) : m_model(model), m_cols(model.visibleColumns())
@@ -48,7 +77,7 @@ int ReportTextRenderer::bandLines(const ReportModel& model, const Band& band)
 {
     switch (band.kind) {
     case BandKind::Title:
-        return 2 + model.headings.size();   // title, headings, blank
+        return 2 + model.headings.size() + blockRows(model.blocks).size(); // title, headings, blocks, blank
     case BandKind::ColumnHeadings:
         return 2;                           // titles and a rule
     case BandKind::GrandTotal:
@@ -114,6 +143,7 @@ QStringList ReportTextRenderer::pageLines(const ReportPage& page, int pageCount)
             out << QString(pad, QLatin1Char(' ')) + m_model.title;
             for (const QString& h : m_model.headings)
                 out << QString(qMax(0, (width - int(h.size())) / 2), QLatin1Char(' ')) + h;
+            out << blockRows(m_model.blocks);
             out << QString();
             break;
         }
@@ -156,7 +186,7 @@ QStringList ReportTextRenderer::pageLines(const ReportPage& page, int pageCount)
             out << m_model.summary[b.index].label + QStringLiteral(": ") + m_model.summary[b.index].value;
             break;
         case BandKind::AmountInWords:
-            out << QStringLiteral("YALNIZ ") + m_model.amountInWords;
+            out << QStringLiteral("YALNIZ ") + b.label;
             break;
         case BandKind::Signatures: {
             const int n = m_model.signatures.size();

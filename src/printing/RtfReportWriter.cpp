@@ -116,6 +116,11 @@ QByteArray RtfReportWriter::toRtf(const ReportModel& m)
     out += paragraph("\\qc\\f1\\b\\fs" + QByteArray::number(titleHalfPoints), m.title);
     for (const QString& h : m.headings)
         out += paragraph("\\qc\\f0\\b0\\fs" + QByteArray::number(bodyHalfPoints), h);
+    for (const ReportBlock& b : m.blocks) {
+        out += paragraph("\\ql\\f0\\b\\fs" + QByteArray::number(bodyHalfPoints), b.caption);
+        for (const QString& l : b.lines)
+            out += paragraph("\\ql\\f0\\b0\\fs" + QByteArray::number(bodyHalfPoints), l);
+    }
     out += "\\pard\\f0\\b0\\fs" + QByteArray::number(bodyHalfPoints) + "\\par\n";
 
     QStringList titles;
@@ -131,12 +136,32 @@ QByteArray RtfReportWriter::toRtf(const ReportModel& m)
             texts[0] = label;
         return texts;
     };
+    auto signatureBoxes = [&] {
+        QByteArray boxes = "\\pard\\par\\trowd\\trgaph70";
+        const int n = m.signatures.size();
+        const double box = g.printableWidthMm() / n;
+        for (int i = 0; i < n; ++i)
+            boxes += "\\clbrdrt\\brdrs\\clbrdrl\\brdrs\\clbrdrb\\brdrs\\clbrdrr\\brdrs\\cellx" +
+                     QByteArray::number(twips(box * (i + 1)));
+        boxes += "\\trrh1200\n";
+        for (const QString& s : m.signatures)
+            boxes += "\\pard\\intbl\\qc\\b " + escape(s) + "\\b0\\cell\n";
+        return boxes + "\\row\n";
+    };
     QVector<double> group = m.zeroTotals(), grand = m.zeroTotals();
     QString groupKey;
+    auto closeGroup = [&] {
+        out += rowOf(m, t, totalsTexts(m.groupTotalLabel(groupKey), group), true, false, true);
+        const QString words = m.groupAmountInWords.value(groupKey);
+        if (!words.isEmpty())
+            out += paragraph("\\ql\\b", QStringLiteral("YALNIZ ") + words) + "\\pard\\b0";
+        if (m.groupSignatures && !m.signatures.isEmpty())
+            out += signatureBoxes() + "\\pard\\par\n";
+    };
     for (int r = 0; r < m.rows.size(); ++r) {
         if (m.groupColumn >= 0 && (r == 0 || m.groupKey(r) != groupKey)) {
             if (r > 0 && m.hasTotals())
-                out += rowOf(m, t, totalsTexts(m.groupTotalLabel(groupKey), group), true, false, true);
+                closeGroup();
             groupKey = m.groupKey(r);
             group = m.zeroTotals();
             out += paragraph("\\b", groupKey) + "\\pard\\b0";
@@ -149,7 +174,7 @@ QByteArray RtfReportWriter::toRtf(const ReportModel& m)
         m.addRow(m.rows[r], grand);
     }
     if (m.groupColumn >= 0 && !m.rows.isEmpty() && m.hasTotals())
-        out += rowOf(m, t, totalsTexts(m.groupTotalLabel(groupKey), group), true, false, true);
+        closeGroup();
     if (m.hasTotals() && m.grandTotal)
         out += rowOf(m, t, totalsTexts(m.grandTotalText(), grand), true, false, true);
     out += "\\pard\\par\n";
@@ -157,18 +182,8 @@ QByteArray RtfReportWriter::toRtf(const ReportModel& m)
         out += paragraph("\\ql", s.label + QStringLiteral(": ") + s.value);
     if (!m.amountInWords.isEmpty())
         out += paragraph("\\ql\\b", QStringLiteral("YALNIZ ") + m.amountInWords) + "\\pard\\b0";
-    if (!m.signatures.isEmpty()) {
-        out += "\\pard\\par\\trowd\\trgaph70";
-        const int n = m.signatures.size();
-        const double box = g.printableWidthMm() / n;
-        for (int i = 0; i < n; ++i)
-            out += "\\clbrdrt\\brdrs\\clbrdrl\\brdrs\\clbrdrb\\brdrs\\clbrdrr\\brdrs\\cellx" +
-                   QByteArray::number(twips(box * (i + 1)));
-        out += "\\trrh1200\n";
-        for (const QString& s : m.signatures)
-            out += "\\pard\\intbl\\qc\\b " + escape(s) + "\\b0\\cell\n";
-        out += "\\row\n";
-    }
+    if (!m.signatures.isEmpty() && !m.groupSignatures)
+        out += signatureBoxes();
     out += "\\pard\\par\n}\n";
     return out;
 }

@@ -96,6 +96,15 @@ public:
         text(row++, 0, m.title, title);
         for (const QString& h : m.headings)
             text(row++, 0, h);
+        // Blocks side by side, each from its own column.
+        int blockRows = 0;
+        for (int i = 0, col = 0; i < m.blocks.size(); ++i, col += 3) {
+            text(row + 1, col, m.blocks[i].caption, bold);
+            for (int l = 0; l < m.blocks[i].lines.size(); ++l)
+                text(row + 2 + l, col, m.blocks[i].lines[l]);
+            blockRows = qMax(blockRows, int(m.blocks[i].lines.size()) + 2);
+        }
+        row += blockRows;
         ++row;
         for (int i = 0; i < cols.size(); ++i) {
             text(row, i, m.columns[cols[i]].title, heading);
@@ -108,7 +117,7 @@ public:
         for (int r = 0; r < m.rows.size(); ++r) {
             if (m.groupColumn >= 0 && (r == 0 || m.groupKey(r) != key)) {
                 if (r > 0 && m.hasTotals())
-                    totals(row++, m.groupTotalLabel(key), group);
+                    closeGroup(row, key, group);
                 key = m.groupKey(r);
                 group = m.zeroTotals();
                 text(row++, 0, key, bold);
@@ -120,7 +129,7 @@ public:
             m.addRow(m.rows[r], grand);
         }
         if (m.groupColumn >= 0 && !m.rows.isEmpty() && m.hasTotals())
-            totals(row++, m.groupTotalLabel(key), group);
+            closeGroup(row, key, group);
         if (m.hasTotals() && m.grandTotal)
             totals(row++, m.grandTotalText(), grand);
         ++row;
@@ -133,6 +142,15 @@ public:
     }
 
 private:
+    // A group's total line and, when it has one, its "YALNIZ " line.
+    void closeGroup(int& row, const QString& key, const QVector<double>& sums)
+    {
+        totals(row++, m.groupTotalLabel(key), sums);
+        const QString words = m.groupAmountInWords.value(key);
+        if (!words.isEmpty())
+            text(row++, 0, QStringLiteral("YALNIZ ") + words, bold);
+    }
+
     const ReportModel& m;
     lxw_workbook* wb;
     lxw_worksheet* ws;

@@ -8,7 +8,7 @@ MenuDispatch::Result MenuDispatch::run(const QString& caption) const
     const MenuRight* row = MenuRights::find(caption);
     if (!row)
         return Result::Unknown;
-    if (!MenuRights::passes(*row, m_s))
+    if (!MenuRights::allows(row->caption, m_s))
         return Result::Refused;
     if (row->target != MenuRight::Target::Window) {
         if (m_h.startProgram)

@@ -122,4 +122,10 @@ bool MenuRights::passes(const MenuRight& row, const SessionContext& s)
     return passes(row.test, s.hak(row.column));
 }
 
+bool MenuRights::allows(const QString& caption, const SessionContext& s)
+{
+    const MenuRight* row = find(caption);
+    return !row || passes(*row, s);
+}
+
 } // namespace nimbo

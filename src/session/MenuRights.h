@@ -31,6 +31,10 @@ public:
     static const MenuRight* find(const QString& caption);
     static bool passes(MenuRight::Test test, const QString& flag);
     static bool passes(const MenuRight& row, const SessionContext& s);
+    // Whether the session may open what the caption names, however it is opened (the access
+    // tree, a shared shortcut, a toolbar button, another window): the right test of its row.
+    // A caption with no row is no menu entry's and guarded by nothing here.
+    static bool allows(const QString& caption, const SessionContext& s);
 };
 
 } // namespace nimbo

@@ -16,6 +16,60 @@ QString tarih(const QVariant& v)
     return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
 }
 
+// The non-empty texts joined by the separator.
+QString birlestir(const QStringList& parcalar, const QString& ayrac)
+{
+    QStringList dolu;
+    for (const QString& p : parcalar)
+        if (!p.trimmed().isEmpty())
+            dolu << p.trimmed();
+    return dolu.join(ayrac);
+}
+
+QString vergi(const QString& daire, const QString& no)
+{
+    if (daire.isEmpty() && no.isEmpty())
+        return {};
+    return QStringLiteral("V.D.: %1  V.No: %2").arg(daire, no);
+}
+
+// The trade name: name and title of the firm's identity, else the firm's registered name.
+QString firmaAdi(const SessionContext& ss)
+{
+    const FirmaKimlik& k = ss.param.kimlik;
+    const QString ad = birlestir({k.ad, k.unvan}, QStringLiteral(" "));
+    return ad.isEmpty() ? ss.FirmaAdi : ad;
+}
+
+// The lines of a block that are not empty.
+ReportBlock blok(const QStringList& satirlar)
+{
+    ReportBlock b;
+    for (const QString& s : satirlar)
+        if (!s.trimmed().isEmpty())
+            b.lines << s.trimmed();
+    return b;
+}
+
+ReportBlock firmaBlogu(const SessionContext& ss)
+{
+    const FirmaKimlik& k = ss.param.kimlik;
+    const QString tel = birlestir({k.telefon.isEmpty() ? QString() : QStringLiteral("Tel: ") + k.telefon,
+                                   k.fax.isEmpty() ? QString() : QStringLiteral("Faks: ") + k.fax},
+                                  QStringLiteral("  "));
+    return blok({firmaAdi(ss), k.adres1, k.adres2, k.adres3, tel, vergi(k.vergiDairesi, k.vergiNo)});
+}
+
+ReportBlock cariBlogu(const QVariantMap& cari, const QString& kod)
+{
+    auto c = [&cari](const char* k) { return toText(cari.value(QString::fromLatin1(k))).trimmed(); };
+    const QString yer = birlestir({birlestir({c("POSTAKODU"), c("SEMT"), c("ILCE")}, QStringLiteral(" ")), c("ILI")},
+                                  QStringLiteral(" / "));
+    return blok({c("FIRMA_ADI"), c("ADRES_1"), yer,
+                 c("TEL1").isEmpty() ? QString() : QStringLiteral("Tel: ") + c("TEL1"), vergi(c("VD"), c("VN")),
+                 QStringLiteral("Cari Kod: ") + kod});
+}
+
 } // namespace
 
 ReportModel SatisDokumu::olustur(const Db& db, double belgeNo, const TicariTaraf& taraf)
@@ -29,31 +83,29 @@ ReportModel SatisDokumu::olustur(const Db& db, double belgeNo, const TicariTaraf
     auto t = [&s](const char* c) { return toText(s.value(QString::fromLatin1(c))).trimmed(); };
     const auto c = db.records(QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD=:K"), {{QStringLiteral("K"), t("CARIKOD")}});
     const QVariantMap cari = c.isEmpty() ? QVariantMap() : rowMap(c.first());
-    auto ct = [&cari](const char* k) { return toText(cari.value(QString::fromLatin1(k))).trimmed(); };
     const bool fatura = taraf.fatura(t("TIP"));
 
     const SessionContext& ss = SessionContext::current();
-    const FirmaKimlik& k = ss.param.kimlik;
     m.title = fatura ? QStringLiteral("F A T U R A") : QStringLiteral("S E V K   İ R S A L İ Y E S İ");
-    m.headerLeft = k.unvan.isEmpty() ? (k.ad.isEmpty() ? ss.FirmaAdi : k.ad) : k.ad + QLatin1Char(' ') + k.unvan;
+    m.headerLeft = firmaAdi(ss);
     m.headerRight = taraf.tipAdi(t("TIP"));
-    QStringList firma{k.adres1, k.adres2, k.adres3};
-    if (!k.vergiDairesi.isEmpty() || !k.vergiNo.isEmpty())
-        firma << QStringLiteral("V.D.: %1  V.No: %2").arg(k.vergiDairesi, k.vergiNo);
-    for (const QString& f : firma)
-        if (!f.trimmed().isEmpty())
-            m.headings << f.trimmed();
-    m.headings << QStringLiteral("Sayın: %1  %2").arg(t("CARIKOD"), ct("FIRMA_ADI"));
-    const QString adres = QStringList{ct("ADRES_1"), ct("ADRES_2"), ct("SEMT"), ct("ILI")}.join(QLatin1Char(' ')).simplified();
-    if (!adres.isEmpty())
-        m.headings << adres;
-    if (!ct("VD").isEmpty() || !ct("VN").isEmpty())
-        m.headings << QStringLiteral("V.D.: %1  V.No: %2").arg(ct("VD"), ct("VN"));
-    if (fatura)
-        m.headings << QStringLiteral("Fatura No: %1  Fatura Tarihi: %2  Vade Tarihi: %3")
-                          .arg(t("FAT_NO"), tarih(s.value(QStringLiteral("FATARIH"))), tarih(s.value(QStringLiteral("VADETRH"))));
+    // The firm sells on the sales side and buys on the purchase side.
+    ReportBlock firma = firmaBlogu(ss), hesap = cariBlogu(cari, t("CARIKOD"));
+    const bool satis = taraf.cikis;
+    firma.caption = satis ? (fatura ? QStringLiteral("SATICI") : QStringLiteral("GÖNDEREN")) : QStringLiteral("ALICI");
+    hesap.caption = satis ? QStringLiteral("ALICI") : (fatura ? QStringLiteral("SATICI") : QStringLiteral("GÖNDEREN"));
+    m.blocks << (satis ? firma : hesap) << (satis ? hesap : firma);
+    ReportBlock belge{fatura ? QStringLiteral("FATURA BİLGİLERİ") : QStringLiteral("İRSALİYE BİLGİLERİ"), {}, 0.7};
+    if (fatura) {
+        belge.lines << QStringLiteral("Fatura No: ") + t("FAT_NO")
+                    << QStringLiteral("Fatura Tarihi: ") + tarih(s.value(QStringLiteral("FATARIH")));
+    }
     if (!t("IRS_NO").isEmpty())
-        m.headings << QStringLiteral("İrsaliye No: %1  İrsaliye Tarihi: %2").arg(t("IRS_NO"), tarih(s.value(QStringLiteral("IRSTARIH"))));
+        belge.lines << QStringLiteral("İrsaliye No: ") + t("IRS_NO")
+                    << QStringLiteral("İrsaliye Tarihi: ") + tarih(s.value(QStringLiteral("IRSTARIH")));
+    if (fatura)
+        belge.lines << QStringLiteral("Vade Tarihi: ") + tarih(s.value(QStringLiteral("VADETRH")));
+    m.blocks << belge;
 
     m.columns = {{QStringLiteral("STOK_KOD_NO"), QStringLiteral("Stok Kodu"), 28},
                  {QStringLiteral("STOK_ADI"), QStringLiteral("Ürün Adı"), fatura ? 58.0 : 110.0},
@@ -107,7 +159,6 @@ ReportModel SatisDokumu::olustur(const Db& db, double belgeNo, const TicariTaraf
         m.summary << ReportSummaryLine{QStringLiteral("Döviz Karşılığı ") + t("DOVIZ_KODU"),
                                        ReportModel::formatAmount(s.value(QStringLiteral("NETTUT")).toDouble()
                                                                  / s.value(QStringLiteral("TL_KURDEGER")).toDouble())};
-    m.summary << ReportSummaryLine{QStringLiteral("Vade Tarihi"), tarih(s.value(QStringLiteral("VADETRH")))};
     m.amountInWords = YaziylaTutar(s.value(QStringLiteral("NETTUT")).toDouble());
     return m;
 }

@@ -5,9 +5,11 @@
 
 namespace nimbo {
 
-// The printed form of a saved sales or purchase document: an invoice (firm, customer, lines with prices,
-// VAT by rate, totals, the amount in words, due date) or, for a type without an invoice
-// part, a dispatch note (the same without prices).
+// The printed form of a saved sales or purchase document: an invoice with the seller, the
+// buyer and the document's numbers and dates in blocks side by side (the firm sells on the
+// sales side, the account on the purchase side), the lines with prices, VAT by rate, totals
+// and the amount in words; for a type without an invoice part, a dispatch note (the same
+// without prices).
 class SatisDokumu {
 public:
     static ReportModel olustur(const Db& db, double belgeNo, const TicariTaraf& taraf = TicariTaraf::satis());

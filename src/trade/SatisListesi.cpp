@@ -1,5 +1,9 @@
 #include "trade/SatisListesi.h"
 #include "db/SqlValues.h"
+#include "db/TextSearch.h"
+#include "services/Prompter.h"
+#include "services/SessionContext.h"
+#include "trade/TicariBelge.h"
 
 #include <QDateTime>
 
@@ -36,7 +40,7 @@ void sirala(ListQuery& q, const TicariTaraf& t)
 
 } // namespace
 
-ListQuery SatisListesi::sorgu(const SatisListeFiltre& f, const TicariTaraf& taraf)
+ListQuery SatisListesi::sorgu(const Dialect& d, const SatisListeFiltre& f, const TicariTaraf& taraf)
 {
     ListQuery q;
     q.sql = secim(taraf);
@@ -46,6 +50,12 @@ ListQuery SatisListesi::sorgu(const SatisListeFiltre& f, const TicariTaraf& tara
     if (!f.cariKod.trimmed().isEmpty())
         q.addWhere(QStringLiteral("S.CARIKOD LIKE :CK ESCAPE '\\'"), QStringLiteral("CK"),
                    escapeLike(f.cariKod.trimmed()) + QLatin1Char('%'));
+    // The names are folded once per account, not once per document: the accounts whose name
+    // matches, then their documents.
+    if (!f.cariAdi.trimmed().isEmpty())
+        q.addWhere(QStringLiteral("S.CARIKOD IN (SELECT CARI_KOD FROM CARI WHERE %1)")
+                       .arg(TextSearch::clause(d, QStringLiteral("FIRMA_ADI"), QStringLiteral("CA"))),
+                   QStringLiteral("CA"), TextSearch::contains(f.cariAdi.trimmed()));
     if (f.fatura == SatisListeFiltre::Fatura::Kesilmis)
         q.addWhere(QStringLiteral("S.FAT_REFNO IS NOT NULL"));
     else if (f.fatura == SatisListeFiltre::Fatura::Kesilmemis)
@@ -76,6 +86,31 @@ ListQuery SatisListesi::acikIrsaliyeler(const TicariTaraf& taraf, const QString&
     tarihAraligi(q, QStringLiteral("S.VADETRH"), vadeBas, vadeBit, QStringLiteral("V"));
     sirala(q, taraf);
     return q;
+}
+
+QString SatisListesi::silmeEngeli(const TicariBelge& belge)
+{
+    const SessionContext& ss = SessionContext::current();
+    const bool alis = belge.taraf().yazan == QLatin1String("A");
+    if (ss.hak(QStringLiteral("SATIS_SIL")) != QLatin1String("H"))
+        return alis ? QStringLiteral("Alış Silme Hakkınız Yok.") : QStringLiteral("Satış Silme Hakkınız Yok.");
+    // Import invoices and purchases tied to an import file need the import right besides.
+    const bool ithal = alis
+                       && (!belge.headerText(QStringLiteral("ITHAL_KODU")).isEmpty() || belge.tip() == QLatin1String("H")
+                           || belge.tip() == QLatin1String("Y"));
+    if (ithal && ss.hak(QStringLiteral("ITHAL_SIL")) != QLatin1String("H"))
+        return QStringLiteral("İthalat Alışlarını Silme Hakkınız Yok.");
+    return {};
+}
+
+bool SatisListesi::sil(TicariBelge& belge)
+{
+    const QString engel = silmeEngeli(belge);
+    if (!engel.isEmpty()) {
+        Prompter::instance().warn(engel);
+        return false;
+    }
+    return belge.deleteIfAllowed();
 }
 
 double SatisListesi::sonBelgeNo(const Db& db, const TicariTaraf& taraf)

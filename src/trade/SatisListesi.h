@@ -6,10 +6,14 @@
 
 namespace nimbo {
 
+class Dialect;
+class TicariBelge;
+
 struct SatisListeFiltre {
     QString tip;              // one document type letter; empty: all
     QDate tarihBas, tarihBit; // invoice date, else dispatch date
     QString cariKod;          // customers whose code starts so
+    QString cariAdi;          // customers whose name holds this, read as a Turkish reader does
     enum class Fatura { Hepsi, Kesilmis, Kesilmemis } fatura = Fatura::Hepsi; // dispatch notes invoiced or not
 };
 
@@ -17,11 +21,18 @@ struct SatisListeFiltre {
 // a page at a time, with the account's name beside the code.
 class SatisListesi {
 public:
-    static ListQuery sorgu(const SatisListeFiltre& f, const TicariTaraf& taraf = TicariTaraf::satis());
+    static ListQuery sorgu(const Dialect& d, const SatisListeFiltre& f, const TicariTaraf& taraf = TicariTaraf::satis());
     // Open dispatch notes of one account that an invoice of the side may collect, by dispatch
     // and due date.
     static ListQuery acikIrsaliyeler(const TicariTaraf& taraf, const QString& cariKod, const QDate& irsBas, const QDate& irsBit,
                                      const QDate& vadeBas, const QDate& vadeBit);
+    // "Sil" of the list on an opened document: the session user's delete right first (sales
+    // and purchases alike need SATIS_SIL "H", an import purchase also ITHAL_SIL "H"); a
+    // refusal is shown and leaves the document untouched. Then the document's own refusals
+    // and questions. True when the document went.
+    static bool sil(TicariBelge& belge);
+    // The refusal the session user's rights give to deleting the document (empty: allowed).
+    static QString silmeEngeli(const TicariBelge& belge);
     // The newest document number of the side (0 when there is none).
     static double sonBelgeNo(const Db& db, const TicariTaraf& taraf);
 };

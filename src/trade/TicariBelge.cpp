@@ -186,7 +186,9 @@ void TicariBelge::defaults()
     const SessionContext& ss = SessionContext::current();
     putHeader(kTip, QStringLiteral("R"));
     putHeader(kFatarih, bugun);
-    putHeader(QStringLiteral("IRSTARIH"), bugun);
+    // No dispatch date here: a pure invoice has none and a dispatch note takes the one typed
+    // for it; an invoice with dispatch (R, E) takes the invoice date once its type is chosen
+    // or its invoice date typed, and an R takes it again when it is saved.
     putHeader(QStringLiteral("VADETRH"), bugun);
     putHeader(QStringLiteral("SAAT"), QDateTime::currentDateTime());
     putHeader(QStringLiteral("VADEHES"), QStringLiteral("Y"));

@@ -1,6 +1,7 @@
 #include "CariFixture.h"
 #include "accounts/CariBakiye.h"
 #include "accounts/CariListe.h"
+#include "services/SessionContext.h"
 
 #include <QSqlQuery>
 
@@ -210,6 +211,20 @@ TEST_F(CariListeTest, DeleteRunsTheFourChecksAndRefusesAnyUse)
     EXPECT_TRUE(l.sil(QStringLiteral("D_OK")));
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM CARI WHERE CARI_KOD LIKE 'D%'")).toInt(), 4);
     EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM CARIBANKA")).toInt(), 0);
+}
+
+// The debt-closing windows: only a dash in CHODEKAPAC refuses them, with its message; any
+// other letter, or none, lets them open without a word.
+TEST_F(CariListeTest, DebtClosingIsRefusedOnlyByADash)
+{
+    SessionContext& s = SessionContext::current();
+    for (const QString& hak : {QStringLiteral("H"), QStringLiteral("O"), QStringLiteral("E"), QString()}) {
+        s.setHak(QStringLiteral("CHODEKAPAC"), hak);
+        EXPECT_TRUE(CariListe::borcKapatabilir()) << hak.toStdString();
+    }
+    s.setHak(QStringLiteral("CHODEKAPAC"), QStringLiteral("-"));
+    (*prompter)->expectWarn(QStringLiteral("Borç Kapatma Yetkiniz Yok..!"));
+    EXPECT_FALSE(CariListe::borcKapatabilir());
 }
 
 TEST_F(CariListeTest, RowTotalsAndBalanceTexts)

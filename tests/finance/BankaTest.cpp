@@ -156,6 +156,118 @@ TEST_F(BankaTest, BalanceCountsPaperRowsOnlyOnceCollected)
     EXPECT_TRUE(b.hesap("ZIRAAT", "POS-1").isEmpty());
 }
 
+// Three banks in two branches, accounts in TL and USD, a year's worth of rows in both
+// directions, a seventh of them carrying a paper of either owner in every status (and some a
+// paper no card has): every reading, from one account up to all banks, equals the sum of
+// the rows that count, worked out here row by row.
+TEST_F(BankaTest, BalancesOfEveryGroupingEqualTheSumOfTheRowsThatCount)
+{
+    exec("INSERT INTO BANKA (BANKA_KOD, BANKA_ADI, BANKA_SUBE) VALUES ('GARANTI', 'Garanti', 'Kadıköy')");
+    exec("INSERT INTO BANKA (BANKA_KOD, BANKA_ADI, BANKA_SUBE) VALUES ('AKBANK', 'Akbank', 'Beşiktaş')");
+    // Papers 1 to 36, every third one collected, the others in the remaining statuses.
+    const QString durumlar = QStringLiteral("PCBVK9IR");
+    struct Kart { QString sahip, durum; };
+    QHash<int, Kart> kartlar;
+    for (int no = 1; no <= 36; ++no) {
+        const Kart k{no % 2 ? QStringLiteral("M") : QStringLiteral("F"),
+                     no % 3 == 0 ? QStringLiteral("T") : durumlar.mid(no % durumlar.size(), 1)};
+        card(no, k.sahip, k.durum);
+        kartlar.insert(no, k);
+    }
+    struct Hesap { const char* banka; const char* hesap; const char* doviz; };
+    const Hesap hesaplar[] = {{"ZIRAAT", "TL-1", "TL"}, {"ZIRAAT", "USD-1", "USD"}, {"ZIRAAT", "POS-1", "TL"},
+                              {"GARANTI", "G-1", "TL"},  {"GARANTI", "G-2", "USD"},  {"AKBANK", "A-1", "TL"}};
+    QMap<QStringList, BankaToplam> beklenen; // by bank, account and currency
+    int n = 0, sayilan = 0, sayilmayan = 0;
+    auto satir = [&](const QVariant& cek, const QString& tip, bool borc) {
+        const Hesap& h = hesaplar[n % 6];
+        const double tutar = 10 + (n * 37) % 500 + 0.25 * (n % 4);
+        ++n;
+        bankRow(h.hesap, borc ? tutar : 0, borc ? 0 : tutar, cek, tip, h.doviz, h.banka);
+        bool sayilir = cek.isNull() || cek.toDouble() == 0;
+        if (!sayilir && kartlar.contains(cek.toInt())) {
+            const Kart& k = kartlar.value(cek.toInt());
+            sayilir = k.durum == "T" && ((tip == "E" && k.sahip == "F") || (borc && k.sahip == "M"));
+        }
+        (sayilir ? sayilan : sayilmayan)++;
+        if (!sayilir)
+            return;
+        BankaToplam& t = beklenen[{h.banka, h.hesap, h.doviz}];
+        const double kur = QString::fromLatin1(h.doviz) == "TL" ? 1 : 30;
+        (borc ? t.borc : t.alacak) += tutar * kur;
+        (borc ? t.borcDvz : t.alacakDvz) += tutar;
+    };
+    // Every paper (37 to 40 have no card) in both kinds and both directions, among rows
+    // without a paper or with paper number 0.
+    for (int cek = 1; cek <= 40; ++cek)
+        for (const QString tip : {QStringLiteral("E"), QStringLiteral("B")})
+            for (bool borc : {true, false}) {
+                satir(cek, tip, borc);
+                satir(cek % 5 ? QVariant() : QVariant(0.0), tip, !borc);
+            }
+    // The plain rows, six own papers of kind E either way, six customer papers as debit of either kind.
+    ASSERT_EQ(sayilan, 160 + 12 + 12);
+    f.finhrk("C1", 999, 0); // an account's row is no bank's
+
+    // The expected sums of the chosen rows folded to a grouping, by group and currency.
+    using Anahtar = QStringList; // bank, account, currency
+    using Toplamlar = QMap<std::pair<QString, QString>, BankaToplam>;
+    auto topla = [&](const std::function<bool(const Anahtar&)>& secili,
+                     const std::function<QString(const Anahtar&)>& grup) {
+        Toplamlar out;
+        for (auto it = beklenen.cbegin(); it != beklenen.cend(); ++it) {
+            if (!secili(it.key()))
+                continue;
+            BankaToplam& t = out[{grup(it.key()), it.key().at(2)}];
+            t.borc += it->borc;
+            t.alacak += it->alacak;
+            t.borcDvz += it->borcDvz;
+            t.alacakDvz += it->alacakDvz;
+        }
+        return out;
+    };
+    auto ayni = [](const QList<BankaToplam>& okunan, const Toplamlar& hesaplanan, const QString& ne) {
+        ASSERT_EQ(okunan.size(), hesaplanan.size()) << ne.toStdString();
+        auto it = hesaplanan.cbegin();
+        for (const BankaToplam& t : okunan) {
+            const std::string yer = (ne + QStringLiteral(": ") + t.grup + QLatin1Char(' ') + t.doviz).toStdString();
+            EXPECT_EQ(t.grup, it.key().first) << yer;
+            EXPECT_EQ(t.doviz, it.key().second) << yer;
+            EXPECT_NEAR(t.borc, it->borc, 1e-6) << yer;
+            EXPECT_NEAR(t.alacak, it->alacak, 1e-6) << yer;
+            EXPECT_NEAR(t.borcDvz, it->borcDvz, 1e-6) << yer;
+            EXPECT_NEAR(t.alacakDvz, it->alacakDvz, 1e-6) << yer;
+            ++it;
+        }
+    };
+    auto hepsi = [](const Anahtar&) { return true; };
+    auto hesapAdi = [](const Anahtar& k) { return k.at(0) + QStringLiteral(" / ") + k.at(1); };
+
+    BankaBakiye b(db);
+    for (const Hesap& h : hesaplar) {
+        const QString banka = QString::fromLatin1(h.banka), hesap = QString::fromLatin1(h.hesap);
+        ayni(b.hesap(banka, hesap),
+             topla([&](const Anahtar& k) { return k.at(0) == banka && k.at(1) == hesap; },
+                   [](const Anahtar& k) { return k.at(1); }),
+             banka + QStringLiteral(" / ") + hesap);
+    }
+    for (const QString banka : {QStringLiteral("ZIRAAT"), QStringLiteral("GARANTI"), QStringLiteral("AKBANK")}) {
+        auto bu = [&](const Anahtar& k) { return k.at(0) == banka; };
+        ayni(b.banka(banka), topla(bu, [](const Anahtar& k) { return k.at(0); }), banka);
+        ayni(b.hesaplari(banka), topla(bu, hesapAdi), banka + QStringLiteral(" per account"));
+    }
+    ayni(b.hepsi(BankaBakiye::Grup::Hesap), topla(hepsi, hesapAdi), QStringLiteral("by account"));
+    ayni(b.hepsi(BankaBakiye::Grup::Banka), topla(hepsi, [](const Anahtar& k) { return k.at(0); }),
+         QStringLiteral("by bank"));
+    ayni(b.hepsi(BankaBakiye::Grup::Sube),
+         topla(hepsi, [](const Anahtar& k) {
+             return k.at(0) == QLatin1String("AKBANK") ? QStringLiteral("Beşiktaş") : QStringLiteral("Kadıköy");
+         }),
+         QStringLiteral("by branch"));
+    ayni(b.hepsi(BankaBakiye::Grup::Tumu), topla(hepsi, [](const Anahtar&) { return QString(); }),
+         QStringLiteral("all banks"));
+}
+
 TEST_F(BankaTest, PickerRefusesRowsWithoutNumberOrOfAnotherTypeOrCurrency)
 {
     EXPECT_EQ(refusal<UserError>([] { BankaHesabi::secimKontrol("", "1", "TL", {}, {}); }),

@@ -1,6 +1,7 @@
 #include "db/DbTransaction.h"
 #include "demo/DemoData.h"
 #include "services/SessionContext.h"
+#include "session/Login.h"
 #include "session/NimboSettings.h"
 #include "session/Shortcuts.h"
 #include "session/forms/MainForm.h"
@@ -98,6 +99,18 @@ protected:
                 return true;
             }
         return false;
+    }
+    // The demo's users as they log in, with the rights the demo gives them.
+    MainForm& showDemoUser(const QString& user, const QString& password, int branch)
+    {
+        SessionContext& s = SessionContext::current();
+        s.KullaniciAdi.clear();
+        EXPECT_EQ(Login(s, db).tamam(user, password, branch), Login::Outcome::Success) << user.toStdString();
+        form.reset();
+        form = std::make_unique<MainForm>(s);
+        form->runner().setRegistry(&registry);
+        form->show();
+        return *form;
     }
     QWidget* opened() const { return form->runner().lastOpened(); }
     void closeOpened()
@@ -422,4 +435,62 @@ TEST_F(MenuForm, HelpOpensTheGuideAndF1ThePageOfTheWindowInFront)
     QTest::keyClick(&unknown, Qt::Key_F1);
     EXPECT_EQ(lastPage(), QStringLiteral("help/index.html"));
     EXPECT_EQ(desktop.opened.size(), 5);
+}
+
+// The demo's sales clerk is refused what his rights deny however the entry is reached: a
+// double click in the tree, a shortcut the manager shared, the dispatch by caption, or a
+// toolbar button or another window opening it by name. The lists no right guards (code
+// groups, warehouses, cash desks, banks, the chart) open for him as for the manager, who
+// opens everything.
+TEST_F(MenuForm, DemoClerkIsRefusedWhatHisRightsDenyHoweverTheEntryIsReached)
+{
+    const QStringList denied = {"Stok Fişleri", "Kasa İşlemleri", "Banka İşlemleri", "Çek/Senet İşlemleri",
+                                "Finans Hareketleri Listesi", "Stok Fiyat Listesi", "Karlılık Analizi"};
+    const QStringList free = {"Cari İşlemler",  "Stok Kayıtları",          "Döviz Kurları", "Kasa Tanımları",
+                              "Banka",          "Depo Tanımları",          "Cari Ana Grup Tanımları",
+                              "Hesap Planı",    "Stok Ana Grup Tanımları"};
+    for (const QString& caption : denied + free)
+        if (!registry.byCaption(caption))
+            registry.add({caption, QStringLiteral("T") + caption, [caption](QWidget* p, const WindowArgs&) -> QWidget* {
+                              auto* w = new QWidget(p);
+                              w->setObjectName(caption);
+                              return w;
+                          }});
+    {
+        DbTransaction tx(db);
+        demo::fillSessionDemo(db, 2026);
+        tx.commit();
+    }
+    auto opens = [this](const std::function<void()>& reach) {
+        closeOpened();
+        reach();
+        const bool ok = opened() != nullptr;
+        closeOpened();
+        return ok;
+    };
+
+    for (const auto& [user, password, branch] : {std::tuple{"SATIS", "5678", 2}, std::tuple{"YONETICI", "1234", 1}}) {
+        MainForm& f = showDemoUser(QString::fromLatin1(user), QString::fromLatin1(password), branch);
+        const bool manager = QLatin1String(user) == QLatin1String("YONETICI");
+        for (const QString& caption : denied + free) {
+            const bool expected = manager || free.contains(caption);
+            const std::string what = std::string(user) + " " + caption.toStdString();
+            // The manager puts the entry on a shared shortcut; whoever clicks it runs it.
+            (*prompter)->expectAsk(Shortcuts(db).caption(4) + QStringLiteral(" Kısayolu Eklenmiş. Değiştirmek İstiyormusunuz ?"),
+                                   true);
+            ASSERT_TRUE(Shortcuts(db).add(4, caption)) << what;
+            f.loadShortcuts(); // as at the next show of his main form
+            EXPECT_EQ(opens([&] { QTest::mouseClick(f.shortcutButton(4), Qt::LeftButton); }), expected) << what;
+            EXPECT_EQ(opens([&] { f.runEntry(caption); }), expected) << what;
+            EXPECT_EQ(opens([&] { f.runner().openWindow(caption); }), expected) << what;
+        }
+        // In the tree, where his menu lists it.
+        TMenuTree* t = f.menuTree();
+        ASSERT_TRUE(t->selectGroup(groupId(db, QStringLiteral("Stok"))));
+        EXPECT_EQ(opens([&] { ASSERT_TRUE(doubleClick(QStringLiteral("Stok Fişleri"))); }), manager) << user;
+        EXPECT_TRUE(opens([&] { ASSERT_TRUE(doubleClick(QStringLiteral("Stok Kayıtları"))); })) << user;
+        // The toolbar's stock button opens what its entry opens, under the same test.
+        EXPECT_TRUE(opens([&] { f.findChild<QAction*>(QStringLiteral("btnStok"))->trigger(); })) << user;
+        EXPECT_EQ(f.findChild<QAction*>(QStringLiteral("btnSistemYonetimi"))->isEnabled(), manager) << user;
+    }
 }

@@ -160,3 +160,37 @@ TEST_F(SatisWindows, BalanceThatRoundsToNothingShowsNoMinus)
     EXPECT_EQ(f.totals()->shown("SBAKIYE"), QStringLiteral("---   "));
     EXPECT_EQ(m->data(m->index(0, m->columnOf("KDVLI_TUT")), Qt::DisplayRole).toString(), QStringLiteral("0,30"));
 }
+
+// The list finds a customer's documents by any part of the name typed with Turkish capitals,
+// and its "Sil" refuses a user who may correct sales but not delete them, keeping the row.
+TEST_F(SatisWindows, ListSearchesByCustomerNameAndDeletesOnlyWithTheRight)
+{
+    exec("INSERT INTO CARI (CARI_KOD, FIRMA_ADI) VALUES ('120.01.002', 'Ahmet şükrü Işık')");
+    for (const char* cari : {"120.01.001", "120.01.002"}) {
+        SatisBelgesi b(db);
+        b.setHeader("TIP", "F");
+        b.setHeader("CARIKOD", cari);
+        b.setHeader("FAT_NO", QString::fromLatin1(cari).right(3));
+        b.setHeader("KASAKOD", "K01");
+        b.setLine(b.stokEkle(1.0), "MIKTAR", 1.0);
+        b.save();
+    }
+    TFormSatisBak l;
+    l.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&l));
+    ASSERT_EQ(l.rowCount(), 2);
+    auto* alan = child<QComboBox>(&l, "CmbARANAN");
+    alan->setCurrentIndex(alan->findData("FIRMA_ADI"));
+    type(&l, "EditARANAN", "ŞÜKRÜ IŞ");
+    QTest::keyClick(child<QLineEdit>(&l, "EditARANAN"), Qt::Key_Return);
+    ASSERT_EQ(l.rowCount(), 1);
+    EXPECT_EQ(l.currentRecord().value("CARIKOD").toString(), "120.01.002");
+
+    SessionContext::current().setHak("SATIS_DUZEL", "H");
+    SessionContext::current().setHak("SATIS_SIL", "E");
+    (*prompter)->expectWarn("Satış Silme Hakkınız Yok.");
+    l.runDelete();
+    EXPECT_EQ(l.rowCount(), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM SATIS"), 2);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM FINHRK WHERE BELGE_TIP='S'"), 6);
+}

@@ -2,6 +2,7 @@
 #include "ledger/ElleFis.h"
 #include "ledger/FisDokum.h"
 #include "printing/ReportTextRenderer.h"
+#include "printing/RtfReportWriter.h"
 
 #include <QRegularExpression>
 
@@ -107,4 +108,29 @@ TEST_F(VoucherPrint, SelectionTypeCancelledAndOptions)
     EXPECT_EQ(metin.count(QStringLiteral("Fiş Toplamı")), 3) << metin.toStdString();
     EXPECT_FALSE(metin.contains(QRegularExpression(QStringLiteral("Fiş No:[^\n]*Toplamı"))));
     EXPECT_EQ(FisDokum::metin(d.raporlar(FisDokumSecimi{}), true).count(QLatin1Char('\f')), 2);
+}
+
+// Vouchers printed together close each as it does alone: its "Fiş Toplamı", right under it
+// "YALNIZ " with that voucher's total in words, and its signature boxes; the whole print ends
+// with the grand total alone. The same in the word-processor file.
+TEST_F(VoucherPrint, CombinedPrintClosesEveryVoucherWithItsTotalInWords)
+{
+    fis({2026, 4, 1}, QStringLiteral("M"), {{"120.01", 1250, 0}, {"600.01", 0, 1250}});
+    fis({2026, 4, 2}, QStringLiteral("C"), {{"100.01", 3000, 0}, {"600.01", 0, 2000}, {"391.01", 0, 1000}});
+    const ReportModel b = FisDokum::birlesik(FisDokum(db).raporlar(FisDokumSecimi{}));
+    const QStringList satirlar = ReportTextRenderer(b).render().split(QLatin1Char('\n'));
+    QStringList kapanislar;
+    for (int i = 0; i + 1 < satirlar.size(); ++i)
+        if (satirlar[i].startsWith(QStringLiteral("Fiş Toplamı")) || satirlar[i].startsWith(QStringLiteral("Genel Toplam")))
+            kapanislar << satirlar[i].section(QLatin1Char(' '), 0, 1) + QStringLiteral(" | ") + satirlar[i + 1];
+    EXPECT_EQ(kapanislar, (QStringList{"Fiş Toplamı | YALNIZ BinİkiYüzElli TL", "Fiş Toplamı | YALNIZ ÜçBin TL",
+                                       "Genel Toplam | "}))
+        << satirlar.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(satirlar.filter(QStringLiteral("DÜZENLEYEN")).size(), 2);
+    EXPECT_EQ(satirlar.filter(QStringLiteral("YALNIZ")).size(), 2);
+
+    const QByteArray rtf = RtfReportWriter::toRtf(b);
+    for (const char* yazi : {"YALNIZ BinİkiYüzElli TL", "YALNIZ ÜçBin TL"})
+        EXPECT_EQ(rtf.count(RtfReportWriter::escape(QString::fromUtf8(yazi))), 1) << yazi;
+    EXPECT_EQ(rtf.count(RtfReportWriter::escape(QStringLiteral("YETKİLİ"))), 2);
 }

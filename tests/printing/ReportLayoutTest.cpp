@@ -2,6 +2,7 @@
 #include "printing/ReportPainter.h"
 
 #include <gtest/gtest.h>
+#include <QImage>
 
 using namespace nimbo;
 
@@ -80,4 +81,34 @@ TEST(ReportLayout, NumberColumnsUseTheDecimalComma)
     EXPECT_EQ(m.valueText(1, 0.1 + 0.2), QStringLiteral("0,3"));
     EXPECT_EQ(m.valueText(1, -2.25), QStringLiteral("-2,25"));
     EXPECT_EQ(m.valueText(1, QStringLiteral("A-7")), QStringLiteral("A-7"));
+}
+
+// The framed blocks under an invoice's title (seller, buyer, numbers) take room on the first
+// page: the rows start below them; a line too long for its block wraps and pushes the rows
+// further down, less so when the block is given a larger share of the width.
+TEST(ReportLayout, BlocksUnderTheTitleWrapAndPushTheRowsDown)
+{
+    ReportModel m = invoiceLines();
+    const QVariantList row = m.rows.first();
+    m.rows.clear();
+    for (int i = 0; i < 200; ++i)
+        m.rows << row;
+    QImage device(100, 100, QImage::Format_RGB32);
+    auto firstPageRows = [&device](const ReportModel& r) {
+        int n = 0;
+        for (const Band& b : ReportPainter(r).layout(&device).value(0).bands)
+            n += b.kind == BandKind::Detail;
+        return n;
+    };
+    const int none = firstPageRows(m);
+    m.blocks = {{QStringLiteral("SATICI"), {QStringLiteral("Firma")}}, {QStringLiteral("ALICI"), {QStringLiteral("Müşteri")}}};
+    const int kisa = firstPageRows(m);
+    EXPECT_LT(kisa, none);
+    m.blocks[1].lines = {QStringLiteral("Atatürk Bulvarı ").repeated(12)};
+    const int uzun = firstPageRows(m);
+    EXPECT_LT(uzun, kisa);
+    m.blocks[1].widthShare = 6;
+    const int genis = firstPageRows(m);
+    EXPECT_GT(genis, uzun);
+    EXPECT_LE(genis, kisa);
 }

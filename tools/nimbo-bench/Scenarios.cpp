@@ -18,6 +18,7 @@ void registerSalesScenarios();
 void registerPurchaseScenarios();
 void registerFinanceScenarios();
 void registerFinanceListScenarios();
+void registerSalesListScenarios();
 
 // Each subsystem's scenarios are declared in its own file and registered here.
 void registerAllScenarios()
@@ -38,6 +39,7 @@ void registerAllScenarios()
     registerPurchaseScenarios();
     registerFinanceScenarios();
     registerFinanceListScenarios();
+    registerSalesListScenarios();
 }
 
 } // namespace nimbo::bench

@@ -188,18 +188,18 @@ void TFormCariBr::buildShortcuts()
 {
     // Windows of other subsystems, looked up when clicked; a button shows only while its
     // window is registered.
-    const struct { const char* text; const char* window; const char* right; } list[] = {
-        {"Hareketler", "TFormCariHrk", ""},
-        {"Hareket Girişi", "TFormCariHarek", ""},
-        {"Borç Kapatma", "TFormBrcAlaKapa", "CHODEKAPAC"},
-        {"USD Borç Kapatma", "TFormUSDBrcAlaKapa", "CHODEKAPAC"},
-        {"EUR Borç Kapatma", "TFormEURBrcAlaKapa", "CHODEKAPAC"},
-        {"Banka Hareketleri", "TFormBankHrkBr", ""},
-        {"Ç/S Bordro", "TFormCSBordroBr", ""},
-        {"Yetkililer", "TFormCariPersonel", ""},
-        {"Şubeler/Sevk Adresleri", "TFormCariSevk", ""},
-        {"Fatura Adresleri", "TFormCariFatura", ""},
-        {"Ekstreleri E-Postayla Yolla", "TFormMailGonder", ""},
+    const struct { const char* text; const char* window; bool borcKapatma; } list[] = {
+        {"Hareketler", "TFormCariHrk", false},
+        {"Hareket Girişi", "TFormCariHarek", false},
+        {"Borç Kapatma", "TFormBrcAlaKapa", true},
+        {"USD Borç Kapatma", "TFormUSDBrcAlaKapa", true},
+        {"EUR Borç Kapatma", "TFormEURBrcAlaKapa", true},
+        {"Banka Hareketleri", "TFormBankHrkBr", false},
+        {"Ç/S Bordro", "TFormCSBordroBr", false},
+        {"Yetkililer", "TFormCariPersonel", false},
+        {"Şubeler/Sevk Adresleri", "TFormCariSevk", false},
+        {"Fatura Adresleri", "TFormCariFatura", false},
+        {"Ekstreleri E-Postayla Yolla", "TFormMailGonder", false},
     };
     int at = 4;
     for (const auto& s : list) {
@@ -207,23 +207,21 @@ void TFormCariBr::buildShortcuts()
         b->setObjectName(QStringLiteral("Btn") + QString::fromLatin1(s.window));
         b->setAutoDefault(false);
         const QString window = QString::fromLatin1(s.window);
-        const QString right = QString::fromLatin1(s.right);
-        connect(b, &QPushButton::clicked, this, [this, window, right] { openShortcut(window, right); });
+        const bool borcKapatma = s.borcKapatma;
+        connect(b, &QPushButton::clicked, this, [this, window, borcKapatma] { openShortcut(window, borcKapatma); });
         b->setVisible(WindowRegistry::instance().find(window) != nullptr);
         commandLayout()->insertWidget(at++, b);
         m_shortcuts.append({b, window});
     }
 }
 
-void TFormCariBr::openShortcut(const QString& windowName, const QString& rightFlag)
+void TFormCariBr::openShortcut(const QString& windowName, bool borcKapatma)
 {
     const QString kod = toText(currentKey());
     if (kod.isEmpty())
         return;
-    if (!rightFlag.isEmpty() && SessionContext::current().hak(rightFlag) == QLatin1String("-")) {
-        Prompter::instance().warn(QStringLiteral("Borç Kapatma Yetkiniz Yok..!"));
+    if (borcKapatma && !CariListe::borcKapatabilir())
         return;
-    }
     const WindowEntry* e = WindowRegistry::instance().find(windowName);
     if (!e || !e->create)
         return;

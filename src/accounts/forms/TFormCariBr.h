@@ -41,7 +41,7 @@ private:
     void buildTotals();
     void buildShortcuts();
     void fillGroups();
-    void openShortcut(const QString& windowName, const QString& rightFlag = {});
+    void openShortcut(const QString& windowName, bool borcKapatma = false);
     void openCard(const QString& kod, const QString& kaynak);
 
     QComboBox* m_durum;

@@ -4,6 +4,7 @@
 #include "accounts/forms/TFormCariHarek.h"
 #include "widgets/FormUtil.h"
 #include "widgets/MovementListFilter.h"
+#include "widgets/RowPrintCommand.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -63,11 +64,11 @@ TFormCariHrkBr::TFormCariHrkBr(QWidget* parent) : ListWindow(QStringLiteral("Car
         yeniler << PickItem{QString::fromUtf8(t[2]), QString::fromLatin1(t[0]) + QString::fromLatin1(t[1])};
     commandLayout()->insertWidget(
         0, newDocumentButton(this, yeniler, [this](const QString& v) { yeniBelge(v.left(1), v.mid(1)); }));
-    auto* makbuz = new QPushButton(QStringLiteral("Makbuz Yazdır"));
-    makbuz->setObjectName(QStringLiteral("BtnMAKBUZ"));
-    makbuz->setAutoDefault(false);
-    connect(makbuz, &QPushButton::clicked, this, [this] { makbuzYazdir(); });
-    commandLayout()->addWidget(makbuz);
+    m_makbuz = new RowPrintCommand(this, QStringLiteral("Makbuz Yazdır"), QStringLiteral("BtnMAKBUZ"),
+                                   [this](const QSqlRecord& r, const QString& output) {
+                                       CariHareketMakbuzu::yazdir(this, db(), r.value(QStringLiteral("CARI_NO")).toDouble(),
+                                                                  output);
+                                   });
     refresh();
 }
 
@@ -105,11 +106,6 @@ bool TFormCariHrkBr::deleteRecord(const QSqlRecord& row)
                                               toText(row.value(QStringLiteral("TIP"))).trimmed());
 }
 
-void TFormCariHrkBr::makbuzYazdir(const QString& output)
-{
-    const QSqlRecord r = currentRecord();
-    if (!r.isEmpty())
-        CariHareketMakbuzu::yazdir(this, db(), r.value(QStringLiteral("CARI_NO")).toDouble(), output);
-}
+void TFormCariHrkBr::makbuzYazdir(const QString& output) { m_makbuz->run(output); }
 
 } // namespace nimbo

@@ -9,6 +9,8 @@ class QMenu;
 
 namespace nimbo {
 
+class RowPrintCommand;
+
 // "Cari Hareketler": the manual movement documents, with type, date, posting and account
 // filters; new documents of every type start here, a cash document prints its receipt.
 class TFormCariHrkBr : public ListWindow {
@@ -31,6 +33,7 @@ private:
     QDateEdit* m_bas;
     QDateEdit* m_bit;
     QLineEdit* m_cari;
+    RowPrintCommand* m_makbuz;
 };
 
 } // namespace nimbo

@@ -68,9 +68,8 @@ void TFormBankaBr::currentChanged(const QSqlRecord& row)
     QStringList lines{QStringLiteral("<b>Banka Toplamları</b>")};
     const QString kod = toText(row.value(QStringLiteral("BANKA_KOD"))).trimmed();
     if (!kod.isEmpty())
-        for (const BankaToplam& t : b.hepsi(BankaBakiye::Grup::Hesap))
-            if (t.grup.startsWith(kod + QStringLiteral(" / ")))
-                lines << satir(t);
+        for (const BankaToplam& t : b.hesaplari(kod))
+            lines << satir(t);
     for (BankaToplam t : b.hepsi(BankaBakiye::Grup::Tumu)) {
         t.grup = QStringLiteral("Tüm Bankalar");
         lines << satir(t);

@@ -5,6 +5,7 @@
 #include "finance/forms/TFormFinansHrk.h"
 #include "printing/forms/ReportOutput.h"
 #include "widgets/FormUtil.h"
+#include "widgets/RowPrintCommand.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -92,11 +93,12 @@ TFormFinansHrkBr::TFormFinansHrkBr(const QString& anaTur, QWidget* parent)
         yeni->setMenu(menu);
         commandLayout()->insertWidget(0, yeni);
     }
-    auto* makbuz = new QPushButton(QStringLiteral("Makbuz Yazdır"));
-    makbuz->setObjectName(QStringLiteral("BtnMAKBUZ"));
-    makbuz->setAutoDefault(false);
-    connect(makbuz, &QPushButton::clicked, this, [this] { makbuzYazdir(); });
-    commandLayout()->addWidget(makbuz);
+    m_makbuz = new RowPrintCommand(this, QStringLiteral("Makbuz Yazdır"), QStringLiteral("BtnMAKBUZ"),
+                                   [this](const QSqlRecord& r, const QString& output) {
+                                       ReportOutput::send(FinansMakbuzu::olustur(db(), r.value(QStringLiteral("FIN_ID")).toInt()),
+                                                          output, QStringLiteral("TFormFinansHrk"), QStringLiteral("Makbuz"),
+                                                          this);
+                                   });
     refresh();
 }
 
@@ -115,15 +117,7 @@ FinansHareketFiltre TFormFinansHrkBr::filtre() const
     return f;
 }
 
-void TFormFinansHrkBr::makbuzYazdir(const QString& output)
-{
-    const QSqlRecord r = currentRecord();
-    if (r.isEmpty())
-        return;
-    ReportModel m;
-    if (guard([&] { m = FinansMakbuzu::olustur(db(), r.value(QStringLiteral("FIN_ID")).toInt()); }))
-        ReportOutput::send(m, output, QStringLiteral("TFormFinansHrk"), QStringLiteral("Makbuz"), this);
-}
+void TFormFinansHrkBr::makbuzYazdir(const QString& output) { m_makbuz->run(output); }
 
 ListQuery TFormFinansHrkBr::query() const { return FinansHareketListesi::sorgu(db().dialect(), filtre()); }
 

@@ -8,6 +8,8 @@ class QLineEdit;
 
 namespace nimbo {
 
+class RowPrintCommand;
+
 // "Finans Hareketleri": the finance transactions with type, date and code filters; new
 // documents of every kind and operation start here. Opened for one main kind (cash, account,
 // bank or cheque/note mode) it lists and makes only documents of that kind.
@@ -32,6 +34,7 @@ private:
     QDateEdit* m_bit;
     QLineEdit* m_kod;
     QLineEdit* m_kod2;
+    RowPrintCommand* m_makbuz;
 };
 
 } // namespace nimbo

@@ -33,10 +33,6 @@ const QString kShortcutHint =
 
 QString emptySlotText(int slot) { return QStringLiteral("Kısayol %1").arg(slot); }
 
-bool viewOrFull(const SessionContext& s, const char* column)
-{
-    return MenuRights::passes(MenuRight::Test::ViewOrFull, s.hak(QString::fromLatin1(column)));
-}
 } // namespace
 
 MainForm::MainForm(SessionContext& s, QWidget* parent) : QMainWindow(parent), m_s(s), m_runner(s, this)
@@ -87,12 +83,12 @@ void MainForm::buildToolBar()
     QAction* perakende = toolAction(QStringLiteral("Perakende Satış"), QStringLiteral("btnPerakende"),
                                     QStringLiteral("₺"), QColor(0xc62828));
     connect(perakende, &QAction::triggered, this,
-            [this] { m_runner.openWindow(QStringLiteral("Perakende Satış İşlemleri"), true); });
+            [this] { m_runner.run(QStringLiteral("Perakende Satış İşlemleri")); });
     m_stok = toolAction(QStringLiteral("&Stok"), QStringLiteral("btnStok"), QStringLiteral("▦"), QColor(0x2e7d32));
-    connect(m_stok, &QAction::triggered, this, [this] { m_runner.openWindow(QStringLiteral("Stok Kayıtları")); });
+    connect(m_stok, &QAction::triggered, this, [this] { m_runner.run(QStringLiteral("Stok Kayıtları")); });
     m_kurlar = toolAction(QStringLiteral("&Günlük Kurlar"), QStringLiteral("btnKurlar"), QStringLiteral("€"),
                           QColor(0x0277bd));
-    connect(m_kurlar, &QAction::triggered, this, [this] { m_runner.openWindow(QStringLiteral("Döviz Kurları")); });
+    connect(m_kurlar, &QAction::triggered, this, [this] { m_runner.run(QStringLiteral("Döviz Kurları")); });
     QAction* hesap = toolAction(QStringLiteral("He&sap Makinesi"), QStringLiteral("btnHesapMakinesi"),
                                 QStringLiteral("±"), QColor(0x546e7a));
     connect(hesap, &QAction::triggered, this, [] { DesktopCalculator::start(); });
@@ -104,21 +100,20 @@ void MainForm::buildToolBar()
     connect(cikis, &QAction::triggered, this, &QWidget::close);
     QAction* musteri = toolAction(QStringLiteral("&Müşteriler"), QStringLiteral("btnMusteriler"), QStringLiteral("☺"),
                                   QColor(0x1565c0));
-    connect(musteri, &QAction::triggered, this, [this] { m_runner.openWindow(QStringLiteral("Cari Kayıtlar")); });
+    connect(musteri, &QAction::triggered, this, [this] { m_runner.run(QStringLiteral("Cari Kayıtlar")); });
     // No command behind it yet: the button is there, as on every installation.
     QAction* gunluk = toolAction(QStringLiteral("&İşlem Günlüğü"), QStringLiteral("btnIslemGunlugu"),
                                  QStringLiteral("✎"), QColor(0x5d4037));
     QAction* liste = toolAction(QStringLiteral("Liste Raporlar"), QStringLiteral("btnListeRaporlar"),
                                 QStringLiteral("☰"), QColor(0x455a64));
-    connect(liste, &QAction::triggered, this, [this] { m_runner.openWindow(QStringLiteral("Personel Listesi")); });
+    connect(liste, &QAction::triggered, this, [this] { m_runner.run(QStringLiteral("Personel Listesi")); });
     QAction* barkod = toolAction(QStringLiteral("Barkod Etiket"), QStringLiteral("btnBarkod"), QStringLiteral("▥"),
                                  QColor(0x6a1b9a));
     connect(barkod, &QAction::triggered, this,
             [this] { m_runner.startProgram(CompanionProgram::Kind::BarcodeLabel); });
     m_sistem = toolAction(QStringLiteral("Sistem Yönetimi"), QStringLiteral("btnSistemYonetimi"), QStringLiteral("⚙"),
                           QColor(0x424242));
-    connect(m_sistem, &QAction::triggered, this,
-            [this] { m_runner.startProgram(CompanionProgram::Kind::Maintenance); });
+    connect(m_sistem, &QAction::triggered, this, [this] { m_runner.run(QStringLiteral("Sistem Yönetimi")); });
 
     tb->addAction(m_firmaDegistir);
     tb->addSeparator();
@@ -265,20 +260,21 @@ void MainForm::createAccessTree()
 
 void MainForm::applyRights()
 {
-    const bool stok = viewOrFull(m_s, "STKART");
-    const bool doviz = viewOrFull(m_s, "DOVIZ");
-    const bool bakim = viewOrFull(m_s, "BAKIM");
-    // A button whose window is not built yet is greyed like one the user has no right to.
-    auto built = [this](const char* caption) { return m_runner.available(QString::fromUtf8(caption)); };
-    m_stok->setEnabled(stok && built("Stok Kayıtları"));
-    m_kurlar->setEnabled(doviz && built("Döviz Kurları"));
+    // A button opens what its menu entry opens, under the same right test; one whose window
+    // is not built yet is greyed like one the user has no right to.
+    auto usable = [this](const char* caption) {
+        const QString c = QString::fromUtf8(caption);
+        return MenuRights::allows(c, m_s) && m_runner.available(c);
+    };
+    m_stok->setEnabled(usable("Stok Kayıtları"));
+    m_kurlar->setEnabled(usable("Döviz Kurları"));
     m_menuKurlar->setEnabled(m_kurlar->isEnabled());
     for (const auto& [name, caption] : {std::pair{"btnPerakende", "Perakende Satış İşlemleri"},
                                         std::pair{"btnMusteriler", "Cari Kayıtlar"},
                                         std::pair{"btnListeRaporlar", "Personel Listesi"}})
-        findChild<QAction*>(QLatin1String(name))->setEnabled(built(caption));
-    m_sistem->setEnabled(bakim);
-    m_menuSistem->setEnabled(bakim);
+        findChild<QAction*>(QLatin1String(name))->setEnabled(usable(caption));
+    m_sistem->setEnabled(usable("Sistem Yönetimi"));
+    m_menuSistem->setEnabled(m_sistem->isEnabled());
 }
 
 void MainForm::loadShortcuts()

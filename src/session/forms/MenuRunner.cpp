@@ -41,7 +41,7 @@ void MenuRunner::createResidentWindows()
 QWidget* MenuRunner::openWindow(const QString& name, bool modal, const WindowArgs& args)
 {
     const WindowEntry* e = registry().find(name);
-    if (!e || !e->create)
+    if (!e || !e->create || !MenuRights::allows(e->caption, m_s))
         return nullptr;
     QWidget* w = e->resident && args.isEmpty() ? m_resident.value(e->className).data() : nullptr;
     if (w) {

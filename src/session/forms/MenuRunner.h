@@ -22,8 +22,9 @@ public:
 
     // Through the dispatch table with its right tests.
     MenuDispatch::Result run(const QString& caption);
-    // A registered window by caption or class name, opened on the arguments, without right
-    // tests; nullptr when none.
+    // A registered window by caption or class name, opened on the arguments; nullptr when
+    // none, or when the right test of the caption it is registered under refuses (silently,
+    // as the menu does): a toolbar button or another window opens nothing the menu would not.
     QWidget* openWindow(const QString& name, bool modal = false, const WindowArgs& args = {});
     // The resident windows of the registry, created hidden (again, after a firm change).
     void createResidentWindows();

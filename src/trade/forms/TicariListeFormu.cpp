@@ -1,17 +1,16 @@
 #include "trade/forms/TicariListeFormu.h"
 #include "accounts/CariKapamaKontrol.h"
-#include "model/DocumentError.h"
 #include "services/Prompter.h"
 #include "trade/TicariTaraf.h"
 #include "widgets/DocumentWindow.h"
 #include "widgets/FormUtil.h"
+#include "widgets/RowPrintCommand.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace nimbo {
 
@@ -37,6 +36,7 @@ TicariListeFormu::TicariListeFormu(const TicariTaraf& taraf, const Metinler& met
                 {QStringLiteral("FIS_NO"), QStringLiteral("Fiş No"), 60, K::Integer},
                 {QStringLiteral("ACIKLAMA"), QStringLiteral("Açıklama"), 200}});
     setKeyField(t.anahtar);
+    addSearchField(QStringLiteral("Cari Adı"), QStringLiteral("FIRMA_ADI"));
 
     m_tip = new QComboBox;
     m_tip->setObjectName(QStringLiteral("CmbTIP"));
@@ -68,11 +68,10 @@ TicariListeFormu::TicariListeFormu(const TicariTaraf& taraf, const Metinler& met
     addFilterWidget(f);
     setCommands(New | Change | Delete | Print | Export);
     setEditRight(metinler.duzeltmeHakki);
-    auto* yazdir = new QPushButton(QStringLiteral("Fatura Yazdır"));
-    yazdir->setObjectName(QStringLiteral("BtnFATKES"));
-    yazdir->setAutoDefault(false);
-    connect(yazdir, &QPushButton::clicked, this, [this] { faturaYazdir(); });
-    commandLayout()->addWidget(yazdir);
+    m_yazdir = new RowPrintCommand(this, QStringLiteral("Fatura Yazdır"), QStringLiteral("BtnFATKES"),
+                                   [this](const QSqlRecord& r, const QString& output) {
+                                       yazdir(r.value(m_taraf.anahtar).toDouble(), output);
+                                   });
     refresh();
 }
 
@@ -83,11 +82,13 @@ SatisListeFiltre TicariListeFormu::filtre() const
     f.tarihBas = optionalDate(m_bas);
     f.tarihBit = optionalDate(m_bit);
     f.cariKod = m_cari->text();
+    if (searchField() == QLatin1String("FIRMA_ADI"))
+        f.cariAdi = searchText();
     f.fatura = SatisListeFiltre::Fatura(m_fatura->currentData().toInt());
     return f;
 }
 
-ListQuery TicariListeFormu::query() const { return SatisListesi::sorgu(filtre(), m_taraf); }
+ListQuery TicariListeFormu::query() const { return SatisListesi::sorgu(db().dialect(), filtre(), m_taraf); }
 
 void TicariListeFormu::newRecord()
 {
@@ -123,25 +124,13 @@ void TicariListeFormu::changeRecord(const QSqlRecord& row) { belgeAc(row.value(m
 
 bool TicariListeFormu::deleteRecord(const QSqlRecord& row)
 {
-    bool silindi = false;
-    guard([&] {
+    return deleteGuarded([&] {
         std::unique_ptr<TicariBelge> b = belgeModeli();
         b->open(row.value(m_taraf.anahtar));
-        try {
-            b->deleteDocument();
-            silindi = true;
-        } catch (const DocumentError&) {
-            // refused or answered No: the document said so already
-        }
+        return SatisListesi::sil(*b);
     });
-    return silindi;
 }
 
-void TicariListeFormu::faturaYazdir(const QString& output)
-{
-    const QSqlRecord r = currentRecord();
-    if (!r.isEmpty())
-        yazdir(r.value(m_taraf.anahtar).toDouble(), output);
-}
+void TicariListeFormu::faturaYazdir(const QString& output) { m_yazdir->run(output); }
 
 } // namespace nimbo

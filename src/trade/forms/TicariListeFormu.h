@@ -10,6 +10,7 @@ class QLineEdit;
 namespace nimbo {
 
 class DocumentWindow;
+class RowPrintCommand;
 
 // The list of one side's saved trade documents with type, date, account and invoiced
 // filters; new documents start here, saved ones open for correction (or only for viewing
@@ -54,6 +55,7 @@ private:
     QDateEdit* m_bas;
     QDateEdit* m_bit;
     QLineEdit* m_cari;
+    RowPrintCommand* m_yazdir;
 };
 
 } // namespace nimbo
