@@ -127,18 +127,30 @@ const QStringList& placeholders(int n)
         names << QStringLiteral(":v%1").arg(names.size());
     return names;
 }
+
+// "(:v0,:v1),(:v2,:v3)" for n rows of the given width, made once per shape.
+const QString& valuesClause(int width, int n)
+{
+    thread_local QHash<quint64, QString> made;
+    const quint64 key = (quint64(width) << 32) | quint32(n);
+    auto it = made.find(key);
+    if (it == made.end()) {
+        const QStringList& names = placeholders(width * n);
+        QStringList rows;
+        for (int r = 0; r < n; ++r)
+            rows << QLatin1Char('(') + names.mid(r * width, width).join(QLatin1Char(',')) + QLatin1Char(')');
+        it = made.insert(key, rows.join(QLatin1Char(',')));
+    }
+    return *it;
+}
 } // namespace
 
 void DocumentWriter::insertChunk(const QString& table, const QStringList& columns, const QList<QVariantMap>& rows,
                                  int from, int n, EmptyText empty)
 {
     const QStringList& names = placeholders(columns.size() * n);
-    QStringList values;
-    values.reserve(n);
-    for (int r = 0; r < n; ++r)
-        values << QLatin1Char('(') + names.mid(r * columns.size(), columns.size()).join(QLatin1Char(',')) + QLatin1Char(')');
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-                            .arg(table, columns.join(QLatin1Char(',')), values.join(QLatin1Char(',')));
+                            .arg(table, columns.join(QLatin1Char(',')), valuesClause(columns.size(), n));
     QSqlQuery& q = KeptStatements::of(m_db, sql);
     int pos = 0;
     for (int r = from; r < from + n; ++r) {

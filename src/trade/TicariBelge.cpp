@@ -110,18 +110,21 @@ double TicariBelge::kur(const QString& doviz) const
 // discount group. The card has many more columns; reading them all for every line showed.
 QString TicariBelge::stokKolonlari()
 {
-    QStringList c{QStringLiteral("STOK_NO"),  QStringLiteral("STOK_KOD_NO"), QStringLiteral("STOK_ADI_TR"),
-                  QStringLiteral("BIRIM1"),   QStringLiteral("BIRIM2"),      QStringLiteral("BIRIM3"),
-                  QStringLiteral("B_KATSAYI2"), QStringLiteral("B_KATSAYI3"), QStringLiteral("SAT_BIRIM"),
-                  QStringLiteral("AL_BIRIM"), QStringLiteral("KDV"),         QStringLiteral("KDV_DAHIL"),
-                  QStringLiteral("DOVIZ_KODU"), QStringLiteral("SERITAKIP"), QStringLiteral("RAF_YERI"),
-                  QStringLiteral("GARANTI_SURE"), QStringLiteral("ISKGRUP"), QStringLiteral("KRITIK_SEV")};
-    for (const char* f : {"ALIS_FYT", "SAT_SKFYT", "SAT_ABFYT", "SAT_BFYT"})
-        for (const char* e : {"TL", "USD", "EUR", "DOVIZ"})
-            c << QStringLiteral("%1_%2").arg(QLatin1String(f), QLatin1String(e));
-    for (const char* e : {"TL", "USD", "EUR", "DVZ"})
-        c << QStringLiteral("MINSATFYT_%1").arg(QLatin1String(e));
-    return c.join(QStringLiteral(", "));
+    static const QString kolonlar = [] {
+        QStringList c{QStringLiteral("STOK_NO"),  QStringLiteral("STOK_KOD_NO"), QStringLiteral("STOK_ADI_TR"),
+                      QStringLiteral("BIRIM1"),   QStringLiteral("BIRIM2"),      QStringLiteral("BIRIM3"),
+                      QStringLiteral("B_KATSAYI2"), QStringLiteral("B_KATSAYI3"), QStringLiteral("SAT_BIRIM"),
+                      QStringLiteral("AL_BIRIM"), QStringLiteral("KDV"),         QStringLiteral("KDV_DAHIL"),
+                      QStringLiteral("DOVIZ_KODU"), QStringLiteral("SERITAKIP"), QStringLiteral("RAF_YERI"),
+                      QStringLiteral("GARANTI_SURE"), QStringLiteral("ISKGRUP"), QStringLiteral("KRITIK_SEV")};
+        for (const char* f : {"ALIS_FYT", "SAT_SKFYT", "SAT_ABFYT", "SAT_BFYT"})
+            for (const char* e : {"TL", "USD", "EUR", "DOVIZ"})
+                c << QStringLiteral("%1_%2").arg(QLatin1String(f), QLatin1String(e));
+        for (const char* e : {"TL", "USD", "EUR", "DVZ"})
+            c << QStringLiteral("MINSATFYT_%1").arg(QLatin1String(e));
+        return c.join(QStringLiteral(", "));
+    }();
+    return kolonlar;
 }
 
 QVariantMap TicariBelge::stok(double stokNo) const
