@@ -32,6 +32,63 @@ QList<double> stoklari(const Db& db, double alisNo)
     return out;
 }
 
+// The new values of one item: its number, last prices and average costs.
+const char* const kDegerler[] = {"S", "ST", "SU", "SE", "MT", "MU", "ME"};
+constexpr int kDegerSayisi = 7;
+
+QString degerAdi(int k, int i)
+{
+    thread_local QStringList adlar[kDegerSayisi];
+    while (adlar[k].size() <= i)
+        adlar[k] << QLatin1String(kDegerler[k]) + QString::number(adlar[k].size());
+    return adlar[k].at(i);
+}
+
+// The card update for n items, made once per shape: a row of values per item joined to its
+// card, each column written once.
+const QString& kartGuncellemesi(int n, bool satisFiyatlari)
+{
+    thread_local QHash<int, QString> yapilan;
+    const int anahtar = n * 2 + (satisFiyatlari ? 1 : 0);
+    auto it = yapilan.constFind(anahtar);
+    if (it != yapilan.constEnd())
+        return *it;
+    QStringList satirlar;
+    for (int i = 0; i < n; ++i) {
+        QStringList yer;
+        for (int k = 0; k < kDegerSayisi; ++k)
+            yer << QStringLiteral("CAST(:%1 AS DOUBLE PRECISION)").arg(degerAdi(k, i));
+        satirlar << QLatin1Char('(') + yer.join(QLatin1Char(',')) + QLatin1Char(')');
+    }
+    const QString sonTl = QStringLiteral("COALESCE(V.ST, ALIS_SON_TL)"), sonUsd = QStringLiteral("COALESCE(V.SU, ALIS_SON_USD)"),
+                  sonEur = QStringLiteral("COALESCE(V.SE, ALIS_SON_EUR)");
+    // The item's own currency: its EUR, USD or local last price.
+    const QString sonDoviz = QStringLiteral("CASE WHEN DOVIZ_KODU=(SELECT RDOVIZ2 FROM PARAMETRE) THEN %1 WHEN "
+                                            "DOVIZ_KODU=(SELECT RDOVIZ1 FROM PARAMETRE) THEN %2 ELSE %3 END")
+                                 .arg(sonEur, sonUsd, sonTl);
+    const QString malTl = QStringLiteral("COALESCE(V.MT, MALIYET_FYT_TL)"), malUsd = QStringLiteral("COALESCE(V.MU, MALIYET_FYT_USD)"),
+                  malEur = QStringLiteral("COALESCE(V.ME, MALIYET_FYT_EUR)");
+    QStringList set{QStringLiteral("ALIS_SON_TL=") + sonTl,    QStringLiteral("ALIS_SON_USD=") + sonUsd,
+                    QStringLiteral("ALIS_SON_EUR=") + sonEur,  QStringLiteral("ALIS_SON_DOVIZ=") + sonDoviz,
+                    QStringLiteral("MALIYET_FYT_TL=") + malTl, QStringLiteral("MALIYET_FYT_USD=") + malUsd,
+                    QStringLiteral("MALIYET_FYT_EUR=") + malEur};
+    if (satisFiyatlari) {
+        const std::pair<QString, QString> kaynak[] = {
+            {sonTl, malTl}, {sonUsd, malUsd}, {sonDoviz, QStringLiteral("MALIYET_FYT_DOVIZ")}, {sonEur, malEur}};
+        const char* ek[] = {"TL", "USD", "DOVIZ", "EUR"};
+        for (const auto& [liste, oran] : {std::pair{"SAT_SKFYT", "KAR_ORAN"}, {"SAT_ABFYT", "KAR_ORAN_AB"}, {"SAT_BFYT", "KAR_ORAN_B"}})
+            for (int e = 0; e < 4; ++e) {
+                const QString kolon = QStringLiteral("%1_%2").arg(QLatin1String(liste), QLatin1String(ek[e]));
+                const QString kar = QStringLiteral("*(100+COALESCE(%1,0))/100").arg(QLatin1String(oran));
+                set << QStringLiteral("%1=CASE KAR_TIP WHEN 'A' THEN %2%4 WHEN 'M' THEN %3%4 ELSE %1 END")
+                           .arg(kolon, kaynak[e].first, kaynak[e].second, kar);
+            }
+    }
+    return *yapilan.insert(anahtar, QStringLiteral("WITH V(S, ST, SU, SE, MT, MU, ME) AS (VALUES %1) UPDATE STOK SET %2 "
+                                                   "FROM V WHERE STOK.STOK_NO=V.S")
+                                        .arg(satirlar.join(QLatin1Char(',')), set.join(QStringLiteral(", "))));
+}
+
 } // namespace
 
 QList<double> AlisMaliyeti::sil(const Db& db, double alisNo)
@@ -92,52 +149,22 @@ void AlisMaliyeti::kartlariGuncelle(const Db& db, const QList<double>& stoklar, 
         const QHash<double, MaliyetFiyati::Ortalama> ortalama = MaliyetFiyati::ortalamalar(db, bu);
 
         // One row of new values per item; NULL keeps what the card has.
-        QStringList satirlar;
         Params v;
         for (int i = 0; i < bu.size(); ++i) {
-            QStringList yer;
-            auto deger = [&](const char* ad, const QVariant& d) {
-                const QString k = QStringLiteral("%1%2").arg(QLatin1String(ad)).arg(i);
-                v.insert(k, d);
-                yer << QStringLiteral("CAST(:%1 AS DOUBLE PRECISION)").arg(k);
-            };
             const auto s = son.constFind(bu[i]);
             const auto o = ortalama.constFind(bu[i]);
-            deger("S", bu[i]);
-            for (int c = 1; c <= 3; ++c)
-                deger(c == 1 ? "ST" : c == 2 ? "SU" : "SE", s == son.constEnd() ? QVariant() : s->value(c));
-            deger("MT", o == ortalama.constEnd() ? QVariant() : QVariant(o->tl));
-            deger("MU", o == ortalama.constEnd() ? QVariant() : QVariant(o->usd));
-            deger("ME", o == ortalama.constEnd() ? QVariant() : QVariant(o->eur));
-            satirlar << QLatin1Char('(') + yer.join(QLatin1Char(',')) + QLatin1Char(')');
+            const bool sonVar = s != son.constEnd(), ortVar = o != ortalama.constEnd();
+            const QVariant deger[kDegerSayisi] = {bu[i],
+                                                  sonVar ? s->value(1) : QVariant(),
+                                                  sonVar ? s->value(2) : QVariant(),
+                                                  sonVar ? s->value(3) : QVariant(),
+                                                  ortVar ? QVariant(o->tl) : QVariant(),
+                                                  ortVar ? QVariant(o->usd) : QVariant(),
+                                                  ortVar ? QVariant(o->eur) : QVariant()};
+            for (int k = 0; k < kDegerSayisi; ++k)
+                v.insert(degerAdi(k, i), deger[k]);
         }
-        const QString sonTl = QStringLiteral("COALESCE(V.ST, ALIS_SON_TL)"), sonUsd = QStringLiteral("COALESCE(V.SU, ALIS_SON_USD)"),
-                      sonEur = QStringLiteral("COALESCE(V.SE, ALIS_SON_EUR)");
-        // The item's own currency: its EUR, USD or local last price.
-        const QString sonDoviz = QStringLiteral("CASE WHEN DOVIZ_KODU=(SELECT RDOVIZ2 FROM PARAMETRE) THEN %1 WHEN "
-                                                "DOVIZ_KODU=(SELECT RDOVIZ1 FROM PARAMETRE) THEN %2 ELSE %3 END")
-                                     .arg(sonEur, sonUsd, sonTl);
-        const QString malTl = QStringLiteral("COALESCE(V.MT, MALIYET_FYT_TL)"), malUsd = QStringLiteral("COALESCE(V.MU, MALIYET_FYT_USD)"),
-                      malEur = QStringLiteral("COALESCE(V.ME, MALIYET_FYT_EUR)");
-        QStringList set{QStringLiteral("ALIS_SON_TL=") + sonTl,       QStringLiteral("ALIS_SON_USD=") + sonUsd,
-                        QStringLiteral("ALIS_SON_EUR=") + sonEur,     QStringLiteral("ALIS_SON_DOVIZ=") + sonDoviz,
-                        QStringLiteral("MALIYET_FYT_TL=") + malTl,    QStringLiteral("MALIYET_FYT_USD=") + malUsd,
-                        QStringLiteral("MALIYET_FYT_EUR=") + malEur};
-        if (satisFiyatlari) {
-            const std::pair<QString, QString> kaynak[] = {{sonTl, malTl}, {sonUsd, malUsd}, {sonDoviz, QStringLiteral("MALIYET_FYT_DOVIZ")}, {sonEur, malEur}};
-            const char* ek[] = {"TL", "USD", "DOVIZ", "EUR"};
-            for (const auto& [liste, oran] : {std::pair{"SAT_SKFYT", "KAR_ORAN"}, {"SAT_ABFYT", "KAR_ORAN_AB"}, {"SAT_BFYT", "KAR_ORAN_B"}})
-                for (int e = 0; e < 4; ++e) {
-                    const QString kolon = QStringLiteral("%1_%2").arg(QLatin1String(liste), QLatin1String(ek[e]));
-                    const QString kar = QStringLiteral("*(100+COALESCE(%1,0))/100").arg(QLatin1String(oran));
-                    set << QStringLiteral("%1=CASE KAR_TIP WHEN 'A' THEN %2%4 WHEN 'M' THEN %3%4 ELSE %1 END")
-                               .arg(kolon, kaynak[e].first, kaynak[e].second, kar);
-                }
-        }
-        db.execAffected(QStringLiteral("WITH V(S, ST, SU, SE, MT, MU, ME) AS (VALUES %1) UPDATE STOK SET %2 FROM V WHERE "
-                                       "STOK.STOK_NO=V.S")
-                            .arg(satirlar.join(QLatin1Char(',')), set.join(QStringLiteral(", "))),
-                        v);
+        db.execAffected(kartGuncellemesi(int(bu.size()), satisFiyatlari), v);
     }
 }
 
