@@ -1,4 +1,5 @@
 #include "stock/MaliyetFiyati.h"
+#include "db/InList.h"
 
 #include <QSqlRecord>
 #include <QStringList>
@@ -23,15 +24,11 @@ QHash<double, MaliyetFiyati::Ortalama> MaliyetFiyati::ortalamalar(const Db& db, 
     if (stoklar.isEmpty())
         return out;
     Params p;
-    QStringList yer;
-    for (int i = 0; i < stoklar.size(); ++i) {
-        yer << QStringLiteral(":S%1").arg(i);
-        p.insert(QStringLiteral("S%1").arg(i), stoklar[i]);
-    }
+    const QString yer = inList(stoklar, p);
     for (const QSqlRecord& r : db.records(QStringLiteral("SELECT STOK_NO, COUNT(*), SUM(MIKTAR), SUM(MALIYET_TL*MIKTAR), "
                                                          "SUM(MALIYET_USD*MIKTAR), SUM(MALIYET_EUR*MIKTAR) FROM MALIFYT WHERE "
                                                          "STOK_NO IN (%1) GROUP BY STOK_NO")
-                                              .arg(yer.join(QLatin1Char(','))),
+                                              .arg(yer),
                                           p)) {
         const double miktar = r.value(2).toDouble();
         if (r.value(1).toInt() == 0 || miktar == 0)

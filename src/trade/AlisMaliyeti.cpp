@@ -1,4 +1,5 @@
 #include "trade/AlisMaliyeti.h"
+#include "db/InList.h"
 #include "stock/MaliyetFiyati.h"
 
 #include <QHash>
@@ -15,12 +16,7 @@ double bol(double a, double b) { return b == 0 ? 0 : a / b; }
 // "STOK_NO IN (:S0,:S1,...)" with its values.
 QString stokKosulu(const QList<double>& stoklar, Params& p)
 {
-    QStringList yer;
-    for (int i = 0; i < stoklar.size(); ++i) {
-        yer << QStringLiteral(":S%1").arg(i);
-        p.insert(QStringLiteral("S%1").arg(i), stoklar[i]);
-    }
-    return QStringLiteral("STOK_NO IN (%1)").arg(yer.join(QLatin1Char(',')));
+    return QStringLiteral("STOK_NO IN (%1)").arg(inList(stoklar, p));
 }
 
 QList<double> stoklari(const Db& db, double alisNo)

@@ -1,4 +1,5 @@
 #include "trade/IskontoKurallari.h"
+#include "db/InList.h"
 
 namespace nimbo {
 
@@ -34,19 +35,17 @@ void IskontoKurallari::ozelleriOku(const QString& cariKod, const QList<double>& 
     ozelleriBirak();
     if (cariKod.isEmpty() || stokNolari.isEmpty())
         return;
-    QStringList yer;
-    Params p{{QStringLiteral("K"), cariKod}};
+    QList<double> okunacak;
     for (double no : stokNolari) {
         if (m_okunanOzeller.contains(no))
             continue;
         m_okunanOzeller.insert(no, QString());
-        const QString ad = QStringLiteral("S%1").arg(yer.size());
-        yer << QLatin1Char(':') + ad;
-        p.insert(ad, no);
+        okunacak << no;
     }
+    Params p{{QStringLiteral("K"), cariKod}};
     for (const QSqlRecord& r :
          m_db.records(QStringLiteral("SELECT STOK_NO, OZELISKOD FROM CARIOZISK WHERE CARI_KOD=:K AND STOK_NO IN (%1)")
-                          .arg(yer.join(QLatin1Char(','))),
+                          .arg(inList(okunacak, p)),
                       p))
         m_okunanOzeller.insert(r.value(0).toDouble(), toText(r.value(1)).trimmed());
     m_okunanCari = cariKod;

@@ -1,6 +1,7 @@
 #include "trade/TicariBelge.h"
 #include "db/DbStatement.h"
 #include "db/DocumentWriter.h"
+#include "db/InList.h"
 #include "db/SqlValues.h"
 #include "model/DocumentError.h"
 #include "services/ExchangeRates.h"
@@ -422,18 +423,14 @@ int TicariBelge::stokEkle(double stokNo)
 
 QList<int> TicariBelge::stoklarEkle(const QList<double>& stokNolari)
 {
-    QStringList yer;
+    QList<double> okunacak;
+    for (double no : stokNolari)
+        if (!m_stoklar.contains(no))
+            okunacak << no;
     Params p;
-    for (double no : stokNolari) {
-        if (m_stoklar.contains(no))
-            continue;
-        const QString ad = QStringLiteral("S%1").arg(p.size());
-        yer << QLatin1Char(':') + ad;
-        p.insert(ad, no);
-    }
-    if (!yer.isEmpty())
+    if (!okunacak.isEmpty())
         for (const QVariantMap& r : db().rowMaps(QStringLiteral("SELECT %1 FROM STOK WHERE STOK_NO IN (%2)")
-                                                     .arg(stokKolonlari(), yer.join(QLatin1Char(','))),
+                                                     .arg(stokKolonlari(), inList(okunacak, p)),
                                                  p))
             m_stoklar.insert(r.value(kStokNo).toDouble(), r);
     kurallar().ozelleriOku(headerText(QStringLiteral("CARIKOD")), stokNolari);
@@ -820,19 +817,16 @@ void TicariBelge::girdiDenetimi(CheckContext& c)
 // The units of every item of the document in one read; an item no longer there leaves the cache.
 void TicariBelge::stoklariYenile()
 {
-    QStringList yer;
-    Params p;
-    for (int i = 0; i < lines().count(); ++i) {
-        const QString ad = QStringLiteral("S%1").arg(i);
-        yer << QLatin1Char(':') + ad;
-        p.insert(ad, lines().number(i, kStokNo));
-    }
-    if (yer.isEmpty())
+    QList<double> stoklar;
+    for (int i = 0; i < lines().count(); ++i)
+        stoklar << lines().number(i, kStokNo);
+    if (stoklar.isEmpty())
         return;
+    Params p;
     QHash<double, QVariantMap> simdi;
     for (const QVariantMap& r : db().rowMaps(QStringLiteral("SELECT STOK_NO, BIRIM1, BIRIM2, BIRIM3, B_KATSAYI2, "
                                                             "B_KATSAYI3 FROM STOK WHERE STOK_NO IN (%1)")
-                                                 .arg(yer.join(QLatin1Char(','))),
+                                                 .arg(inList(stoklar, p)),
                                              p))
         simdi.insert(r.value(kStokNo).toDouble(), r);
     for (auto it = m_stoklar.begin(); it != m_stoklar.end();) {
