@@ -8,5 +8,8 @@ BIN="$NIMBO_ROOT/build-release/bin"
 if [ ! -f "$BIN/NIMBO.ini" ]; then
   echo "== creating the demo firm"
   "$BIN/nimbo-admin" demo
+else
+  # Years made by an earlier build get the schema steps added since (a no-op when current).
+  "$BIN/nimbo-admin" upgrade || echo "== the years could not be upgraded; the program will say why"
 fi
 exec "$BIN/nimbo" "$@"

@@ -65,6 +65,15 @@ Params DocumentWriter::bind(const QString& table, const QVariantMap& values, QSt
 
 void DocumentWriter::insert(const QString& table, const QVariantMap& values)
 {
+    // Upper-case keys (the usual case) bind as a one-row insertRows: a walk over the row
+    // instead of a name look-up and a placeholder name per value.
+    const bool upper = std::none_of(values.keyBegin(), values.keyEnd(), [](const QString& k) {
+        return std::any_of(k.begin(), k.end(), [](QChar c) { return c.isLower(); });
+    });
+    if (upper) {
+        insertRows(table, {values});
+        return;
+    }
     QStringList cols;
     const Params p = bind(table, values, cols);
     QStringList holders;
@@ -108,13 +117,28 @@ void DocumentWriter::insertRows(const QString& table, const QList<QVariantMap>& 
         }
 }
 
+// Placeholder names ":v0", ":v1", ... made once. Qt binds a name with one look-up, where a
+// position is first formatted into a name of its own on every bind.
+namespace {
+const QStringList& placeholders(int n)
+{
+    thread_local QStringList names;
+    while (names.size() < n)
+        names << QStringLiteral(":v%1").arg(names.size());
+    return names;
+}
+} // namespace
+
 void DocumentWriter::insertChunk(const QString& table, const QStringList& columns, const QList<QVariantMap>& rows,
                                  int from, int n, EmptyText empty)
 {
-    const QString one = QLatin1Char('(') + QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(','))
-                        + QLatin1Char(')');
+    const QStringList& names = placeholders(columns.size() * n);
+    QStringList values;
+    values.reserve(n);
+    for (int r = 0; r < n; ++r)
+        values << QLatin1Char('(') + names.mid(r * columns.size(), columns.size()).join(QLatin1Char(',')) + QLatin1Char(')');
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-                            .arg(table, columns.join(QLatin1Char(',')), QStringList(n, one).join(QLatin1Char(',')));
+                            .arg(table, columns.join(QLatin1Char(',')), values.join(QLatin1Char(',')));
     QSqlQuery& q = KeptStatements::of(m_db, sql);
     int pos = 0;
     for (int r = from; r < from + n; ++r) {
@@ -125,7 +149,7 @@ void DocumentWriter::insertChunk(const QString& table, const QStringList& column
                 ++it;
             const bool has = it != row.constEnd() && it.key() == c;
             const QVariant v = has ? it.value() : QVariant();
-            q.bindValue(pos++, empty == EmptyText::Null ? stored(v) : v);
+            q.bindValue(names[pos++], empty == EmptyText::Null ? stored(v) : v);
         }
     }
     if (!q.exec())

@@ -98,6 +98,10 @@ QList<Migration> buildMigrations()
         // IX_FINMAST_TIP comes from the declarations; the step makes years of version 10, which
         // lack it, ask for the upgrade that creates it.
         {11, QStringLiteral("Finans listesinin işlem türü indeksi"), [](const Db&) {}},
+        // IX_MALIFYT_STOKTARIH comes from the declarations and replaces the item index of
+        // the cost rows, adding the date the last purchase price is found by.
+        {12, QStringLiteral("Maliyet geçmişinin ürün ve tarih indeksi"),
+         [](const Db& db) { db.exec(QStringLiteral("DROP INDEX IF EXISTS IX_MALIFYT_STOK")); }},
     };
 }
 

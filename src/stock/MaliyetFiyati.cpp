@@ -12,53 +12,54 @@ double round4(double v) { return std::round(v * 10000.0) / 10000.0; }
 
 MaliyetFiyati::Ortalama MaliyetFiyati::hesapla(const Db& db, double stokNo)
 {
-    Ortalama o;
-    const auto rows = db.records(
-        QStringLiteral("SELECT COUNT(*), SUM(MIKTAR), SUM(MALIYET_TL*MIKTAR), SUM(MALIYET_USD*MIKTAR), "
-                       "SUM(MALIYET_EUR*MIKTAR) FROM MALIFYT WHERE STOK_NO = :S"),
-        {{"S", stokNo}});
-    const QSqlRecord r = rows.first();
-    const double miktar = r.value(1).toDouble();
-    if (r.value(0).toInt() == 0 || miktar == 0)
-        return o;
-    o.tanimli = true;
-    o.tl = round4(r.value(2).toDouble() / miktar);
-    o.usd = round4(r.value(3).toDouble() / miktar);
-    o.eur = round4(r.value(4).toDouble() / miktar);
-    return o;
+    return ortalamalar(db, {stokNo}).value(stokNo);
 }
 
 void MaliyetFiyati::guncelle(const Db& db, double stokNo) { guncelle(db, QList<double>{stokNo}); }
 
-void MaliyetFiyati::guncelle(const Db& db, const QList<double>& stoklar)
+QHash<double, MaliyetFiyati::Ortalama> MaliyetFiyati::ortalamalar(const Db& db, const QList<double>& stoklar)
 {
+    QHash<double, Ortalama> out;
     if (stoklar.isEmpty())
-        return;
+        return out;
     Params p;
     QStringList yer;
     for (int i = 0; i < stoklar.size(); ++i) {
         yer << QStringLiteral(":S%1").arg(i);
         p.insert(QStringLiteral("S%1").arg(i), stoklar[i]);
     }
-    const auto rows = db.records(QStringLiteral("SELECT STOK_NO, COUNT(*), SUM(MIKTAR), SUM(MALIYET_TL*MIKTAR), "
-                                                "SUM(MALIYET_USD*MIKTAR), SUM(MALIYET_EUR*MIKTAR) FROM MALIFYT WHERE "
-                                                "STOK_NO IN (%1) GROUP BY STOK_NO")
-                                     .arg(yer.join(QLatin1Char(','))),
-                                 p);
+    for (const QSqlRecord& r : db.records(QStringLiteral("SELECT STOK_NO, COUNT(*), SUM(MIKTAR), SUM(MALIYET_TL*MIKTAR), "
+                                                         "SUM(MALIYET_USD*MIKTAR), SUM(MALIYET_EUR*MIKTAR) FROM MALIFYT WHERE "
+                                                         "STOK_NO IN (%1) GROUP BY STOK_NO")
+                                              .arg(yer.join(QLatin1Char(','))),
+                                          p)) {
+        const double miktar = r.value(2).toDouble();
+        if (r.value(1).toInt() == 0 || miktar == 0)
+            continue;
+        Ortalama o;
+        o.tanimli = true;
+        o.tl = round4(r.value(3).toDouble() / miktar);
+        o.usd = round4(r.value(4).toDouble() / miktar);
+        o.eur = round4(r.value(5).toDouble() / miktar);
+        out.insert(r.value(0).toDouble(), o);
+    }
+    return out;
+}
+
+void MaliyetFiyati::guncelle(const Db& db, const QList<double>& stoklar)
+{
+    const QHash<double, Ortalama> ortalama = ortalamalar(db, stoklar);
     // One UPDATE for all of them: each column a CASE over the items that have an average.
     QString tl, usd, eur;
     QStringList hedef;
     Params u;
-    for (const QSqlRecord& r : rows) {
-        const double miktar = r.value(2).toDouble();
-        if (r.value(1).toInt() == 0 || miktar == 0)
-            continue;
+    for (auto it = ortalama.begin(); it != ortalama.end(); ++it) {
         const QString n = QString::number(hedef.size());
         hedef << QStringLiteral(":S") + n;
-        u.insert(QStringLiteral("S") + n, r.value(0).toDouble());
-        u.insert(QStringLiteral("T") + n, round4(r.value(3).toDouble() / miktar));
-        u.insert(QStringLiteral("U") + n, round4(r.value(4).toDouble() / miktar));
-        u.insert(QStringLiteral("E") + n, round4(r.value(5).toDouble() / miktar));
+        u.insert(QStringLiteral("S") + n, it.key());
+        u.insert(QStringLiteral("T") + n, it->tl);
+        u.insert(QStringLiteral("U") + n, it->usd);
+        u.insert(QStringLiteral("E") + n, it->eur);
         // Typed, so PostgreSQL does not take the CASE for text.
         tl += QStringLiteral(" WHEN :S%1 THEN CAST(:T%1 AS DOUBLE PRECISION)").arg(n);
         usd += QStringLiteral(" WHEN :S%1 THEN CAST(:U%1 AS DOUBLE PRECISION)").arg(n);

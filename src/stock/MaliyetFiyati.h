@@ -1,6 +1,8 @@
 #pragma once
 #include "db/Db.h"
 
+#include <QHash>
+
 namespace nimbo {
 
 // The item's cost price: the quantity-weighted average over all its cost rows (MALIFYT),
@@ -12,6 +14,8 @@ public:
         bool tanimli = false; // false without rows or when the quantities sum to zero
     };
     static Ortalama hesapla(const Db& db, double stokNo);
+    // The averages of many items in one read; an item without an average is left out.
+    static QHash<double, Ortalama> ortalamalar(const Db& db, const QList<double>& stoklar);
     // Writes the average into STOK.MALIYET_FYT_TL/_USD/_EUR; leaves them as they are when
     // there is nothing to average (the card's own cost stays after the last slip is deleted).
     static void guncelle(const Db& db, double stokNo);

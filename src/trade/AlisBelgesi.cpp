@@ -7,7 +7,6 @@
 #include "services/CariRisk.h"
 #include "services/KullaniciIslemKaydi.h"
 #include "services/TarihKilit.h"
-#include "stock/MaliyetFiyati.h"
 #include "stock/SeriTakip.h"
 #include "trade/AlisMaliyeti.h"
 #include "trade/RiskDenetimi.h"
@@ -147,17 +146,14 @@ void AlisBelgesi::write(DocumentWriter& w)
             m.doviz = lines().text(i, QStringLiteral("DOVIZ_KODU"));
             satirlar << m;
         }
-        stoklar = AlisMaliyeti::yaz(w, no, tip(), toDate(header(kFatarih)), satirlar);
+        stoklar = AlisMaliyeti::yaz(w, no, isNew(), tip(), toDate(header(kFatarih)), satirlar);
     } else {
         stoklar = AlisMaliyeti::sil(db(), no);
     }
     const bool otoFiyat = faturaKismi()
                           && toText(db().scalar(QStringLiteral("SELECT ALISTAOTOFYT FROM PARAMET"))).trimmed()
                                  == QLatin1String("E");
-    AlisMaliyeti::sonAlisFiyatlari(db(), stoklar);
-    MaliyetFiyati::guncelle(db(), stoklar);
-    if (otoFiyat)
-        AlisMaliyeti::satisFiyatlari(db(), stoklar);
+    AlisMaliyeti::kartlariGuncelle(db(), stoklar, otoFiyat);
 }
 
 // The import file gets the invoice; the import-file subsystem keeps its own lines.
@@ -223,8 +219,7 @@ void AlisBelgesi::erase(DocumentWriter& w)
             w.remove(QString::fromLatin1(t), {{QStringLiteral("ALIS_NO"), no}});
     // Cost rows go first; the items' costs and last prices come back from what is left.
     const QList<double> stoklar = AlisMaliyeti::sil(db(), no.toDouble());
-    AlisMaliyeti::sonAlisFiyatlari(db(), stoklar);
-    MaliyetFiyati::guncelle(db(), stoklar);
+    AlisMaliyeti::kartlariGuncelle(db(), stoklar, false);
     stokHareketleriniSil(w, no.toDouble(), kYazan);
     w.remove(QStringLiteral("FINHRK"), {{QStringLiteral("HRK_NO"), no}, {QStringLiteral("BELGE_TIP"), kYazan}});
     silKasa(w);

@@ -1,4 +1,8 @@
 #include "trade/AlisMaliyeti.h"
+#include "stock/MaliyetFiyati.h"
+
+#include <QHash>
+#include <QSqlRecord>
 
 #include <QStringList>
 
@@ -37,10 +41,10 @@ QList<double> AlisMaliyeti::sil(const Db& db, double alisNo)
     return eski;
 }
 
-QList<double> AlisMaliyeti::yaz(DocumentWriter& w, double alisNo, const QString& belgeTipi, const QDate& fatTarih,
-                                const QList<MaliyetSatiri>& satirlar)
+QList<double> AlisMaliyeti::yaz(DocumentWriter& w, double alisNo, bool yeniBelge, const QString& belgeTipi,
+                                const QDate& fatTarih, const QList<MaliyetSatiri>& satirlar)
 {
-    QList<double> stoklar = sil(w.db(), alisNo);
+    QList<double> stoklar = yeniBelge ? QList<double>() : sil(w.db(), alisNo);
     QList<QVariantMap> rows;
     for (const MaliyetSatiri& s : satirlar) {
         if (s.miktar <= 0)
@@ -66,47 +70,75 @@ QList<double> AlisMaliyeti::yaz(DocumentWriter& w, double alisNo, const QString&
     return stoklar;
 }
 
-void AlisMaliyeti::sonAlisFiyatlari(const Db& db, const QList<double>& stoklar)
+void AlisMaliyeti::kartlariGuncelle(const Db& db, const QList<double>& stoklar, bool satisFiyatlari)
 {
-    if (stoklar.isEmpty())
-        return;
-    Params p;
-    const QString kosul = stokKosulu(stoklar, p);
-    // The latest day's rows, largest value first, returns left out.
-    const QString son = QStringLiteral(
-        "(SELECT MAX(m.%1) FROM MALIFYT m WHERE m.STOK_NO=STOK.STOK_NO AND m.BELGETIP NOT IN ('E','A') AND "
-        "m.FATTARIH=(SELECT MAX(m2.FATTARIH) FROM MALIFYT m2 WHERE m2.STOK_NO=STOK.STOK_NO AND "
-        "m2.BELGETIP NOT IN ('E','A')))");
-    db.execAffected(QStringLiteral("UPDATE STOK SET ALIS_SON_TL=COALESCE(%1, ALIS_SON_TL), ALIS_SON_USD=COALESCE(%2, "
-                           "ALIS_SON_USD), ALIS_SON_EUR=COALESCE(%3, ALIS_SON_EUR) WHERE %4")
-                .arg(son.arg(QStringLiteral("MALIYET_TL")), son.arg(QStringLiteral("MALIYET_USD")),
-                     son.arg(QStringLiteral("MALIYET_EUR")), kosul),
-            p);
-    // The item's own currency: its EUR, USD or local last price.
-    db.execAffected(QStringLiteral("UPDATE STOK SET ALIS_SON_DOVIZ=CASE WHEN DOVIZ_KODU=(SELECT RDOVIZ2 FROM PARAMETRE) THEN "
-                           "ALIS_SON_EUR WHEN DOVIZ_KODU=(SELECT RDOVIZ1 FROM PARAMETRE) THEN ALIS_SON_USD ELSE "
-                           "ALIS_SON_TL END WHERE %1").arg(kosul),
-            p);
-}
+    const int parca = 300; // items per statement, far below either engine's parameter limit
+    for (int from = 0; from < stoklar.size(); from += parca) {
+        const QList<double> bu = stoklar.mid(from, parca);
+        Params p;
+        const QString kosul = stokKosulu(bu, p);
+        if (db.dialect().isPostgres())
+            db.records(QStringLiteral("SELECT STOK_NO FROM STOK WHERE %1 ORDER BY STOK_NO FOR UPDATE").arg(kosul), p);
+        // The latest day's rows, largest value first, returns left out.
+        QHash<double, QSqlRecord> son;
+        for (const QSqlRecord& r : db.records(
+                 QStringLiteral("SELECT m.STOK_NO, MAX(m.MALIYET_TL), MAX(m.MALIYET_USD), MAX(m.MALIYET_EUR) FROM (SELECT "
+                                "STOK_NO, MAX(FATTARIH) AS SON FROM MALIFYT WHERE %1 AND BELGETIP NOT IN ('E','A') GROUP BY "
+                                "STOK_NO) d CROSS JOIN MALIFYT m WHERE m.STOK_NO=d.STOK_NO AND m.FATTARIH=d.SON AND "
+                                "m.BELGETIP NOT IN ('E','A') GROUP BY m.STOK_NO")
+                     .arg(kosul),
+                 p))
+            son.insert(r.value(0).toDouble(), r);
+        const QHash<double, MaliyetFiyati::Ortalama> ortalama = MaliyetFiyati::ortalamalar(db, bu);
 
-void AlisMaliyeti::satisFiyatlari(const Db& db, const QList<double>& stoklar)
-{
-    if (stoklar.isEmpty())
-        return;
-    Params p;
-    const QString kosul = stokKosulu(stoklar, p);
-    QStringList set;
-    for (const char* liste : {"SAT_SKFYT", "SAT_ABFYT", "SAT_BFYT"}) {
-        const QString oran = QLatin1String(liste) == QLatin1String("SAT_SKFYT") ? QStringLiteral("KAR_ORAN")
-                             : QLatin1String(liste) == QLatin1String("SAT_ABFYT") ? QStringLiteral("KAR_ORAN_AB")
-                                                                                  : QStringLiteral("KAR_ORAN_B");
-        for (const auto& [ek, sonEk] : {std::pair{"TL", "TL"}, {"USD", "USD"}, {"EUR", "EUR"}, {"DOVIZ", "DOVIZ"}})
-            set << QStringLiteral("%1_%2=CASE KAR_TIP WHEN 'A' THEN ALIS_SON_%3 WHEN 'M' THEN MALIYET_FYT_%3 END"
-                                  "*(100+COALESCE(%4,0))/100")
-                       .arg(QLatin1String(liste), QLatin1String(ek), QLatin1String(sonEk), oran);
+        // One row of new values per item; NULL keeps what the card has.
+        QStringList satirlar;
+        Params v;
+        for (int i = 0; i < bu.size(); ++i) {
+            QStringList yer;
+            auto deger = [&](const char* ad, const QVariant& d) {
+                const QString k = QStringLiteral("%1%2").arg(QLatin1String(ad)).arg(i);
+                v.insert(k, d);
+                yer << QStringLiteral("CAST(:%1 AS DOUBLE PRECISION)").arg(k);
+            };
+            const auto s = son.constFind(bu[i]);
+            const auto o = ortalama.constFind(bu[i]);
+            deger("S", bu[i]);
+            for (int c = 1; c <= 3; ++c)
+                deger(c == 1 ? "ST" : c == 2 ? "SU" : "SE", s == son.constEnd() ? QVariant() : s->value(c));
+            deger("MT", o == ortalama.constEnd() ? QVariant() : QVariant(o->tl));
+            deger("MU", o == ortalama.constEnd() ? QVariant() : QVariant(o->usd));
+            deger("ME", o == ortalama.constEnd() ? QVariant() : QVariant(o->eur));
+            satirlar << QLatin1Char('(') + yer.join(QLatin1Char(',')) + QLatin1Char(')');
+        }
+        const QString sonTl = QStringLiteral("COALESCE(V.ST, ALIS_SON_TL)"), sonUsd = QStringLiteral("COALESCE(V.SU, ALIS_SON_USD)"),
+                      sonEur = QStringLiteral("COALESCE(V.SE, ALIS_SON_EUR)");
+        // The item's own currency: its EUR, USD or local last price.
+        const QString sonDoviz = QStringLiteral("CASE WHEN DOVIZ_KODU=(SELECT RDOVIZ2 FROM PARAMETRE) THEN %1 WHEN "
+                                                "DOVIZ_KODU=(SELECT RDOVIZ1 FROM PARAMETRE) THEN %2 ELSE %3 END")
+                                     .arg(sonEur, sonUsd, sonTl);
+        const QString malTl = QStringLiteral("COALESCE(V.MT, MALIYET_FYT_TL)"), malUsd = QStringLiteral("COALESCE(V.MU, MALIYET_FYT_USD)"),
+                      malEur = QStringLiteral("COALESCE(V.ME, MALIYET_FYT_EUR)");
+        QStringList set{QStringLiteral("ALIS_SON_TL=") + sonTl,       QStringLiteral("ALIS_SON_USD=") + sonUsd,
+                        QStringLiteral("ALIS_SON_EUR=") + sonEur,     QStringLiteral("ALIS_SON_DOVIZ=") + sonDoviz,
+                        QStringLiteral("MALIYET_FYT_TL=") + malTl,    QStringLiteral("MALIYET_FYT_USD=") + malUsd,
+                        QStringLiteral("MALIYET_FYT_EUR=") + malEur};
+        if (satisFiyatlari) {
+            const std::pair<QString, QString> kaynak[] = {{sonTl, malTl}, {sonUsd, malUsd}, {sonDoviz, QStringLiteral("MALIYET_FYT_DOVIZ")}, {sonEur, malEur}};
+            const char* ek[] = {"TL", "USD", "DOVIZ", "EUR"};
+            for (const auto& [liste, oran] : {std::pair{"SAT_SKFYT", "KAR_ORAN"}, {"SAT_ABFYT", "KAR_ORAN_AB"}, {"SAT_BFYT", "KAR_ORAN_B"}})
+                for (int e = 0; e < 4; ++e) {
+                    const QString kolon = QStringLiteral("%1_%2").arg(QLatin1String(liste), QLatin1String(ek[e]));
+                    const QString kar = QStringLiteral("*(100+COALESCE(%1,0))/100").arg(QLatin1String(oran));
+                    set << QStringLiteral("%1=CASE KAR_TIP WHEN 'A' THEN %2%4 WHEN 'M' THEN %3%4 ELSE %1 END")
+                               .arg(kolon, kaynak[e].first, kaynak[e].second, kar);
+                }
+        }
+        db.execAffected(QStringLiteral("WITH V(S, ST, SU, SE, MT, MU, ME) AS (VALUES %1) UPDATE STOK SET %2 FROM V WHERE "
+                                       "STOK.STOK_NO=V.S")
+                            .arg(satirlar.join(QLatin1Char(',')), set.join(QStringLiteral(", "))),
+                        v);
     }
-    db.execAffected(QStringLiteral("UPDATE STOK SET %1 WHERE %2 AND KAR_TIP IN ('A','M')").arg(set.join(QStringLiteral(", ")), kosul),
-            p);
 }
 
 } // namespace nimbo

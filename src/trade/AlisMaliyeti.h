@@ -20,20 +20,22 @@ struct MaliyetSatiri {
 
 // Cost rows of purchases and what follows from them on the item card: last purchase
 // prices (returns excluded), the weighted average cost, and sale prices that follow the
-// purchase price. Every update is one statement over MALIFYT for all items of the document,
-// so two purchases of one item saved at once each leave a value computed from the rows
-// present at their moment, and a long document costs no more round trips than a short one.
+// purchase price. The cards are locked before their cost rows are read, so of two purchases
+// of one item saved at once the later one reads the earlier one's rows; a long document
+// costs no more round trips than a short one.
 class AlisMaliyeti {
 public:
-    // Replaces the purchase's cost rows (TIP 'A') and returns the items they touched, old and new.
-    static QList<double> yaz(DocumentWriter& w, double alisNo, const QString& belgeTipi, const QDate& fatTarih,
-                             const QList<MaliyetSatiri>& satirlar);
+    // Replaces the purchase's cost rows (TIP 'A') and returns the items they touched, old and
+    // new; a new purchase has no old rows to look for.
+    static QList<double> yaz(DocumentWriter& w, double alisNo, bool yeniBelge, const QString& belgeTipi,
+                             const QDate& fatTarih, const QList<MaliyetSatiri>& satirlar);
     static QList<double> sil(const Db& db, double alisNo);
-    // ALIS_SON_* from the latest non-return cost row (largest on a tie); kept when none is left.
-    static void sonAlisFiyatlari(const Db& db, const QList<double>& stoklar);
+    // What the cost rows leave on the item cards, each card written once: ALIS_SON_* from the
+    // latest non-return cost row (largest on a tie; kept when none is left), the average cost
+    // MALIYET_FYT_* (kept when there is nothing to average), and with `satisFiyatlari` the
     // SAT_SKFYT, SAT_ABFYT, SAT_BFYT of an item whose KAR_TIP is 'A' (from the last purchase
-    // price) or 'M' (from the cost price); other items are left alone.
-    static void satisFiyatlari(const Db& db, const QList<double>& stoklar);
+    // price) or 'M' (from the cost price); other items' sale prices are left alone.
+    static void kartlariGuncelle(const Db& db, const QList<double>& stoklar, bool satisFiyatlari);
 };
 
 } // namespace nimbo

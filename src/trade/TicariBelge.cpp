@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cmath>
+#include <ctime>
 
 namespace nimbo {
 
@@ -47,6 +48,20 @@ QString s(const char* c) { return QString::fromLatin1(c); }
 double bol(double a, double b) { return b == 0 ? 0 : a / b; }
 bool bosmu(const QVariant& v) { return v.isNull() || !v.isValid() || v.toDouble() == 0; }
 
+// Today, asked again only when the second changes: a line takes the date twice and the
+// local-time conversion behind QDate::currentDate is not cheap.
+QDate bugun()
+{
+    thread_local std::time_t son = 0;
+    thread_local QDate gun;
+    const std::time_t simdi = std::time(nullptr);
+    if (simdi != son) {
+        son = simdi;
+        gun = QDate::currentDate();
+    }
+    return gun;
+}
+
 } // namespace
 
 TicariBelge::TicariBelge(const Db& db, const TicariTaraf& taraf)
@@ -63,11 +78,11 @@ TicariBelge::TicariBelge(const Db& db, const TicariTaraf& taraf)
     m_yerel = oku(0, "TL");
     m_usd = oku(1, "USD");
     m_eur = oku(2, "EUR");
-    const auto y = db.records(QStringLiteral("SELECT FATYUVARTIP, YUVARSAYI FROM PARAMET"));
+    const auto y = db.records(QStringLiteral("SELECT FATYUVARTIP, YUVARSAYI, SAT_DEP FROM PARAMET"));
     if (!y.isEmpty())
         setYuvarlama(toText(y.first().value(0)).trimmed(), y.first().value(1).toDouble());
     m_kur = [db](const QString& d, const QDate& t) { return KurBulDeger(db, d, 2, t); };
-    const int depo = db.scalar(QStringLiteral("SELECT SAT_DEP FROM PARAMET")).toInt();
+    const int depo = y.isEmpty() ? 0 : y.first().value(2).toInt();
     m_satisDeposu = depo > 0 ? depo : 1;
 }
 
@@ -129,7 +144,10 @@ void TicariBelge::cariyiOku()
     const QString kod = headerText(QStringLiteral("CARIKOD"));
     const QList<QVariantMap> r =
         kod.isEmpty() ? QList<QVariantMap>()
-                      : db().rowMaps(QStringLiteral("SELECT * FROM CARI WHERE CARI_KOD=:K"), {{QStringLiteral("K"), kod}});
+                      : db().rowMaps(QStringLiteral("SELECT CARI_KOD, FIRMA_ADI, DOVIZ_KODU, FAT_ISK, CARI_GRP_KOD, ISKGRUP, "
+                                                    "MAKSVADEGUN, AVUKATVER, ABMFYTUYG, RISKRITER, RISK_IRS, RISBAKTIP, "
+                                                    "RISK_LIMITI FROM CARI WHERE CARI_KOD=:K"),
+                                     {{QStringLiteral("K"), kod}});
     m_cari = r.isEmpty() ? QVariantMap() : r.first();
 }
 
@@ -325,7 +343,7 @@ QVariantMap TicariBelge::lineDefaults(const QString& name)
                   {QStringLiteral("TL_KURDEGER"), 1.0},
                   {kMiktar, 1.0},
                   {QStringLiteral("KDV_DAHIL"), QStringLiteral("H")},
-                  {QStringLiteral("KAYIT_TRH"), QDate::currentDate()}};
+                  {QStringLiteral("KAYIT_TRH"), bugun()}};
     if (name == kItems)
         v.insert(QStringLiteral("DEPO_KODU"), m_satisDeposu);
     return v;
@@ -360,14 +378,14 @@ QVariantMap TicariBelge::yeniStokSatiri(const QVariantMap& st)
                   {QStringLiteral("PARA_BAZ"), paraBaz},
                   {QStringLiteral("SERITAKIP"), t("SERITAKIP")},
                   {QStringLiteral("RAF_YERI"), t("RAF_YERI").left(7)},
-                  {QStringLiteral("KAYIT_TRH"), QDate::currentDate()},
+                  {QStringLiteral("KAYIT_TRH"), bugun()},
                   {QStringLiteral("FIYAT"), st.value(f + QStringLiteral("_TL")).toDouble()},
                   {QStringLiteral("FYT_USD"), st.value(f + QStringLiteral("_USD")).toDouble()},
                   {QStringLiteral("FYT_EUR"), st.value(f + QStringLiteral("_EUR")).toDouble()},
                   {QStringLiteral("FYT_DOVIZ"), st.value(f + QStringLiteral("_DOVIZ")).toDouble()}};
     const int garanti = st.value(QStringLiteral("GARANTI_SURE")).toInt();
     if (garanti > 0)
-        v.insert(QStringLiteral("GRN_BIT_TRH"), QDate::currentDate().addMonths(garanti));
+        v.insert(QStringLiteral("GRN_BIT_TRH"), bugun().addMonths(garanti));
     return v;
 }
 
@@ -739,9 +757,13 @@ QDate TicariBelge::hareketTarihi() const
 
 QVariantMap TicariBelge::depolanacak(QVariantMap values) const
 {
-    for (auto it = values.begin(); it != values.end(); ++it)
+    // Read first, changed after: a map without dates is not copied.
+    QStringList gunler;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
         if (it.value().typeId() == QMetaType::QDate)
-            it.value() = QDateTime(it.value().toDate(), QTime(0, 0));
+            gunler << it.key();
+    for (const QString& k : std::as_const(gunler))
+        values.insert(k, QDateTime(values.value(k).toDate(), QTime(0, 0)));
     return values;
 }
 
@@ -759,6 +781,7 @@ void TicariBelge::yeniden(DocumentWriter& w, const QString& table, const QVarian
 
 void TicariBelge::girdiDenetimi(CheckContext& c)
 {
+    m_kasa.reset(); // the desk as it is at this save
     const QStringList sayilar{kMiktar, QStringLiteral("FIYAT"), QStringLiteral("FYT_USD"), QStringLiteral("FYT_EUR"),
                               QStringLiteral("FYT_DOVIZ"), QStringLiteral("KDV"), QStringLiteral("ISKONTO"),
                               QStringLiteral("VADEFARKI"), QStringLiteral("TL_KURDEGER")};

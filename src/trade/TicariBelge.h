@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include "finance/TaksitliSatis.h"
 #include "model/DocumentModel.h"
 #include "trade/IskontoKurallari.h"
@@ -63,7 +64,8 @@ public:
     // The item's row (cached); empty when it does not exist.
     QVariantMap stok(double stokNo) const;
     // The customer's row, read when the customer is chosen and again when a save starts;
-    // empty when it does not exist.
+    // empty when it does not exist. It holds the columns cariyiOku names: a column needed
+    // anew is added there.
     QVariantMap cari() const { return m_cari; }
     // The document's ledger voucher as stored now (0: not posted).
     double muhasebeFisi() const;
@@ -130,6 +132,12 @@ protected:
     void yazToplananIrsaliyeler(DocumentWriter& w);
     void birakToplananIrsaliyeler();
     QString odemeAdi() const;
+    // The desk's name and currency, read once a save (a save starts by forgetting them).
+    struct KasaSatiri {
+        QString kod, adi, doviz;
+        bool var = false;
+    };
+    const KasaSatiri& kasaSatiri(const QString& kod) const;
 
     QVariantMap depolanacak(QVariantMap values) const;
     // A new document has nothing to delete yet: these skip the delete then.
@@ -159,6 +167,7 @@ private:
     double m_oncekiBakiye = 0;
     int m_satisDeposu = 1;
     QVariantMap m_cari;
+    mutable std::optional<KasaSatiri> m_kasa;
     std::unique_ptr<IskontoKurallari> m_kurallar; // read when first needed, see kurallar()
     IskontoKurallari& kurallar();
     // The inputs each line's values were last computed from, and the document discounts

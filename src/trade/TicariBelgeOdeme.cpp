@@ -44,12 +44,26 @@ SaveCheck TicariBelge::finansNumaralari()
                      }};
 }
 
+const TicariBelge::KasaSatiri& TicariBelge::kasaSatiri(const QString& kod) const
+{
+    if (!m_kasa || m_kasa->kod != kod) {
+        KasaSatiri k;
+        k.kod = kod;
+        const auto r = db().records(QStringLiteral("SELECT ADI, DOVIZ_KOD FROM KASA WHERE KASAKOD=:K"), {{QStringLiteral("K"), kod}});
+        k.var = !r.isEmpty();
+        if (k.var) {
+            k.adi = toText(r.first().value(0)).trimmed();
+            k.doviz = toText(r.first().value(1)).trimmed();
+        }
+        m_kasa = k;
+    }
+    return *m_kasa;
+}
+
 QString TicariBelge::odemeAdi() const
 {
     if (headerText(QStringLiteral("ODE_TIP")) == QLatin1String("P"))
-        return toText(db().scalar(QStringLiteral("SELECT ADI FROM KASA WHERE KASAKOD=:K"),
-                                  {{QStringLiteral("K"), headerText(QStringLiteral("KASAKOD"))}}))
-            .trimmed();
+        return kasaSatiri(headerText(QStringLiteral("KASAKOD"))).adi;
     return toText(db().scalar(QStringLiteral("SELECT BANKA_ADI FROM BANKA WHERE BANKA_KOD=:K"),
                               {{QStringLiteral("K"), headerText(QStringLiteral("BANKA_KOD"))}}))
         .trimmed();
@@ -79,7 +93,7 @@ void TicariBelge::odemeDenetimi(CheckContext& x)
     const QString o = headerText(QStringLiteral("ODE_TIP"));
     if (o == QLatin1String("P")) {
         const QString kasa = headerText(QStringLiteral("KASAKOD"));
-        if (kasa.isEmpty() || !db().any(QStringLiteral("SELECT 1 FROM KASA WHERE KASAKOD=:K"), {{QStringLiteral("K"), kasa}}))
+        if (kasa.isEmpty() || !kasaSatiri(kasa).var)
             x.refuse(QStringLiteral("Kasa Kodu Seçilmeden Kayıt Saklanmaz "), QStringLiteral("KASAKOD"));
         if (!m_eskiKasa.isEmpty() && m_eskiKasa != kasa)
             x.inform(QStringLiteral("Kaydı Değiştirmeden Önceki Seçtiğiniz Kasa: ")
@@ -180,9 +194,7 @@ void TicariBelge::yazKasa(DocumentWriter& w)
         return;
     const SessionContext& ss = SessionContext::current();
     const QString kasa = headerText(QStringLiteral("KASAKOD"));
-    QString kasaDoviz = toText(db().scalar(QStringLiteral("SELECT DOVIZ_KOD FROM KASA WHERE KASAKOD=:K"),
-                                           {{QStringLiteral("K"), kasa}}))
-                            .trimmed();
+    QString kasaDoviz = kasaSatiri(kasa).doviz;
     if (kasaDoviz.isEmpty())
         kasaDoviz = yerelDoviz();
     const QDate gun = toDate(header(kFatarih));

@@ -142,6 +142,22 @@ TEST(Schema, VersionTenYearIsUpgradedWithTheFinanceTypeIndex)
     releaseYearDb(db);
 }
 
+// Years of version 11 keep the cost rows' item index without the date: the upgrade puts the
+// dated one in its place.
+TEST(Schema, VersionElevenYearGetsTheDatedCostIndex)
+{
+    Db db = freshYearDb();
+    db.exec(QStringLiteral("DROP INDEX IX_MALIFYT_STOKTARIH"));
+    db.exec(QStringLiteral("CREATE INDEX IX_MALIFYT_STOK ON MALIFYT (STOK_NO, MIKTAR, MALIYET_TL, MALIYET_USD, MALIYET_EUR)"));
+    db.exec(QStringLiteral("DELETE FROM SCHEMA_SURUM WHERE SURUM > 11"));
+    EXPECT_THROW(SchemaManager::checkYearVersion(db), UserError);
+    SchemaManager::upgradeYear(db);
+    EXPECT_TRUE(hasIndex(db, QStringLiteral("IX_MALIFYT_STOKTARIH")));
+    EXPECT_FALSE(hasIndex(db, QStringLiteral("IX_MALIFYT_STOK")));
+    EXPECT_NO_THROW(SchemaManager::checkYearVersion(db));
+    releaseYearDb(db);
+}
+
 TEST(Schema, ParsesColumnsAndConstraints)
 {
     const auto cols = parseColumns(QStringLiteral("A VARCHAR(10) NOT NULL, B FLOAT, C NUMERIC(12,2) DEFAULT 0, "

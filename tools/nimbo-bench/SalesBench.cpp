@@ -117,7 +117,7 @@ QList<Timing> salesScenario(const BenchContext& ctx)
                   timeIt([&] { generate(db, items, customers, movements); }), items + customers + 2 * movements};
     loginBenchUser();
     const QString engine = engineName(db);
-    const SaveRun run = timeSavesBesideRaw(db, QStringLiteral("20-line cash invoice"), 200,
+    const SaveRun run = timeSavesBesideRaw(db, QStringLiteral("20-line cash invoice"), 400,
                                            [&](int i) { return saveInvoice(db, i, items, customers); }, kTablolar);
     out << run.timings;
     const qint64 perDoc = run.rowsPerDocument;

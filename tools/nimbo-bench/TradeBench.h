@@ -17,8 +17,9 @@ struct SaveRun {
     QList<Timing> timings; // the saves, the raw inserts, the ratio
     qint64 rowsPerDocument = 0;
 };
-// Runs save(i) for i in [0, saves) (each returns the document's number), then inserts the
-// last document's rows (found in `tables` by their number column) as often, raw.
+// Runs save(i) for i in [0, saves) (each returns the document's number) in rounds; after
+// each round the last document's rows (found in `tables` by their number column) are
+// inserted raw as often as the round saved.
 SaveRun timeSavesBesideRaw(const Db& db, const QString& what, int saves, const std::function<double(int)>& save,
                            const QList<std::pair<QString, QString>>& tables);
 

@@ -195,8 +195,9 @@ SchemaPart stockSchema()
                                 "BELGETIP VARCHAR(1), AY SMALLINT, YIL SMALLINT, SIRANO INTEGER, "
                                 "DOVIZ_KODU VARCHAR(5), MALIYET_TL FLOAT, MALIYET_USD FLOAT, MALIYET_DVZ FLOAT, "
                                 "MALIYET_EUR FLOAT, TIP VARCHAR(1)"));
-    // The weighted average of one item reads only the index.
-    ix("MALIFYT", "IX_MALIFYT_STOK", "STOK_NO, MIKTAR, MALIYET_TL, MALIYET_USD, MALIYET_EUR");
+    // The weighted average and the last purchase price of an item read only the index, the
+    // latter only its latest day's entries.
+    ix("MALIFYT", "IX_MALIFYT_STOKTARIH", "STOK_NO, FATTARIH, BELGETIP, MIKTAR, MALIYET_TL, MALIYET_USD, MALIYET_EUR");
     ix("MALIFYT", "IX_MALIFYT_BELGE", "ALIS_NO, TIP");
 
     p.views << ViewDef{QStringLiteral("DEPOMIK"), depomikSelect};
