@@ -339,11 +339,16 @@ void ReportPainter::paintPage(QPainter& p, const ReportPage& page, int pageCount
                 hline(left, left + total, y + h);
             break;
         }
-        case BandKind::Summary:
+        case BandKind::Summary: {
+            // Totals stand at the right, under the amounts: the caption, then the value
+            // aligned on the right edge.
+            const double box = qMin(95.0, width * 0.55);
+            const ReportSummaryLine& line = m_model.summary[b.index];
             p.setFont(body);
-            p.drawText(r(left, y, width, h), Qt::AlignLeft | Qt::AlignVCenter,
-                       m_model.summary[b.index].label + QStringLiteral(": ") + m_model.summary[b.index].value);
+            p.drawText(r(left + width - box, y, box, h), Qt::AlignLeft | Qt::AlignVCenter, line.label + QLatin1Char(':'));
+            p.drawText(r(left + width - box, y, box - kPadMm, h), Qt::AlignRight | Qt::AlignVCenter, line.value);
             break;
+        }
         case BandKind::AmountInWords:
             p.setFont(bold);
             p.drawText(r(left, y, width, h), Qt::AlignLeft | Qt::AlignVCenter,

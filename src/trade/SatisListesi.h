@@ -6,7 +6,6 @@
 
 namespace nimbo {
 
-class Dialect;
 class TicariBelge;
 
 struct SatisListeFiltre {
@@ -21,7 +20,9 @@ struct SatisListeFiltre {
 // a page at a time, with the account's name beside the code.
 class SatisListesi {
 public:
-    static ListQuery sorgu(const Dialect& d, const SatisListeFiltre& f, const TicariTaraf& taraf = TicariTaraf::satis());
+    // The customer name is looked up first: the condition takes the shape that reads a page
+    // fastest for as many accounts as it matches.
+    static ListQuery sorgu(const Db& db, const SatisListeFiltre& f, const TicariTaraf& taraf = TicariTaraf::satis());
     // Open dispatch notes of one account that an invoice of the side may collect, by dispatch
     // and due date.
     static ListQuery acikIrsaliyeler(const TicariTaraf& taraf, const QString& cariKod, const QDate& irsBas, const QDate& irsBit,

@@ -2,6 +2,7 @@
 #include "model/DocumentError.h"
 #include "services/Prompter.h"
 #include "widgets/ErrorPresenter.h"
+#include "widgets/FieldBinder.h"
 #include "widgets/FormUtil.h"
 
 #include <QApplication>
@@ -54,7 +55,12 @@ void DocumentWindow::bindHeader(QDateEdit* e, const QString& column)
     m_editors.insert(column, e);
     e->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     e->setCalendarPopup(true);
-    connect(e, &QDateEdit::dateChanged, this, [this, column](const QDate& d) { headerEdited(column, d); });
+    // As on the cards, the lowest date stands for "no date" and shows as a blank field.
+    e->setMinimumDate(FieldBinder::emptyDate());
+    e->setSpecialValueText(QStringLiteral(" "));
+    connect(e, &QDateEdit::dateChanged, this, [this, column](const QDate& d) {
+        headerEdited(column, d == FieldBinder::emptyDate() ? QVariant(QMetaType::fromType<QDate>()) : QVariant(d));
+    });
 }
 
 void DocumentWindow::bindHeader(QComboBox* c, const QString& column)
@@ -68,6 +74,9 @@ void DocumentWindow::headerEdited(const QString& column, const QVariant& v)
     if (m_filling)
         return;
     m_doc->setHeader(column, v);
+    // A value may bring others with it (the rates and the dispatch date follow the invoice
+    // date, the currency follows the account).
+    showHeader(column);
     for (LineGrid* g : m_grids)
         g->lineModel()->reload();
     if (m_totals)
@@ -93,10 +102,21 @@ TotalsPanel* DocumentWindow::addTotals(const QList<TotalsPanel::Field>& fields, 
 
 void DocumentWindow::showDocument()
 {
+    showHeader();
+    for (LineGrid* g : m_grids)
+        g->lineModel()->reload();
+    if (m_totals)
+        m_totals->refresh();
+}
+
+void DocumentWindow::showHeader(const QString& except)
+{
     m_filling = true;
     const QLocale tr(QLocale::Turkish);
     for (auto it = m_editors.begin(); it != m_editors.end(); ++it) {
         QWidget* w = it.value();
+        if (!w || it.key() == except)
+            continue;
         const QVariant v = m_doc->header(it.key());
         if (auto* e = qobject_cast<QLineEdit*>(w)) {
             const QVariant dec = e->property("decimals");
@@ -106,16 +126,13 @@ void DocumentWindow::showDocument()
                 e->setText(v.typeId() == QMetaType::Double ? QString::number(v.toDouble(), 'f', 0)
                                                            : toText(v).trimmed());
         } else if (auto* d = qobject_cast<QDateEdit*>(w)) {
-            d->setDate(toDate(v));
+            const QDate t = toDate(v);
+            d->setDate(t.isValid() && t > FieldBinder::emptyDate() ? t : FieldBinder::emptyDate());
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
             c->setCurrentIndex(c->findData(v));
         }
     }
     m_filling = false;
-    for (LineGrid* g : m_grids)
-        g->lineModel()->reload();
-    if (m_totals)
-        m_totals->refresh();
 }
 
 bool DocumentWindow::guard(const std::function<void()>& f)

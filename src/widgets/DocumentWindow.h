@@ -72,6 +72,8 @@ protected:
 
 private:
     void headerEdited(const QString& column, const QVariant& v);
+    // Shows the header's values in their editors, all but the one being edited.
+    void showHeader(const QString& except = {});
 
     std::unique_ptr<DocumentModel> m_doc;
     QHash<QString, QPointer<QWidget>> m_editors;

@@ -13,7 +13,15 @@ RowPrintCommand::RowPrintCommand(ListWindow* list, const QString& caption, const
     m_button->setObjectName(objectName);
     m_button->setAutoDefault(false);
     connect(m_button, &QPushButton::clicked, this, [this] { run(); });
-    list->commandLayout()->addWidget(m_button);
+    // With the list's own commands, before the space that keeps "Kapat" to the right.
+    QHBoxLayout* row = list->commandLayout();
+    int at = row->count();
+    for (int i = 0; i < row->count(); ++i)
+        if (row->itemAt(i)->spacerItem()) {
+            at = i;
+            break;
+        }
+    row->insertWidget(at, m_button);
 }
 
 void RowPrintCommand::run(const QString& output) const

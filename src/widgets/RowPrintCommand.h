@@ -12,7 +12,7 @@ namespace nimbo {
 class ListWindow;
 
 // A list window's print command for the document on the current row ("Makbuz Yazdır",
-// "Fatura Yazdır"): a button at the end of the command row that previews it, and run() for
+// "Fatura Yazdır"): a button beside the list's commands that previews it, and run() for
 // any other output. An empty list prints nothing; a failure is shown as every list shows it.
 class RowPrintCommand : public QObject {
 public:

@@ -7,6 +7,7 @@
 #include "widgets/WindowRegistry.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QPointer>
 #include <QLabel>
 
@@ -193,4 +194,36 @@ TEST_F(SatisWindows, ListSearchesByCustomerNameAndDeletesOnlyWithTheRight)
     EXPECT_EQ(l.rowCount(), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM SATIS"), 2);
     EXPECT_EQ(count("SELECT COUNT(*) FROM FINHRK WHERE BELGE_TIP='S'"), 6);
+}
+
+// The dispatch date field follows the type: blank on a pure invoice (and saved empty), the
+// invoice date on an invoice with dispatch.
+TEST_F(SatisWindows, DispatchDateIsBlankOnAPureInvoice)
+{
+    {
+        TFormSatisA r;
+        auto* tip = child<QComboBox>(&r, "CmbTIP");
+        tip->setCurrentIndex(tip->findData("F"));
+        EXPECT_EQ(child<QDateEdit>(&r, "EditIRSTARIH")->text().trimmed(), QString());
+        tip->setCurrentIndex(tip->findData("R"));
+        EXPECT_EQ(child<QDateEdit>(&r, "EditIRSTARIH")->date(), QDate::currentDate());
+    }
+    TFormSatisA f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    auto* tip = child<QComboBox>(&f, "CmbTIP");
+    tip->setCurrentIndex(tip->findData("F"));
+    type(&f, "EditCARIKOD", "120.01.001");
+    leave(&f, "EditCARIKOD");
+    EXPECT_EQ(child<QDateEdit>(&f, "EditIRSTARIH")->text().trimmed(), QString());
+    type(&f, "EditFAT_NO", "A000002");
+    leave(&f, "EditFAT_NO");
+    auto* kasa = child<QComboBox>(&f, "CmbKASAKOD");
+    kasa->setCurrentIndex(kasa->findData("K01"));
+    type(&f, "EditSTOKGIR", "KLM-01");
+    QTest::keyClick(child<QLineEdit>(&f, "EditSTOKGIR"), Qt::Key_Return);
+    (*prompter)->expectAsk("Muhasebe Kaydı Yapılsın mı?", false);
+    (*prompter)->expectAsk("Fatura Kesilsin mi?", false);
+    click(&f, "BtnSAKLA");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM SATIS WHERE FAT_NO='A000002' AND IRSTARIH IS NULL"), 1);
 }

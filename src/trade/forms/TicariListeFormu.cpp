@@ -88,7 +88,7 @@ SatisListeFiltre TicariListeFormu::filtre() const
     return f;
 }
 
-ListQuery TicariListeFormu::query() const { return SatisListesi::sorgu(db().dialect(), filtre(), m_taraf); }
+ListQuery TicariListeFormu::query() const { return SatisListesi::sorgu(db(), filtre(), m_taraf); }
 
 void TicariListeFormu::newRecord()
 {
