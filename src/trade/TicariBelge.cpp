@@ -190,9 +190,9 @@ void TicariBelge::defaults()
     const SessionContext& ss = SessionContext::current();
     putHeader(kTip, QStringLiteral("R"));
     putHeader(kFatarih, bugun);
-    // No dispatch date here: a pure invoice has none and a dispatch note takes the one typed
-    // for it; an invoice with dispatch (R, E) takes the invoice date once its type is chosen
-    // or its invoice date typed, and an R takes it again when it is saved.
+    // The default type R dispatches on the invoice date; another type chosen later takes its
+    // own (headerChanged), and an R takes the invoice date again when it is saved.
+    putHeader(QStringLiteral("IRSTARIH"), bugun);
     putHeader(QStringLiteral("VADETRH"), bugun);
     putHeader(QStringLiteral("SAAT"), QDateTime::currentDateTime());
     putHeader(QStringLiteral("VADEHES"), QStringLiteral("Y"));
@@ -305,8 +305,12 @@ void TicariBelge::headerChanged(const QString& column)
                 putHeader(QStringLiteral("IRSTARIH"), gun);
         }
     } else if (column == kTip) {
+        // An invoice with dispatch ships on the invoice date, a pure invoice has no dispatch
+        // date, and a new dispatch note takes the one typed for it.
         if (tip() == QLatin1String("R") || tip() == QLatin1String("E"))
             putHeader(QStringLiteral("IRSTARIH"), header(kFatarih));
+        else if (!irsaliyeKismi() || isNew())
+            putHeader(QStringLiteral("IRSTARIH"), QVariant());
         oncekiBakiyeyiOku();
     } else if (column == kDoviz) {
         putHeader(QStringLiteral("TL_KURDEGER"), kur(headerText(kDoviz)));

@@ -61,6 +61,16 @@ TEST_F(IrsaliyeTarihi, SalesDocumentsOfEachKind)
     e.setHeader("FATARIH", once);
     EXPECT_EQ(tarih(e), once);
 
+    // The default type shows its dispatch date at once; a type changed to a pure invoice
+    // drops it and back to R takes the invoice date again.
+    SatisBelgesi d(db);
+    EXPECT_EQ(tarih(d), gun);
+    d.setHeader("TIP", "F");
+    EXPECT_FALSE(tarih(d).isValid());
+    d.setHeader("FATARIH", once);
+    d.setHeader("TIP", "R");
+    EXPECT_EQ(tarih(d), once);
+
     // The new document's own type (R) untouched: the invoice date is its dispatch date.
     SatisBelgesi v(db);
     v.setHeader("CARIKOD", "M1");

@@ -65,7 +65,8 @@ void fillPurchaseDemo(const Db& db, int year, int count)
                     int no) {
         b.setHeader(QStringLiteral("TIP"), tip);
         b.setHeader(QStringLiteral("FATARIH"), gun);
-        b.setHeader(QStringLiteral("IRSTARIH"), gun);
+        if (b.irsaliyeKismi()) // a pure invoice has no dispatch date
+            b.setHeader(QStringLiteral("IRSTARIH"), gun);
         b.setHeader(QStringLiteral("VADETRH"), gun.addDays(odeme == QLatin1String("V") ? 45 : 0));
         b.setHeader(QStringLiteral("CARIKOD"), cari);
         b.setHeader(QStringLiteral("ODE_TIP"), odeme);

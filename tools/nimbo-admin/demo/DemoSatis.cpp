@@ -70,7 +70,8 @@ void fillSalesDemo(const Db& db, int year, int count)
         SatisBelgesi b(db);
         b.setHeader(QStringLiteral("TIP"), tip);
         b.setHeader(QStringLiteral("FATARIH"), gun);
-        b.setHeader(QStringLiteral("IRSTARIH"), gun);
+        if (b.irsaliyeKismi()) // a pure invoice has no dispatch date
+            b.setHeader(QStringLiteral("IRSTARIH"), gun);
         b.setHeader(QStringLiteral("VADETRH"), gun.addDays(odeme == QLatin1String("V") ? 30 : 0));
         b.setHeader(QStringLiteral("CARIKOD"), cari);
         b.setHeader(QStringLiteral("ODE_TIP"), odeme);
