@@ -110,7 +110,7 @@ void registerPurchaseScenarios()
 {
     registerScenario({QStringLiteral("alis"),
                       QStringLiteral("purchases: a complete 20-line cash purchase invoice saved through the purchase "
-                                     "document beside the raw insert rate of the same rows"),
+                                     "document over a year's history, beside the raw insert rate of the same rows"),
                       purchaseScenario});
 }
 
