@@ -67,6 +67,14 @@ void SatisBelgesi::cariSecildi(const QVariantMap& cari)
         putHeader(QStringLiteral("SAT_TUR"), QStringLiteral("P"));
 }
 
+void SatisBelgesi::acilisDenetimi(const SessionContext& oturum)
+{
+    for (int d = 1; d <= 20; ++d)
+        if (oturum.hak(QStringLiteral("DEPO%1").arg(d)) == QLatin1String("H"))
+            return;
+    throw UserError(QStringLiteral("Kullanıcının Hiç Bir Depodan Hareket Hakkı Yok"));
+}
+
 bool SatisBelgesi::odemeleriKapanmis(const Db& db, double satisNo)
 {
     return CariKapamaKontrol::belgeEslesmis(db, satisNo, kYazan);

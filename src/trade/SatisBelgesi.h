@@ -5,6 +5,8 @@
 
 namespace nimbo {
 
+class SessionContext;
+
 // "Satış": a sales invoice, dispatch note, invoice with dispatch, purchase return or
 // dispatch to a remote warehouse (SATIS with lines SATISAYR). On top of the shared trade
 // document it checks the sale (numbers, minimum prices, maturity, stock, warehouse rights,
@@ -25,6 +27,9 @@ public:
 
     // A document whose payments are matched is only viewed, never changed.
     static bool odemeleriKapanmis(const Db& db, double satisNo);
+    // A user who may move stock from no warehouse at all (DEPO1 to DEPO20) cannot open a
+    // sale: throws the refusal.
+    static void acilisDenetimi(const SessionContext& oturum);
 
     QList<SaveCheck> checks() override;
 

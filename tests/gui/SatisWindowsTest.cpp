@@ -227,3 +227,38 @@ TEST_F(SatisWindows, DispatchDateIsBlankOnAPureInvoice)
     click(&f, "BtnSAKLA");
     EXPECT_EQ(count("SELECT COUNT(*) FROM SATIS WHERE FAT_NO='A000002' AND IRSTARIH IS NULL"), 1);
 }
+
+// A clerk who may move stock from no warehouse is refused the sales window by every road:
+// a new sale from the list, a sale opened from the list, the entry opened by name. One
+// warehouse right is enough to open it.
+TEST_F(SatisWindows, NoWarehouseRightOpensNoSale)
+{
+    SatisBelgesi b(db);
+    b.setHeader("TIP", "F");
+    b.setHeader("CARIKOD", "120.01.001");
+    b.setHeader("FAT_NO", "D01");
+    b.setHeader("KASAKOD", "K01");
+    b.setLine(b.stokEkle(1.0), "MIKTAR", 1.0);
+    b.save();
+    SessionContext& s = SessionContext::current();
+    for (int d = 1; d <= 20; ++d)
+        s.setHak(QStringLiteral("DEPO%1").arg(d), "E");
+    EXPECT_THROW(SatisBelgesi::acilisDenetimi(s), UserError);
+
+    TFormSatisBak l;
+    l.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&l));
+    (*prompter)->expectWarn("Kullanıcının Hiç Bir Depodan Hareket Hakkı Yok");
+    l.runNew();
+    (*prompter)->expectWarn("Kullanıcının Hiç Bir Depodan Hareket Hakkı Yok");
+    l.runChange();
+    registerAllWindows();
+    QWidget host;
+    MenuRunner runner(s, &host);
+    (*prompter)->expectWarn("Kullanıcının Hiç Bir Depodan Hareket Hakkı Yok");
+    EXPECT_EQ(runner.openWindow("TFormSatisA"), nullptr);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM SATIS"), 1);
+
+    s.setHak("DEPO7", "H");
+    EXPECT_NO_THROW(SatisBelgesi::acilisDenetimi(s));
+}

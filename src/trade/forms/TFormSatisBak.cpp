@@ -1,5 +1,6 @@
 #include "trade/forms/TFormSatisBak.h"
 #include "trade/SatisBelgesi.h"
+#include "services/SessionContext.h"
 #include "trade/forms/TFormSatisA.h"
 
 namespace nimbo {
@@ -17,7 +18,11 @@ TFormSatisBak::TFormSatisBak(QWidget* parent)
     setObjectName(QStringLiteral("TFormSatisBak"));
 }
 
-DocumentWindow* TFormSatisBak::pencere(double no, bool salt) { return new TFormSatisA(no, salt, this); }
+DocumentWindow* TFormSatisBak::pencere(double no, bool salt)
+{
+    SatisBelgesi::acilisDenetimi(SessionContext::current());
+    return new TFormSatisA(no, salt, this);
+}
 
 std::unique_ptr<TicariBelge> TFormSatisBak::belgeModeli() const { return std::make_unique<SatisBelgesi>(db()); }
 

@@ -3,6 +3,7 @@
 #include "services/Prompter.h"
 #include "trade/TicariTaraf.h"
 #include "widgets/DocumentWindow.h"
+#include "widgets/ErrorPresenter.h"
 #include "widgets/FormUtil.h"
 #include "widgets/RowPrintCommand.h"
 
@@ -92,7 +93,9 @@ ListQuery TicariListeFormu::query() const { return SatisListesi::sorgu(db(), fil
 
 void TicariListeFormu::newRecord()
 {
-    std::unique_ptr<DocumentWindow> f(pencere(-1, false));
+    std::unique_ptr<DocumentWindow> f;
+    if (!ErrorPresenter::run([&] { f.reset(pencere(-1, false)); }) || !f)
+        return;
     if (f->exec() == QDialog::Accepted)
         refresh(f->savedKey());
 }
@@ -109,7 +112,9 @@ void TicariListeFormu::belgeAc(double no)
             return;
         salt = true;
     }
-    std::unique_ptr<DocumentWindow> f(pencere(no, salt));
+    std::unique_ptr<DocumentWindow> f;
+    if (!ErrorPresenter::run([&] { f.reset(pencere(no, salt)); }) || !f)
+        return;
     f->exec();
     refresh(no);
 }

@@ -1,4 +1,5 @@
 #include "trade/forms/TradeWindows.h"
+#include "trade/SatisBelgesi.h"
 #include "trade/SatisListesi.h"
 #include "services/SessionContext.h"
 #include "trade/forms/TFormAlisA.h"
@@ -19,6 +20,7 @@ void registerTradeWindows(WindowRegistry& r)
     r.add(satislar);
     // Opened by name alone the entry window shows the latest sale (a new one when there is none).
     r.add({QStringLiteral("Satış"), QStringLiteral("TFormSatisA"), [](QWidget* p, const WindowArgs& a) -> QWidget* {
+               SatisBelgesi::acilisDenetimi(SessionContext::current());
                double no = a.value(QStringLiteral("SATIS_NO")).toDouble();
                if (no <= 0)
                    no = SatisListesi::sonBelgeNo(SessionContext::current().db(), TicariTaraf::satis());
