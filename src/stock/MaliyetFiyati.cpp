@@ -16,6 +16,18 @@ MaliyetFiyati::Ortalama MaliyetFiyati::hesapla(const Db& db, double stokNo)
     return ortalamalar(db, {stokNo}).value(stokNo);
 }
 
+MaliyetFiyati::Ortalama MaliyetFiyati::toplamlardan(int sayi, double miktar, double tl, double usd, double eur)
+{
+    Ortalama o;
+    if (sayi == 0 || miktar == 0)
+        return o;
+    o.tanimli = true;
+    o.tl = round4(tl / miktar);
+    o.usd = round4(usd / miktar);
+    o.eur = round4(eur / miktar);
+    return o;
+}
+
 void MaliyetFiyati::guncelle(const Db& db, double stokNo) { guncelle(db, QList<double>{stokNo}); }
 
 QHash<double, MaliyetFiyati::Ortalama> MaliyetFiyati::ortalamalar(const Db& db, const QList<double>& stoklar)
@@ -30,15 +42,10 @@ QHash<double, MaliyetFiyati::Ortalama> MaliyetFiyati::ortalamalar(const Db& db, 
                                                          "STOK_NO IN (%1) GROUP BY STOK_NO")
                                               .arg(yer),
                                           p)) {
-        const double miktar = r.value(2).toDouble();
-        if (r.value(1).toInt() == 0 || miktar == 0)
-            continue;
-        Ortalama o;
-        o.tanimli = true;
-        o.tl = round4(r.value(3).toDouble() / miktar);
-        o.usd = round4(r.value(4).toDouble() / miktar);
-        o.eur = round4(r.value(5).toDouble() / miktar);
-        out.insert(r.value(0).toDouble(), o);
+        const Ortalama o = toplamlardan(r.value(1).toInt(), r.value(2).toDouble(), r.value(3).toDouble(),
+                                        r.value(4).toDouble(), r.value(5).toDouble());
+        if (o.tanimli)
+            out.insert(r.value(0).toDouble(), o);
     }
     return out;
 }

@@ -14,6 +14,8 @@ public:
         bool tanimli = false; // false without rows or when the quantities sum to zero
     };
     static Ortalama hesapla(const Db& db, double stokNo);
+    // The average from a group of cost rows: their count, quantity and quantity-weighted sums.
+    static Ortalama toplamlardan(int sayi, double miktar, double tl, double usd, double eur);
     // The averages of many items in one read; an item without an average is left out.
     static QHash<double, Ortalama> ortalamalar(const Db& db, const QList<double>& stoklar);
     // Writes the average into STOK.MALIYET_FYT_TL/_USD/_EUR; leaves them as they are when

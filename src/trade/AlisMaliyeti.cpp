@@ -3,6 +3,7 @@
 #include "stock/MaliyetFiyati.h"
 
 #include <QHash>
+#include <array>
 #include <QSqlRecord>
 
 #include <QStringList>
@@ -132,17 +133,27 @@ void AlisMaliyeti::kartlariGuncelle(const Db& db, const QList<double>& stoklar, 
         const QString kosul = stokKosulu(bu, p);
         if (db.dialect().isPostgres())
             db.records(QStringLiteral("SELECT STOK_NO FROM STOK WHERE %1 ORDER BY STOK_NO FOR UPDATE").arg(kosul), p);
-        // The latest day's rows, largest value first, returns left out.
-        QHash<double, QSqlRecord> son;
+        // In one read of the index: each item's average cost over all its rows, and its last
+        // purchase prices, the largest of its latest day's rows, returns left out.
+        QHash<double, std::array<QVariant, 3>> son; // local, USD, EUR
+        QHash<double, MaliyetFiyati::Ortalama> ortalama;
         for (const QSqlRecord& r : db.records(
-                 QStringLiteral("SELECT m.STOK_NO, MAX(m.MALIYET_TL), MAX(m.MALIYET_USD), MAX(m.MALIYET_EUR) FROM (SELECT "
-                                "STOK_NO, MAX(FATTARIH) AS SON FROM MALIFYT WHERE %1 AND BELGETIP NOT IN ('E','A') GROUP BY "
-                                "STOK_NO) d CROSS JOIN MALIFYT m WHERE m.STOK_NO=d.STOK_NO AND m.FATTARIH=d.SON AND "
-                                "m.BELGETIP NOT IN ('E','A') GROUP BY m.STOK_NO")
+                 QStringLiteral("SELECT a.STOK_NO, a.N, a.Q, a.T, a.U, a.E, MAX(m.MALIYET_TL), MAX(m.MALIYET_USD), "
+                                "MAX(m.MALIYET_EUR), COUNT(m.STOK_NO) FROM (SELECT STOK_NO, COUNT(*) AS N, SUM(MIKTAR) AS Q, "
+                                "SUM(MALIYET_TL*MIKTAR) AS T, SUM(MALIYET_USD*MIKTAR) AS U, SUM(MALIYET_EUR*MIKTAR) AS E, "
+                                "MAX(CASE WHEN BELGETIP NOT IN ('E','A') THEN FATTARIH END) AS SON FROM MALIFYT WHERE %1 "
+                                "GROUP BY STOK_NO) a LEFT JOIN MALIFYT m ON m.STOK_NO=a.STOK_NO AND m.FATTARIH=a.SON AND "
+                                "m.BELGETIP NOT IN ('E','A') GROUP BY a.STOK_NO, a.N, a.Q, a.T, a.U, a.E")
                      .arg(kosul),
-                 p))
-            son.insert(r.value(0).toDouble(), r);
-        const QHash<double, MaliyetFiyati::Ortalama> ortalama = MaliyetFiyati::ortalamalar(db, bu);
+                 p)) {
+            const double no = r.value(0).toDouble();
+            const MaliyetFiyati::Ortalama o = MaliyetFiyati::toplamlardan(
+                r.value(1).toInt(), r.value(2).toDouble(), r.value(3).toDouble(), r.value(4).toDouble(), r.value(5).toDouble());
+            if (o.tanimli)
+                ortalama.insert(no, o);
+            if (r.value(9).toInt() > 0)
+                son.insert(no, {r.value(6), r.value(7), r.value(8)});
+        }
 
         // One row of new values per item; NULL keeps what the card has.
         Params v;
@@ -151,9 +162,9 @@ void AlisMaliyeti::kartlariGuncelle(const Db& db, const QList<double>& stoklar, 
             const auto o = ortalama.constFind(bu[i]);
             const bool sonVar = s != son.constEnd(), ortVar = o != ortalama.constEnd();
             const QVariant deger[kDegerSayisi] = {bu[i],
-                                                  sonVar ? s->value(1) : QVariant(),
-                                                  sonVar ? s->value(2) : QVariant(),
-                                                  sonVar ? s->value(3) : QVariant(),
+                                                  sonVar ? s->at(0) : QVariant(),
+                                                  sonVar ? s->at(1) : QVariant(),
+                                                  sonVar ? s->at(2) : QVariant(),
                                                   ortVar ? QVariant(o->tl) : QVariant(),
                                                   ortVar ? QVariant(o->usd) : QVariant(),
                                                   ortVar ? QVariant(o->eur) : QVariant()};
