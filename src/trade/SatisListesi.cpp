@@ -103,18 +103,32 @@ ListQuery SatisListesi::acikIrsaliyeler(const TicariTaraf& taraf, const QString&
     return q;
 }
 
+namespace {
+// Import invoices and purchases tied to an import file.
+bool ithalatAlisi(const TicariBelge& belge)
+{
+    return belge.taraf().yazan == QLatin1String("A")
+           && (!belge.headerText(QStringLiteral("ITHAL_KODU")).isEmpty() || belge.tip() == QLatin1String("H")
+               || belge.tip() == QLatin1String("Y"));
+}
+} // namespace
+
 QString SatisListesi::silmeEngeli(const TicariBelge& belge)
 {
     const SessionContext& ss = SessionContext::current();
     const bool alis = belge.taraf().yazan == QLatin1String("A");
     if (ss.hak(QStringLiteral("SATIS_SIL")) != QLatin1String("H"))
         return alis ? QStringLiteral("Alış Silme Hakkınız Yok.") : QStringLiteral("Satış Silme Hakkınız Yok.");
-    // Import invoices and purchases tied to an import file need the import right besides.
-    const bool ithal = alis
-                       && (!belge.headerText(QStringLiteral("ITHAL_KODU")).isEmpty() || belge.tip() == QLatin1String("H")
-                           || belge.tip() == QLatin1String("Y"));
-    if (ithal && ss.hak(QStringLiteral("ITHAL_SIL")) != QLatin1String("H"))
+    // Import purchases need the import right besides.
+    if (ithalatAlisi(belge) && ss.hak(QStringLiteral("ITHAL_SIL")) != QLatin1String("H"))
         return QStringLiteral("İthalat Alışlarını Silme Hakkınız Yok.");
+    return {};
+}
+
+QString SatisListesi::duzeltmeEngeli(const TicariBelge& belge)
+{
+    if (ithalatAlisi(belge) && SessionContext::current().hak(QStringLiteral("ITHAL_DUZELT")) != QLatin1String("H"))
+        return QStringLiteral("İthalat Alışları Düzeltme Hakkınız Yok.");
     return {};
 }
 

@@ -34,6 +34,9 @@ public:
     static bool sil(TicariBelge& belge);
     // The refusal the session user's rights give to deleting the document (empty: allowed).
     static QString silmeEngeli(const TicariBelge& belge);
+    // Why the user may not open the saved document to correct it (empty: he may): an import
+    // purchase needs the import correction right.
+    static QString duzeltmeEngeli(const TicariBelge& belge);
     // The newest document number of the side (0 when there is none).
     static double sonBelgeNo(const Db& db, const TicariTaraf& taraf);
 };

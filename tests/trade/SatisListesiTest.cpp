@@ -154,7 +154,14 @@ TEST_F(SatisListesiTest, DeleteNeedsTheDeleteRight)
     (*prompter)->expectWarn("İthalat Alışlarını Silme Hakkınız Yok.");
     EXPECT_FALSE(SatisListesi::sil(*acik<AlisBelgesi>(a)));
     EXPECT_EQ(derivedRows() + alisSatirlari(), once);
+    // ... and to be opened for correction; a plain purchase needs none.
+    SessionContext::current().setHak("ITHAL_DUZELT", "E");
+    EXPECT_EQ(SatisListesi::duzeltmeEngeli(*acik<AlisBelgesi>(a)), "İthalat Alışları Düzeltme Hakkınız Yok.");
+    SessionContext::current().setHak("ITHAL_DUZELT", "H");
+    EXPECT_TRUE(SatisListesi::duzeltmeEngeli(*acik<AlisBelgesi>(a)).isEmpty());
+    SessionContext::current().setHak("ITHAL_DUZELT", "E");
     exec("UPDATE ALIS SET ITHAL_KODU=NULL WHERE ALIS_NO=:N", {{"N", a}});
+    EXPECT_TRUE(SatisListesi::duzeltmeEngeli(*acik<AlisBelgesi>(a)).isEmpty());
 
     // The administrator is asked and deletes; a No still keeps the document.
     demoKullanicisi("YONETICI", "1234");

@@ -106,6 +106,15 @@ void TicariListeFormu::belgeAc(double no)
         Prompter::instance().warn(m_metinler.pencereSiniri);
         return;
     }
+    {
+        std::unique_ptr<TicariBelge> b = belgeModeli();
+        b->open(no);
+        const QString engel = SatisListesi::duzeltmeEngeli(*b);
+        if (!engel.isEmpty()) {
+            Prompter::instance().warn(engel);
+            return;
+        }
+    }
     bool salt = false;
     if (CariKapamaKontrol::belgeEslesmis(db(), no, m_taraf.yazan)) {
         if (!Prompter::instance().ask(m_metinler.salt))
