@@ -25,6 +25,17 @@ protected:
         exec("INSERT INTO STOKHRK (SATISNO, TIP, SIRANO, STOK_NO, GIRMIK, CIKMIK, DEPO_KODU) VALUES (1, 'F', 1, 1, 100, "
              "0, 1)");
     }
+    // A cash invoice of item 1 saved through the document, as another window would.
+    void nakitSatis(const QString& cari, const QString& fatNo, double miktar)
+    {
+        SatisBelgesi b(db);
+        b.setHeader("TIP", "F");
+        b.setHeader("CARIKOD", cari);
+        b.setHeader("FAT_NO", fatNo);
+        b.setHeader("KASAKOD", "K01");
+        b.setLine(b.stokEkle(1.0), "MIKTAR", miktar);
+        b.save();
+    }
 };
 
 } // namespace
@@ -110,13 +121,7 @@ TEST_F(SatisWindows, SalesListLivesHiddenForTheSession)
     EXPECT_FALSE(liste->isVisible());
     EXPECT_EQ(static_cast<TFormSatisBak*>(liste.data())->rowCount(), 0);
 
-    SatisBelgesi b(db);
-    b.setHeader("TIP", "F");
-    b.setHeader("CARIKOD", "120.01.001");
-    b.setHeader("FAT_NO", "A000009");
-    b.setHeader("KASAKOD", "K01");
-    b.setLine(b.stokEkle(1.0), "MIKTAR", 2.0);
-    b.save();
+    nakitSatis("120.01.001", "A000009", 2.0);
 
     EXPECT_EQ(runner.openWindow("Satış İşlemleri"), liste.data());
     EXPECT_TRUE(liste->isVisible());
@@ -168,13 +173,7 @@ TEST_F(SatisWindows, ListSearchesByCustomerNameAndDeletesOnlyWithTheRight)
 {
     exec("INSERT INTO CARI (CARI_KOD, FIRMA_ADI) VALUES ('120.01.002', 'Ahmet şükrü Işık')");
     for (const char* cari : {"120.01.001", "120.01.002"}) {
-        SatisBelgesi b(db);
-        b.setHeader("TIP", "F");
-        b.setHeader("CARIKOD", cari);
-        b.setHeader("FAT_NO", QString::fromLatin1(cari).right(3));
-        b.setHeader("KASAKOD", "K01");
-        b.setLine(b.stokEkle(1.0), "MIKTAR", 1.0);
-        b.save();
+        nakitSatis(cari, QString::fromLatin1(cari).right(3), 1.0);
     }
     TFormSatisBak l;
     l.show();
@@ -233,13 +232,7 @@ TEST_F(SatisWindows, DispatchDateIsBlankOnAPureInvoice)
 // warehouse right is enough to open it.
 TEST_F(SatisWindows, NoWarehouseRightOpensNoSale)
 {
-    SatisBelgesi b(db);
-    b.setHeader("TIP", "F");
-    b.setHeader("CARIKOD", "120.01.001");
-    b.setHeader("FAT_NO", "D01");
-    b.setHeader("KASAKOD", "K01");
-    b.setLine(b.stokEkle(1.0), "MIKTAR", 1.0);
-    b.save();
+    nakitSatis("120.01.001", "D01", 1.0);
     SessionContext& s = SessionContext::current();
     for (int d = 1; d <= 20; ++d)
         s.setHak(QStringLiteral("DEPO%1").arg(d), "E");

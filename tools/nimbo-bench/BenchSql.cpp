@@ -40,6 +40,16 @@ qint64 readRows(const Db& db, const ListQuery& q, bool all)
     return all ? pager.all().size() : pager.rows().size();
 }
 
+Timing firstPageTiming(const Db& db, const QString& what, const ListQuery& q, int reps)
+{
+    qint64 rows = 0;
+    const double secs = timeIt([&] {
+        for (int i = 0; i < reps; ++i)
+            rows += readRows(db, q, false);
+    });
+    return Timing{what, reps, secs, rows};
+}
+
 namespace {
 QString literal(const QVariant& v)
 {

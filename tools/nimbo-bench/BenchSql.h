@@ -1,6 +1,7 @@
 #pragma once
 #include "db/Db.h"
 #include "model/ListQuery.h"
+#include "BenchRunner.h"
 
 namespace nimbo::bench {
 
@@ -11,6 +12,8 @@ QString numbers(const Db& db, int n);
 Db freshYear(const ConnectionParams& p);
 // What a list does: run the query and read its first page (all: every row, as a print does).
 qint64 readRows(const Db& db, const ListQuery& q, bool all);
+// A list's first page read `reps` times, as the user waits for it when he filters again.
+Timing firstPageTiming(const Db& db, const QString& what, const ListQuery& q, int reps);
 // Prints the plan of a list query to stderr; on PostgreSQL the plan is executed too
 // (EXPLAIN ANALYZE), so its time tells the server's share from the client's.
 void explain(const Db& db, const QString& what, const ListQuery& q);

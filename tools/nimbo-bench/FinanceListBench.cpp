@@ -86,12 +86,7 @@ QList<Timing> financeListScenario(const BenchContext& ctx)
     for (const auto& [ad, f] : filtreler) {
         const ListQuery q = FinansHareketListesi::sorgu(db.dialect(), f);
         explain(db, ad, q);
-        qint64 rows = 0;
-        out << Timing{QStringLiteral("finance list first page: ") + ad, reps, timeIt([&] {
-                          for (int i = 0; i < reps; ++i)
-                              rows += readRows(db, q, false);
-                      }),
-                      rows};
+        out << firstPageTiming(db, QStringLiteral("finance list first page: ") + ad, q, reps);
     }
 
     Db::close(kOrbita);

@@ -65,12 +65,7 @@ QList<Timing> salesListScenario(const BenchContext& ctx)
     for (const auto& [ad, filtre] : filtreler) {
         const ListQuery q = SatisListesi::sorgu(db, filtre);
         explain(db, ad, q);
-        qint64 rows = 0;
-        out << Timing{QStringLiteral("sales list first page: ") + ad, reps, timeIt([&] {
-                          for (int i = 0; i < reps; ++i)
-                              rows += readRows(db, q, false);
-                      }),
-                      rows};
+        out << firstPageTiming(db, QStringLiteral("sales list first page: ") + ad, q, reps);
     }
 
     Db::close(kOrbita);

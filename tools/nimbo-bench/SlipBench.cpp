@@ -132,13 +132,7 @@ QList<Timing> slipScenario(const BenchContext& ctx)
     for (const Case& c : cases) {
         const ListQuery q = DepoStoklari::sorgu(c.f, db.dialect());
         qint64 rows = 0;
-        const int reps = 3;
-        out << Timing{c.name + QStringLiteral(" (first page)"), reps, timeIt([&] {
-                          rows = 0;
-                          for (int i = 0; i < reps; ++i)
-                              rows += readRows(db, q, false);
-                      }),
-                      rows};
+        out << firstPageTiming(db, c.name + QStringLiteral(" (first page)"), q, 3);
         out << Timing{c.name + QStringLiteral(" (all rows)"), 1, timeIt([&] { rows = readRows(db, q, true); }),
                       rows};
     }
