@@ -3,6 +3,7 @@
 #include "db/KeptStatements.h"
 #include "db/ServerObjects.h"
 
+#include <QDateTime>
 #include <QSqlError>
 
 #include <algorithm>
@@ -17,6 +18,27 @@ QVariant stored(const QVariant& v)
     if (v.typeId() == QMetaType::QString && QStringView(*static_cast<const QString*>(v.constData())).trimmed().isEmpty())
         return QVariant(QMetaType::fromType<QString>());
     return v;
+}
+
+// SQLite keeps a date as the text the Qt driver writes for it (ISO with milliseconds); a
+// document binds the same few dates on every line, so the text is made once per run of
+// equal values instead of once per value.
+QVariant sqliteDateText(const QVariant& v)
+{
+    const QDateTime& d = *static_cast<const QDateTime*>(v.constData());
+    if (!d.isValid())
+        return v;
+    thread_local QDate gun;
+    thread_local QTime saat;
+    thread_local Qt::TimeSpec tur = Qt::LocalTime;
+    thread_local QString metin;
+    if (d.date() != gun || d.time() != saat || d.timeSpec() != tur || metin.isEmpty()) {
+        gun = d.date();
+        saat = d.time();
+        tur = d.timeSpec();
+        metin = d.toString(Qt::ISODateWithMs);
+    }
+    return metin;
 }
 
 QString conditions(const QStringList& columns)
@@ -152,6 +174,7 @@ void DocumentWriter::insertChunk(const QString& table, const QStringList& column
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
                             .arg(table, columns.join(QLatin1Char(',')), valuesClause(columns.size(), n));
     QSqlQuery& q = KeptStatements::of(m_db, sql);
+    const bool sqlite = m_db.dialect().isSqlite();
     int pos = 0;
     for (int r = from; r < from + n; ++r) {
         const QVariantMap& row = rows[r];
@@ -161,7 +184,10 @@ void DocumentWriter::insertChunk(const QString& table, const QStringList& column
                 ++it;
             const bool has = it != row.constEnd() && it.key() == c;
             const QVariant v = has ? it.value() : QVariant();
-            q.bindValue(names[pos++], empty == EmptyText::Null ? stored(v) : v);
+            if (sqlite && v.typeId() == QMetaType::QDateTime)
+                q.bindValue(names[pos++], sqliteDateText(v));
+            else
+                q.bindValue(names[pos++], empty == EmptyText::Null ? stored(v) : v);
         }
     }
     if (!q.exec())

@@ -88,3 +88,38 @@ TEST_F(KeptStatements, RowsGoInChunksEachWithItsOwnValues)
         }
     }
 }
+
+// Dates written by a document's multi-row inserts are stored exactly as the same date bound
+// to a plain statement: a condition on the date finds both, whatever runs of equal dates,
+// times of day, milliseconds or UTC the rows carry.
+TEST_F(KeptStatements, DatesOfManyRowsAreStoredAsAPlainStatementStoresThem)
+{
+    db.exec(QStringLiteral("CREATE TABLE TARIHLI (NO INTEGER NOT NULL PRIMARY KEY, TARIH TIMESTAMP)"));
+    const QDate gun(2026, 3, 9);
+    const QList<QDateTime> tarihler{QDateTime(gun, QTime(0, 0)), QDateTime(gun, QTime(0, 0)),
+                                    QDateTime(gun, QTime(13, 5, 7, 250)), QDateTime(gun.addDays(1), QTime(0, 0)),
+                                    QDateTime(gun, QTime(0, 0)), QDateTime(gun, QTime(9, 0), Qt::UTC), QDateTime()};
+    QList<QVariantMap> rows;
+    for (int i = 0; i < tarihler.size(); ++i)
+        rows << QVariantMap{{"NO", i}, {"TARIH", tarihler[i]}};
+    DbTransaction tx(db);
+    DocumentWriter w(db);
+    w.insertRows(QStringLiteral("TARIHLI"), rows);
+    for (int i = 0; i < tarihler.size(); ++i)
+        db.exec(QStringLiteral("INSERT INTO TARIHLI (NO, TARIH) VALUES (:N, :T)"), {{"N", 100 + i}, {"T", tarihler[i]}});
+    tx.commit();
+    for (int i = 0; i < tarihler.size() - 1; ++i) {
+        SCOPED_TRACE(i);
+        const auto got = db.records(QStringLiteral("SELECT NO FROM TARIHLI WHERE TARIH = :T ORDER BY NO"), {{"T", tarihler[i]}});
+        QList<int> nos;
+        for (const auto& r : got)
+            nos << r.value(0).toInt();
+        EXPECT_TRUE(nos.contains(i)) << nos.size();
+        EXPECT_TRUE(nos.contains(100 + i));
+    }
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TARIHLI WHERE TARIH IS NULL")), 2);
+    // Ordered as dates: the next day sorts after every time of the day before.
+    const auto sirali = db.records(QStringLiteral("SELECT NO FROM TARIHLI WHERE TARIH IS NOT NULL ORDER BY TARIH DESC, NO"));
+    ASSERT_FALSE(sirali.isEmpty());
+    EXPECT_EQ(sirali.first().value(0).toInt(), 3);
+}
