@@ -11,11 +11,6 @@ namespace {
 double round4(double v) { return std::round(v * 10000.0) / 10000.0; }
 } // namespace
 
-MaliyetFiyati::Ortalama MaliyetFiyati::hesapla(const Db& db, double stokNo)
-{
-    return ortalamalar(db, {stokNo}).value(stokNo);
-}
-
 MaliyetFiyati::Ortalama MaliyetFiyati::toplamlardan(int sayi, double miktar, double tl, double usd, double eur)
 {
     Ortalama o;

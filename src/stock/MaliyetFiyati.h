@@ -13,7 +13,6 @@ public:
         double tl = 0, usd = 0, eur = 0;
         bool tanimli = false; // false without rows or when the quantities sum to zero
     };
-    static Ortalama hesapla(const Db& db, double stokNo);
     // The average from a group of cost rows: their count, quantity and quantity-weighted sums.
     static Ortalama toplamlardan(int sayi, double miktar, double tl, double usd, double eur);
     // The averages of many items in one read; an item without an average is left out.
