@@ -20,25 +20,32 @@ QVariant stored(const QVariant& v)
     return v;
 }
 
-// SQLite keeps a date as the text the Qt driver writes for it (ISO with milliseconds); a
-// document binds the same few dates on every line, so the text is made once per run of
-// equal values instead of once per value.
-QVariant sqliteDateText(const QVariant& v)
+// A document binds the same few dates on every line. SQLite keeps a date as the text the Qt
+// driver writes for it (ISO with milliseconds); the PostgreSQL driver sends it in UTC, and a
+// local time's conversion asks the C library for the zone each time. Either form is made
+// once per run of equal values instead of once per value.
+QVariant storedDate(const QVariant& v, bool sqlite)
 {
     const QDateTime& d = *static_cast<const QDateTime*>(v.constData());
-    if (!d.isValid())
+    if (!d.isValid() || (!sqlite && d.timeSpec() == Qt::UTC))
         return v;
+    const auto bicimle = [sqlite](const QDateTime& t) {
+        return sqlite ? QVariant(t.toString(Qt::ISODateWithMs)) : QVariant(t.toUTC());
+    };
+    // Only local times are kept: an offset or a zone is not part of the key.
+    if (d.timeSpec() != Qt::LocalTime)
+        return bicimle(d);
     thread_local QDate gun;
     thread_local QTime saat;
-    thread_local Qt::TimeSpec tur = Qt::LocalTime;
-    thread_local QString metin;
-    if (d.date() != gun || d.time() != saat || d.timeSpec() != tur || metin.isEmpty()) {
+    thread_local bool metinMi = false;
+    thread_local QVariant bicim;
+    if (d.date() != gun || d.time() != saat || metinMi != sqlite || !bicim.isValid()) {
         gun = d.date();
         saat = d.time();
-        tur = d.timeSpec();
-        metin = d.toString(Qt::ISODateWithMs);
+        metinMi = sqlite;
+        bicim = bicimle(d);
     }
-    return metin;
+    return bicim;
 }
 
 QString conditions(const QStringList& columns)
@@ -184,8 +191,8 @@ void DocumentWriter::insertChunk(const QString& table, const QStringList& column
                 ++it;
             const bool has = it != row.constEnd() && it.key() == c;
             const QVariant v = has ? it.value() : QVariant();
-            if (sqlite && v.typeId() == QMetaType::QDateTime)
-                q.bindValue(names[pos++], sqliteDateText(v));
+            if (v.typeId() == QMetaType::QDateTime)
+                q.bindValue(names[pos++], storedDate(v, sqlite));
             else
                 q.bindValue(names[pos++], empty == EmptyText::Null ? stored(v) : v);
         }

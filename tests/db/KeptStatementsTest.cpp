@@ -91,14 +91,17 @@ TEST_F(KeptStatements, RowsGoInChunksEachWithItsOwnValues)
 
 // Dates written by a document's multi-row inserts are stored exactly as the same date bound
 // to a plain statement: a condition on the date finds both, whatever runs of equal dates,
-// times of day, milliseconds or UTC the rows carry.
+// times of day, milliseconds, UTC or offsets the rows carry.
 TEST_F(KeptStatements, DatesOfManyRowsAreStoredAsAPlainStatementStoresThem)
 {
     db.exec(QStringLiteral("CREATE TABLE TARIHLI (NO INTEGER NOT NULL PRIMARY KEY, TARIH TIMESTAMP)"));
     const QDate gun(2026, 3, 9);
     const QList<QDateTime> tarihler{QDateTime(gun, QTime(0, 0)), QDateTime(gun, QTime(0, 0)),
                                     QDateTime(gun, QTime(13, 5, 7, 250)), QDateTime(gun.addDays(1), QTime(0, 0)),
-                                    QDateTime(gun, QTime(0, 0)), QDateTime(gun, QTime(9, 0), Qt::UTC), QDateTime()};
+                                    QDateTime(gun, QTime(0, 0)), QDateTime(gun, QTime(9, 0), Qt::UTC),
+                                    QDateTime(gun, QTime(0, 0), Qt::OffsetFromUTC, 3 * 3600),
+                                    QDateTime(gun, QTime(0, 0), Qt::OffsetFromUTC, -5 * 3600), QDateTime(gun, QTime(0, 0)),
+                                    QDateTime()};
     QList<QVariantMap> rows;
     for (int i = 0; i < tarihler.size(); ++i)
         rows << QVariantMap{{"NO", i}, {"TARIH", tarihler[i]}};

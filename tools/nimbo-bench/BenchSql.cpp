@@ -8,6 +8,7 @@
 #include "model/ListPager.h"
 #include "services/SessionContext.h"
 
+#include <algorithm>
 #include <deque>
 #include <QDate>
 #include <QSqlQuery>
@@ -117,33 +118,34 @@ BelgeSatirlari rowsOfDocument(const Db& db, double no, const QList<std::pair<QSt
     return out;
 }
 
-double rawInsertSeconds(const Db& db, const BelgeSatirlari& sample, const QList<std::pair<QString, QString>>& tables,
-                        int times, double firstNo)
+double rawInsertSeconds(const Db& db, const QList<BelgeSatirlari>& documents,
+                        const QList<std::pair<QString, QString>>& tables, double firstNo)
 {
     // A deque: adding a statement never moves those already prepared.
     std::deque<std::pair<QString, DbStatement>> insert;
-    for (const auto& [t, rows] : sample) {
-        if (rows.isEmpty())
-            continue;
-        QStringList cols, holders;
-        for (auto it = rows.first().begin(); it != rows.first().end(); ++it) {
-            cols << it.key();
-            holders << QLatin1Char(':') + it.key();
-        }
-        insert.emplace_back(t, db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                              .arg(t, cols.join(QLatin1Char(',')), holders.join(QLatin1Char(',')))));
-    }
     auto statement = [&insert](const QString& t) -> DbStatement& {
         for (auto& [name, s] : insert)
             if (name == t)
                 return s;
         throw UserError(t);
     };
+    for (const BelgeSatirlari& d : documents)
+        for (const auto& [t, rows] : d) {
+            if (rows.isEmpty() || std::any_of(insert.begin(), insert.end(), [&t](const auto& s) { return s.first == t; }))
+                continue;
+            QStringList cols, holders;
+            for (auto it = rows.first().begin(); it != rows.first().end(); ++it) {
+                cols << it.key();
+                holders << QLatin1Char(':') + it.key();
+            }
+            insert.emplace_back(t, db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                  .arg(t, cols.join(QLatin1Char(',')), holders.join(QLatin1Char(',')))));
+        }
     return timeIt([&] {
-        for (int i = 0; i < times; ++i) {
+        for (int i = 0; i < documents.size(); ++i) {
             const double no = firstNo + i;
             DbTransaction tx(db);
-            for (const auto& [t, rows] : sample)
+            for (const auto& [t, rows] : documents[i])
                 for (QVariantMap r : rows) {
                     for (const auto& [tab, k] : tables)
                         if (t == tab)

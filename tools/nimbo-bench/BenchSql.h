@@ -23,9 +23,9 @@ void explain(const Db& db, const QString& what, const QString& sql, const Params
 // The rows one saved document wrote, per table (table, column carrying its number).
 using BelgeSatirlari = QList<std::pair<QString, QList<QVariantMap>>>;
 BelgeSatirlari rowsOfDocument(const Db& db, double no, const QList<std::pair<QString, QString>>& tables);
-// Seconds to insert the same rows `times` times as plain prepared inserts, one transaction
-// per document, each copy under a new number from `firstNo` on.
-double rawInsertSeconds(const Db& db, const BelgeSatirlari& sample, const QList<std::pair<QString, QString>>& tables,
-                        int times, double firstNo);
+// Seconds to insert the rows of the given documents again as plain prepared inserts, one
+// transaction per document, each under a new number from `firstNo` on.
+double rawInsertSeconds(const Db& db, const QList<BelgeSatirlari>& documents,
+                        const QList<std::pair<QString, QString>>& tables, double firstNo);
 
 } // namespace nimbo::bench

@@ -18,8 +18,8 @@ struct SaveRun {
     qint64 rowsPerDocument = 0;
 };
 // Runs save(i) for i in [0, saves) (each returns the document's number) in rounds; after
-// each round the last document's rows (found in `tables` by their number column) are
-// inserted raw as often as the round saved.
+// each round the rows its documents wrote (found in `tables` by their number column) are
+// inserted raw again, under new numbers.
 SaveRun timeSavesBesideRaw(const Db& db, const QString& what, int saves, const std::function<double(int)>& save,
                            const QList<std::pair<QString, QString>>& tables);
 
