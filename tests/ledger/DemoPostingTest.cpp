@@ -1,5 +1,6 @@
 #include "db/DbTransaction.h"
 #include "demo/DemoData.h"
+#include "demo/DemoPlan.h"
 #include "finance/CekSenetListe.h"
 #include "ledger/Mizan.h"
 #include "ledger/MuhKodIzi.h"
@@ -62,6 +63,14 @@ TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM FIS").toInt(),
               elle + posted + banka + satis + alis + maliyet
                   + db.scalar("SELECT COUNT(*) FROM FIS WHERE ENT_TIP = 'X'").toInt());
+    // Nothing is dated after today: a current year's documents end today.
+    const QDate bugun = QDate::currentDate();
+    const Params yarin{{"T", QDateTime(bugun.year() == 2026 ? bugun.addDays(1) : QDate(2027, 1, 1), QTime(0, 0))}};
+    for (const char* sql : {"SELECT COUNT(*) FROM SATIS WHERE FATARIH >= :T", "SELECT COUNT(*) FROM ALIS WHERE FATARIH >= :T",
+                            "SELECT COUNT(*) FROM FINHRK WHERE TARIH >= :T", "SELECT COUNT(*) FROM STOKHRK WHERE TARIH >= :T",
+                            "SELECT COUNT(*) FROM CARIHRKM WHERE TARIH >= :T", "SELECT COUNT(*) FROM FINMAST WHERE ISLEM_TRH >= :T",
+                            "SELECT COUNT(*) FROM FIS WHERE TARIH >= :T"})
+        EXPECT_EQ(db.scalar(QString::fromLatin1(sql), yarin).toInt(), 0) << sql;
     // Every cash document is posted; openings and special movements never are.
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE TIP = 'N' AND FIS_NO IS NULL").toInt(), 0);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM CARIHRKM WHERE TIP IN ('I', 'O') AND FIS_NO IS NOT NULL").toInt(), 0);
@@ -87,6 +96,29 @@ TEST_F(LedgerDemoTest, DemoYearPostedAndBalanced)
     EXPECT_GT(m.toplam().donemBorc, 0);
     EXPECT_NEAR(m.toplam().kapanisBorc(), m.toplam().kapanisAlacak(), 0.001);
     EXPECT_NEAR(m.bakiyeBorcToplami(), m.bakiyeAlacakToplami(), 0.001);
+}
+
+// The current year's days are pressed into those that have passed: none after today, the
+// opening day kept, the order kept (two days may meet, never swap); other years unchanged.
+TEST(DemoTarihi, CurrentYearEndsTodayInOrder)
+{
+    const QDate bugun(2026, 12, 6);
+    QDate onceki;
+    for (QDate d(2026, 1, 1); d.year() == 2026; d = d.addDays(1)) {
+        const QDate t = demo::demoTarihi(d, bugun);
+        ASSERT_EQ(t.year(), 2026) << d.toString(Qt::ISODate).toStdString();
+        EXPECT_LE(t, bugun);
+        if (onceki.isValid())
+            EXPECT_GE(t, onceki) << d.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(t == QDate(2026, 1, 1), d == QDate(2026, 1, 1));
+        onceki = t;
+    }
+    EXPECT_EQ(demo::demoTarihi(QDate(2026, 12, 31), bugun), bugun);
+    EXPECT_EQ(demo::demoTarihi(QDate(2026, 1, 2), bugun), QDate(2026, 1, 2));
+    EXPECT_EQ(demo::demoTarihi(QDate(2025, 12, 28), bugun), QDate(2025, 12, 28));
+    EXPECT_EQ(demo::demoTarihi(QDate(2027, 2, 1), bugun), QDate(2027, 2, 1));
+    EXPECT_EQ(demo::demoTarihi(QDate(2026, 12, 28), QDate(2026, 12, 31)), QDate(2026, 12, 28));
+    EXPECT_EQ(demo::demoTarihi(QDate(2026, 7, 1), QDate(2026, 1, 1)), QDate(2026, 7, 1)); // nothing has passed
 }
 
 } // namespace nimbo::test

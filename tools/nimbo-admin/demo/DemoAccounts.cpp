@@ -1,4 +1,5 @@
 #include "demo/DemoData.h"
+#include "demo/DemoPlan.h"
 #include "db/ServerObjects.h"
 
 #include <QDate>
@@ -210,7 +211,7 @@ void fillAccounts(const Db& db, int year, const QList<int>& ana)
                           {QStringLiteral("isci"), QStringLiteral("P00%1").arg(1 + n % 3)},
                           {QStringLiteral("bayi"), k.ana == 2 ? QStringLiteral("B%1").arg(i, 3, 10, QLatin1Char('0')) : QString()},
                           {QStringLiteral("ted"), k.ana == 1 ? 1 : 0},
-                          {QStringLiteral("acilis"), QDate(year, 1, 1).addDays((n * 3) % 330)},
+                          {QStringLiteral("acilis"), demoTarihi(QDate(year, 1, 1).addDays((n * 3) % 330))},
                           {QStringLiteral("pasif"), n % 23 == 0 ? QStringLiteral("P") : QStringLiteral("A")},
                           {QStringLiteral("kiril"), n % 5 == 0 ? QStringLiteral("H") : QStringLiteral("E")},
                           {QStringLiteral("acik"), n % 10 == 0 ? QStringLiteral("Ödemeleri düzenli, yıllık anlaşmalı.") : QString()}});

@@ -1,4 +1,5 @@
 #include "demo/DemoData.h"
+#include "demo/DemoPlan.h"
 #include "demo/DemoPrompter.h"
 #include "services/SessionContext.h"
 #include "trade/AlisBelgesi.h"
@@ -86,7 +87,7 @@ void fillPurchaseDemo(const Db& db, int year, int count)
         if (odeme == QLatin1String("H") && hesap.isEmpty())
             odeme = QStringLiteral("P");
         // Purchases come first in the year, so the sales that follow find stock and costs.
-        const QDate gun = QDate(year, 1, 1).addDays((i * 340) / qMax(1, count) % 340);
+        const QDate gun = demoTarihi(QDate(year, 1, 1).addDays((i * 340) / qMax(1, count) % 340));
         // Goods are bought from suppliers; customers send back what they were sold.
         const bool iade = AlisBelgesi::iadeMi(tip) || tip == QLatin1String("L");
         const QStringList& taraf = iade && !musteriler.isEmpty() ? musteriler : tedarikciler;

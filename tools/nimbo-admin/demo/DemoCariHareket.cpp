@@ -48,7 +48,7 @@ void fillAccountMovementsDemo(const Db& db, int year, int count)
         const QString tip = QString::fromLatin1(p.tip);
         CariHareketBelgesi b(db, tip, QString::fromLatin1(p.taraf));
         const QDate gun = tip == QLatin1String("I") ? QDate(year, 1, 1)
-                                                    : QDate(year, 1, 2).addDays((i * 37) % 355);
+                                                    : demoTarihi(QDate(year, 1, 2).addDays((i * 37) % 355));
         b.setHeader(QStringLiteral("TARIH"), gun);
         b.setHeader(QStringLiteral("ACIKLAMA"), CariHareketBelgesi::tipAdi(tip, QString::fromLatin1(p.taraf)));
         const QString cari = cariler.at((i * 13) % cariler.size());

@@ -1,4 +1,5 @@
 #include "db/DbTransaction.h"
+#include "demo/DemoPlan.h"
 #include "demo/DemoData.h"
 #include "finance/BankaHareketBelgesi.h"
 #include "finance/BankaKart.h"
@@ -92,7 +93,7 @@ void bankaHareketleri(const Db& db, int year, const QStringList& cariler, int co
     for (int i = 0; i < count; ++i) {
         const QString tip = QString(QLatin1Char(kTurler[i % 10]));
         BankaHareketBelgesi b(db, tip);
-        b.setHeader(QStringLiteral("TARIH"), QDate(year, 1, 2).addDays((i * 41) % 355));
+        b.setHeader(QStringLiteral("TARIH"), demoTarihi(QDate(year, 1, 2).addDays((i * 41) % 355)));
         const Hesap& h = kHesaplar[(i * 7) % 8];
         const bool tl = u(h.doviz) == QLatin1String("TL");
         const double tutar = (tl ? 1500.0 : 50.0) + double((i * 7919) % 61) * (tl ? 250.0 : 10.0);
@@ -155,7 +156,7 @@ void portfoy(const Db& db, int year, const QStringList& cariler)
         CekSenetKart c(db);
         c.yeni(CekSenetKart::Giris::Kart, u(k.tip), u(k.sahip));
         const QDate giris = QDate(year, 1, 5).addDays((i * 23) % 300);
-        c.setValue(QStringLiteral("TANZIMTARIH"), giris);
+        c.setValue(QStringLiteral("TANZIMTARIH"), demoTarihi(giris));
         c.setValue(QStringLiteral("VADETARIH"), giris.addDays(30 + (i * 11) % 120));
         c.setValue(QStringLiteral("TUTAR_DOVIZ"), 2500.0 + (i % 7) * 1250.0);
         c.setValue(QStringLiteral("SERI_NO"), (u(k.tip) == CekSenetDurumu::kCek ? QStringLiteral("CK-") : QStringLiteral("SN-")) + QString::number(100200 + i));
@@ -178,7 +179,7 @@ void portfoy(const Db& db, int year, const QStringList& cariler)
             gun = gun.addDays(7);
             const bool banka = QStringLiteral("3458").contains(u(islem));
             FinansBelgesi b(db, QStringLiteral("E"), u(islem));
-            b.setHeader(QStringLiteral("ISLEM_TRH"), gun);
+            b.setHeader(QStringLiteral("ISLEM_TRH"), demoTarihi(gun));
             b.setHeader(QStringLiteral("KODU"), banka ? QStringLiteral("ZIRAAT") : cariler.at((i * 5 + 3) % cariler.size()));
             b.setHeader(QStringLiteral("ACIKLAMA"), CekSenetDurumu::islemAdi(u(islem)));
             b.setLine(b.addLine(), QStringLiteral("CEK_NO"), c.portfoyNo());

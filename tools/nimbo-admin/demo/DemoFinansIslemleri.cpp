@@ -1,4 +1,5 @@
 #include "demo/DemoData.h"
+#include "demo/DemoPlan.h"
 #include "finance/FinansBelgesi.h"
 
 #include <QSqlRecord>
@@ -19,7 +20,7 @@ int belge(const Db& db, const QString& tip, const QString& tip2, const QDate& gu
           const QString& kod2, const QList<std::function<void(FinansBelgesi&, int)>>& satirlar, const QString& aciklama)
 {
     FinansBelgesi b(db, tip, tip2);
-    b.setHeader(QStringLiteral("ISLEM_TRH"), gun);
+    b.setHeader(QStringLiteral("ISLEM_TRH"), demoTarihi(gun));
     b.setHeader(QStringLiteral("KODU"), kod);
     if (!kod2.isEmpty())
         b.setHeader(QStringLiteral("KODU2"), kod2);

@@ -1,4 +1,5 @@
 #include "demo/DemoData.h"
+#include "demo/DemoPlan.h"
 #include "ledger/ElleFis.h"
 #include "ledger/HesapKart.h"
 #include "ledger/MuhasebeKodGrubu.h"
@@ -158,7 +159,7 @@ void fillLedgerDemo(const Db& db, int year)
 
     for (const Fis& f : kFisler) {
         ElleFis fis(db);
-        fis.setHeader(QStringLiteral("TARIH"), QDate(year, f.ay, f.gun));
+        fis.setHeader(QStringLiteral("TARIH"), demoTarihi(QDate(year, f.ay, f.gun)));
         fis.setHeader(QStringLiteral("TUR"), QString::fromLatin1(f.tur));
         fis.setHeader(QStringLiteral("ACIKLAMA"), QString::fromUtf8(f.aciklama));
         for (const auto& [kod, borc, alacak] : f.satirlar)

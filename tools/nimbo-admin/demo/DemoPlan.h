@@ -1,4 +1,6 @@
 #pragma once
+#include <QDate>
+
 #include <cstddef>
 
 namespace nimbo::demo {
@@ -14,6 +16,19 @@ template <typename Plan, std::size_t N> const Plan& planFor(const Plan (&plans)[
         k -= p.agirlik;
     }
     return plans[0];
+}
+
+// The day of the demo year's documents that falls on `d` when the year is whole. A firm's
+// books hold nothing dated after today, so in the current year the days after the opening
+// day (1 January, which stays the openings' own) are pressed into those that have passed,
+// keeping their order; another year's dates stay as they are.
+inline QDate demoTarihi(const QDate& d, const QDate& bugun = QDate::currentDate())
+{
+    const QDate ilk(bugun.year(), 1, 1);
+    if (!d.isValid() || d.year() != bugun.year() || d == ilk || bugun == ilk)
+        return d;
+    const qint64 yil = ilk.daysTo(QDate(d.year(), 12, 31)) - 1, gecen = ilk.daysTo(bugun) - 1;
+    return ilk.addDays(1 + (ilk.daysTo(d) - 1) * gecen / yil);
 }
 
 } // namespace nimbo::demo

@@ -65,7 +65,7 @@ void fillSalesDemo(const Db& db, int year, int count)
         QString odeme = QString::fromLatin1(p.odeme);
         if ((odeme == QLatin1String("H") || odeme == QLatin1String("K")) && banka.isEmpty())
             odeme = QStringLiteral("P");
-        const QDate gun = QDate(year, 1, 2).addDays((i * 353) / qMax(1, count) % 360);
+        const QDate gun = demoTarihi(QDate(year, 1, 2).addDays((i * 353) / qMax(1, count) % 360));
         const QString cari = cariler.at((i * 7) % cariler.size());
         SatisBelgesi b(db);
         b.setHeader(QStringLiteral("TIP"), tip);

@@ -1,4 +1,5 @@
 #include "db/SchemaDef.h"
+#include "demo/DemoPlan.h"
 #include "demo/DemoData.h"
 #include "services/SessionContext.h"
 #include "services/YeniKayitNo.h"
@@ -24,7 +25,7 @@ public:
                 int from = 0, int to = 0, const QString& state = {}, const QString& note = {})
     {
         StokFisi f(m_db, tip);
-        f.setHeader(QStringLiteral("TARIH"), day);
+        f.setHeader(QStringLiteral("TARIH"), demoTarihi(day));
         f.setHeader(QStringLiteral("PERSON_KOD"), m_staff.at(int(m_count++ % m_staff.size())));
         f.setHeader(QStringLiteral("CIKDEPO"), from);
         f.setHeader(QStringLiteral("GIRDEPO"), to);

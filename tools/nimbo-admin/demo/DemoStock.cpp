@@ -1,4 +1,5 @@
 #include "demo/DemoData.h"
+#include "demo/DemoPlan.h"
 
 #include <QDateTime>
 #include <QtMath>
@@ -151,7 +152,7 @@ void fillStockDemo(const Db& db, int year)
             const double qty = 10 + (i * 17) % 190;
             if (i % 3 == 0) {
                 ++hrk;
-                const QDate sold = opening.addDays(10 + i % 300);
+                const QDate sold = demoTarihi(opening.addDays(10 + i % 300));
                 exec(db, "INSERT INTO STOKHRK (SATISNO, TIP, SIRANO, STOK_NO, GIRMIK, CIKMIK, FIYAT, FYT_USD, "
                          "FYT_EUR, KDV, TARIH, AY, YIL, CARIKOD, DEPO_KODU, BELGETIP) VALUES (:s, 'S', 1, :n, 0, :q, "
                          ":f, :fu, :fe, :kdv, :t, :ay, :y, '', :d, 'S')",
